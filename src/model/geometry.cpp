@@ -1,0 +1,155 @@
+// Turning and mirroring figure matrices, and the orientation tables built from the shapes.
+#include "model/geometry.h"
+
+#include "model/shapes.h"
+
+namespace {
+
+// Rebuilds m through a temporary: new[dstRow][dstCol] = old[r][c] for the given mapping.
+template <typename Map> void Remap(FigureMatrix& m, Map map) {
+    FigureMatrix out{};
+    for (int r = 0; r < kMatrixSide; ++r)
+        for (int c = 0; c < kMatrixSide; ++c) {
+            auto [nr, nc] = map(r, c);
+            out[nr * kMatrixSide + nc] = m[r * kMatrixSide + c];
+        }
+    m = out;
+}
+
+// The eight enumeration positions of one matrix: base, three clockwise turns, the top-bottom
+// flip and its three turns.
+std::array<FigureMatrix, 8> EnumeratePositions(const FigureMatrix& base) {
+    std::array<FigureMatrix, 8> pos{};
+    pos[0] = base;
+    for (int i = 1; i < 4; ++i) {
+        pos[i] = pos[i - 1];
+        TurnClockwise(pos[i]);
+    }
+    pos[4] = base;
+    FlipTopBottom(pos[4]);
+    for (int i = 5; i < 8; ++i) {
+        pos[i] = pos[i - 1];
+        TurnClockwise(pos[i]);
+    }
+    return pos;
+}
+
+// Which positions survive: a later position equal to an earlier surviving one is dropped.
+std::array<bool, 8> SurvivingPositions(const std::array<FigureMatrix, 8>& pos) {
+    std::array<bool, 8> keep{};
+    keep.fill(true);
+    for (int i = 0; i < 7; ++i) {
+        if (!keep[i]) continue;
+        for (int j = i + 1; j < 8; ++j)
+            if (keep[j] && pos[j] == pos[i]) keep[j] = false;
+    }
+    return keep;
+}
+
+} // namespace
+
+void TurnClockwise(FigureMatrix& m) {
+    Remap(m, [](int r, int c) { return std::pair{c, 4 - r}; });
+}
+
+void TurnCounterClockwise(FigureMatrix& m) {
+    Remap(m, [](int r, int c) { return std::pair{4 - c, r}; });
+}
+
+void FlipTopBottom(FigureMatrix& m) {
+    Remap(m, [](int r, int c) { return std::pair{4 - r, c}; });
+}
+
+void FlipLeftRight(FigureMatrix& m) {
+    Remap(m, [](int r, int c) { return std::pair{r, 4 - c}; });
+}
+
+void MoveToTopLeft(FigureMatrix& m) {
+    if (IsEmptyMatrix(m) || m[0] != 0) return;
+    auto rowEmpty = [&m](int r) {
+        for (int c = 0; c < kMatrixSide; ++c)
+            if (At(m, c, r) != 0) return false;
+        return true;
+    };
+    auto colEmpty = [&m](int c) {
+        for (int r = 0; r < kMatrixSide; ++r)
+            if (At(m, c, r) != 0) return false;
+        return true;
+    };
+    while (rowEmpty(0)) {
+        for (int r = 0; r < 4; ++r)
+            for (int c = 0; c < kMatrixSide; ++c) At(m, c, r) = At(m, c, r + 1);
+        for (int c = 0; c < kMatrixSide; ++c) At(m, c, 4) = 0;
+    }
+    while (colEmpty(0)) {
+        for (int c = 0; c < 4; ++c)
+            for (int r = 0; r < kMatrixSide; ++r) At(m, c, r) = At(m, c + 1, r);
+        for (int r = 0; r < kMatrixSide; ++r) At(m, 4, r) = 0;
+    }
+}
+
+void BuildOrientationTables(GameState& gs) {
+    int k = 0;
+    for (int f = 1; f <= kFigureCount; ++f) {
+        auto pos = EnumeratePositions(BaseShapes()[f]);
+        auto numbered = EnumeratePositions(NumberedShapes()[f]);
+        auto keep = SurvivingPositions(pos);
+        OrientationSet& set = gs.orientationTable[f];
+        set = OrientationSet{};
+        for (int i = 0; i < 8; ++i) {
+            if (!keep[i]) continue;
+            set.matrices[set.count++] = pos[i];
+            // Numbers do not change a shape, so the numbered twin of a surviving position is
+            // the numbered catalogue's entry for the same orientation.
+            if (k < kOrientationCount) {
+                gs.orientationCatalogue[k] = pos[i];
+                gs.numberedCatalogue[k] = numbered[i];
+                ++k;
+            }
+        }
+    }
+    for (int i = 0; i < kOrientationCount; ++i) {
+        gs.alignedCatalogue[i] = gs.orientationCatalogue[i];
+        MoveToTopLeft(gs.alignedCatalogue[i]);
+    }
+}
+
+int CatalogueIndex(const GameState& gs, const FigureMatrix& m) {
+    for (int k = 0; k < kOrientationCount; ++k)
+        if (gs.orientationCatalogue[k] == m) return k;
+    return -1;
+}
+
+bool NthOrientation(const GameState& gs, int figure, int n, FigureMatrix& out) {
+    if (figure < 1 || figure > kFigureCount || n < 1) return false;
+    int seen = 0;
+    for (const FigureMatrix& m : gs.orientationCatalogue) {
+        if (FigureOf(m) == figure && ++seen == n) {
+            out = m;
+            return true;
+        }
+    }
+    return false;
+}
+
+int OrientationMenuResource(int count) {
+    switch (count) {
+    case 1: return 132;
+    case 2: return 131;
+    case 4: return 130;
+    case 8: return 129;
+    default: return 0;
+    }
+}
+
+namespace {
+constexpr int kOrientationCommands[8] = {32772, 32774, 32776, 32777, 32778, 32779, 32780, 32781};
+}
+
+int OrientationOfCommand(int commandId) {
+    for (int n = 0; n < 8; ++n)
+        if (kOrientationCommands[n] == commandId) return n + 1;
+    return 0;
+}
+
+int CommandOfOrientation(int n) { return n >= 1 && n <= 8 ? kOrientationCommands[n - 1] : 0; }

@@ -1,0 +1,192 @@
+// Placement rules: board composition, drop position and legality, drop, take back and win.
+#include "model/placement.h"
+
+#include <algorithm>
+
+#include "model/geometry.h"
+#include "model/history.h"
+
+void Stamp(Grid& grid, const FigureMatrix& m, int x, int y) {
+    for (int r = 0; r < kMatrixSide; ++r)
+        for (int c = 0; c < kMatrixSide; ++c) {
+            uint8_t v = At(m, c, r);
+            int gx = x + c, gy = y + r;
+            if (v != 0 && gx >= 0 && gx < kGridSide && gy >= 0 && gy < kGridSide) At(grid, gx, gy) = v;
+        }
+}
+
+Rect FieldFrame(const GameState& gs) {
+    int s = gs.squareSize;
+    int left = 192 + gs.fieldOffsetX, top = 32 + gs.fieldOffsetY;
+    return {left, top, left + (gs.fieldWidth + 2) * s, top + (gs.fieldHeight + 2) * s};
+}
+
+Rect FieldArea(const GameState& gs) {
+    Rect f = FieldFrame(gs);
+    int s = gs.squareSize;
+    return {f.left + s, f.top + s, f.right - s, f.bottom - s};
+}
+
+Point CellUnderPointer(const GameState& gs, Point pointer) {
+    Rect field = FieldArea(gs);
+    int s = std::max(1, static_cast<int>(gs.squareSize));
+    int x = std::clamp((pointer.x - field.left) / s, 0, kGridSide - 1);
+    int y = std::clamp((pointer.y - field.top) / s, 0, kGridSide - 1);
+    return {x, y};
+}
+
+namespace {
+
+// Sets every cell of the rectangle between two cells (corners in either order, both
+// inclusive) to value. The rectangle stops at the field's edge, so a drag that ends on the
+// frame's border never leaves squares outside the field.
+void ApplyRectangle(Grid& grid, Point a, Point b, uint8_t value, int width, int height) {
+    int x0 = std::max(std::min(a.x, b.x), 0), x1 = std::min(std::max(a.x, b.x), width - 1);
+    int y0 = std::max(std::min(a.y, b.y), 0), y1 = std::min(std::max(a.y, b.y), height - 1);
+    for (int y = y0; y <= y1; ++y)
+        for (int x = x0; x <= x1; ++x) At(grid, x, y) = value;
+}
+
+} // namespace
+
+void ComposeBoard(const GameState& gs, Grid& target, const Placement& figures, Point pointer) {
+    if (IsSquaresEditor(gs)) {
+        target = gs.editorField;
+        if (gs.rectDrag != 0) {
+            uint8_t value = gs.rectDrag == 1 ? kCellSquare : kCellOpen;
+            ApplyRectangle(target, {gs.rectStartX, gs.rectStartY}, CellUnderPointer(gs, pointer),
+                           value, gs.fieldWidth, gs.fieldHeight);
+        }
+        return;
+    }
+    for (uint8_t& cell : target)
+        if (cell != kCellBlocked) cell = kCellOpen;
+    for (const Figure& f : figures) Stamp(target, f.matrix, f.x, f.y);
+}
+
+void ComposeBoard(GameState& gs, Point pointer) { ComposeBoard(gs, gs.board, gs.placed, pointer); }
+
+DropTarget DropPositionAndLegality(const GameState& gs, Point pointer) {
+    DropTarget t;
+    int held = HeldFigure(gs);
+    Rect frame = FieldFrame(gs);
+    if (held == 0 || !frame.Contains(pointer) || gs.squareSize <= 0) return t;
+    int s = gs.squareSize, h = s / 2;
+    // The added two squares keep the division from truncating the wrong way for positions down
+    // to two cells left of or above the field.
+    t.x = (2 * s - gs.grabX - frame.left - h + pointer.x) / s - 2;
+    t.y = (2 * s - gs.grabY - frame.top - h + pointer.y) / s - 2;
+    t.hasPosition = true;
+    bool sizeOk = gs.fieldWidth >= kMinFieldSide && gs.fieldWidth <= kMaxFieldSide &&
+                  gs.fieldHeight >= kMinFieldSide && gs.fieldHeight <= kMaxFieldSide;
+    t.legal = sizeOk;
+    const FigureMatrix& m = gs.handMatrices[held];
+    for (int r = 0; r < kMatrixSide && t.legal; ++r)
+        for (int c = 0; c < kMatrixSide; ++c) {
+            if (At(m, c, r) == 0) continue;
+            int x = t.x + c, y = t.y + r;
+            if (x < 0 || x >= gs.fieldWidth || y < 0 || y >= gs.fieldHeight ||
+                At(gs.board, x, y) != kCellOpen) {
+                t.legal = false;
+                break;
+            }
+        }
+    return t;
+}
+
+void LayFigure(GameState& gs, const Figure& figure) {
+    for (Figure& slot : gs.placed) {
+        if (IsEmptyMatrix(slot.matrix)) {
+            slot = figure;
+            RecordDrop(gs);
+            return;
+        }
+    }
+}
+
+DropResult DropHeldFigure(GameState& gs, Point pointer) {
+    int held = HeldFigure(gs);
+    if (held == 0) return DropResult::NotHeld;
+    ComposeBoard(gs, pointer);
+    DropTarget t = DropPositionAndLegality(gs, pointer);
+    if (!t.hasPosition) return DropResult::NotHeld;
+    if (!t.legal) return DropResult::Illegal;
+    LayFigure(gs, Figure{t.x, t.y, gs.handMatrices[held]});
+    gs.figureCount[held] = static_cast<int8_t>(gs.figureCount[held] - 1);
+    gs.moveMade = 1;
+    if (gs.editMode == 0 && RunWinTest(gs)) return DropResult::Won;
+    return DropResult::Dropped;
+}
+
+void RecordSolved(GameState& gs, const std::string& folder, const std::string& file) {
+    for (const SolvedPuzzle& p : gs.solved)
+        if (p.folder == folder && p.file == file) return;
+    if (gs.solved.size() >= static_cast<size_t>(kMaxSolved)) return;
+    gs.solved.push_back({folder, file});
+    gs.solvedCount = static_cast<int32_t>(gs.solved.size());
+}
+
+bool RunWinTest(GameState& gs) {
+    int left = 0;
+    for (int f = 1; f <= kFigureCount; ++f) left += gs.figureCount[f];
+    if (left != 0 || gs.gameWon != 0) return false;
+    gs.gameWon = 1;
+    RecordSolved(gs, gs.lastFolder, gs.lastFile);
+    return true;
+}
+
+int TakeBackFigure(GameState& gs, Point pointer) {
+    Rect field = FieldArea(gs);
+    if (!field.Contains(pointer) || gs.squareSize <= 0) return 0;
+    int x = (pointer.x - field.left) / gs.squareSize, y = (pointer.y - field.top) / gs.squareSize;
+    if (x >= kGridSide || y >= kGridSide) return 0;
+    int v = At(gs.board, x, y);
+    if (v < 1 || v > kFigureCount) return 0;
+    auto it = std::find_if(gs.placed.begin(), gs.placed.end(),
+                           [v](const Figure& f) { return FigureOf(f.matrix) == v; });
+    if (it == gs.placed.end()) return 0;
+    gs.handMatrices[v] = it->matrix;
+    // Keep the records packed: later records move one slot towards the front.
+    std::move(it + 1, gs.placed.end(), it);
+    gs.placed.back() = Figure{};
+    gs.figureCount[v] = static_cast<int8_t>(gs.figureCount[v] + 1);
+    gs.handSelection = v;
+    UpdateGrabPoint(gs);
+    return v;
+}
+
+void UpdateGrabPoint(GameState& gs) {
+    int held = HeldFigure(gs);
+    if (held == 0) return;
+    const FigureMatrix& m = gs.handMatrices[held];
+    int s = gs.squareSize;
+    auto columnHasSquare = [&m](int c) {
+        for (int r = 0; r < kMatrixSide; ++r)
+            if (At(m, c, r) != 0) return true;
+        return false;
+    };
+    if (gs.cursorMode == 0) {
+        int c = 0;
+        while (c < 4 && !columnHasSquare(c)) ++c;
+        int r = 0;
+        while (r < 4 && At(m, c, r) == 0) ++r;
+        gs.grabX = s * c;
+        gs.grabY = s * r;
+    } else if (gs.cursorMode == 1) {
+        int k = CatalogueIndex(gs, m);
+        gs.grabX = gs.grabY = s * 2 + s / 2; // a held figure is always in the catalogue
+        if (k < 0) return;
+        for (int i = 0; i < kMatrixCells; ++i)
+            if (gs.numberedCatalogue[k][i] == 3) {
+                gs.grabX = s * (i % kMatrixSide) + s / 2;
+                gs.grabY = s * (i / kMatrixSide) + s / 2;
+            }
+    } else {
+        int c = 4;
+        while (c > 0 && !columnHasSquare(c)) --c;
+        int r = 4;
+        while (r > 0 && At(m, c, r) == 0) --r;
+        gs.grabX = s * (c + 1);
+        gs.grabY = s * (r + 1);
+    }
+}

@@ -1,0 +1,131 @@
+// The move history: undo, redo, cutting the redo part, the 300-step cap, the editor's fields.
+#include <gtest/gtest.h>
+
+#include "model/geometry.h"
+#include "model/history.h"
+#include "model/placement.h"
+#include "model/shapes.h"
+#include "test_support.h"
+
+namespace {
+
+// Lays figure f as if dropped: a record in the first free slot, one history step.
+void Drop(GameState& gs, int f, int x, int y) {
+    LayFigure(gs, Figure{x, y, BaseShapes()[f]});
+    gs.figureCount[f] = 0;
+}
+
+std::vector<int> FiguresOnField(const GameState& gs) {
+    std::vector<int> figures;
+    for (const Figure& f : gs.placed)
+        if (!IsEmptyMatrix(f.matrix)) figures.push_back(FigureOf(f.matrix));
+    return figures;
+}
+
+TEST(History, UndoRedoWalkThePositions) {
+    GameState gs = ReadyState();
+    EXPECT_FALSE(CanUndo(gs));
+    Drop(gs, 1, -2, 0);
+    Drop(gs, 11, 0, 0);
+    Drop(gs, 4, 4, 0);
+    EXPECT_EQ(gs.historyCount, 4);
+    gs.handSelection = 4;
+    ASSERT_TRUE(Undo(gs));
+    ASSERT_TRUE(Undo(gs));
+    EXPECT_EQ(FiguresOnField(gs), std::vector<int>{1});
+    EXPECT_EQ(gs.figureCount[11], 1);
+    EXPECT_EQ(gs.figureCount[4], 1);
+    EXPECT_EQ(gs.handSelection, 0) << "nothing is held after undo";
+    EXPECT_TRUE(CanRedo(gs));
+    ASSERT_TRUE(Redo(gs));
+    EXPECT_EQ(FiguresOnField(gs), (std::vector<int>{1, 11}));
+    EXPECT_EQ(gs.figureCount[11], 0);
+    Undo(gs);
+    Undo(gs);
+    Undo(gs); // stays at position 0
+    EXPECT_EQ(gs.historyPosition, 0);
+    EXPECT_TRUE(FiguresOnField(gs).empty());
+}
+
+TEST(History, RecordAfterUndoCutsTheRedoPart) {
+    GameState gs = ReadyState();
+    Drop(gs, 1, -2, 0);
+    Drop(gs, 11, 0, 0);
+    Undo(gs);
+    Drop(gs, 4, 4, 0);
+    EXPECT_FALSE(CanRedo(gs));
+    EXPECT_EQ(gs.historyCount, 3);
+    Undo(gs);
+    Redo(gs);
+    EXPECT_EQ(FiguresOnField(gs), (std::vector<int>{1, 4}));
+}
+
+TEST(History, TakingBackIsNotRecorded) {
+    GameState gs = ReadyState();
+    Drop(gs, 1, -2, 0);
+    Drop(gs, 11, 0, 0);
+    ComposeBoard(gs, {});
+    Rect field = FieldArea(gs);
+    ASSERT_EQ(TakeBackFigure(gs, {field.left + 1, field.top + 1}), 1);
+    EXPECT_EQ(gs.historyCount, 3);
+    Undo(gs);
+    EXPECT_EQ(FiguresOnField(gs), std::vector<int>{1}) << "undo restores the recorded position";
+}
+
+TEST(History, StopsRecordingAfterThreeHundredSteps) {
+    GameState gs = ReadyState();
+    for (int i = 0; i < kHistorySteps; ++i) EXPECT_TRUE(RecordDrop(gs));
+    EXPECT_FALSE(RecordDrop(gs));
+    EXPECT_EQ(gs.historyCount, kHistorySteps + 1);
+    EXPECT_EQ(gs.historyPosition, kHistorySteps);
+    EXPECT_TRUE(Undo(gs));
+    EXPECT_EQ(gs.historyPosition, kHistorySteps - 1);
+    EXPECT_TRUE(RecordDrop(gs)) << "after an undo there is room again";
+}
+
+TEST(History, SquaresEditorRestoresFieldsDownToTheEmptyOne) {
+    GameState gs = ReadyState();
+    gs.creationMethod = 1;
+    StartEditor(gs);
+    At(gs.editorField, 1, 1) = kCellSquare;
+    ASSERT_TRUE(RecordEditorRectangle(gs));
+    At(gs.editorField, 2, 2) = kCellSquare;
+    ASSERT_TRUE(RecordEditorRectangle(gs));
+    Undo(gs);
+    EXPECT_EQ(At(gs.editorField, 2, 2), kCellOpen);
+    EXPECT_EQ(At(gs.editorField, 1, 1), kCellSquare);
+    Undo(gs);
+    EXPECT_EQ(gs.editorField, Grid{});
+    Redo(gs);
+    Redo(gs);
+    EXPECT_EQ(At(gs.editorField, 2, 2), kCellSquare);
+}
+
+TEST(History, LoadedPositionIsPositionOne) {
+    GameState gs = ReadyState();
+    Placement figures{};
+    figures[0] = Figure{-2, 0, BaseShapes()[1]};
+    figures[1] = Figure{0, 0, BaseShapes()[11]};
+    LoadHistoryPosition(gs, figures);
+    EXPECT_EQ(gs.placed, figures);
+    EXPECT_EQ(gs.figureCount[1], 0);
+    Undo(gs);
+    EXPECT_TRUE(FiguresOnField(gs).empty());
+    Redo(gs);
+    EXPECT_EQ(gs.placed, figures);
+}
+
+TEST(History, NewGameResetRestoresBaseOrientationsAndEmptiesHistory) {
+    GameState gs = ReadyState();
+    TurnClockwise(gs.handMatrices[2]);
+    Drop(gs, 1, -2, 0);
+    gs.moveMade = gs.gameWon = 1;
+    NewGameReset(gs);
+    EXPECT_EQ(gs.handMatrices, BaseShapes());
+    EXPECT_EQ(gs.historyCount, 1);
+    EXPECT_EQ(gs.historyPosition, 0);
+    EXPECT_EQ(gs.figureCount[1], 1);
+    EXPECT_EQ(gs.moveMade + gs.gameWon + gs.editMode, 0);
+}
+
+} // namespace

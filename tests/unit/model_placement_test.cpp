@@ -1,0 +1,203 @@
+// Placement rules: drop position and legality, drop, take back, the win and the solved list.
+#include <gtest/gtest.h>
+
+#include "model/geometry.h"
+#include "model/placement.h"
+#include "model/shapes.h"
+#include "solver/search.h"
+#include "test_support.h"
+
+namespace {
+
+// The pointer that drops the held figure with its matrix's top-left cell at (x, y).
+Point PointerFor(const GameState& gs, int x, int y) {
+    Rect frame = FieldFrame(gs);
+    return {frame.left + gs.squareSize / 2 + gs.grabX + x * gs.squareSize,
+            frame.top + gs.squareSize / 2 + gs.grabY + y * gs.squareSize};
+}
+
+void Hold(GameState& gs, int figure, const FigureMatrix& m) {
+    gs.handMatrices[figure] = m;
+    gs.handSelection = figure;
+    UpdateGrabPoint(gs);
+}
+
+// The golden tiling of the open 10 x 6 field as figure records.
+std::vector<Figure> Tiling10x6(const GameState& gs) {
+    auto rows = ReadLines(DataPath("solver/10x6.txt"));
+    Grid grid{};
+    for (int r = 0; r < 6; ++r)
+        for (int c = 0; c < 10; ++c)
+            for (int f = 1; f <= kFigureCount; ++f)
+                if (FigureLetter(f) == rows[r][c]) At(grid, c, r) = static_cast<uint8_t>(f);
+    std::vector<Figure> figures;
+    for (int f = 1; f <= kFigureCount; ++f) {
+        Figure fig;
+        EXPECT_TRUE(ExtractPlacement(gs, f, grid, fig));
+        figures.push_back(fig);
+    }
+    return figures;
+}
+
+TEST(Placement, DropPositionFollowsGrabPointAndSnaps) {
+    GameState gs = ReadyState();
+    Hold(gs, 1, BaseShapes()[1]); // upright I, held by the centre of its middle square
+    ComposeBoard(gs, {});
+    DropTarget t = DropPositionAndLegality(gs, PointerFor(gs, -2, 0));
+    EXPECT_TRUE(t.hasPosition && t.legal);
+    EXPECT_EQ(t.x, -2) << "a negative origin is fine while the squares lie on the field";
+    // A pointer just inside the frame's left border still lands the I in column 0.
+    Rect frame = FieldFrame(gs);
+    t = DropPositionAndLegality(gs, {frame.left + 3, PointerFor(gs, -2, 0).y});
+    EXPECT_TRUE(t.legal);
+    EXPECT_EQ(t.x, -2);
+    EXPECT_FALSE(DropPositionAndLegality(gs, {frame.left - 1, frame.top + 100}).hasPosition);
+    EXPECT_FALSE(DropPositionAndLegality(gs, {frame.right, frame.top + 100}).hasPosition);
+}
+
+TEST(Placement, IllegalDropsAtEdgesOnBlockedAndCoveredCells) {
+    GameState gs = ReadyState();
+    Hold(gs, 1, BaseShapes()[1]);
+    EXPECT_FALSE(DropPositionAndLegality(gs, PointerFor(gs, -2, -1)).legal) << "over the top";
+    EXPECT_FALSE(DropPositionAndLegality(gs, PointerFor(gs, -2, 2)).legal) << "below the bottom";
+    EXPECT_FALSE(DropPositionAndLegality(gs, PointerFor(gs, -3, 0)).legal) << "left of the field";
+    FigureMatrix flat = BaseShapes()[1];
+    TurnClockwise(flat);
+    Hold(gs, 1, flat);
+    EXPECT_TRUE(DropPositionAndLegality(gs, PointerFor(gs, 5, -2)).legal);
+    EXPECT_FALSE(DropPositionAndLegality(gs, PointerFor(gs, 6, -2)).legal) << "right edge";
+
+    At(gs.board, 9, 0) = kCellBlocked;
+    EXPECT_FALSE(DropPositionAndLegality(gs, PointerFor(gs, 5, -2)).legal) << "one blocked square";
+    EXPECT_EQ(DropHeldFigure(gs, PointerFor(gs, 5, -2)), DropResult::Illegal);
+    EXPECT_EQ(gs.figureCount[1], 1) << "an illegal drop changes nothing";
+    EXPECT_EQ(DropHeldFigure(gs, PointerFor(gs, 0, -1)), DropResult::Dropped);
+    EXPECT_EQ(gs.figureCount[1], 0);
+    EXPECT_EQ(gs.moveMade, 1);
+    EXPECT_EQ(HeldFigure(gs), 0) << "the hand is empty after a legal drop";
+
+    Hold(gs, 2, BaseShapes()[2]); // L covering (1,1) where the I now lies
+    EXPECT_EQ(DropHeldFigure(gs, PointerFor(gs, -1, 0)), DropResult::Illegal);
+    EXPECT_EQ(At(gs.board, 9, 0), kCellBlocked) << "blocked cells survive composing";
+}
+
+TEST(Placement, FieldSizesOutsidePlayableRangeRefuseEveryDrop) {
+    for (auto [w, h] : {std::pair{25, 6}, {6, 25}}) {
+        GameState gs = ReadyState(w, h);
+        Hold(gs, 11, BaseShapes()[11]);
+        EXPECT_FALSE(DropPositionAndLegality(gs, PointerFor(gs, -1, -1)).legal) << w << "x" << h;
+    }
+}
+
+TEST(Placement, LastFigureWinsOnceAndIsRecordedOnce) {
+    GameState gs = ReadyState();
+    auto tiling = Tiling10x6(gs);
+    for (int f = 1; f <= kFigureCount; ++f) {
+        Hold(gs, f, tiling[f - 1].matrix);
+        DropResult expected = f == kFigureCount ? DropResult::Won : DropResult::Dropped;
+        ASSERT_EQ(DropHeldFigure(gs, PointerFor(gs, tiling[f - 1].x, tiling[f - 1].y)), expected);
+    }
+    ASSERT_EQ(gs.solved.size(), 1u);
+    EXPECT_EQ(gs.solved[0], (SolvedPuzzle{"Tutorial", "move a figure"}));
+    EXPECT_EQ(gs.gameWon, 1);
+
+    // Take a figure off and lay it again: nothing is announced a second time.
+    Point onI = {FieldArea(gs).left + 1, FieldArea(gs).top + 1};
+    int taken = TakeBackFigure(gs, onI);
+    ASSERT_GE(taken, 1);
+    EXPECT_EQ(HeldFigure(gs), taken);
+    const Figure& t = tiling[taken - 1];
+    EXPECT_EQ(DropHeldFigure(gs, PointerFor(gs, t.x, t.y)), DropResult::Dropped);
+    EXPECT_EQ(gs.solvedCount, 1);
+}
+
+TEST(Placement, SolvedListHasNoDuplicatesAndStopsAtItsCap) {
+    GameState gs = ReadyState();
+    RecordSolved(gs, "Tutorial", "one");
+    RecordSolved(gs, "Tutorial", "one");
+    RecordSolved(gs, "tutorial", "one"); // names compare with letter case
+    EXPECT_EQ(gs.solvedCount, 2);
+    for (int i = 0; i < kMaxSolved + 5; ++i) RecordSolved(gs, "G", std::to_string(i));
+    EXPECT_EQ(gs.solvedCount, kMaxSolved);
+    EXPECT_EQ(gs.solved.size(), static_cast<size_t>(kMaxSolved));
+}
+
+TEST(Placement, TakeBackKeepsOrientationAndPacksRecords) {
+    GameState gs = ReadyState();
+    auto tiling = Tiling10x6(gs);
+    for (int f : {1, 2, 3}) {
+        Hold(gs, f, tiling[f - 1].matrix);
+        ASSERT_EQ(DropHeldFigure(gs, PointerFor(gs, tiling[f - 1].x, tiling[f - 1].y)),
+                  DropResult::Dropped);
+    }
+    ComposeBoard(gs, {});
+    // Find a cell of figure 2 and click it with nothing in hand.
+    gs.handSelection = 0;
+    Point cell{};
+    for (int i = 0; i < kGridCells; ++i)
+        if (gs.board[i] == 2) cell = {i % kGridSide, i / kGridSide};
+    Rect field = FieldArea(gs);
+    Point click{field.left + cell.x * gs.squareSize + 5, field.top + cell.y * gs.squareSize + 5};
+    EXPECT_EQ(TakeBackFigure(gs, click), 2);
+    EXPECT_EQ(gs.handMatrices[2], tiling[1].matrix);
+    EXPECT_EQ(gs.figureCount[2], 1);
+    EXPECT_EQ(FigureOf(gs.placed[0].matrix), 1);
+    EXPECT_EQ(FigureOf(gs.placed[1].matrix), 3);
+    EXPECT_TRUE(IsEmptyMatrix(gs.placed[2].matrix));
+    // Empty, blocked and outside-the-field clicks take nothing.
+    gs.handSelection = 0;
+    ComposeBoard(gs, {});
+    EXPECT_EQ(TakeBackFigure(gs, click), 0) << "the cell is empty now";
+    EXPECT_EQ(TakeBackFigure(gs, {field.left - 1, field.top}), 0);
+}
+
+TEST(Placement, GrabPointForEachCursorMode) {
+    GameState gs = ReadyState();
+    gs.squareSize = 40;
+    FigureMatrix l = BaseShapes()[2]; // ...../..#../..#../..#../..##.
+    gs.cursorMode = 0;
+    Hold(gs, 2, l);
+    EXPECT_EQ((Point{gs.grabX, gs.grabY}), (Point{80, 40}));
+    gs.cursorMode = 1;
+    Hold(gs, 2, l); // square 3 is at row 3, column 2
+    EXPECT_EQ((Point{gs.grabX, gs.grabY}), (Point{100, 140}));
+    gs.cursorMode = 2;
+    Hold(gs, 2, l);
+    EXPECT_EQ((Point{gs.grabX, gs.grabY}), (Point{160, 200}));
+    // Square 3 keeps the pointer whatever the orientation.
+    gs.cursorMode = 1;
+    TurnClockwise(l); // square 3 moves to row 2, column 1
+    Hold(gs, 2, l);
+    EXPECT_EQ((Point{gs.grabX, gs.grabY}), (Point{60, 100}));
+}
+
+TEST(Placement, SquaresEditorComposesTheRectangleInProgress) {
+    GameState gs = ReadyState();
+    gs.createWidth = 6;
+    gs.createHeight = 10;
+    gs.creationMethod = 1;
+    NewGameReset(gs);
+    StartEditor(gs);
+    EXPECT_EQ(gs.figureListCount, 1);
+    EXPECT_EQ(gs.handMatrices[0][12], kCellSquare);
+    At(gs.editorField, 0, 0) = kCellSquare;
+    gs.rectDrag = 1;
+    gs.rectStartX = 4;
+    gs.rectStartY = 8;
+    Rect field = FieldArea(gs);
+    // Dragged beyond the field's bottom-right corner: the rectangle stops at the edge.
+    Point far{field.right + 10, field.bottom + 10};
+    EXPECT_EQ(CellUnderPointer(gs, far), (Point{6, 10}));
+    ComposeBoard(gs, far);
+    EXPECT_EQ(At(gs.board, 5, 9), kCellSquare);
+    EXPECT_EQ(At(gs.board, 6, 9), kCellOpen) << "no square outside the field";
+    EXPECT_EQ(At(gs.board, 0, 0), kCellSquare);
+    EXPECT_EQ(At(gs.board, 3, 8), kCellOpen);
+    gs.rectDrag = 2;
+    gs.rectStartX = 0;
+    gs.rectStartY = 0;
+    ComposeBoard(gs, {field.left + 1, field.top + 1});
+    EXPECT_EQ(At(gs.board, 0, 0), kCellOpen) << "the other button clears";
+}
+
+} // namespace
