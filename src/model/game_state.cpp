@@ -17,10 +17,20 @@ constexpr const char* kSoundNames[kSoundEventCount] = {"drop", "take", "rotate",
                                                        "level is completed", "error"};
 }
 
+std::string SoundEventName(int index) {
+    if (index < 0 || index >= kSoundEventCount) return {};
+    return kSoundNames[index];
+}
+
+std::string DefaultSoundFile(int index) {
+    if (index < 0 || index >= kSoundEventCount) return "ERROR";
+    return ".\\Sound\\" + SoundEventName(index) + ".wav";
+}
+
 void InitGameState(GameState& gs) {
     for (int i = 0; i < kSoundEventCount; ++i) {
-        gs.sounds[i].name = kSoundNames[i];
-        gs.sounds[i].file = std::string(".\\Sound\\") + kSoundNames[i] + ".wav";
+        gs.sounds[i].name = SoundEventName(i);
+        gs.sounds[i].file = DefaultSoundFile(i);
         gs.sounds[i].enabled = 1;
     }
     gs.fieldWidth = 10;

@@ -39,6 +39,12 @@ struct SolvedPuzzle {
 // The five sound events, in the fixed order of the settings file.
 enum SoundEvent { kSoundDrop, kSoundTake, kSoundRotate, kSoundLevelCompleted, kSoundError, kSoundEventCount };
 
+// Name of sound event index (0..4): "drop", "take", "rotate", "level is completed", "error";
+// also the prefix of its settings keys. Empty outside 0..4.
+std::string SoundEventName(int index);
+// ".\Sound\" + the event's name + ".wav"; "ERROR" outside 0..4.
+std::string DefaultSoundFile(int index);
+
 struct SoundSetting {
     int32_t enabled = 1;
     std::string name;

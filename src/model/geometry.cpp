@@ -66,22 +66,12 @@ void FlipLeftRight(FigureMatrix& m) {
 
 void MoveToTopLeft(FigureMatrix& m) {
     if (IsEmptyMatrix(m) || m[0] != 0) return;
-    auto rowEmpty = [&m](int r) {
-        for (int c = 0; c < kMatrixSide; ++c)
-            if (At(m, c, r) != 0) return false;
-        return true;
-    };
-    auto colEmpty = [&m](int c) {
-        for (int r = 0; r < kMatrixSide; ++r)
-            if (At(m, c, r) != 0) return false;
-        return true;
-    };
-    while (rowEmpty(0)) {
+    while (!RowHasSquare(m, 0)) {
         for (int r = 0; r < 4; ++r)
             for (int c = 0; c < kMatrixSide; ++c) At(m, c, r) = At(m, c, r + 1);
         for (int c = 0; c < kMatrixSide; ++c) At(m, c, 4) = 0;
     }
-    while (colEmpty(0)) {
+    while (!ColumnHasSquare(m, 0)) {
         for (int c = 0; c < 4; ++c)
             for (int r = 0; r < kMatrixSide; ++r) At(m, c, r) = At(m, c + 1, r);
         for (int r = 0; r < kMatrixSide; ++r) At(m, 4, r) = 0;

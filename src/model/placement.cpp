@@ -160,14 +160,9 @@ void UpdateGrabPoint(GameState& gs) {
     if (held == 0) return;
     const FigureMatrix& m = gs.handMatrices[held];
     int s = gs.squareSize;
-    auto columnHasSquare = [&m](int c) {
-        for (int r = 0; r < kMatrixSide; ++r)
-            if (At(m, c, r) != 0) return true;
-        return false;
-    };
     if (gs.cursorMode == 0) {
         int c = 0;
-        while (c < 4 && !columnHasSquare(c)) ++c;
+        while (c < 4 && !ColumnHasSquare(m, c)) ++c;
         int r = 0;
         while (r < 4 && At(m, c, r) == 0) ++r;
         gs.grabX = s * c;
@@ -183,7 +178,7 @@ void UpdateGrabPoint(GameState& gs) {
             }
     } else {
         int c = 4;
-        while (c > 0 && !columnHasSquare(c)) --c;
+        while (c > 0 && !ColumnHasSquare(m, c)) --c;
         int r = 4;
         while (r > 0 && At(m, c, r) == 0) --r;
         gs.grabX = s * (c + 1);

@@ -60,3 +60,15 @@ int FigureOf(const FigureMatrix& m) {
 }
 
 bool IsEmptyMatrix(const FigureMatrix& m) { return FigureOf(m) == 0; }
+
+bool RowHasSquare(const FigureMatrix& m, int row) {
+    for (int c = 0; c < kMatrixSide; ++c)
+        if (At(m, c, row) != 0) return true;
+    return false;
+}
+
+bool ColumnHasSquare(const FigureMatrix& m, int column) {
+    for (int r = 0; r < kMatrixSide; ++r)
+        if (At(m, column, r) != 0) return true;
+    return false;
+}

@@ -46,6 +46,8 @@ using Placement = std::array<Figure, kFigureCount>;
 // The figure a matrix holds: the value of its first non-zero cell, 0 for an empty matrix.
 int FigureOf(const FigureMatrix& m);
 bool IsEmptyMatrix(const FigureMatrix& m);
+bool RowHasSquare(const FigureMatrix& m, int row);
+bool ColumnHasSquare(const FigureMatrix& m, int column);
 
 struct Point {
     int x = 0;

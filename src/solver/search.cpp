@@ -142,18 +142,8 @@ bool ExtractPlacement(const GameState& gs, int figure, const Grid& grid, Figure&
         if (gs.alignedCatalogue[k] != window) continue;
         const FigureMatrix& m = gs.orientationCatalogue[k];
         int top = 0, left = 0;
-        auto rowEmpty = [&m](int r) {
-            for (int c = 0; c < kMatrixSide; ++c)
-                if (At(m, c, r) != 0) return false;
-            return true;
-        };
-        auto colEmpty = [&m](int c) {
-            for (int r = 0; r < kMatrixSide; ++r)
-                if (At(m, c, r) != 0) return false;
-            return true;
-        };
-        while (top < 4 && rowEmpty(top)) ++top;
-        while (left < 4 && colEmpty(left)) ++left;
+        while (top < 4 && !RowHasSquare(m, top)) ++top;
+        while (left < 4 && !ColumnHasSquare(m, left)) ++left;
         out = Figure{minCol - left, minRow - top, m};
         return true;
     }

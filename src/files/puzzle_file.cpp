@@ -1,0 +1,166 @@
+// The puzzle file format (".zpz"): puzzles and saved games, their text, their reader and the
+// record the reader fills.
+#include "files/puzzle_file.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "files/ini.h"
+#include "files/whole_file.h"
+#include "model/geometry.h"
+
+namespace {
+
+constexpr const char* kLineEnd = "\r\n";
+// The X value that ends the figure list; also the default of a missing X or Y key, which puts
+// a figure outside every field.
+constexpr int kEndOfFigures = 25;
+
+bool Fail(std::string* reason, std::string text) {
+    if (reason != nullptr) *reason = std::move(text);
+    return false;
+}
+
+bool ValidSide(int side) {
+    return side >= 1 && side <= kMaxFieldSide;
+}
+
+bool ReadRows(const IniReader& ini, PuzzleImage& image, std::string* reason) {
+    for (int n = 1; n <= image.height; ++n) {
+        std::string key = "ROW_" + std::to_string(n);
+        std::string row = ini.GetString("DATA", key, "", kRowBufferSize);
+        if (row.size() != static_cast<std::size_t>(image.width)) {
+            return Fail(reason, key + " has " + std::to_string(row.size()) + " cells, expected " +
+                                    std::to_string(image.width));
+        }
+        for (int c = 0; c < image.width; ++c) {
+            char ch = row[static_cast<std::size_t>(c)];
+            if (ch != '0' && ch != '1')
+                return Fail(reason, key + " has a character other than 0 and 1");
+            At(image.cells, c, n - 1) = ch == '0' ? kCellBlocked : kCellOpen;
+        }
+    }
+    return true;
+}
+
+// Lays the figures of the [SAVE] list on a working copy of the cells to check that each lies
+// inside the field on open cells, none on another, and none twice.
+bool ReadFigures(const IniReader& ini, const OrientationCatalogue& catalogue, PuzzleImage& image,
+                 std::string* reason) {
+    Grid work = image.cells;
+    std::array<int, kFigureCount + 1> counts{};
+    for (int i = 0; i < kFigureCount; ++i) {
+        std::string index = std::to_string(i);
+        int x = ini.GetInt("SAVE", "X" + index, kEndOfFigures);
+        if (x == kEndOfFigures) break;
+        int y = ini.GetInt("SAVE", "Y" + index, kEndOfFigures);
+        int f = ini.GetInt("SAVE", "F" + index, -1);
+        if (f < 0 || f >= kOrientationCount) return Fail(reason, "F" + index + " out of range");
+        const FigureMatrix& m = catalogue[static_cast<std::size_t>(f)];
+        int k = FigureOf(m);
+        if (k < 1 || k > kFigureCount) return Fail(reason, "F" + index + " is not a figure");
+        std::string figure = "figure " + std::to_string(k);
+        for (int row = 0; row < kMatrixSide; ++row) {
+            for (int col = 0; col < kMatrixSide; ++col) {
+                if (At(m, col, row) == 0) continue;
+                // 64-bit so that any x and y from a hand-edited file are safe to add to.
+                int64_t cx = int64_t{x} + col;
+                int64_t cy = int64_t{y} + row;
+                if (cx < 0 || cx >= image.width || cy < 0 || cy >= image.height) {
+                    return Fail(reason, figure + " lies outside the field");
+                }
+                uint8_t& cell = At(work, static_cast<int>(cx), static_cast<int>(cy));
+                if (cell == kCellBlocked) return Fail(reason, figure + " covers a blocked cell");
+                if (cell != kCellOpen) return Fail(reason, figure + " covers another figure");
+                cell = static_cast<uint8_t>(k);
+            }
+        }
+        Figure& slot = image.figures[static_cast<std::size_t>(i)];
+        slot.x = x;
+        slot.y = y;
+        slot.matrix = m;
+        ++counts[static_cast<std::size_t>(k)];
+    }
+    for (int k = 1; k <= kFigureCount; ++k) {
+        if (counts[static_cast<std::size_t>(k)] > 1) {
+            return Fail(reason, "figure " + std::to_string(k) + " listed twice");
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+std::string WritePuzzleText(int width, int height, const Grid& cells) {
+    std::string text = "[GAME]";
+    text += kLineEnd;
+    text += "DX = " + std::to_string(width) + kLineEnd;
+    text += "DY = " + std::to_string(height) + kLineEnd;
+    text += kLineEnd;
+    text += "[DATA]";
+    text += kLineEnd;
+    // The loops stay inside the 25 x 25 grid whatever size a caller passes.
+    int rows = std::clamp(height, 0, kGridSide);
+    int columns = std::clamp(width, 0, kGridSide);
+    for (int r = 0; r < rows; ++r) {
+        text += "ROW_" + std::to_string(r + 1) + " = ";
+        for (int c = 0; c < columns; ++c)
+            text += At(cells, c, r) == kCellBlocked ? '0' : '1';
+        text += kLineEnd;
+    }
+    return text;
+}
+
+std::string WriteSavedGameText(const GameState& gs) {
+    std::string text = WritePuzzleText(gs.fieldWidth, gs.fieldHeight, gs.board);
+    text += kLineEnd;
+    text += "[SAVE]";
+    text += kLineEnd;
+    if (gs.historyCount < 2) return text;
+    // Position N - 1 is the last one recorded; its snapshot is slot N - 2.
+    int snapshot = std::min(gs.historyCount - 2, kHistorySteps - 1);
+    const Placement& figures = gs.historyFigures[static_cast<std::size_t>(snapshot)];
+    for (int i = 0; i < kFigureCount; ++i) {
+        const Figure& figure = figures[static_cast<std::size_t>(i)];
+        if (IsEmptyMatrix(figure.matrix)) break;
+        std::string index = std::to_string(i);
+        text += "X" + index + " = " + std::to_string(figure.x) + kLineEnd;
+        text += "Y" + index + " = " + std::to_string(figure.y) + kLineEnd;
+        text += "F" + index + " = " + std::to_string(CatalogueIndex(gs, figure.matrix)) + kLineEnd;
+        text += kLineEnd;
+    }
+    return text;
+}
+
+bool ReadPuzzleText(const std::string& text, bool withFigures,
+                    const OrientationCatalogue& catalogue, PuzzleImage& image,
+                    std::string* reason) {
+    image = PuzzleImage{};
+    IniReader ini(text);
+    image.width = ini.GetInt("GAME", "DX", -1);
+    image.height = ini.GetInt("GAME", "DY", -1);
+    if (!ValidSide(image.width)) return Fail(reason, "DX out of range");
+    if (!ValidSide(image.height)) return Fail(reason, "DY out of range");
+    if (!ReadRows(ini, image, reason)) return false;
+    // A puzzle read for play ignores any [SAVE] section.
+    if (!withFigures) return true;
+    return ReadFigures(ini, catalogue, image, reason);
+}
+
+bool ReadPuzzleFile(const std::string& path, bool withFigures,
+                    const OrientationCatalogue& catalogue, PuzzleImage& image,
+                    std::string* reason) {
+    std::string text;
+    if (!ReadWholeFile(path, text)) {
+        image = PuzzleImage{};
+        return Fail(reason, "cannot read file");
+    }
+    return ReadPuzzleText(text, withFigures, catalogue, image, reason);
+}
+
+void ApplyPuzzleImage(GameState& gs, const PuzzleImage& image) {
+    NewGameReset(gs);
+    gs.fieldWidth = image.width;
+    gs.fieldHeight = image.height;
+    gs.board = image.cells;
+}

@@ -1,0 +1,46 @@
+// The puzzle file format (".zpz"): puzzles and saved games, their text, their reader and the
+// record the reader fills.
+#pragma once
+
+#include <string>
+
+#include "model/game_state.h"
+
+// What the reader fills. cells: 0 open, 255 blocked, only the top-left height x width part
+// used, the rest 0. figures: filled slots first; an empty slot is all zero.
+struct PuzzleImage {
+    int32_t width = 0;
+    int32_t height = 0;
+    Grid cells{};
+    Placement figures{};
+    bool operator==(const PuzzleImage&) const = default;
+};
+
+using OrientationCatalogue = std::array<FigureMatrix, kOrientationCount>;
+
+// "[GAME]", DX, DY, "[DATA]" and one ROW line per row, CR LF line ends. Every cell value other
+// than 255 is written as open ("1").
+std::string WritePuzzleText(int width, int height, const Grid& cells);
+
+// The puzzle text of the current board followed by "[SAVE]" and one X/Y/F group per figure of
+// the most recently recorded history position (not the current one after an Undo). With fewer
+// than two history positions nothing was recorded, and no figure group is written.
+std::string WriteSavedGameText(const GameState& gs);
+
+// Reads a puzzle (withFigures false) or a saved game (withFigures true) from the file's text
+// into image, which is cleared first. F values index the catalogue (gs.orientationCatalogue).
+// Returns false when the text is not a valid file; reason, when given, then names the fault
+// ("DX out of range", "ROW_3 has 9 cells, expected 10", "figure 5 listed twice"...). The image
+// is only to be used after a true result.
+bool ReadPuzzleText(const std::string& text, bool withFigures,
+                    const OrientationCatalogue& catalogue, PuzzleImage& image,
+                    std::string* reason = nullptr);
+
+// The same for a file; an unreadable file is invalid ("cannot read file").
+bool ReadPuzzleFile(const std::string& path, bool withFigures,
+                    const OrientationCatalogue& catalogue, PuzzleImage& image,
+                    std::string* reason = nullptr);
+
+// The model side of starting a game on a read field: new game reset, field size, cells. The
+// figure slots are not used. The caller relayouts and repaints.
+void ApplyPuzzleImage(GameState& gs, const PuzzleImage& image);

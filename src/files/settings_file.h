@@ -1,0 +1,20 @@
+// The settings file: its name, its text as written at exit and its reading at start.
+#pragma once
+
+#include <string>
+
+#include "model/game_state.h"
+
+// The settings file's name in the program's folder: appTitle + ".ini".
+std::string SettingsFileName(const std::string& appTitle);
+
+// The whole file text: sections OPTIONS, LAST, SOLVED_PUZZLES, SOUND and WINDOW in this order,
+// "KEY = value" lines with CR LF, colours in decimal. windowRect is the main window's
+// rectangle at the time of writing.
+std::string WriteSettingsText(const GameState& gs, const Rect& windowRect);
+
+// Fills the remembered fields of gs and the saved window rectangle from the file's text; every
+// key that is missing takes its default, so an empty text (no file) gives all defaults.
+// cursorMode always starts as 1, whatever the file says.
+void ReadSettingsText(const std::string& text, GameState& gs, Rect& windowRect);
+

@@ -1,0 +1,19 @@
+// Reading and writing a whole file in one go, as both file kinds of the game are handled.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+// The largest file the game reads: the settings file with a thousand solved puzzles of
+// long names stays far below it.
+constexpr std::size_t kMaxFileBytes = 4u << 20;
+
+// Reads the file's bytes unchanged into text; false (text emptied) when it cannot be read or
+// is larger than kMaxFileBytes.
+bool ReadWholeFile(const std::string& path, std::string& text);
+
+// True when the path names an existing file or folder.
+bool FileExists(const std::string& path);
+
+// Creates the file, replacing any old one, and writes text in one write; false on failure.
+bool WriteWholeFile(const std::string& path, const std::string& text);

@@ -1,0 +1,20 @@
+// Where figure pictures go: the legal-move mark, the shadow of the figure in hand and the
+// picture inside a list or menu item.
+#pragma once
+
+#include <vector>
+
+#include "model/types.h"
+
+// The held figure's shape with every square as 13: drawn where a legal drop would land.
+FigureMatrix LegalMoveMark(const FigureMatrix& held);
+
+// The top-left pixels of the shadow's black squares for a figure whose matrix is drawn at
+// `figureOrigin`: one per square, offset right and down by ShadowOffset(s).
+std::vector<Point> ShadowSquares(const FigureMatrix& matrix, Point figureOrigin, int squareSize);
+
+// Side of the 5 x 5 picture of 8-pixel squares in a figure list or orientation menu item.
+constexpr int kItemPictureSide = 40;
+// Its origin in an item whose right edge is `right` and top edge `top`: centred across,
+// one pixel below the top.
+Point ItemPictureOrigin(int right, int top);

@@ -1,0 +1,57 @@
+// Tests of the INI lookup rules shared by puzzle files and the settings file.
+#include <gtest/gtest.h>
+
+#include "files/ini.h"
+
+TEST(IniReader, NamesMatchWithoutCaseAndBlanks) {
+    IniReader ini("[Game]\n  dx   =  10  \r\nDy=6\r\n[ data ]\nRow_1 = 1 0 1");
+    EXPECT_EQ(ini.GetInt("GAME", "DX", -1), 10);
+    EXPECT_EQ(ini.GetInt("game", "DY", -1), 6);
+    EXPECT_EQ(ini.GetString("DATA", "ROW_1", "", 25), "1 0 1"); // inner blanks stay
+    EXPECT_EQ(ini.GetInt("GAME", "ROW_1", -1), -1);             // key of another section
+    EXPECT_EQ(ini.GetInt("SAVE", "DX", 25), 25);                // missing section
+    EXPECT_EQ(ini.GetString("DATA", "ROW_2", "none", 25), "none");
+}
+
+TEST(IniReader, IntegersStopAtTheFirstNonDigit) {
+    struct Case {
+        const char* value;
+        int expected;
+    };
+    const Case cases[] = {
+        {"+5", 5},  {"  -3x", -3}, {"abc", 0}, {"-", 0},          {"12 34", 12},
+        {"- 3", 0}, {"007", 7},    {"", 99},   {"4294967297", 1}, {"-2147483648", -2147483647 - 1}};
+    for (const Case& c : cases) {
+        IniReader ini(std::string("[S]\nK=") + c.value);
+        EXPECT_EQ(ini.GetInt("S", "K", 99), c.expected) << '"' << c.value << '"';
+    }
+}
+
+TEST(IniReader, StringsAreCutToTheBufferLessOne) {
+    IniReader ini("[S]\nK=" + std::string(30, 'a'));
+    EXPECT_EQ(ini.GetString("S", "K", "", 25), std::string(24, 'a'));
+    EXPECT_EQ(ini.GetString("S", "none", "abcdef", 4), "abc");
+    EXPECT_EQ(ini.GetString("S", "K", "", 0), "");
+}
+
+TEST(IniReader, StrayLinesCommentsAndRepeats) {
+    IniReader ini("A=1\n" // before any section: ignored
+                  "[S]\r\n"
+                  "; B=2\n" // comment
+                  "no equals sign\n"
+                  "[broken\n" // no closing bracket: not a section
+                  "C=first\n"
+                  "c=second\n"
+                  "D=x=y\n"
+                  "[s]\n" // a repeated section is ignored
+                  "C=third\n"
+                  "E=5\n"
+                  "[T]\n"
+                  "F=last line");
+    EXPECT_EQ(ini.GetInt("S", "A", -1), -1);
+    EXPECT_EQ(ini.GetInt("S", "; B", -1), -1);
+    EXPECT_EQ(ini.GetString("S", "C", "", 260), "first");
+    EXPECT_EQ(ini.GetString("S", "D", "", 260), "x=y");
+    EXPECT_EQ(ini.GetInt("S", "E", -1), -1);
+    EXPECT_EQ(ini.GetString("T", "F", "", 260), "last line");
+}

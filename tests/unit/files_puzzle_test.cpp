@@ -1,0 +1,215 @@
+// Tests of the puzzle and saved-game file format: exact text, every check of the reader, and
+// write-then-read round trips through the orientation catalogue.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+
+#include "files/puzzle_file.h"
+#include "files/puzzle_paths.h"
+#include "files/whole_file.h"
+
+namespace {
+
+std::string Field(int dx, int dy) {
+    return WritePuzzleText(dx, dy, Grid{});
+}
+const std::string kSave = "\r\n[SAVE]\r\n";
+
+std::string Replace(std::string text, const std::string& from, const std::string& to) {
+    std::size_t at = text.find(from);
+    return at == std::string::npos ? "not found" : text.replace(at, from.size(), to);
+}
+
+std::string Group(int i, int x, int y, int f) {
+    std::string n = std::to_string(i);
+    return "X" + n + " = " + std::to_string(x) + "\r\nY" + n + " = " + std::to_string(y) + "\r\nF" +
+           n + " = " + std::to_string(f) + "\r\n";
+}
+
+class PuzzleFile : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() { InitGameState(*gs_); }
+
+    static std::string Judge(const std::string& text, bool withFigures = true) {
+        PuzzleImage image;
+        std::string reason;
+        bool ok = ReadPuzzleText(text, withFigures, gs_->orientationCatalogue, image, &reason);
+        return ok ? "valid" : reason;
+    }
+
+    // The last catalogue entry of figure k, its squares' bounding box placed at (left, top).
+    static Figure Placed(int k, int left, int top, int& index) {
+        for (int f = 0; f < kOrientationCount; ++f)
+            if (FigureOf(gs_->orientationCatalogue[f]) == k) index = f;
+        Figure figure{left, top, gs_->orientationCatalogue[index]};
+        int minCol = kMatrixSide, minRow = kMatrixSide;
+        for (int i = 0; i < kMatrixCells; ++i) {
+            if (figure.matrix[i] == 0) continue;
+            minCol = std::min(minCol, i % kMatrixSide);
+            minRow = std::min(minRow, i / kMatrixSide);
+        }
+        figure.x -= minCol;
+        figure.y -= minRow;
+        return figure;
+    }
+
+    static inline std::unique_ptr<GameState> gs_ = std::make_unique<GameState>();
+};
+
+} // namespace
+
+TEST_F(PuzzleFile, WritesExactText) {
+    Grid cells{};
+    At(cells, 1, 0) = kCellBlocked;
+    At(cells, 0, 1) = 7;           // a figure's square
+    At(cells, 2, 1) = kCellSquare; // an editor square
+    EXPECT_EQ(WritePuzzleText(3, 2, cells),
+              "[GAME]\r\nDX = 3\r\nDY = 2\r\n\r\n[DATA]\r\nROW_1 = 101\r\nROW_2 = 111\r\n");
+    EXPECT_EQ(MakeUserPuzzlePath("cross"), "Puzzles\\My puzzles\\cross.zpz");
+}
+
+TEST_F(PuzzleFile, ChecksSizesAndRows) {
+    const std::string f = Field(10, 6), row3 = "ROW_3 = 1111111111", ones(24, '1');
+    const std::pair<std::string, std::string> cases[] = {
+        {Field(24, 24), "valid"},
+        {Field(25, 3), "DX out of range"},
+        {Field(3, 25), "DY out of range"},
+        {Field(0, 3), "DX out of range"},
+        {Field(3, -2), "DY out of range"},
+        {Replace(f, "DX = 10", ""), "DX out of range"},
+        {Replace(f, "DY = 6", ""), "DY out of range"},
+        {Replace(f, row3, row3.substr(0, 17)), "ROW_3 has 9 cells, expected 10"},
+        {Replace(f, row3, row3 + "1"), "ROW_3 has 11 cells, expected 10"},
+        {Replace(f, "ROW_2 = 11", "ROW_2 = 12"), "ROW_2 has a character other than 0 and 1"},
+        {Replace(f, "ROW_1 =", "ROW_0 ="), "ROW_1 has 0 cells, expected 10"},
+        {f + "ROW_7 = 1\r\n", "valid"}, // rows above DY are not read
+        {"[game]\ndx=2\n  Dy   =   1 \n[data]\nrow_1=10", "valid"},
+        // A row is read into 24 characters: whatever follows is never seen.
+        {Replace(Field(24, 24), ones, ones + "x"), "valid"},
+    };
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(Judge(text), expected) << text;
+}
+
+TEST_F(PuzzleFile, ChecksEveryFigure) {
+    const std::string save = Field(10, 10) + kSave, upright = Group(0, -2, 0, 0);
+    int f2 = 0;
+    Figure second = Placed(2, 0, 0, f2); // covers column 0 like the upright I at x = -2
+    const std::pair<std::string, std::string> cases[] = {
+        {upright, "valid"},
+        {Group(0, -3, 0, 0), "figure 1 lies outside the field"},
+        {Group(0, 8, 0, 0), "figure 1 lies outside the field"},
+        {Group(0, -2, 6, 0), "figure 1 lies outside the field"},
+        {Group(0, 2147483647, 0, 0), "figure 1 lies outside the field"},
+        {Group(0, -2, 0, 63), "F0 out of range"},
+        {Group(0, -2, 0, -1), "F0 out of range"},
+        {"X0 = -2\r\nY0 = 0\r\n", "F0 out of range"},
+        {"X0 = -2\r\nF0 = 0\r\n", "figure 1 lies outside the field"}, // missing Y
+        {upright + Group(1, -1, 0, 0), "figure 1 listed twice"},
+        {upright + Group(1, 0, -2, 1), "figure 1 covers another figure"},
+        {upright + Group(1, second.x, second.y, f2), "figure 2 covers another figure"},
+    };
+    for (const auto& [groups, expected] : cases)
+        EXPECT_EQ(Judge(save + groups), expected) << groups;
+
+    std::string blocked = Replace(save, "ROW_3 = 1", "ROW_3 = 0");
+    EXPECT_EQ(Judge(blocked + upright), "figure 1 covers a blocked cell");
+    EXPECT_EQ(Judge(save + Group(0, -2, 0, 99), false), "valid"); // [SAVE] ignored for play
+}
+
+TEST_F(PuzzleFile, FigureListEndsAtTheFirstMissingX) {
+    std::string text = Field(24, 24) + kSave;
+    Placement expected{};
+    for (int k = 1; k <= 5; ++k) {
+        int f = 0;
+        Figure figure = Placed(k, 5 * (k - 1), 0, f);
+        if (k <= 4) expected[k - 1] = figure;
+        text += Group(k == 5 ? 5 : k - 1, figure.x, figure.y, f); // no group for slot 4
+    }
+    PuzzleImage image;
+    ASSERT_TRUE(ReadPuzzleText(text, true, gs_->orientationCatalogue, image));
+    EXPECT_EQ(image.figures, expected);
+    ASSERT_TRUE(ReadPuzzleText(Field(10, 6), true, gs_->orientationCatalogue, image));
+    EXPECT_EQ(image.figures, Placement{});
+}
+
+TEST_F(PuzzleFile, BoardRoundTrip) {
+    Grid cells{}, expected{};
+    const uint8_t values[] = {kCellBlocked, 7, kCellSquare, kCellOpen, kCellOpen};
+    for (int i = 0; i < kGridCells; ++i)
+        cells[i] = values[(i * 3 + i / kGridSide) % 5];
+    for (int r = 0; r < 23; ++r) // cells outside the 24 x 23 field must not leak in
+        for (int c = 0; c < 24; ++c)
+            At(expected, c, r) = At(cells, c, r) == kCellBlocked ? kCellBlocked : kCellOpen;
+    PuzzleImage image;
+    ASSERT_TRUE(
+        ReadPuzzleText(WritePuzzleText(24, 23, cells), false, gs_->orientationCatalogue, image));
+    EXPECT_EQ(image.width, 24);
+    EXPECT_EQ(image.height, 23);
+    EXPECT_EQ(image.cells, expected);
+}
+
+TEST_F(PuzzleFile, SavedGameWritesTheLastRecordedPosition) {
+    auto gs = std::make_unique<GameState>();
+    InitGameState(*gs);
+    FigureMatrix upright{}, lying{}; // the I figure in matrix column 2 and in matrix row 2
+    for (int i = 0; i < kMatrixSide; ++i)
+        At(upright, 2, i) = At(lying, i, 2) = 1;
+    gs->historyFigures[0][0] = Figure{-2, 0, upright};
+    gs->historyFigures[1][0] = Figure{0, -2, lying};
+    gs->historyCount = 3;
+    gs->historyPosition = 1; // stepped back: the later position is still the one saved
+    EXPECT_EQ(WriteSavedGameText(*gs), Field(10, 6) + kSave + Group(0, 0, -2, 1) + "\r\n");
+    gs->historyCount = 2;
+    EXPECT_EQ(WriteSavedGameText(*gs), Field(10, 6) + kSave + Group(0, -2, 0, 0) + "\r\n");
+    gs->historyCount = 1;
+    EXPECT_EQ(WriteSavedGameText(*gs), Field(10, 6) + kSave);
+}
+
+TEST_F(PuzzleFile, SavedGameRoundTripThroughAFile) {
+    auto gs = std::make_unique<GameState>();
+    InitGameState(*gs);
+    gs->fieldWidth = 21;
+    gs->fieldHeight = 15;
+    int f = 0;
+    for (int k = 1; k <= kFigureCount; ++k) { // slots in reverse figure order
+        int slot = kFigureCount - k;
+        gs->historyFigures[0][slot] = Placed(k, 5 * (slot % 4), 5 * (slot / 4), f);
+    }
+    gs->historyCount = 2;
+    for (int r = 0; r < 15; ++r)
+        At(gs->board, 20, r) = kCellBlocked;
+    Grid expectedCells = gs->board;
+    At(gs->board, 0, 0) = 5;
+
+    const auto path = (std::filesystem::temp_directory_path() / "zendrak_files_test.zpz").string();
+    ASSERT_TRUE(WriteWholeFile(path, WriteSavedGameText(*gs)));
+    PuzzleImage image;
+    std::string reason;
+    EXPECT_TRUE(ReadPuzzleFile(path, true, gs->orientationCatalogue, image, &reason)) << reason;
+    std::filesystem::remove(path);
+    EXPECT_EQ(image.figures, gs->historyFigures[0]);
+    EXPECT_EQ(image.cells, expectedCells);
+
+    gs->placed = image.figures;
+    ApplyPuzzleImage(*gs, image);
+    EXPECT_EQ(gs->fieldWidth, 21);
+    EXPECT_EQ(gs->fieldHeight, 15);
+    EXPECT_EQ(gs->board, expectedCells);
+    EXPECT_EQ(gs->placed, Placement{});
+
+    EXPECT_FALSE(ReadPuzzleFile(path, true, gs->orientationCatalogue, image, &reason));
+    EXPECT_EQ(reason, "cannot read file");
+    EXPECT_EQ(image, PuzzleImage{});
+    EXPECT_FALSE(FileExists(path));
+
+    // A huge file under a puzzle's name is refused rather than read into memory.
+    ASSERT_TRUE(WriteWholeFile(path, std::string(kMaxFileBytes + 1, '1')));
+    EXPECT_TRUE(FileExists(path));
+    std::string text;
+    EXPECT_FALSE(ReadWholeFile(path, text));
+    EXPECT_TRUE(text.empty());
+    std::filesystem::remove(path);
+}

@@ -1,0 +1,61 @@
+// Cell drawing decisions: tiles, contours and where figure pictures go.
+#include <gtest/gtest.h>
+
+#include "render/cells.h"
+#include "render/figure_pictures.h"
+#include "test_support.h"
+
+namespace {
+
+TEST(Cells, TileChoice) {
+    CellStyle style{true, true, true, 4, false}; // one colour, square index 4
+    for (uint8_t v = 1; v <= 12; ++v)
+        EXPECT_EQ(CellTile(v, style), 5) << int{v};
+    EXPECT_EQ(CellTile(0, style), kTileOpen);
+    EXPECT_EQ(CellTile(13, style), kTilePlain);
+    EXPECT_EQ(CellTile(255, style), kNoTile);
+    style = {false, false, false, 0, false}; // empty cells left out, not in colour
+    EXPECT_EQ(CellTile(0, style), kNoTile);
+    EXPECT_EQ(CellTile(7, style), kTilePlain);
+}
+
+TEST(Cells, PlanPlacesSquaresWithContourSeams) {
+    // Row 0: figure 1, figure 1, figure 2. Row 1: open, blocked, open.
+    Grid g{};
+    At(g, 0, 0) = At(g, 1, 0) = 1;
+    At(g, 2, 0) = 2;
+    At(g, 1, 1) = kCellBlocked;
+    // One colour for all figures still separates them: the values differ, not the tiles.
+    const CellStyle style{true, true, true, 0, true};
+    const std::vector<CellSquare> squares = PlanCells(GridView(g, 3, 2), {100, 50}, 24, style);
+    const std::vector<CellSquare> expected = {
+        {100, 50, 1, kSideLeft | kSideTop | kSideBottom},
+        {124, 50, 1, kSideRight | kSideTop | kSideBottom},
+        {148, 50, 1, kSideLeft | kSideRight | kSideTop | kSideBottom},
+        {100, 74, 0, 0},
+        {148, 74, 0, 0}};
+    EXPECT_EQ(squares, expected);
+}
+
+TEST(Cells, ContourRectsInDrawingOrder) {
+    const SideRects all = ContourRects(10, 20, 32, kSideLeft | kSideRight | kSideTop | kSideBottom);
+    const std::vector<Rect> expected = {
+        {10, 20, 11, 52}, {41, 20, 42, 52}, {10, 20, 42, 21}, {10, 51, 42, 52}};
+    EXPECT_EQ(std::vector<Rect>(all.begin(), all.end()), expected);
+    // Two touching squares of different figures: the lines lie side by side, a 2-pixel seam.
+    EXPECT_EQ(ContourRects(24, 0, 24, kSideRight).rects[0].right,
+              ContourRects(48, 0, 24, kSideLeft).rects[0].left);
+}
+
+TEST(CellsFigurePictures, MarkShadowAndItemOrigin) {
+    const FigureMatrix x = MatrixFromText("...../..#../.###./..#../.....", 11);
+    EXPECT_EQ(LegalMoveMark(x), MatrixFromText("...../..#../.###./..#../.....", 13));
+    // Drawn at (100, 200) with squares of 48: the shadow lies 8 pixels right and down.
+    const std::vector<Point> shadow = ShadowSquares(x, {100, 200}, 48);
+    ASSERT_EQ(shadow.size(), 5u);
+    EXPECT_EQ(shadow.front(), (Point{100 + 2 * 48 + 8, 200 + 48 + 8}));
+    EXPECT_EQ(shadow.back(), (Point{100 + 2 * 48 + 8, 200 + 3 * 48 + 8}));
+    EXPECT_EQ(ItemPictureOrigin(101, 30), (Point{30, 31}));
+}
+
+} // namespace

@@ -1,0 +1,38 @@
+// zpz: checks, solves and surveys puzzle files with the game's own reader and search.
+#include <cstdio>
+#include <cstring>
+
+#include "zpz.h"
+
+namespace {
+
+const char kUsage[] =
+    "usage: zpz COMMAND [ARGS]\n"
+    "\n"
+    "  check [--figures] FILE...   check puzzle files (saved games with --figures)\n"
+    "  solve [--time] FILE         find the tiling that \"Analyse by computer\" finds\n"
+    "  library DIR                 check every puzzle of a library folder\n"
+    "\n"
+    "\"zpz COMMAND --help\" describes one command.\n";
+
+} // namespace
+
+bool WantsHelp(const Arguments& args) {
+    for (const std::string& a : args)
+        if (a == "--help" || a == "-h") return true;
+    return false;
+}
+
+int main(int argc, char** argv) {
+    if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+        std::fputs(kUsage, argc < 2 ? stderr : stdout);
+        return argc < 2 ? kExitUsage : kExitOk;
+    }
+    Arguments args(argv + 2, argv + argc);
+    std::string command = argv[1];
+    if (command == "check") return RunCheck(args);
+    if (command == "solve") return RunSolve(args);
+    if (command == "library") return RunLibrary(args);
+    std::fprintf(stderr, "zpz: unknown command '%s'\n\n%s", command.c_str(), kUsage);
+    return kExitUsage;
+}

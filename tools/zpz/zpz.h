@@ -1,0 +1,26 @@
+// The commands of zpz, the puzzle tool for puzzle authors and for the game's own tests.
+#pragma once
+
+#include <string>
+#include <vector>
+
+using Arguments = std::vector<std::string>;
+
+// Exit codes shared by every command.
+constexpr int kExitOk = 0;
+constexpr int kExitFailed = 1; // a file was invalid, unsolvable, or a library check failed
+constexpr int kExitUsage = 2;  // bad arguments or a file that is missing
+
+int RunCheck(const Arguments& args);
+int RunSolve(const Arguments& args);
+int RunLibrary(const Arguments& args);
+
+bool WantsHelp(const Arguments& args);
+
+struct GameState;
+struct PuzzleImage;
+
+// Starts a game on the image's field with its figures laid, as loading a saved game does,
+// and runs the analysis search from figure 1. True when a tiling was found; it stands on
+// gs.solverGrid.
+bool SolveImage(GameState& gs, const PuzzleImage& image);
