@@ -1,7 +1,9 @@
 #!/bin/sh
-# Installs the Debian packages the build needs when any is missing. Usage: ensure-deps.sh
+# Installs the Debian packages the builds and tests need when any is missing.
 set -e
-packages="cmake make g++ libgtest-dev googletest"
+packages="cmake make g++ libgtest-dev googletest python3 \
+    g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 \
+    wine64 wine xvfb xdotool imagemagick x11-utils xclip fonts-wine"
 missing=""
 for p in $packages; do
     dpkg -s "$p" >/dev/null 2>&1 || missing="$missing $p"

@@ -136,3 +136,8 @@ bool IsSquaresEditor(const GameState& gs);
 // The figure in hand: the figure list's selection when it is 1..12 and that figure is still in
 // the list; 0 otherwise.
 int HeldFigure(const GameState& gs);
+
+// Brings every view option into the range the drawing relies on (a hand-edited settings file
+// may hold anything): square size 24..64, opacity 50..100, square index 0..11, cursor mode
+// 0..2, background type 0 or 1, colours without the top byte.
+void LimitViewOptions(ViewOptions& options);

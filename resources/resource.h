@@ -1,0 +1,69 @@
+// Resource ids shared by the .rc script and the program.
+#pragma once
+
+// Strings
+#define IDS_APP_TITLE 103
+#define IDS_APP_VERSION 104
+#define IDS_CREDIT_LINE 105
+#define IDS_LEGAL_LINE 106
+#define IDS_WINDOW_CLASS 109
+
+// Icons, menus, accelerators, bitmaps
+#define IDI_ZENDRAK 107
+#define IDI_SMALL 108
+#define IDC_ZENDRAK 109
+#define IDR_CONTEXT8 129
+#define IDR_CONTEXT4 130
+#define IDR_CONTEXT2 131
+#define IDR_CONTEXT1 132
+#define IDB_ABOUT 142
+#define IDI_UNSOLVED 148
+#define IDI_SOLVED 149
+#define IDI_GROUP 150
+
+// Dialogs
+#define IDD_CREATE_PUZZLE 133
+#define IDD_NEW_GAME 134
+#define IDD_SAVE 136
+#define IDD_LOAD 137
+#define IDD_OPTIONS 138
+#define IDD_ANALYSE 140
+#define IDD_ABOUT 141
+#define IDD_SOUND 151
+
+// Controls of the main window
+#define IDC_FIGURE_LIST 1000
+#define IDC_HISTORY_LIST 1001
+
+// Commands
+#define IDM_ABOUT 104
+#define IDM_EXIT 105
+#define IDM_ORIENTATION_1 32772
+#define IDM_ORIENTATION_2 32774
+#define IDM_ORIENTATION_3 32776
+#define IDM_ORIENTATION_4 32777
+#define IDM_ORIENTATION_5 32778
+#define IDM_ORIENTATION_6 32779
+#define IDM_ORIENTATION_7 32780
+#define IDM_ORIENTATION_8 32781
+#define IDM_NEW_GAME 32782
+#define IDM_LOAD 32783
+#define IDM_SAVE 32784
+#define IDM_CREATE_PUZZLE 32785
+#define IDM_SAVE_PUZZLE 32786
+#define IDM_PRINT_FIGURES 32789
+#define IDM_PRINT_EMPTY_FIELD 32790
+#define IDM_HOME_PAGE 32791
+#define IDM_TUTORIAL 32792
+#define IDM_USER_MANUAL 32793
+#define IDM_PRINT_POSITION 32794
+#define IDM_COPY_IMAGE 32795
+#define IDM_COPY_SMALL_IMAGE 32796
+#define IDM_OPTIONS 32797
+#define IDM_ANALYSE 32798
+#define IDM_CTRL_T 32800
+#define IDM_LARGER_SQUARES 32806
+#define IDM_SMALLER_SQUARES 32807
+#define IDM_SOUND 32815
+#define IDM_UNDO 32818
+#define IDM_REDO 32819

@@ -1,0 +1,24 @@
+// Painting the main window and the owner-drawn list and menu items (Win32 GDI).
+#pragma once
+
+#include <windows.h>
+
+#include "render/draw_gdi.h"
+
+// What the paint needs from the window around the game state.
+struct PaintInput {
+    RECT client{};         // the main window's client rectangle
+    RECT figureList{};     // the figure list's window rectangle in client coordinates
+    POINT pointer{};       // the mouse pointer in client coordinates
+    int selection = -1;    // the figure list's selection (-1 none)
+    bool windowEnabled = true; // false while a modal dialog is open
+};
+
+// The main window's paint: the whole picture composed in the back buffer, copied to hdc in one
+// blit that leaves the figure list untouched. Composes gs.board first.
+void PaintMainWindow(Surfaces& s, GameState& gs, HDC hdc, const PaintInput& in);
+
+// WM_DRAWITEM for the figure list (control id 1000) and the orientation menu items
+// (ids 32772..32781). selectedFigure is the figure list's selection (for the menu items).
+void DrawOwnerItem(Surfaces& s, const GameState& gs, int controlId, const DRAWITEMSTRUCT& item,
+                   int selectedFigure);

@@ -1,0 +1,76 @@
+// The six off-screen drawing surfaces, the skin and the background (Win32 GDI).
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "model/game_state.h"
+
+// Each surface is a memory device context with the bitmap it had when it was created, kept so
+// that the program's own bitmaps can be selected out and deleted.
+struct Surface {
+    HDC dc = nullptr;
+    HBITMAP original = nullptr; // the bitmap the context was created with
+    HBITMAP bitmap = nullptr;   // the program's bitmap selected into it (deleted on free)
+    int width = 0;              // the size of `bitmap`
+    int height = 0;
+};
+
+// Sizes of the surfaces made at creation. The skin surface holds the whole region the skin is
+// scaled as (70 x 5 tiles of 64), so any square size up to 64 fits; the small skin holds that
+// region at one eighth.
+constexpr int kSkinTileSide = 64;
+constexpr int kSkinRegionWidth = 70 * kSkinTileSide; // 4480
+constexpr int kSkinRegionHeight = 5 * kSkinTileSide; // 320
+constexpr int kSkinRowWidth = 14 * kSkinTileSide;    // 896: the tiles that are drawn
+constexpr int kSmallTileSide = 8;
+constexpr int kSmallSkinWidth = kSkinRegionWidth / 8; // 560
+constexpr int kSmallSkinHeight = kSkinRegionHeight / 8; // 40
+constexpr int kFullSkinSide = 1600;
+constexpr int kScratchWidth = 256;
+constexpr int kScratchHeight = 700;
+
+struct Surfaces {
+    Surface skin;       // the skin at squareSize: tile k at (k * squareSize, 0)
+    Surface smallSkin;  // 8-pixel tiles: figure list, menus, previews
+    Surface fullSkin;   // the 14 tiles at 64 pixels: printing
+    Surface scratch;    // black squares and inverted tiles before blending
+    Surface backBuffer; // the picture being composed, screen-sized
+    Surface background; // the window background, screen-sized
+    int screenWidth = 0;
+    int screenHeight = 0;
+};
+
+// Creates the six surfaces compatible with the window's device context; the skin and the
+// background are filled by ReloadSkin and BuildBackground.
+void CreateSurfaces(Surfaces& s, HWND hwndMain);
+// Selects back each surface's first bitmap, deletes the contexts and the program's bitmaps.
+void FreeSurfaces(Surfaces& s);
+
+// Selects `bitmap` into the surface and deletes the program's bitmap it replaces (a null
+// bitmap, from a failed creation, changes nothing).
+void ReplaceSurfaceBitmap(Surface& surface, HBITMAP bitmap);
+
+// Copies w x h pixels from (sx, sy) of source to (x, y) of target, leaving out the part of the
+// rectangle that lies outside the source's bitmap.
+void CopyFromSurface(const Surface& source, int sx, int sy, int w, int h, HDC target, int x,
+                     int y);
+
+// The square size the skin is scaled to and the field drawn with: squareSize kept within
+// 24..64 whatever the settings file held, so no tile reaches beyond the skin surface.
+int DrawingSquareSize(int squareSize);
+
+// "Skins\" + name as a DIB section, or the substitute skin (light grey open cell, red figures,
+// grey plain square, each tile framed in white) when the file cannot be loaded.
+HBITMAP LoadSkinBitmap(HWND hwndMain, const std::string& name);
+// True when the skin file loads (the substitute is not needed).
+bool SkinFileLoads(const std::string& name);
+
+// Reloads the skin named by gs.skinName and refills the three skin surfaces for squareSize.
+void ReloadSkin(Surfaces& s, const GameState& gs, HWND hwndMain);
+
+// Recreates backBuffer and background and renders the background into the latter: the pattern
+// "Background\" + backgroundName tiled from (0, 0), or the solid colorBack. A pattern that
+// does not load turns backgroundType to 1.
+void BuildBackground(Surfaces& s, GameState& gs, HWND hwndMain);

@@ -1,0 +1,31 @@
+// The running program: the one game state and the window, list, menu and surface handles
+// that belong to the user interface.
+#pragma once
+
+#include <windows.h>
+
+#include "model/game_state.h"
+#include "render/surfaces_gdi.h"
+
+struct App {
+    GameState gs;
+    HINSTANCE hInstance = nullptr;
+    HWND hwndMain = nullptr;
+    HWND hwndFigureList = nullptr;
+    HMENU contextMenus[4] = {}; // orientation menus for 1, 2, 4 and 8 orientations
+    HMENU contextMenuOwners[4] = {}; // the loaded menus whose first pop-ups these are
+    UINT primaryButtonDown = WM_LBUTTONDOWN; // the button that places and takes figures
+    WNDPROC standardListProc = nullptr;
+    Surfaces surfaces;
+    bool firstStart = false; // no settings file was found
+    std::string windowClass;
+};
+
+// The one App of the process. GameState is large, so it lives in static storage.
+App& TheApp();
+
+// Loads string resource id (at most 100 characters).
+std::string LoadResourceString(HINSTANCE instance, UINT id);
+
+// A message box owned by `owner` with the program's title as caption.
+int ShowMessage(HWND owner, const char* text, UINT flags);

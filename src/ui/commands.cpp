@@ -1,0 +1,64 @@
+// The command table: each menu command, accelerator and list notification to its action.
+#include "ui/commands.h"
+
+#include "model/geometry.h"
+#include "model/history.h"
+#include "resource.h"
+#include "ui/figure_list.h"
+#include "ui/main_window.h"
+#include "ui/menu_state.h"
+#include "ui/mouse.h"
+#include "ui/window_layout.h"
+
+namespace {
+
+// Undo and redo: restore the position and empty the hand.
+void StepHistory(App& app, bool back) {
+    if (back ? Undo(app.gs) : Redo(app.gs)) {
+        SyncFigureList(app);
+        SelectFigureListEntry(app, 0);
+    }
+}
+
+bool OnListNotification(App& app, int id, int notification) {
+    if (notification != LBN_SELCHANGE) return true;
+    if (id == IDC_FIGURE_LIST) {
+        OnFigureListSelectionChanged(app);
+    } else {
+        RestorePosition(app.gs);
+        SyncFigureList(app);
+        RepaintMain();
+    }
+    return true;
+}
+
+bool Dispatch(App& app, int id, int notification) {
+    if (id == IDC_FIGURE_LIST || id == IDC_HISTORY_LIST) return OnListNotification(app, id, notification);
+    if (OrientationOfCommand(id) != 0) {
+        OnOrientationCommand(app, id);
+        return true;
+    }
+    switch (id) {
+    case IDM_EXIT:
+        DestroyWindow(app.hwndMain);
+        return true;
+    case IDM_UNDO:
+    case IDM_REDO:
+        StepHistory(app, id == IDM_UNDO);
+        return true;
+    case IDM_LARGER_SQUARES:
+    case IDM_SMALLER_SQUARES:
+        ChangeSquareSize(app, id == IDM_LARGER_SQUARES ? 8 : -8);
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+bool OnCommand(App& app, int id, int notification) {
+    bool handled = Dispatch(app, id, notification);
+    if (handled && IsWindow(app.hwndMain)) UpdateMenuStates(app);
+    return handled;
+}

@@ -1,0 +1,136 @@
+// The main window's class and procedure: a switch that hands each message to its handler.
+#include "ui/main_window.h"
+
+#include <windowsx.h>
+
+#include "render/paint_gdi.h"
+#include "resource.h"
+#include "ui/app.h"
+#include "ui/commands.h"
+#include "ui/figure_list.h"
+#include "ui/mouse.h"
+#include "ui/window_layout.h"
+#include "ui/window_lifecycle.h"
+
+namespace {
+
+void OnPaint(HWND hwnd) {
+    App& app = TheApp();
+    PAINTSTRUCT ps;
+    HDC hdc = BeginPaint(hwnd, &ps);
+    PaintInput in;
+    GetClientRect(hwnd, &in.client);
+    GetWindowRect(app.hwndFigureList, &in.figureList);
+    MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&in.figureList), 2);
+    GetCursorPos(&in.pointer);
+    ScreenToClient(hwnd, &in.pointer);
+    in.selection = FigureListSelection(app);
+    in.windowEnabled = IsWindowEnabled(hwnd) != FALSE;
+    PaintMainWindow(app.surfaces, app.gs, hdc, in);
+    EndPaint(hwnd, &ps);
+}
+
+void OnMeasureItem(MEASUREITEMSTRUCT* item) {
+    if (item->CtlType == ODT_MENU) {
+        item->itemHeight = 42;
+        if (item->itemWidth < 42) item->itemWidth = 42;
+    } else if (item->CtlID == IDC_FIGURE_LIST) {
+        item->itemHeight = 42;
+    }
+}
+
+void OnDrawItem(WPARAM controlId, const DRAWITEMSTRUCT* item) {
+    App& app = TheApp();
+    DrawOwnerItem(app.surfaces, app.gs, static_cast<int>(controlId), *item, FigureListSelection(app));
+}
+
+LRESULT OnListColours(HDC dc) {
+    const GameState& gs = TheApp().gs;
+    SetBkColor(dc, gs.colorBack);
+    SetTextColor(dc, gs.colorInk);
+    return reinterpret_cast<LRESULT>(GetStockObject(HOLLOW_BRUSH));
+}
+
+POINT PointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+
+} // namespace
+
+void RepaintMain() { InvalidateRect(TheApp().hwndMain, nullptr, FALSE); }
+
+bool RegisterMainWindowClass(HINSTANCE instance, const std::string& className) {
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = MainWndProc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_ZENDRAK));
+    wc.hIconSm = LoadIconA(instance, MAKEINTRESOURCEA(IDI_SMALL));
+    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)); // the standard arrow
+    wc.hbrBackground = nullptr; // the paint covers every pixel
+    wc.lpszMenuName = MAKEINTRESOURCEA(IDC_ZENDRAK);
+    wc.lpszClassName = className.c_str();
+    return RegisterClassExA(&wc) != 0;
+}
+
+LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    App& app = TheApp();
+    switch (message) {
+    case WM_CREATE:
+        OnCreate(hwnd);
+        return 0;
+    case WM_DESTROY:
+        OnDestroy();
+        return 0;
+    case WM_SIZE:
+        if (app.hwndFigureList) Relayout(app);
+        return 0;
+    case WM_PAINT:
+        OnPaint(hwnd);
+        return 0;
+    case WM_GETMINMAXINFO:
+        MinTrackSize(app, reinterpret_cast<MINMAXINFO*>(lParam));
+        return 0;
+    case WM_DRAWITEM:
+        OnDrawItem(wParam, reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+    case WM_MEASUREITEM:
+        OnMeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+        return TRUE;
+    case WM_CONTEXTMENU:
+        OnContextMenu(app, PointOf(lParam));
+        return 0;
+    case WM_KEYDOWN:
+        OnKeyDown(app, static_cast<int>(wParam));
+        return 0;
+    case WM_COMMAND:
+        if (OnCommand(app, LOWORD(wParam), HIWORD(wParam))) return 0;
+        break;
+    case WM_CTLCOLORLISTBOX:
+        return OnListColours(reinterpret_cast<HDC>(wParam));
+    case WM_MOUSEMOVE:
+        OnMouseMove(app);
+        return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+        OnButtonDown(app, message, PointOf(lParam));
+        return 0;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+        break; // default processing brings the context menu after a right-button release
+    case WM_MBUTTONDOWN:
+        OnMiddleButton(app);
+        return 0;
+    case WM_MOUSEWHEEL:
+        // Towards the user turns clockwise (S), away from the user counter-clockwise (A).
+        SendMessageA(hwnd, WM_KEYDOWN, GET_WHEEL_DELTA_WPARAM(wParam) < 1 ? 'S' : 'A', 0);
+        return 0;
+    case WM_XBUTTONDOWN:
+        SendMessageA(hwnd, WM_KEYDOWN, GET_XBUTTON_WPARAM(wParam) == XBUTTON1 ? 'Q' : 'W', 0);
+        return TRUE;
+    case WM_DISPLAYCHANGE:
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}

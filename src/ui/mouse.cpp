@@ -1,0 +1,118 @@
+// The mouse and key flow of play; the rules themselves live in the game model.
+#include "ui/mouse.h"
+
+#include "model/geometry.h"
+#include "model/placement.h"
+#include "ui/figure_list.h"
+#include "ui/main_window.h"
+#include "ui/menu_state.h"
+#include "ui/sound.h"
+
+namespace {
+
+void AfterDrop(App& app, DropResult result) {
+    GameState& gs = app.gs;
+    switch (result) {
+    case DropResult::NotHeld:
+        return;
+    case DropResult::Illegal:
+        PlaySoundEvent(gs, kSoundError);
+        return;
+    case DropResult::Dropped:
+    case DropResult::Won:
+        PlaySoundEvent(gs, kSoundDrop);
+        UpdateMenuStates(app);
+        InvalidateRect(app.hwndFigureList, nullptr, FALSE);
+        RepaintMain();
+        if (result == DropResult::Won) {
+            UpdateWindow(app.hwndMain);
+            ShowMessage(app.hwndMain, "Congratulations! The game is won.", MB_OK | MB_ICONINFORMATION);
+            PlaySoundEvent(gs, kSoundLevelCompleted);
+        }
+        return;
+    }
+}
+
+void TakeBack(App& app, POINT p) {
+    int figure = TakeBackFigure(app.gs, {p.x, p.y});
+    if (figure == 0) return;
+    PlaySoundEvent(app.gs, kSoundTake);
+    SelectFigureListEntry(app, figure);
+}
+
+using Transform = void (*)(FigureMatrix&);
+
+Transform TransformOfKey(int key) {
+    switch (key) {
+    case 'A': return TurnCounterClockwise;
+    case 'S': return TurnClockwise;
+    case 'Q': return FlipTopBottom;
+    case 'W': return FlipLeftRight;
+    default: return nullptr;
+    }
+}
+
+} // namespace
+
+void OnMouseMove(App& app) {
+    if (HeldFigure(app.gs) != 0) RepaintMain();
+}
+
+void OnButtonDown(App& app, UINT message, POINT p) {
+    GameState& gs = app.gs;
+    if (!FieldFrame(gs).Contains({p.x, p.y})) return;
+    if (message != app.primaryButtonDown) return; // its release brings the orientation menu
+    gs.handSelection = FigureListSelection(app);
+    if (HeldFigure(gs) != 0)
+        AfterDrop(app, DropHeldFigure(gs, {p.x, p.y}));
+    else
+        TakeBack(app, p);
+}
+
+void OnMiddleButton(App& app) {
+    SelectFigureListEntry(app, 0);
+    RepaintMain();
+}
+
+void OnContextMenu(App& app, POINT screen) {
+    app.gs.handSelection = FigureListSelection(app);
+    int held = HeldFigure(app.gs);
+    if (held == 0) return;
+    if (screen.x == -1 && screen.y == -1) GetCursorPos(&screen); // from the keyboard
+    int slot = -1;
+    switch (app.gs.orientationTable[held].count) {
+    case 1: slot = 0; break;
+    case 2: slot = 1; break;
+    case 4: slot = 2; break;
+    case 8: slot = 3; break;
+    default: return;
+    }
+    TrackPopupMenu(app.contextMenus[slot], TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screen.x,
+                   screen.y, 0, app.hwndMain, nullptr);
+}
+
+void OnKeyDown(App& app, int key) {
+    GameState& gs = app.gs;
+    gs.handSelection = FigureListSelection(app);
+    int held = HeldFigure(gs);
+    Transform transform = TransformOfKey(key);
+    if (held == 0 || transform == nullptr) return;
+    transform(gs.handMatrices[held]);
+    PlaySoundEvent(gs, kSoundRotate);
+    UpdateGrabPoint(gs);
+    InvalidateRect(app.hwndFigureList, nullptr, FALSE);
+    RepaintMain();
+}
+
+void OnOrientationCommand(App& app, int commandId) {
+    GameState& gs = app.gs;
+    int selected = FigureListSelection(app);
+    if (selected < 1 || selected > kFigureCount) return;
+    FigureMatrix m;
+    if (!NthOrientation(gs, selected, OrientationOfCommand(commandId), m)) return;
+    gs.handMatrices[selected] = m;
+    gs.handSelection = selected;
+    UpdateGrabPoint(gs);
+    InvalidateRect(app.hwndFigureList, nullptr, FALSE);
+    RepaintMain();
+}

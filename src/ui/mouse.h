@@ -1,0 +1,13 @@
+// The player's mouse and keys: choosing, carrying, turning, dropping and taking back figures.
+#pragma once
+
+#include "ui/app.h"
+
+void OnMouseMove(App& app);
+// Left or right button down at a client point; `message` tells which button it was.
+void OnButtonDown(App& app, UINT message, POINT point);
+void OnMiddleButton(App& app);
+// The orientation menu of the held figure at a screen point.
+void OnContextMenu(App& app, POINT screen);
+void OnKeyDown(App& app, int key);
+void OnOrientationCommand(App& app, int commandId);

@@ -1,0 +1,48 @@
+// The settings file between the game state and the disk, and the main window's place.
+#include "ui/settings_io.h"
+
+#include "files/settings_file.h"
+#include "files/whole_file.h"
+#include "files/window_placement.h"
+
+namespace {
+
+Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+// The saved rectangle when it lies wholly on the screen, else the desktop less the task bar.
+void RestoreWindowPlacement(HWND hwnd, const Rect& saved) {
+    Rect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    RECT desktop;
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    RECT taskbar;
+    HWND tray = FindWindowA("Shell_TrayWnd", nullptr);
+    bool hasTaskbar = tray != nullptr && GetWindowRect(tray, &taskbar);
+    Rect tb = hasTaskbar ? ToRect(taskbar) : Rect{};
+    Rect r = DecideWindowPlacement(saved, screen, ToRect(desktop), hasTaskbar ? &tb : nullptr);
+
+    WINDOWPLACEMENT wp{};
+    wp.length = sizeof wp;
+    wp.flags = WPF_SETMINPOSITION;
+    wp.showCmd = SW_HIDE; // start-up shows the window afterwards
+    wp.rcNormalPosition = {r.left, r.top, r.right, r.bottom};
+    SetWindowPlacement(hwnd, &wp);
+}
+
+} // namespace
+
+std::string SettingsPath(const App& app) { return SettingsFileName(app.gs.appTitle); }
+
+void LoadSettings(App& app) {
+    std::string text;
+    app.firstStart = !ReadWholeFile(SettingsPath(app), text);
+    Rect window;
+    ReadSettingsText(text, app.gs, window);
+    LimitViewOptions(app.gs);
+    RestoreWindowPlacement(app.hwndMain, window);
+}
+
+void SaveSettings(App& app) {
+    RECT r{};
+    GetWindowRect(app.hwndMain, &r);
+    WriteWholeFile(SettingsPath(app), WriteSettingsText(app.gs, ToRect(r)));
+}

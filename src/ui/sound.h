@@ -1,0 +1,8 @@
+// The five sound events, played asynchronously from their wave files.
+#pragma once
+
+#include "model/game_state.h"
+
+// Plays event `index` (kSoundDrop ... kSoundError) when it is switched on. Nothing is waited
+// for and nothing is reported: a missing file or no sound device is no error.
+void PlaySoundEvent(const GameState& gs, int index);

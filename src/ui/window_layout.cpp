@@ -1,0 +1,42 @@
+// The layout of the main window, computed by the layout arithmetic and applied here.
+#include "ui/window_layout.h"
+
+#include "render/layout.h"
+#include "ui/main_window.h"
+
+void Relayout(App& app) {
+    GameState& gs = app.gs;
+    RECT client;
+    GetClientRect(app.hwndMain, &client);
+    Layout layout = ComputeLayout(client.right, client.bottom, gs.fieldWidth, gs.fieldHeight,
+                                  gs.squareSize, gs.autoSize != 0);
+    if (layout.squareSize != gs.squareSize) {
+        gs.squareSize = layout.squareSize;
+        ReloadSkin(app.surfaces, gs, app.hwndMain);
+    }
+    gs.fieldOffsetX = layout.offset.x;
+    gs.fieldOffsetY = layout.offset.y;
+    const Rect& list = layout.figureList;
+    MoveWindow(app.hwndFigureList, list.left, list.top, list.Width(), list.Height(), TRUE);
+}
+
+void ChangeSquareSize(App& app, int delta) {
+    SquareSizeStep step = StepSquareSize(app.gs.squareSize, delta);
+    if (!step.changed) {
+        MessageBeep(0);
+        return;
+    }
+    app.gs.squareSize = step.size;
+    ReloadSkin(app.surfaces, app.gs, app.hwndMain);
+    Relayout(app);
+    RepaintMain();
+}
+
+void MinTrackSize(App& app, MINMAXINFO* info) {
+    const GameState& gs = app.gs;
+    Rect content = MinContentRect(gs.fieldWidth, gs.fieldHeight, gs.squareSize, gs.autoSize != 0);
+    RECT r{content.left, content.top, content.right, content.bottom};
+    AdjustWindowRect(&r, WS_CAPTION | WS_THICKFRAME, TRUE);
+    info->ptMinTrackSize = {r.right - r.left, r.bottom - r.top};
+    info->ptMaxTrackSize = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}

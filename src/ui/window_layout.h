@@ -1,0 +1,11 @@
+// Placing the figure list and the field in the window, and the square size.
+#pragma once
+
+#include "ui/app.h"
+
+// Chooses the square size (automatic sizing), centres the content and moves the figure list.
+void Relayout(App& app);
+// Ctrl with the keypad's plus (+8) or minus (-8); beeps at the limits.
+void ChangeSquareSize(App& app, int delta);
+// WM_GETMINMAXINFO: the least window that shows the whole content, at most the screen.
+void MinTrackSize(App& app, MINMAXINFO* info);
