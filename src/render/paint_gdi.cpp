@@ -1,0 +1,141 @@
+// The main window's paint: field, placed figures, the figure in hand with shadow and mark.
+#include "render/paint_gdi.h"
+
+#include <algorithm>
+
+#include "model/placement.h"
+#include "render/cells.h"
+#include "render/figure_pictures.h"
+#include "render/gdi_handles_gdi.h"
+#include "render/layout.h"
+#include "render/shading.h"
+
+namespace {
+
+constexpr int kLeastOpacity = 50;
+
+// What one paint draws with: the square size and opacity kept to what the skin surfaces and
+// the blends can take, and the field frame's top-left corner.
+struct PaintGeometry {
+    int s = 0;
+    int opacity = 100;
+    Point frame;
+    int columns = 0;
+    int rows = 0;
+};
+
+PaintGeometry GeometryOf(const GameState& gs) {
+    PaintGeometry g;
+    g.s = DrawingSquareSize(gs.squareSize);
+    g.opacity = std::clamp(static_cast<int>(gs.opaque), kLeastOpacity, 100);
+    g.frame = {kFieldFrameLeft + gs.fieldOffsetX, kFieldFrameTop + gs.fieldOffsetY};
+    g.columns = std::clamp(static_cast<int>(gs.fieldWidth), 0, kGridSide);
+    g.rows = std::clamp(static_cast<int>(gs.fieldHeight), 0, kGridSide);
+    return g;
+}
+
+// The figure in hand (0 for none) and where it would land.
+struct Hand {
+    int figure = 0;
+    DropTarget drop;
+};
+
+// The model reads the hand from handSelection; the paint is given the figure list's own
+// selection, so that value is lent to the model for the two questions.
+Hand HandAtPointer(GameState& gs, int selection, Point pointer) {
+    const int32_t kept = gs.handSelection;
+    gs.handSelection = selection;
+    Hand hand{HeldFigure(gs), DropPositionAndLegality(gs, pointer)};
+    gs.handSelection = kept;
+    return hand;
+}
+
+CellsSpec MatrixCells(const Surfaces& s, const FigureMatrix& m, int size, Point origin) {
+    CellsSpec spec;
+    spec.source = s.skin.dc;
+    spec.size = size;
+    spec.x0 = origin.x;
+    spec.y0 = origin.y;
+    spec.columns = spec.rows = spec.stride = kMatrixSide;
+    spec.cells = m.data();
+    spec.drawEmpty = false;
+    return spec;
+}
+
+void DrawField(Surfaces& s, const GameState& gs, const PaintGeometry& g, HBRUSH ink) {
+    const RECT frame{g.frame.x, g.frame.y, g.frame.x + (g.columns + 2) * g.s,
+                     g.frame.y + (g.rows + 2) * g.s};
+    FrameRect(s.backBuffer.dc, &frame, ink);
+    CellsSpec spec;
+    spec.source = s.skin.dc;
+    spec.size = g.s;
+    spec.x0 = g.frame.x + g.s;
+    spec.y0 = g.frame.y + g.s;
+    spec.columns = g.columns;
+    spec.rows = g.rows;
+    spec.cells = gs.board.data();
+    spec.stride = kGridSide;
+    DrawCells(s, s.backBuffer.dc, spec, gs);
+}
+
+// The held figure's shape in tile 13 where a legal drop would land.
+void DrawLegalMoveMark(Surfaces& s, const GameState& gs, const PaintGeometry& g, const Hand& hand) {
+    const FigureMatrix mark = LegalMoveMark(gs.handMatrices[hand.figure]);
+    const Point at{g.frame.x + (hand.drop.x + 1) * g.s, g.frame.y + (hand.drop.y + 1) * g.s};
+    CellsSpec spec = MatrixCells(s, mark, g.s, at);
+    spec.opacity = g.opacity;
+    DrawCells(s, s.backBuffer.dc, spec, gs);
+}
+
+// The shadow is drawn first so the figure covers it.
+void DrawFigureInHand(Surfaces& s, const GameState& gs, const PaintGeometry& g, const Hand& hand,
+                      Point pointer) {
+    const FigureMatrix& m = gs.handMatrices[hand.figure];
+    const Point at{pointer.x - gs.grabX, pointer.y - gs.grabY};
+    if (gs.showShadow != 0) {
+        const int shadowOpacity = ShadowOpacity(g.opacity);
+        for (const Point& q : ShadowSquares(m, at, g.s))
+            DrawSquare(s, s.backBuffer.dc, q.x, q.y, g.s, kTileBlack, shadowOpacity, false,
+                       s.skin.dc);
+    }
+    CellsSpec spec = MatrixCells(s, m, g.s, at);
+    spec.opacity = g.opacity;
+    spec.inverted = gs.showInverse != 0 && !hand.drop.legal;
+    DrawCells(s, s.backBuffer.dc, spec, gs);
+}
+
+// The client area less the figure list: the final copy leaves the list control untouched.
+HRGN ClipWithoutList(const PaintInput& in) {
+    HRGN clip = CreateRectRgnIndirect(&in.client);
+    OwnedRegion list(CreateRectRgnIndirect(&in.figureList));
+    CombineRgn(clip, clip, list.get(), RGN_XOR);
+    return clip;
+}
+
+} // namespace
+
+void PaintMainWindow(Surfaces& s, GameState& gs, HDC hdc, const PaintInput& in) {
+    const int w = std::min<int>(in.client.right - in.client.left, s.backBuffer.width);
+    const int h = std::min<int>(in.client.bottom - in.client.top, s.backBuffer.height);
+    CopyFromSurface(s.background, 0, 0, w, h, s.backBuffer.dc, 0, 0);
+    OwnedRegion clip(ClipWithoutList(in));
+    SelectClipRgn(hdc, clip.get());
+    OwnedBrush ink(CreateSolidBrush(gs.colorInk));
+
+    const Point pointer{in.pointer.x, in.pointer.y};
+    ComposeBoard(gs, pointer);
+    const PaintGeometry g = GeometryOf(gs);
+    DrawField(s, gs, g, ink.get());
+    const Hand hand = HandAtPointer(gs, in.selection, pointer);
+    if (hand.figure != 0) {
+        if (hand.drop.legal && gs.showLegalMove != 0) DrawLegalMoveMark(s, gs, g, hand);
+        if (in.windowEnabled) DrawFigureInHand(s, gs, g, hand, pointer);
+    }
+    RECT listFrame = in.figureList;
+    InflateRect(&listFrame, 1, 1);
+    FrameRect(s.backBuffer.dc, &listFrame, ink.get());
+
+    BitBlt(hdc, 0, 0, w, h, s.backBuffer.dc, 0, 0, SRCCOPY);
+    SelectClipRgn(s.backBuffer.dc, nullptr);
+    SelectClipRgn(hdc, nullptr);
+}
