@@ -55,6 +55,18 @@ void DrawSquare(Surfaces& s, HDC target, int x, int y, int size, int tile, int o
     }
 }
 
+CellsSpec MatrixSpec(HDC source, int size, Point origin, const FigureMatrix& m, bool drawEmpty) {
+    CellsSpec spec;
+    spec.source = source;
+    spec.size = size;
+    spec.x0 = origin.x;
+    spec.y0 = origin.y;
+    spec.columns = spec.rows = spec.stride = kMatrixSide;
+    spec.cells = m.data();
+    spec.drawEmpty = drawEmpty;
+    return spec;
+}
+
 void DrawCells(Surfaces& s, HDC target, const CellsSpec& spec, const ViewOptions& options) {
     if (spec.cells == nullptr || spec.columns <= 0 || spec.rows <= 0) return;
     const CellView view{spec.cells, spec.stride, spec.columns, spec.rows};

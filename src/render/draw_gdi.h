@@ -26,6 +26,9 @@ struct CellsSpec {
     int opacity = 100;
 };
 
+// A figure's 5 x 5 matrix drawn from `source` with its top-left cell at origin.
+CellsSpec MatrixSpec(HDC source, int size, Point origin, const FigureMatrix& m, bool drawEmpty);
+
 // A grid of cells with the contours of the view options.
 void DrawCells(Surfaces& s, HDC target, const CellsSpec& spec, const ViewOptions& options);
 

@@ -27,13 +27,7 @@ void DarkenItem(Surfaces& s, int x, int y, int w, int h) {
 // The 5 x 5 picture of 8-pixel squares, empty cells drawn as open cells.
 void DrawItemPicture(Surfaces& s, const GameState& gs, const FigureMatrix& m, Point origin,
                      bool inColour) {
-    CellsSpec spec;
-    spec.source = s.smallSkin.dc;
-    spec.size = kSmallTileSide;
-    spec.x0 = origin.x;
-    spec.y0 = origin.y;
-    spec.columns = spec.rows = spec.stride = kMatrixSide;
-    spec.cells = m.data();
+    CellsSpec spec = MatrixSpec(s.smallSkin.dc, kSmallTileSide, origin, m, true);
     spec.inColour = inColour;
     DrawCells(s, s.backBuffer.dc, spec, gs);
 }

@@ -50,18 +50,6 @@ Hand HandAtPointer(GameState& gs, int selection, Point pointer) {
     return hand;
 }
 
-CellsSpec MatrixCells(const Surfaces& s, const FigureMatrix& m, int size, Point origin) {
-    CellsSpec spec;
-    spec.source = s.skin.dc;
-    spec.size = size;
-    spec.x0 = origin.x;
-    spec.y0 = origin.y;
-    spec.columns = spec.rows = spec.stride = kMatrixSide;
-    spec.cells = m.data();
-    spec.drawEmpty = false;
-    return spec;
-}
-
 void DrawField(Surfaces& s, const GameState& gs, const PaintGeometry& g, HBRUSH ink) {
     const RECT frame{g.frame.x, g.frame.y, g.frame.x + (g.columns + 2) * g.s,
                      g.frame.y + (g.rows + 2) * g.s};
@@ -82,7 +70,7 @@ void DrawField(Surfaces& s, const GameState& gs, const PaintGeometry& g, HBRUSH 
 void DrawLegalMoveMark(Surfaces& s, const GameState& gs, const PaintGeometry& g, const Hand& hand) {
     const FigureMatrix mark = LegalMoveMark(gs.handMatrices[hand.figure]);
     const Point at{g.frame.x + (hand.drop.x + 1) * g.s, g.frame.y + (hand.drop.y + 1) * g.s};
-    CellsSpec spec = MatrixCells(s, mark, g.s, at);
+    CellsSpec spec = MatrixSpec(s.skin.dc, g.s, at, mark, false);
     spec.opacity = g.opacity;
     DrawCells(s, s.backBuffer.dc, spec, gs);
 }
@@ -98,7 +86,7 @@ void DrawFigureInHand(Surfaces& s, const GameState& gs, const PaintGeometry& g, 
             DrawSquare(s, s.backBuffer.dc, q.x, q.y, g.s, kTileBlack, shadowOpacity, false,
                        s.skin.dc);
     }
-    CellsSpec spec = MatrixCells(s, m, g.s, at);
+    CellsSpec spec = MatrixSpec(s.skin.dc, g.s, at, m, false);
     spec.opacity = g.opacity;
     spec.inverted = gs.showInverse != 0 && !hand.drop.legal;
     DrawCells(s, s.backBuffer.dc, spec, gs);
