@@ -12,7 +12,7 @@ zendrak_warnings(zendrak_ui)
 target_include_directories(zendrak_ui PUBLIC resources)
 target_link_libraries(zendrak_ui PUBLIC zendrak_core comctl32 comdlg32 msimg32 winmm shell32 gdi32 user32)
 
-set(ZENDRAK_RC ${CMAKE_CURRENT_SOURCE_DIR}/resources/zendrak.rc)
+set(ZENDRAK_RC ${CMAKE_CURRENT_SOURCE_DIR}/resources/zendrak.rc ${CMAKE_CURRENT_SOURCE_DIR}/resources/dialogs.rc)
 add_executable(Zendrak WIN32 src/ui/win_main.cpp ${ZENDRAK_RC})
 target_link_libraries(Zendrak PRIVATE zendrak_ui)
 zendrak_warnings(Zendrak)

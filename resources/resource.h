@@ -67,3 +67,16 @@
 #define IDM_SOUND 32815
 #define IDM_UNDO 32818
 #define IDM_REDO 32819
+
+// Controls of the dialogs
+#ifndef IDC_STATIC
+#define IDC_STATIC -1
+#endif
+#define IDC_PUZZLE_TREE 1007
+#define IDC_PREVIEW 1008
+#define IDC_FILE_NAME 1004
+#define IDC_SAVED_GAMES 1010
+#define IDC_DELETE 3
+#define IDC_PLACE_NOTHING 1016
+#define IDC_PLACE_ONE 1017
+#define IDC_PLACE_ALL 1018

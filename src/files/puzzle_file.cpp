@@ -1,6 +1,7 @@
 // The puzzle file format (".zpz"): puzzles and saved games, their text, their reader and the
 // record the reader fills.
 #include "files/puzzle_file.h"
+#include "model/placement.h"
 
 #include <algorithm>
 #include <utility>
@@ -163,4 +164,10 @@ void ApplyPuzzleImage(GameState& gs, const PuzzleImage& image) {
     gs.fieldWidth = image.width;
     gs.fieldHeight = image.height;
     gs.board = image.cells;
+}
+
+Grid ComposePreview(const PuzzleImage& image) {
+    Grid grid = image.cells;
+    for (const Figure& f : image.figures) Stamp(grid, f.matrix, f.x, f.y);
+    return grid;
 }

@@ -44,3 +44,7 @@ bool ReadPuzzleFile(const std::string& path, bool withFigures,
 // The model side of starting a game on a read field: new game reset, field size, cells. The
 // figure slots are not used. The caller relayouts and repaints.
 void ApplyPuzzleImage(GameState& gs, const PuzzleImage& image);
+
+// The picture of an image as play composes it: its open and blocked cells with its figures
+// written in (the previews of the New game and Load dialogs).
+Grid ComposePreview(const PuzzleImage& image);

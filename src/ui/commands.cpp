@@ -4,6 +4,7 @@
 #include "model/geometry.h"
 #include "model/history.h"
 #include "resource.h"
+#include "ui/dialogs.h"
 #include "ui/figure_list.h"
 #include "ui/main_window.h"
 #include "ui/menu_state.h"
@@ -45,6 +46,18 @@ bool Dispatch(App& app, int id, int notification) {
     case IDM_UNDO:
     case IDM_REDO:
         StepHistory(app, id == IDM_UNDO);
+        return true;
+    case IDM_NEW_GAME:
+        NewGameDialog(app);
+        return true;
+    case IDM_LOAD:
+        LoadDialog(app);
+        return true;
+    case IDM_SAVE:
+        SaveDialog(app);
+        return true;
+    case IDM_ANALYSE:
+        AnalyseDialog(app);
         return true;
     case IDM_LARGER_SQUARES:
     case IDM_SMALLER_SQUARES:

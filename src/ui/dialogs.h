@@ -1,0 +1,22 @@
+// The modal dialogs of the Game and Position menus, each in its own file.
+#pragma once
+
+#include "ui/app.h"
+
+// Opens dialog `resource` over the main window and returns what it ended with.
+INT_PTR RunDialog(App& app, int resource, DLGPROC procedure);
+
+// New game: choose a puzzle of the library. 1 when a new game was started, 2 on Cancel.
+INT_PTR NewGameDialog(App& app);
+// Save: save the game under a typed name. 1 after an attempt to save, 2 on Cancel.
+INT_PTR SaveDialog(App& app);
+// Load: resume a saved game, or delete one. 1 on OK, 2 on Cancel.
+INT_PTR LoadDialog(App& app);
+// Analyse by computer: search the position and lay none, one or all missing figures.
+INT_PTR AnalyseDialog(App& app);
+
+// Saves the current game as "Save\" + name + ".zpz", talking to the player.
+void SaveGame(App& app, const std::string& name);
+
+// Starts a new game on a read puzzle: the field, the layout and a repaint.
+void ApplyPuzzle(App& app, const struct PuzzleImage& image);

@@ -1,0 +1,8 @@
+// An edit box for file names typed by the player.
+#pragma once
+
+#include <windows.h>
+
+// Makes the edit control refuse the characters a file name cannot hold, and any pasting,
+// with the default beep.
+void MakeFileNameEdit(HWND edit);

@@ -1,0 +1,17 @@
+// Writing a file the player must not lose: through a temporary file in the same folder.
+#pragma once
+
+#include <string>
+
+enum class FileSave {
+    Written,
+    CannotOpen,  // the file (or its temporary twin) could not be created
+    ShortWrite,  // not all of the text reached the disk, or the old file could not be replaced
+};
+
+// Writes text to a temporary file beside `path` and moves it over `path` only when the whole
+// text was written, so that a failure leaves any old file intact.
+FileSave SaveFileReplacing(const std::string& path, const std::string& text);
+
+// The message a failed save shows: "Error open file for save." or "Error save file.".
+const char* FileSaveMessage(FileSave result);

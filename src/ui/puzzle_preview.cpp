@@ -1,0 +1,45 @@
+// Painting the preview of a puzzle file in the New game and Load dialogs.
+#include "ui/puzzle_preview.h"
+
+#include "files/puzzle_file.h"
+#include "render/draw_gdi.h"
+
+namespace {
+
+constexpr int kPreviewSquareSize = 8;
+
+void DrawCentredText(HDC dc, RECT rect, const char* text, COLORREF ink) {
+    SetTextColor(dc, ink);
+    SetBkMode(dc, TRANSPARENT);
+    DrawTextA(dc, text, -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
+
+} // namespace
+
+void DrawPuzzlePreview(App& app, const DRAWITEMSTRUCT& item, const std::string& path,
+                       bool withFigures, const PreviewTexts& texts) {
+    Surfaces& s = app.surfaces;
+    const GameState& gs = app.gs;
+    int w = item.rcItem.right - item.rcItem.left, h = item.rcItem.bottom - item.rcItem.top;
+    RECT area{0, 0, w, h};
+    FillItemBackground(s, gs, area, 0, 0, gs.colorBack);
+    PuzzleImage image;
+    if (path.empty()) {
+        DrawCentredText(s.backBuffer.dc, area, texts.nothingSelected, gs.colorInk);
+    } else if (!ReadPuzzleFile(path, withFigures, gs.orientationCatalogue, image)) {
+        DrawCentredText(s.backBuffer.dc, area, texts.invalid, gs.colorInk);
+    } else {
+        Grid cells = ComposePreview(image);
+        CellsSpec spec;
+        spec.source = s.smallSkin.dc;
+        spec.size = kPreviewSquareSize;
+        spec.x0 = (w - image.width * kPreviewSquareSize) / 2;
+        spec.y0 = (h - image.height * kPreviewSquareSize) / 2;
+        spec.columns = image.width;
+        spec.rows = image.height;
+        spec.cells = cells.data();
+        spec.stride = kGridSide;
+        DrawCells(s, s.backBuffer.dc, spec, gs);
+    }
+    BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, w, h, s.backBuffer.dc, 0, 0, SRCCOPY);
+}
