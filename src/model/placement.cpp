@@ -64,6 +64,18 @@ void ComposeBoard(const GameState& gs, Grid& target, const Placement& figures, P
     for (const Figure& f : figures) Stamp(target, f.matrix, f.x, f.y);
 }
 
+bool CommitEditorRectangle(GameState& gs, Point pointer) {
+    if (!IsSquaresEditor(gs) || gs.rectDrag == 0) return false;
+    uint8_t value = gs.rectDrag == 1 ? kCellSquare : kCellOpen;
+    Grid before = gs.editorField;
+    ApplyRectangle(gs.editorField, {gs.rectStartX, gs.rectStartY}, CellUnderPointer(gs, pointer), value,
+                   gs.fieldWidth, gs.fieldHeight);
+    gs.rectDrag = 0;
+    if (gs.editorField == before) return false;
+    RecordEditorRectangle(gs);
+    return true;
+}
+
 void ComposeBoard(GameState& gs, Point pointer) { ComposeBoard(gs, gs.board, gs.placed, pointer); }
 
 DropTarget DropPositionAndLegality(const GameState& gs, Point pointer) {

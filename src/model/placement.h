@@ -60,5 +60,10 @@ void RecordSolved(GameState& gs, const std::string& folder, const std::string& f
 // plays "take" and repaints), or 0 when there was none. Reads the board without composing it.
 int TakeBackFigure(GameState& gs, Point pointer);
 
+// Ends the "By squares" editor's rectangle at the cell under `pointer`: its cells become squares
+// (primary button) or empty (the other), within the field. True when the field changed; the
+// change is then recorded in the history.
+bool CommitEditorRectangle(GameState& gs, Point pointer);
+
 // Works out grabX/grabY for the figure in hand and cursorMode.
 void UpdateGrabPoint(GameState& gs);

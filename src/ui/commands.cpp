@@ -6,6 +6,7 @@
 #include "resource.h"
 #include "ui/dialogs.h"
 #include "ui/figure_list.h"
+#include "ui/help.h"
 #include "ui/main_window.h"
 #include "ui/menu_state.h"
 #include "ui/mouse.h"
@@ -58,6 +59,22 @@ bool Dispatch(App& app, int id, int notification) {
         return true;
     case IDM_ANALYSE:
         AnalyseDialog(app);
+        return true;
+    case IDM_CREATE_PUZZLE:
+        CreatePuzzleDialog(app);
+        return true;
+    case IDM_SAVE_PUZZLE:
+        SavePuzzle(app);
+        return true;
+    case IDM_USER_MANUAL:
+    case IDM_TUTORIAL:
+        ShowHelp(app, id == IDM_TUTORIAL ? 1 : 0);
+        return true;
+    case IDM_HOME_PAGE:
+        OpenHomePage(app);
+        return true;
+    case IDM_ABOUT:
+        AboutDialog(app);
         return true;
     case IDM_LARGER_SQUARES:
     case IDM_SMALLER_SQUARES:

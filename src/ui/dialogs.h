@@ -15,6 +15,11 @@ INT_PTR LoadDialog(App& app);
 // Analyse by computer: search the position and lay none, one or all missing figures.
 INT_PTR AnalyseDialog(App& app);
 
+// Create puzzle: size, method and name; OK switches the game into the editor.
+INT_PTR CreatePuzzleDialog(App& app);
+// "Save puzzle": checks the drawing and stores it as a puzzle of "My puzzles", then plays it.
+void SavePuzzle(App& app);
+
 // Saves the current game as "Save\" + name + ".zpz", talking to the player.
 void SaveGame(App& app, const std::string& name);
 

@@ -116,6 +116,7 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         return 0;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
+        OnButtonUp(app);
         break; // default processing brings the context menu after a right-button release
     case WM_MBUTTONDOWN:
         OnMiddleButton(app);

@@ -52,15 +52,54 @@ Transform TransformOfKey(int key) {
     }
 }
 
+POINT PointerInClient(const App& app) {
+    POINT p;
+    GetCursorPos(&p);
+    ScreenToClient(app.hwndMain, &p);
+    return p;
+}
+
+// A press in the "By squares" editor starts a rectangle: filling with the primary button,
+// clearing with the other.
+void StartRectangle(App& app, UINT message, POINT p) {
+    GameState& gs = app.gs;
+    if (!FieldArea(gs).Contains({p.x, p.y})) return;
+    Point cell = CellUnderPointer(gs, {p.x, p.y});
+    gs.rectStartX = cell.x;
+    gs.rectStartY = cell.y;
+    gs.rectDrag = message == app.primaryButtonDown ? 1 : 2;
+    PlaySoundEvent(gs, gs.rectDrag == 1 ? kSoundDrop : kSoundTake);
+    RepaintMain();
+}
+
 } // namespace
 
 void OnMouseMove(App& app) {
-    if (HeldFigure(app.gs) != 0) RepaintMain();
+    GameState& gs = app.gs;
+    if (gs.rectDrag != 0) {
+        POINT p = PointerInClient(app);
+        // Leaving the frame abandons the rectangle.
+        if (!FieldFrame(gs).Contains({p.x, p.y})) gs.rectDrag = 0;
+        RepaintMain();
+    } else if (HeldFigure(gs) != 0) {
+        RepaintMain();
+    }
+}
+
+void OnButtonUp(App& app) {
+    if (app.gs.editMode != 1 || app.gs.rectDrag == 0) return;
+    POINT p = PointerInClient(app);
+    if (CommitEditorRectangle(app.gs, {p.x, p.y})) UpdateMenuStates(app);
+    RepaintMain();
 }
 
 void OnButtonDown(App& app, UINT message, POINT p) {
     GameState& gs = app.gs;
     if (!FieldFrame(gs).Contains({p.x, p.y})) return;
+    if (IsSquaresEditor(gs)) {
+        StartRectangle(app, message, p);
+        return;
+    }
     if (message != app.primaryButtonDown) return; // its release brings the orientation menu
     gs.handSelection = FigureListSelection(app);
     if (HeldFigure(gs) != 0)

@@ -6,6 +6,8 @@
 void OnMouseMove(App& app);
 // Left or right button down at a client point; `message` tells which button it was.
 void OnButtonDown(App& app, UINT message, POINT point);
+// Left or right button up: ends the "By squares" editor's rectangle.
+void OnButtonUp(App& app);
 void OnMiddleButton(App& app);
 // The orientation menu of the held figure at a screen point.
 void OnContextMenu(App& app, POINT screen);

@@ -129,3 +129,39 @@ TEST(History, NewGameResetRestoresBaseOrientationsAndEmptiesHistory) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(History, EditorRectanglesAreRecordedOnlyWhenTheyChangeTheField) {
+    GameState gs = ReadyState();
+    gs.creationMethod = 1;
+    gs.createWidth = 10;
+    gs.createHeight = 6;
+    StartEditor(gs);
+    Rect field = FieldArea(gs);
+    int s = gs.squareSize;
+    auto cell = [&](int x, int y) { return Point{field.left + x * s + 1, field.top + y * s + 1}; };
+    gs.rectDrag = 1;
+    gs.rectStartX = 8;
+    gs.rectStartY = 4;
+    EXPECT_TRUE(CommitEditorRectangle(gs, {field.right + 3 * s, field.bottom + 3 * s}));
+    EXPECT_EQ(gs.rectDrag, 0);
+    int squares = 0;
+    for (uint8_t v : gs.editorField) squares += v == kCellSquare;
+    EXPECT_EQ(squares, 4) << "columns 8-9, rows 4-5: the rectangle stops at the field's edge";
+    EXPECT_EQ(gs.historyCount, 2);
+    gs.rectDrag = 1;
+    gs.rectStartX = 9;
+    gs.rectStartY = 5;
+    EXPECT_FALSE(CommitEditorRectangle(gs, cell(8, 4))) << "nothing new";
+    EXPECT_EQ(gs.historyCount, 2);
+    gs.rectDrag = 2;
+    gs.rectStartX = 0;
+    gs.rectStartY = 0;
+    EXPECT_TRUE(CommitEditorRectangle(gs, cell(9, 5)));
+    EXPECT_EQ(gs.editorField, Grid{});
+    Undo(gs);
+    EXPECT_EQ(At(gs.editorField, 9, 5), kCellSquare);
+}
+
+} // namespace
