@@ -4,7 +4,9 @@ RELEASE := build/release
 WINDOWS := build/windows
 JOBS    := 2
 
-.PHONY: all deps native release windows dist test test-native test-win32 test-e2e run bench clean
+ZIP     := build/Zendrak-1.4-win64.zip
+
+.PHONY: all deps native release windows help dist zip art puzzles test test-native test-win32 test-e2e test-data run bench clean
 
 all: native release windows
 
@@ -27,13 +29,33 @@ windows: deps
 	      -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64.cmake
 	cmake --build $(WINDOWS) -j$(JOBS)
 
+# The user manual, compiled from data/help.
+help: deps
+	bash scripts/build-help.sh $(WINDOWS)
+
 # dist/Zendrak: the program and the data that ships beside it.
-dist: windows
+dist: windows help
 	sh scripts/make-dist.sh $(WINDOWS)
 
-test: release dist native
+# The folder a Windows player unzips and runs.
+zip: dist
+	bash scripts/make-zip.sh dist/Zendrak $(ZIP)
+
+# Regenerates the skins, backgrounds, sounds and icons from their sources in tools/art.
+art:
+	python3 tools/art/make_all.py
+
+# Regenerates the puzzle library from its drawings in tools/puzzles.
+puzzles: release
+	python3 tools/puzzles/make_library.py --zpz $(RELEASE)/zpz
+
+test: release zip native
 	$(RELEASE)/zpz library data/Puzzles
-	$(MAKE) --no-print-directory test-win32 test-e2e test-native
+	$(MAKE) --no-print-directory test-data test-win32 test-e2e test-native
+
+test-data:
+	python3 tests/data/check_data.py --chm $(WINDOWS)/Zendrak.chm --zip $(ZIP) --sources
+	python3 tests/data/check_data_faults.py
 
 test-native:
 	cd $(NATIVE) && ctest -j$(JOBS) --output-on-failure
@@ -48,7 +70,7 @@ run: dist
 	sh scripts/run-game.sh
 
 bench: release
-	$(RELEASE)/solver_bench
+	$(RELEASE)/zpz bench
 
 clean:
 	rm -rf build dist

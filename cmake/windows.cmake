@@ -12,13 +12,14 @@ zendrak_warnings(zendrak_ui)
 target_include_directories(zendrak_ui PUBLIC resources)
 target_link_libraries(zendrak_ui PUBLIC zendrak_core comctl32 comdlg32 msimg32 winmm shell32 gdi32 user32)
 
+file(GLOB ZENDRAK_RC_FILES CONFIGURE_DEPENDS resources/icons/*.ico resources/bitmaps/*.bmp)
 set(ZENDRAK_RC ${CMAKE_CURRENT_SOURCE_DIR}/resources/zendrak.rc ${CMAKE_CURRENT_SOURCE_DIR}/resources/dialogs.rc)
 add_executable(Zendrak WIN32 src/ui/win_main.cpp ${ZENDRAK_RC})
 target_link_libraries(Zendrak PRIVATE zendrak_ui)
 zendrak_warnings(Zendrak)
 target_include_directories(Zendrak PRIVATE resources)
 set_source_files_properties(${ZENDRAK_RC} PROPERTIES OBJECT_DEPENDS
-  "${CMAKE_CURRENT_SOURCE_DIR}/resources/resource.h;${CMAKE_CURRENT_SOURCE_DIR}/resources/zendrak.manifest")
+  "${CMAKE_CURRENT_SOURCE_DIR}/resources/resource.h;${CMAKE_CURRENT_SOURCE_DIR}/resources/zendrak.manifest;${ZENDRAK_RC_FILES}")
 
 if(BUILD_TESTING)
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)

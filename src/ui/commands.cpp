@@ -10,6 +10,7 @@
 #include "ui/main_window.h"
 #include "ui/menu_state.h"
 #include "ui/mouse.h"
+#include "ui/print_commands.h"
 #include "ui/window_layout.h"
 
 namespace {
@@ -60,6 +61,12 @@ bool Dispatch(App& app, int id, int notification) {
     case IDM_ANALYSE:
         AnalyseDialog(app);
         return true;
+    case IDM_OPTIONS:
+        OptionsDialog(app);
+        return true;
+    case IDM_SOUND:
+        SoundDialog(app);
+        return true;
     case IDM_CREATE_PUZZLE:
         CreatePuzzleDialog(app);
         return true;
@@ -75,6 +82,15 @@ bool Dispatch(App& app, int id, int notification) {
         return true;
     case IDM_ABOUT:
         AboutDialog(app);
+        return true;
+    case IDM_PRINT_POSITION:
+    case IDM_PRINT_FIGURES:
+    case IDM_PRINT_EMPTY_FIELD:
+        PrintSheet(app, id);
+        return true;
+    case IDM_COPY_IMAGE:
+    case IDM_COPY_SMALL_IMAGE:
+        CopyPositionImage(app, id);
         return true;
     case IDM_LARGER_SQUARES:
     case IDM_SMALLER_SQUARES:

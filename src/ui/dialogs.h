@@ -14,6 +14,10 @@ INT_PTR SaveDialog(App& app);
 INT_PTR LoadDialog(App& app);
 // Analyse by computer: search the position and lay none, one or all missing figures.
 INT_PTR AnalyseDialog(App& app);
+// Options: the view options with previews; OK and Apply redraw the game. 1 on OK, 2 on Cancel.
+INT_PTR OptionsDialog(App& app);
+// Sound: the five sound events' switches and files. 1 on OK, 2 on Cancel.
+INT_PTR SoundDialog(App& app);
 
 // Create puzzle: size, method and name; OK switches the game into the editor.
 INT_PTR CreatePuzzleDialog(App& app);

@@ -10,9 +10,21 @@ std::string FolderOf(const std::string& path) {
     return slash == std::string::npos ? "." : path.substr(0, slash);
 }
 
+// Whether the file itself can be opened for writing (or does not exist yet), checked without
+// changing it: a read-only file, a folder, or a file another program holds open is refused
+// before anything is written, as "cannot open" rather than as a failed write.
+bool CanOpenForWriting(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_FILE_NOT_FOUND;
+    CloseHandle(file);
+    return true;
+}
+
 } // namespace
 
 FileSave SaveFileReplacing(const std::string& path, const std::string& text) {
+    if (!CanOpenForWriting(path)) return FileSave::CannotOpen;
     char temporary[MAX_PATH] = {};
     if (GetTempFileNameA(FolderOf(path).c_str(), "znd", 0, temporary) == 0) return FileSave::CannotOpen;
     HANDLE file = CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,

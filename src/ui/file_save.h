@@ -5,7 +5,7 @@
 
 enum class FileSave {
     Written,
-    CannotOpen,  // the file (or its temporary twin) could not be created
+    CannotOpen,  // the file cannot be opened for writing, or its temporary twin not created
     ShortWrite,  // not all of the text reached the disk, or the old file could not be replaced
 };
 

@@ -118,6 +118,9 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     case WM_RBUTTONUP:
         OnButtonUp(app);
         break; // default processing brings the context menu after a right-button release
+    case WM_CAPTURECHANGED:
+        OnCaptureChanged(app, reinterpret_cast<HWND>(lParam));
+        return 0;
     case WM_MBUTTONDOWN:
         OnMiddleButton(app);
         return 0;

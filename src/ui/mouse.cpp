@@ -60,7 +60,8 @@ POINT PointerInClient(const App& app) {
 }
 
 // A press in the "By squares" editor starts a rectangle: filling with the primary button,
-// clearing with the other.
+// clearing with the other. The window captures the mouse while the rectangle is dragged, so
+// that it sees the pointer leave the frame and the button's release even outside itself.
 void StartRectangle(App& app, UINT message, POINT p) {
     GameState& gs = app.gs;
     if (!FieldArea(gs).Contains({p.x, p.y})) return;
@@ -68,6 +69,7 @@ void StartRectangle(App& app, UINT message, POINT p) {
     gs.rectStartX = cell.x;
     gs.rectStartY = cell.y;
     gs.rectDrag = message == app.primaryButtonDown ? 1 : 2;
+    SetCapture(app.hwndMain);
     PlaySoundEvent(gs, gs.rectDrag == 1 ? kSoundDrop : kSoundTake);
     RepaintMain();
 }
@@ -79,7 +81,10 @@ void OnMouseMove(App& app) {
     if (gs.rectDrag != 0) {
         POINT p = PointerInClient(app);
         // Leaving the frame abandons the rectangle.
-        if (!FieldFrame(gs).Contains({p.x, p.y})) gs.rectDrag = 0;
+        if (!FieldFrame(gs).Contains({p.x, p.y})) {
+            gs.rectDrag = 0;
+            ReleaseCapture();
+        }
         RepaintMain();
     } else if (HeldFigure(gs) != 0) {
         RepaintMain();
@@ -90,6 +95,13 @@ void OnButtonUp(App& app) {
     if (app.gs.editMode != 1 || app.gs.rectDrag == 0) return;
     POINT p = PointerInClient(app);
     if (CommitEditorRectangle(app.gs, {p.x, p.y})) UpdateMenuStates(app);
+    ReleaseCapture();
+    RepaintMain();
+}
+
+void OnCaptureChanged(App& app, HWND newOwner) {
+    if (newOwner == app.hwndMain || app.gs.rectDrag == 0) return;
+    app.gs.rectDrag = 0;
     RepaintMain();
 }
 

@@ -8,6 +8,9 @@ void OnMouseMove(App& app);
 void OnButtonDown(App& app, UINT message, POINT point);
 // Left or right button up: ends the "By squares" editor's rectangle.
 void OnButtonUp(App& app);
+// The window lost the mouse capture to `newOwner` (a dialog or message box opened during a
+// drag): an editor rectangle being dragged is abandoned.
+void OnCaptureChanged(App& app, HWND newOwner);
 void OnMiddleButton(App& app);
 // The orientation menu of the held figure at a screen point.
 void OnContextMenu(App& app, POINT screen);

@@ -2,7 +2,9 @@
 # End-to-end scenarios of the built game under Wine, driven like a player.
 #   tests/e2e/run.sh [SCENARIO...]     (names like a_place_turn_take or just "a")
 # Environment: ZENDRAK_BUILD_DIR (default build/windows) holds Zendrak.exe and probe.exe;
-# ZENDRAK_USE_DISPLAY=1 plays on the caller's $DISPLAY instead of a private Xvfb.
+# ZENDRAK_USE_DISPLAY=1 plays on the caller's $DISPLAY instead of a private Xvfb;
+# ZENDRAK_E2E_DIR (default build/e2e) holds the work files, so that runs of different
+# build folders and prefixes do not share them.
 # Prints one line per scenario and closes with "N passed, M failed"; the exit status is 0
 # only when every scenario passed. Work files (game copies, screenshots of failures) stay
 # in build/e2e/work.
@@ -14,7 +16,8 @@ root=$(cd "$here/../.." && pwd)
 
 build=${ZENDRAK_BUILD_DIR:-$root/build/windows}
 case "$build" in /*) ;; *) build=$root/$build ;; esac
-e2e=$root/build/e2e
+e2e=${ZENDRAK_E2E_DIR:-$root/build/e2e}
+case "$e2e" in /*) ;; *) e2e=$root/$e2e ;; esac
 
 if [ "${ZENDRAK_E2E_INNER:-}" != 1 ]; then
     if [ ! -f "$build/Zendrak.exe" ]; then
@@ -29,7 +32,7 @@ if [ "${ZENDRAK_E2E_INNER:-}" != 1 ]; then
         if [ ! -f "$probe" ] || [ "$root/tools/probe/probe.cpp" -nt "$probe" ]; then
             x86_64-w64-mingw32-g++-posix -std=c++20 -O2 -Wall -Wextra -Wpedantic -Wshadow \
                 -Wconversion -Wno-sign-conversion -Werror -DWIN32_LEAN_AND_MEAN -DNOMINMAX \
-                -static "$root/tools/probe/probe.cpp" -o "$probe" -luser32
+                -static "$root/tools/probe/probe.cpp" -o "$probe" -luser32 -lgdi32 -lwinspool
         fi
     fi
     rm -rf "$e2e/template" "$e2e/work"

@@ -15,6 +15,7 @@ moving figure fully opaque without a shadow.
 """
 
 import os
+import re
 import select
 import shutil
 import subprocess
@@ -403,6 +404,7 @@ class Game:
         self.proc = None
         self.last_click = (None, None, 0.0)
         self.last_shot = None
+        self.field = (FIELD_W, FIELD_H)     # columns and rows of the field in play
 
     @property
     def ini_path(self):
@@ -431,12 +433,15 @@ class Game:
     def sync(self):
         probe("sync", MAIN)
 
-    def measure(self):
-        """Client origin and size, layout offset, field frame and figure list."""
+    def measure(self, field=None):
+        """Client origin and size, layout offset, field frame and figure list; `field`
+        (columns, rows) when a new field is in play."""
+        self.field = field or self.field
+        fw, fh = self.field
         cx, cy, cw, ch = (int(v) for v in probe("client-origin", MAIN).split())
         s = SQUARE
-        need_w = (FIELD_W + 2) * s + 224
-        need_h = max((FIELD_H + 2) * s, 546) + 64
+        need_w = (fw + 2) * s + 224
+        need_h = max((fh + 2) * s, 546) + 64
         ox = (cw - need_w) // 2 if cw >= need_w else 0
         oy = (ch - need_h) // 2 if ch >= need_h else 0
         self.client = (cx, cy, cw, ch)
@@ -444,7 +449,7 @@ class Game:
         self.frame = (cx + ox + 192, cy + oy + 32)
         self.list_origin = (cx + ox + 32, cy + oy + 32)
         # Where a held figure is looked at: background below the field frame.
-        self.spot = (self.frame[0] + 6 * s, self.frame[1] + (FIELD_H + 2) * s + 3 * s)
+        self.spot = (self.frame[0] + 6 * s, self.frame[1] + (fh + 2) * s + 3 * s)
         check(cw >= need_w and ch >= need_h,
               "client area %dx%d is smaller than the content %dx%d" % (cw, ch, need_w, need_h))
         st = self.list_state()
@@ -533,7 +538,7 @@ class Game:
     def board(self, shot=None):
         shot = shot or self.shot()
         return tuple("".join(classify(shot.pixel(*self.cell_center(c, r)))
-                             for c in range(FIELD_W)) for r in range(FIELD_H))
+                             for c in range(self.field[0])) for r in range(self.field[1]))
 
     def held(self, shot=None, at=None):
         """The red squares around the pointer position `at`, as (column, row) offsets in
@@ -576,13 +581,14 @@ class Game:
         wait_for("%s: red squares at the pointer" % what,
                  lambda: sorted(self.held()), lambda seen: not seen)
 
-    def expect_board(self, cells, what, timeout=5.0):
+    def expect_board(self, cells, what, timeout=5.0, blocked=frozenset()):
         """Moves the pointer off the field (a figure in hand follows it) and waits until
-        exactly `cells` ((column, row) pairs) show figure squares and every other field
-        cell shows an open cell."""
+        exactly `cells` ((column, row) pairs) show figure squares, the `blocked` cells show
+        the background and every other field cell shows an open cell."""
         self.move(*self.spot)
-        want = tuple("".join("#" if (c, r) in cells else "." for c in range(FIELD_W))
-                     for r in range(FIELD_H))
+        want = tuple("".join("#" if (c, r) in cells else " " if (c, r) in blocked else "."
+                             for c in range(self.field[0]))
+                     for r in range(self.field[1]))
         return wait_for(what + ": field", lambda: self.board(), lambda b: b == want,
                         timeout=timeout)
 
@@ -618,6 +624,169 @@ def choose_from_menu(game, orientation):
     item_y = y + margin // 2 + (orientation.number - 1) * ITEM_HEIGHT + ITEM_HEIGHT // 2
     game.click(item_x, item_y)
     wait_for("menu to close", game.menu_rect, lambda r: r is None)
+
+
+# ---------------------------------------------------------------------------------------
+# Dialogs and message boxes.
+
+_CONTROL = re.compile(r'^(0x[0-9a-f]+) id=(-?\d+) visible=(\d) class="([^"]*)" text="(.*)" '
+                      r'rect=(-?\d+),(-?\d+),(-?\d+),(-?\d+)$')
+_TREE_ITEM = re.compile(r'^level=(\d+) image=(-?\d+) expanded=(\d) selected=(\d) '
+                        r'x=(-?\d+) y=(-?\d+) w=(\d+) h=(\d+) text=(.*)$')
+IDYES, IDNO = 6, 7
+PREVIEW = 1008            # the preview control of the New game and Load dialogs
+PREVIEW_SQUARE = 8
+
+
+class Dialog:
+    """A dialog or message box of the game, looked at through the probe and worked with
+    the mouse and keyboard."""
+
+    def __init__(self, game, caption, timeout=10.0):
+        rc, out, _ = probe("wait-window", "#32770:" + caption, int(timeout * 1000),
+                           check_rc=False)
+        check(rc == 0, 'no dialog "%s" within %.0f s' % (caption, timeout))
+        self.game, self.caption, self.hwnd = game, caption, out
+
+    def controls(self):
+        """id -> {hwnd, visible, cls, text, rect (left, top, right, bottom)}"""
+        result = {}
+        for line in probe("list-windows", self.hwnd).splitlines():
+            m = _CONTROL.match(line)
+            if m:
+                result[int(m.group(2))] = {
+                    "hwnd": m.group(1), "visible": m.group(3) == "1", "cls": m.group(4),
+                    "text": m.group(5), "rect": tuple(int(m.group(i)) for i in range(6, 10))}
+        return result
+
+    def control(self, cid):
+        c = self.controls().get(cid)
+        check(c is not None, '"%s" has no control %d' % (self.caption, cid))
+        return c
+
+    def click(self, cid, button=1):
+        """Clicks the middle of control cid."""
+        left, top, right, bottom = self.control(cid)["rect"]
+        self.game.click((left + right) // 2, (top + bottom) // 2, button)
+
+    def text(self, cid=0xFFFF):
+        return probe("text", self.hwnd, cid)
+
+    def enabled(self, cid):
+        return "enabled=1" in probe("state", self.control(cid)["hwnd"])
+
+    def checked(self, cid):
+        return probe("checked", self.hwnd, cid) == "1"
+
+    def list_items(self, cid):
+        out = probe("list-items", self.hwnd, cid)
+        return out.split("\n") if out else []
+
+    def tree(self, cid):
+        """The items in tree order: {level, image, expanded, selected, x, y, w, h, text}."""
+        items = []
+        for line in probe("tree", self.hwnd, cid).splitlines():
+            m = _TREE_ITEM.match(line)
+            check(m is not None, "unexpected tree line %r" % line)
+            v = [int(g) for g in m.groups()[:8]]
+            items.append(dict(zip(("level", "image", "expanded", "selected", "x", "y", "w",
+                                   "h"), v), text=m.group(9)))
+        return items
+
+    def tree_item(self, cid, path):
+        """The item whose path of texts from the top is `path` (group, puzzle)."""
+        trail = []
+        for item in self.tree(cid):
+            trail = trail[:item["level"]] + [item["text"]]
+            if tuple(trail) == tuple(path):
+                return item
+        raise Failure("no tree item %s" % "\\".join(path))
+
+    def click_tree_item(self, cid, path, double=False):
+        item = self.tree_item(cid, path)
+        check(item["w"] > 0, "tree item %s is not shown" % "\\".join(path))
+        x, y = item["x"] + item["w"] // 2, item["y"] + item["h"] // 2
+        if double:
+            xdotool("mousemove", x, y, "click", "--repeat", 2, "--delay", 80, 1)
+            self.game.last_click = (x, y, time.monotonic())
+        else:
+            self.game.click(x, y)
+
+    def is_open(self):
+        return probe("wait-window", self.hwnd, 0, check_rc=False)[0] == 0
+
+    def wait_gone(self, what=None, timeout=10.0):
+        rc = probe("wait-gone", self.hwnd, int(timeout * 1000), check_rc=False)[0]
+        check(rc == 0, "%s did not close" % (what or 'the dialog "%s"' % self.caption))
+
+    def preview(self, columns, rows, shot=None):
+        """The preview's picture of a columns x rows field, one character a square ("." an
+        open cell, "#" a figure square, " " background), read at the squares' centres; and
+        whether the background around it is clear."""
+        shot = shot or self.game.shot()
+        left, top, right, bottom = self.control(PREVIEW)["rect"]
+        s = PREVIEW_SQUARE
+        x0 = left + (right - left - columns * s) // 2
+        y0 = top + (bottom - top - rows * s) // 2
+        picture = tuple("".join(classify(shot.pixel(x0 + c * s + s // 2, y0 + r * s + s // 2))
+                                for c in range(columns)) for r in range(rows))
+        around = [(x0 - s // 2, y0 + s // 2), (x0 + columns * s + s // 2, y0 + s // 2),
+                  (x0 + s // 2, y0 - s // 2), (x0 + s // 2, y0 + rows * s + s // 2)]
+        clear = all(classify(shot.pixel(x, y)) == " " for x, y in around)
+        return picture, clear
+
+    def preview_text_shown(self, shot=None):
+        """Whether the preview shows a line of text (in COLOR_INK, white) and no field: what
+        it shows when nothing is selected."""
+        shot = shot or self.game.shot()
+        left, top, right, bottom = self.control(PREVIEW)["rect"]
+        middle = (top + bottom) // 2
+        band = [shot.pixel(x, y) for y in range(middle - 8, middle + 9) for x in range(left, right)]
+        return any(p == (255, 255, 255) for p in band) and not any(near(p, OPEN) for p in band)
+
+    def expect_preview(self, columns, rows, blocked=frozenset(), figures=frozenset(),
+                       what="preview"):
+        want = tuple("".join("#" if (c, r) in figures else " " if (c, r) in blocked else "."
+                             for c in range(columns)) for r in range(rows))
+        probe("sync", self.hwnd)
+        wait_for("%s of %s" % (what, self.caption), lambda: self.preview(columns, rows),
+                 lambda seen: seen == (want, True))
+
+
+def answer(game, text, button="OK"):
+    """Waits for the game's message box, checks its text and clicks `button` (OK, Yes or
+    No) with the mouse."""
+    box = Dialog(game, "Zendrak")
+    shown = box.text()
+    check(shown == text, "the message box says %r, expected %r" % (shown, text))
+    box.click({"OK": 1, "YES": IDYES, "NO": IDNO}[button.upper()])
+    box.wait_gone("the message box %r" % text)
+
+
+def no_dialog_within(caption, seconds):
+    rc = probe("wait-window", "#32770:" + caption, int(seconds * 1000), check_rc=False)[0]
+    return rc != 0
+
+
+def puzzle_text(columns, rows, blocked=frozenset()):
+    """A puzzle file: the field with its blocked cells."""
+    lines = ["[GAME]", "DX = %d" % columns, "DY = %d" % rows, "", "[DATA]"]
+    for r in range(rows):
+        lines.append("ROW_%d = %s" % (r + 1, "".join("0" if (c, r) in blocked else "1"
+                                                     for c in range(columns))))
+    return ini_text(lines)
+
+
+def make_library(game, groups):
+    """Replaces the game's puzzle library by `groups`: {group: {name: file text}}."""
+    library = os.path.join(game.dir, "Puzzles")
+    if os.path.exists(library):
+        shutil.rmtree(library)
+    for group, puzzles in groups.items():
+        os.makedirs(os.path.join(library, group))
+        for name, text in puzzles.items():
+            with open(os.path.join(library, group, name + ".zpz"), "wb") as f:
+                f.write(text.encode("latin-1"))
 
 
 def scenario(body):

@@ -12,12 +12,28 @@
 //   probe list-state [TARGET] [ID]          list box ID (default 1000) of TARGET:
 //                                           "count=N sel=S top=T item=H x=X y=Y w=W h=H"
 //   probe menu-rect                         "X Y W H": client area of the open pop-up menu
+//   probe list-items TARGET ID              the lines of list box ID, one a line
+//   probe tree TARGET ID                    the items of tree view ID in tree order, one a
+//                                           line: "level=L image=I expanded=E selected=S
+//                                           x=X y=Y w=W h=H text=T", the rectangle that of
+//                                           the item's text on the screen (all 0 when the
+//                                           item is not shown: its group is closed)
+//   probe checked TARGET ID                 0 or 1: whether button ID is checked
+//   probe list-view-checks TARGET ID        the check boxes of list view ID, one row a
+//                                           line: 1 checked, 0 not
 //   probe sync [TARGET]                     let TARGET's thread finish pending messages
 //                                           and paint what is invalid
 //   probe state [TARGET]                    "visible=V iconic=I enabled=E foreground=F"
 //   probe foreground                        the foreground window, as list-windows shows it
 //   probe show TARGET minimize|restore      change TARGET's show state
 //   probe close [TARGET]                    post WM_CLOSE
+//   probe clipboard-size                    "W H" of the bitmap (CF_BITMAP) on the clipboard
+//   probe clipboard-pixel X Y               "R G B" of pixel (X, Y) of that bitmap
+//   probe add-printer NAME PPD COMMAND      install printer NAME (the Wine PostScript driver
+//                                           with the PPD file PPD) on port LPT1:, make it
+//                                           the default and send what is printed on LPT1:
+//                                           to the Unix shell command COMMAND (its stdin)
+//   probe remove-printer NAME               delete printer NAME and the LPT1: mapping
 //   probe serve                             read commands from stdin, one a line, the
 //                                           arguments separated by tabs; answer each with
 //                                           its output (messages included) and a last line
@@ -35,10 +51,14 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+#include <winspool.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <functional>
 #include <io.h>
 #include <string>
 #include <vector>
@@ -211,8 +231,14 @@ int Usage() {
                  "  window-rect [TARGET]              text TARGET [ID|-]\n"
                  "  click-button TARGET ID            list-state [TARGET] [ID]\n"
                  "  menu-rect                         sync [TARGET]\n"
+                 "  list-items TARGET ID              tree TARGET ID\n"
+                 "  checked TARGET ID\n"
+                 "  list-view-checks TARGET ID\n"
                  "  state [TARGET]                    foreground\n"
                  "  show TARGET minimize|restore      close [TARGET]\n"
+                 "  clipboard-size                    clipboard-pixel X Y\n"
+                 "  add-printer NAME PPD COMMAND\n"
+                 "  remove-printer NAME\n"
                  "  serve\n"
                  "TARGET: 0xHANDLE, CLASS:TITLE or NAME (default ZENDRAKAPP)\n");
     return kExitUsage;
@@ -357,6 +383,164 @@ int ListState(int argc, char** argv) {
     return kExitOk;
 }
 
+// The control ID of TARGET, or null with a message.
+HWND ControlArg(int argc, char** argv, Target* t) {
+    int id = 0;
+    if (argc != 4 || !ParseId(argv[3], &id)) return nullptr;
+    *t = ParseTarget(argv[2]);
+    HWND hwnd = Resolve(*t);
+    if (hwnd == nullptr) {
+        NotFound(*t);
+        return nullptr;
+    }
+    HWND control = GetDlgItem(hwnd, id);
+    if (control == nullptr) std::fprintf(g_err, "probe: %s has no control %d\n", t->text.c_str(), id);
+    return control;
+}
+
+int ListItems(int argc, char** argv) {
+    if (argc != 4) return Usage();
+    Target t;
+    HWND list = ControlArg(argc, argv, &t);
+    if (list == nullptr) return kExitNotFound;
+    bool ok = true;
+    LRESULT count = SendScalar(list, LB_GETCOUNT, 0, 0, &ok);
+    for (LRESULT i = 0; ok && i < count; ++i) {
+        // LB_GETTEXT is marshalled between processes, but Wine 8 hands an ANSI caller the
+        // wide text of a plain list box (only its first letter shows): ask for wide text.
+        wchar_t wide[2048] = {};
+        if (SendScalar(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0, &ok) >= LRESULT{2048}) continue;
+        DWORD_PTR result = 0;
+        SendMessageTimeoutW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide),
+                            SMTO_ABORTIFHUNG, kSendTimeoutMs, &result);
+        char text[4096] = {};
+        WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+        std::printf("%s\n", text);
+    }
+    if (!ok) {
+        std::fprintf(g_err, "probe: the list box does not answer\n");
+        return kExitNotFound;
+    }
+    return kExitOk;
+}
+
+// Memory in the process that owns a window: tree view messages carry pointers that are not
+// marshalled, so they must point into the tree's own process.
+class RemoteMemory {
+public:
+    explicit RemoteMemory(HWND owner) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(owner, &pid);
+        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        if (process_ != nullptr)
+            base_ = static_cast<char*>(VirtualAllocEx(process_, nullptr, kSize, MEM_COMMIT, PAGE_READWRITE));
+    }
+    ~RemoteMemory() {
+        if (base_ != nullptr) VirtualFreeEx(process_, base_, 0, MEM_RELEASE);
+        if (process_ != nullptr) CloseHandle(process_);
+    }
+    RemoteMemory(const RemoteMemory&) = delete;
+    RemoteMemory& operator=(const RemoteMemory&) = delete;
+    bool ok() const { return base_ != nullptr; }
+    char* at(std::size_t offset) const { return base_ + offset; }
+    bool Write(std::size_t offset, const void* data, std::size_t size) const {
+        return WriteProcessMemory(process_, base_ + offset, data, size, nullptr) != FALSE;
+    }
+    bool Read(std::size_t offset, void* data, std::size_t size) const {
+        return ReadProcessMemory(process_, base_ + offset, data, size, nullptr) != FALSE;
+    }
+    static constexpr std::size_t kSize = 4096;
+
+private:
+    HANDLE process_ = nullptr;
+    char* base_ = nullptr;
+};
+
+int Tree(int argc, char** argv) {
+    if (argc != 4) return Usage();
+    Target t;
+    HWND tree = ControlArg(argc, argv, &t);
+    if (tree == nullptr) return kExitNotFound;
+    RemoteMemory memory(tree);
+    if (!memory.ok()) {
+        std::fprintf(g_err, "probe: cannot reach the memory of the tree's process\n");
+        return kExitNotFound;
+    }
+    constexpr std::size_t kItem = 0, kRect = 256, kText = 512;
+    bool ok = true;
+    auto next = [&](HTREEITEM item, WPARAM how) {
+        return reinterpret_cast<HTREEITEM>(SendScalar(tree, TVM_GETNEXTITEM, how, reinterpret_cast<LPARAM>(item), &ok));
+    };
+    HTREEITEM selected = next(nullptr, TVGN_CARET);
+    auto print = [&](HTREEITEM item, int level) {
+        TVITEMA tv{};
+        tv.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_STATE;
+        tv.hItem = item;
+        tv.stateMask = TVIS_EXPANDED;
+        tv.pszText = memory.at(kText);
+        tv.cchTextMax = static_cast<int>(RemoteMemory::kSize - kText);
+        RECT rect{};
+        *reinterpret_cast<HTREEITEM*>(&rect) = item;  // TVM_GETITEMRECT's input
+        char text[RemoteMemory::kSize - kText] = {};
+        ok = ok && memory.Write(kItem, &tv, sizeof tv) && memory.Write(kRect, &rect, sizeof rect);
+        ok = ok && SendScalar(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(memory.at(kItem)), &ok);
+        bool shown = ok && SendScalar(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(memory.at(kRect)), &ok);
+        ok = ok && memory.Read(kItem, &tv, sizeof tv) && memory.Read(kRect, &rect, sizeof rect) &&
+             memory.Read(kText, text, sizeof text - 1);
+        if (!ok) return;
+        POINT origin{rect.left, rect.top};
+        ClientToScreen(tree, &origin);
+        if (!shown) {
+            origin = POINT{0, 0};
+            rect = RECT{};
+        }
+        std::printf("level=%d image=%d expanded=%d selected=%d x=%ld y=%ld w=%ld h=%ld text=%s\n", level,
+                    tv.iImage, (tv.state & TVIS_EXPANDED) != 0 ? 1 : 0, item == selected ? 1 : 0,
+                    static_cast<long>(origin.x), static_cast<long>(origin.y),
+                    static_cast<long>(rect.right - rect.left), static_cast<long>(rect.bottom - rect.top), text);
+    };
+    // Depth first, as the tree shows its items.
+    std::function<void(HTREEITEM, int)> walk = [&](HTREEITEM first, int level) {
+        for (HTREEITEM item = first; ok && item != nullptr; item = next(item, TVGN_NEXT)) {
+            print(item, level);
+            walk(next(item, TVGN_CHILD), level + 1);
+        }
+    };
+    walk(next(nullptr, TVGN_ROOT), 0);
+    if (!ok) {
+        std::fprintf(g_err, "probe: the tree view does not answer\n");
+        return kExitNotFound;
+    }
+    return kExitOk;
+}
+
+int ListViewChecks(int argc, char** argv) {
+    if (argc != 4) return Usage();
+    Target t;
+    HWND list = ControlArg(argc, argv, &t);
+    if (list == nullptr) return kExitNotFound;
+    bool ok = true;
+    LRESULT count = SendScalar(list, LVM_GETITEMCOUNT, 0, 0, &ok);
+    for (LRESULT row = 0; ok && row < count; ++row) {
+        LRESULT state = SendScalar(list, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_STATEIMAGEMASK, &ok);
+        std::printf("%d\n", (state >> 12) == 2 ? 1 : 0);
+    }
+    if (!ok) return NotFound(t);
+    return kExitOk;
+}
+
+int Checked(int argc, char** argv) {
+    if (argc != 4) return Usage();
+    Target t;
+    HWND button = ControlArg(argc, argv, &t);
+    if (button == nullptr) return kExitNotFound;
+    bool ok = true;
+    LRESULT state = SendScalar(button, BM_GETCHECK, 0, 0, &ok);
+    if (!ok) return NotFound(t);
+    std::printf("%d\n", state == BST_CHECKED ? 1 : 0);
+    return kExitOk;
+}
+
 int MenuRect(int argc, char**) {
     if (argc != 2) return Usage();
     for (HWND hwnd : TopLevelWindows()) {
@@ -439,6 +623,144 @@ int Close(int argc, char** argv) {
     return PostMessageA(hwnd, WM_CLOSE, 0, 0) ? kExitOk : kExitNotFound;
 }
 
+// The bitmap on the clipboard; the clipboard stays open while it lives.
+class ClipboardBitmap {
+public:
+    ClipboardBitmap() : open_(OpenClipboard(nullptr) != FALSE) {
+        if (open_) bitmap_ = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
+    }
+    ClipboardBitmap(const ClipboardBitmap&) = delete;
+    ClipboardBitmap& operator=(const ClipboardBitmap&) = delete;
+    ~ClipboardBitmap() {
+        if (open_) CloseClipboard();
+    }
+    HBITMAP get() const { return bitmap_; }
+    bool Size(BITMAP* info) const {
+        return bitmap_ != nullptr && GetObjectA(bitmap_, sizeof *info, info) != 0;
+    }
+
+private:
+    bool open_;
+    HBITMAP bitmap_ = nullptr;
+};
+
+int NoClipboardBitmap() {
+    std::fprintf(g_err, "probe: no bitmap on the clipboard\n");
+    return kExitNotFound;
+}
+
+int ClipboardSize(int argc, char**) {
+    if (argc != 2) return Usage();
+    ClipboardBitmap clip;
+    BITMAP info{};
+    if (!clip.Size(&info)) return NoClipboardBitmap();
+    std::printf("%ld %ld\n", static_cast<long>(info.bmWidth), std::labs(info.bmHeight));
+    return kExitOk;
+}
+
+int ClipboardPixel(int argc, char** argv) {
+    long x = 0;
+    long y = 0;
+    if (argc != 4 || !ParseNumber(argv[2], &x) || !ParseNumber(argv[3], &y)) return Usage();
+    ClipboardBitmap clip;
+    BITMAP info{};
+    if (!clip.Size(&info)) return NoClipboardBitmap();
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, clip.get());
+    COLORREF c = GetPixel(dc, static_cast<int>(x), static_cast<int>(y));
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    if (c == CLR_INVALID) return NoClipboardBitmap();
+    std::printf("%d %d %d\n", GetRValue(c), GetGValue(c), GetBValue(c));
+    return kExitOk;
+}
+
+int NotFoundMessage(const char* message) {
+    std::fprintf(g_err, "%s (%lu)\n", message, GetLastError());
+    return kExitNotFound;
+}
+
+// Wine's spooler sends a port's output to the command of its entry in this key ("|command").
+bool MapPortToCommand(const char* port, const std::string& command) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\Printing\\Spooler", 0, nullptr, 0,
+                        KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+        return false;
+    }
+    const std::string value = "|" + command;
+    LONG rc = RegSetValueExA(key, port, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                             static_cast<DWORD>(value.size() + 1));
+    RegCloseKey(key);
+    return rc == ERROR_SUCCESS;
+}
+
+// Copies the PPD file into the printer driver folder ("...\\x64\\3\\"), where Wine's
+// PostScript driver reads it, and returns the copy's path (empty on failure).
+std::string CopyPpdToDriverFolder(const char* ppd) {
+    char folder[MAX_PATH] = {};
+    DWORD needed = 0;
+    if (!GetPrinterDriverDirectoryA(nullptr, nullptr, 1, reinterpret_cast<BYTE*>(folder),
+                                    sizeof folder, &needed)) {
+        return {};
+    }
+    const std::string versionFolder = std::string(folder) + "\\3";
+    CreateDirectoryA(versionFolder.c_str(), nullptr);
+    const char* slash = std::strrchr(ppd, '\\');
+    const std::string copy = versionFolder + "\\" + (slash != nullptr ? slash + 1 : ppd);
+    return CopyFileA(ppd, copy.c_str(), FALSE) ? copy : std::string();
+}
+
+bool AddPostScriptPrinter(char* name, char* ppd) {
+    char driverName[] = "Wine PostScript Driver";
+    char driverFile[] = "wineps.drv";
+    char port[] = "LPT1:";
+    char processor[] = "WinPrint";
+    char dataType[] = "RAW";
+    DRIVER_INFO_3A driver{};
+    driver.cVersion = 3;
+    driver.pName = driverName;
+    driver.pDriverPath = driverFile;
+    driver.pDataFile = ppd;
+    driver.pConfigFile = driverFile;
+    if (!AddPrinterDriverExA(nullptr, 3, reinterpret_cast<BYTE*>(&driver), APD_COPY_NEW_FILES))
+        return false;
+    PRINTER_INFO_2A printer{};
+    printer.pPrinterName = name;
+    printer.pPortName = port;
+    printer.pDriverName = driverName;
+    printer.pPrintProcessor = processor;
+    printer.pDatatype = dataType;
+    HANDLE added = AddPrinterA(nullptr, 2, reinterpret_cast<BYTE*>(&printer));
+    if (added != nullptr) ClosePrinter(added);
+    return added != nullptr || GetLastError() == ERROR_PRINTER_ALREADY_EXISTS;
+}
+
+int InstallPrinter(int argc, char** argv) {
+    if (argc != 5) return Usage();
+    std::string ppd = CopyPpdToDriverFolder(argv[3]);
+    if (ppd.empty()) return NotFoundMessage("probe: the PPD cannot be copied");
+    if (!AddPostScriptPrinter(argv[2], ppd.data())) return NotFoundMessage("probe: no printer");
+    if (!SetDefaultPrinterA(argv[2]) || !MapPortToCommand("LPT1:", argv[4]))
+        return NotFoundMessage("probe: the printer cannot be made the default or mapped");
+    return kExitOk;
+}
+
+int RemovePrinter(int argc, char** argv) {
+    if (argc != 3) return Usage();
+    HANDLE printer = nullptr;
+    PRINTER_DEFAULTSA access{nullptr, nullptr, PRINTER_ALL_ACCESS};
+    if (!OpenPrinterA(argv[2], &printer, &access)) return NotFoundMessage("probe: no printer");
+    const BOOL deleted = DeletePrinter(printer);
+    ClosePrinter(printer);
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\Printing\\Spooler", 0, KEY_SET_VALUE,
+                      &key) == ERROR_SUCCESS) {
+        RegDeleteValueA(key, "LPT1:");
+        RegCloseKey(key);
+    }
+    return deleted ? kExitOk : NotFoundMessage("probe: the printer cannot be deleted");
+}
+
 int Dispatch(int argc, char** argv) {
     if (argc < 2) return Usage();
     const std::string command = argv[1];
@@ -451,11 +773,19 @@ int Dispatch(int argc, char** argv) {
     if (command == "click-button") return ClickButton(argc, argv);
     if (command == "list-state") return ListState(argc, argv);
     if (command == "menu-rect") return MenuRect(argc, argv);
+    if (command == "list-items") return ListItems(argc, argv);
+    if (command == "tree") return Tree(argc, argv);
+    if (command == "checked") return Checked(argc, argv);
+    if (command == "list-view-checks") return ListViewChecks(argc, argv);
     if (command == "sync") return Sync(argc, argv);
     if (command == "state") return State(argc, argv);
     if (command == "foreground") return Foreground(argc, argv);
     if (command == "show") return Show(argc, argv);
     if (command == "close") return Close(argc, argv);
+    if (command == "clipboard-size") return ClipboardSize(argc, argv);
+    if (command == "clipboard-pixel") return ClipboardPixel(argc, argv);
+    if (command == "add-printer") return InstallPrinter(argc, argv);
+    if (command == "remove-printer") return RemovePrinter(argc, argv);
     return Usage();
 }
 

@@ -1,11 +1,13 @@
-// zpz library: every puzzle of every group folder must be valid, have 60 open cells and be
-// solvable.
-#include <algorithm>
+// zpz library: every puzzle of every group folder must be valid, have 60 open cells, be
+// solvable and differ from every other puzzle of the library.
 #include <cstdio>
-#include <filesystem>
+#include <map>
 
+#include "field_shape.h"
 #include "files/puzzle_file.h"
+#include "library_listing.h"
 #include "model/game_state.h"
+#include "solver/tiling_count.h"
 #include "zpz.h"
 
 namespace fs = std::filesystem;
@@ -16,38 +18,28 @@ const char kHelp[] =
     "usage: zpz library DIR\n"
     "\n"
     "Checks every puzzle DIR/GROUP/NAME.zpz: it must be valid, have exactly 60 open\n"
-    "cells and be solvable. Prints one line per puzzle and a summary line.\n"
+    "cells, be solvable and have a field of its own: two puzzles whose open cells\n"
+    "have the same shape, turned or mirrored, wherever they lie on their fields, are\n"
+    "duplicates, and the later one fails. Prints one line per puzzle and a summary\n"
+    "line.\n"
     "Exit status: 0 all good, 1 some puzzle failed, 2 usage error or no such folder.\n";
 
-std::string Lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
-    return s;
-}
-
-// Entries sorted by name with letter case ignored, as the game shows them.
-std::vector<fs::path> SortedEntries(const fs::path& dir, bool folders) {
-    std::vector<fs::path> entries;
-    std::error_code ec;
-    for (const auto& e : fs::directory_iterator(dir, ec)) {
-        if (folders ? e.is_directory() : (e.is_regular_file() && e.path().extension() == ".zpz"))
-            entries.push_back(e.path());
-    }
-    std::sort(entries.begin(), entries.end(), [](const fs::path& a, const fs::path& b) {
-        return Lower(a.filename().string()) < Lower(b.filename().string());
-    });
-    return entries;
-}
-
-// The fault of one puzzle, or an empty string when it is good.
-std::string CheckPuzzle(GameState& gs, const fs::path& file, PuzzleImage& image) {
+// The fault of one puzzle, or an empty string when it is good. shapes maps the canonical key
+// of every good field seen so far to its puzzle.
+std::string CheckPuzzle(const GameState& gs, const LibraryPuzzle& puzzle, PuzzleImage& image,
+                        std::map<std::string, std::string>& shapes) {
     std::string reason;
-    if (!ReadPuzzleFile(file.string(), false, gs.orientationCatalogue, image, &reason))
+    if (!ReadPuzzleFile(puzzle.file.string(), false, gs.orientationCatalogue, image, &reason))
         return "invalid: " + reason;
     int open = 0;
     for (int r = 0; r < image.height; ++r)
         for (int c = 0; c < image.width; ++c) open += At(image.cells, c, r) == kCellOpen;
     if (open != 60) return "has " + std::to_string(open) + " open cells, expected 60";
-    if (!SolveImage(gs, image)) return "no variant";
+    std::string key = CanonicalKey(TrimmedShape(image));
+    auto [at, fresh] = shapes.emplace(key, puzzle.group + "/" + puzzle.name);
+    if (!fresh) return "same field as " + at->second;
+    Grid tiling{};
+    if (!FindAnyTiling(ComposedField(image), tiling)) return "no tiling";
     return {};
 }
 
@@ -66,22 +58,21 @@ int RunLibrary(const Arguments& args) {
     }
     GameState gs;
     InitGameState(gs);
-    int total = 0, failed = 0, groups = 0;
-    for (const fs::path& group : SortedEntries(args[0], true)) {
-        ++groups;
-        for (const fs::path& file : SortedEntries(group, false)) {
-            ++total;
-            PuzzleImage image;
-            std::string fault = CheckPuzzle(gs, file, image);
-            std::string name = group.filename().string() + "/" + file.stem().string();
-            if (fault.empty()) {
-                std::printf("%s: ok %dx%d\n", name.c_str(), image.width, image.height);
-            } else {
-                ++failed;
-                std::printf("%s: FAILED: %s\n", name.c_str(), fault.c_str());
-            }
+    LibraryListing listing = ListLibrary(args[0]);
+    std::map<std::string, std::string> shapes;
+    int failed = 0;
+    for (const LibraryPuzzle& puzzle : listing.puzzles) {
+        PuzzleImage image;
+        std::string fault = CheckPuzzle(gs, puzzle, image, shapes);
+        std::string name = puzzle.group + "/" + puzzle.name;
+        if (fault.empty()) {
+            std::printf("%s: ok %dx%d\n", name.c_str(), image.width, image.height);
+        } else {
+            ++failed;
+            std::printf("%s: FAILED: %s\n", name.c_str(), fault.c_str());
         }
     }
-    std::printf("library %s: %d groups, %d puzzles, %d failed\n", args[0].c_str(), groups, total, failed);
+    std::printf("library %s: %d groups, %zu puzzles, %d failed\n", args[0].c_str(), listing.groups,
+                listing.puzzles.size(), failed);
     return failed == 0 ? kExitOk : kExitFailed;
 }

@@ -1,4 +1,4 @@
-// zpz: checks, solves and surveys puzzle files with the game's own reader and search.
+// zpz: checks, solves, counts and surveys puzzle files with the game's own reader and search.
 #include <cstdio>
 #include <cstring>
 
@@ -11,7 +11,10 @@ const char kUsage[] =
     "\n"
     "  check [--figures] FILE...   check puzzle files (saved games with --figures)\n"
     "  solve [--time] FILE         find the tiling that \"Analyse by computer\" finds\n"
+    "  count [--limit N] FILE...   count the tilings of puzzles\n"
+    "  bench [--cap S] [FILE...]   time the analysis search against the reference\n"
     "  library DIR                 check every puzzle of a library folder\n"
+    "  table DIR                   markdown tables of a library's puzzles and tilings\n"
     "\n"
     "\"zpz COMMAND --help\" describes one command.\n";
 
@@ -33,6 +36,9 @@ int main(int argc, char** argv) {
     if (command == "check") return RunCheck(args);
     if (command == "solve") return RunSolve(args);
     if (command == "library") return RunLibrary(args);
+    if (command == "count") return RunCount(args);
+    if (command == "table") return RunTable(args);
+    if (command == "bench") return RunBench(args);
     std::fprintf(stderr, "zpz: unknown command '%s'\n\n%s", command.c_str(), kUsage);
     return kExitUsage;
 }

@@ -14,6 +14,9 @@ constexpr int kExitUsage = 2;  // bad arguments or a file that is missing
 int RunCheck(const Arguments& args);
 int RunSolve(const Arguments& args);
 int RunLibrary(const Arguments& args);
+int RunCount(const Arguments& args);
+int RunTable(const Arguments& args);
+int RunBench(const Arguments& args);
 
 bool WantsHelp(const Arguments& args);
 

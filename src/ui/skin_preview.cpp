@@ -1,0 +1,118 @@
+// Drawing the Options dialog's skin and background previews, and averaging preview tiles.
+#include "ui/skin_preview.h"
+
+#include <cstring>
+
+#include "render/cells.h"
+#include "render/draw_gdi.h"
+#include "render/gdi_handles_gdi.h"
+#include "render/options_preview.h"
+
+namespace {
+
+constexpr POINT kMissingTextCentre{100, 100};
+
+// The file's tile row at 64 pixels, black beyond the file's edge, so that a small file shrinks
+// by the same factor as a full one.
+void CopyTileRow(HDC row, HBITMAP file) {
+    const RECT all{0, 0, kSkinRowWidth, kSkinTileSide};
+    FillRect(row, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    MemoryDc fileDc(row);
+    ScopedSelect select(fileDc.get(), file);
+    const SIZE size = BitmapSize(file);
+    BitBlt(row, 0, 0, size.cx, size.cy, fileDc.get(), 0, 0, SRCCOPY);
+}
+
+void ShrinkTileRow(HDC target, HBITMAP file) {
+    MemoryDc row(target);
+    OwnedBitmap rowBitmap(CreateCompatibleBitmap(target, kSkinRowWidth, kSkinTileSide));
+    ScopedSelect select(row.get(), rowBitmap.get());
+    CopyTileRow(row.get(), file);
+    SetStretchBltMode(target, HALFTONE);
+    SetBrushOrgEx(target, 0, 0, nullptr);
+    StretchBlt(target, 0, 0, kPreviewSkinWidth, kPreviewTile, row.get(), 0, 0, kSkinRowWidth,
+               kSkinTileSide, SRCCOPY);
+}
+
+void DrawMissingSkin(HDC target, const RECT& area, const GameState& gs) {
+    OwnedBrush back(CreateSolidBrush(gs.colorBack));
+    FillRect(target, &area, back.get());
+    const char* text = "Skin is not found.";
+    const int length = static_cast<int>(strlen(text));
+    SIZE extent{};
+    HGDIOBJ font = SelectObject(target, GetStockObject(DEFAULT_GUI_FONT));
+    GetTextExtentPoint32A(target, text, length, &extent);
+    SetTextColor(target, gs.colorInk);
+    SetBkMode(target, TRANSPARENT);
+    SetTextAlign(target, TA_CENTER | TA_TOP);
+    ExtTextOutA(target, kMissingTextCentre.x, kMissingTextCentre.y - extent.cy / 2, 0, nullptr,
+                text, static_cast<UINT>(length), nullptr);
+    SelectObject(target, font);
+}
+
+void DrawFrame(HDC target, HDC skin) {
+    const int plainX = kTilePlain * kPreviewTile;
+    for (const Point& p : PreviewFrameSquares())
+        BitBlt(target, p.x, p.y, kPreviewTile, kPreviewTile, skin, plainX, 0, NOTSRCCOPY);
+}
+
+void DrawFigures(App& app, HDC target, HDC skin, const ViewOptions& shown) {
+    for (int figure = 1; figure <= kFigureCount; ++figure) {
+        const CellsSpec spec =
+            MatrixSpec(skin, kPreviewTile, PreviewFigureOrigin(figure), app.gs.handMatrices[figure], true);
+        DrawCells(app.surfaces, target, spec, shown);
+    }
+}
+
+} // namespace
+
+void CreatePreviewSkin(PreviewSkin& preview, HWND dialog) {
+    WindowDc window(dialog);
+    preview.dc = CreateCompatibleDC(window.get());
+    preview.bitmap = CreateCompatibleBitmap(window.get(), kPreviewSkinWidth, kPreviewTile);
+    preview.original = static_cast<HBITMAP>(SelectObject(preview.dc, preview.bitmap));
+}
+
+void LoadPreviewSkin(PreviewSkin& preview, HWND hwndMain, const std::string& name) {
+    OwnedBitmap file(LoadSkinBitmap(hwndMain, name));
+    ShrinkTileRow(preview.dc, file.get());
+}
+
+void FreePreviewSkin(PreviewSkin& preview) {
+    if (preview.dc == nullptr) return;
+    SelectObject(preview.dc, preview.original);
+    DeleteObject(preview.bitmap);
+    DeleteDC(preview.dc);
+    preview = {};
+}
+
+COLORREF AverageTileColour(const PreviewSkin& preview, int x) {
+    uint32_t pixels[kPreviewTile * kPreviewTile];
+    for (int j = 0; j < kPreviewTile; ++j)
+        for (int i = 0; i < kPreviewTile; ++i) pixels[j * kPreviewTile + i] = GetPixel(preview.dc, x + i, j);
+    return AverageColour(pixels);
+}
+
+void DrawSkinPreview(App& app, const PreviewSkin& preview, HDC target, const RECT& area,
+                     const ViewOptions& shown, bool haveSkin) {
+    if (!haveSkin) {
+        DrawMissingSkin(target, area, app.gs);
+        return;
+    }
+    FillRect(target, &area, GetSysColorBrush(COLOR_BTNFACE));
+    DrawFrame(target, preview.dc);
+    DrawFigures(app, target, preview.dc, shown);
+}
+
+void DrawBackgroundPreview(HDC target, const RECT& area, const std::string& name) {
+    const std::string path = "Background\\" + name;
+    OwnedBitmap image(static_cast<HBITMAP>(
+        LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
+    if (image.get() == nullptr) {
+        FillRect(target, &area, GetSysColorBrush(COLOR_BTNFACE));
+        return;
+    }
+    OwnedBrush pattern(CreatePatternBrush(image.get()));
+    SetBrushOrgEx(target, 0, 0, nullptr);
+    FillRect(target, &area, pattern.get());
+}

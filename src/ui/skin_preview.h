@@ -1,0 +1,34 @@
+// The Options dialog's previews of the chosen skin (with the twelve figures) and background.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "ui/app.h"
+
+// A memory device context holding a skin shrunk to 8-pixel tiles (tile k at x = 8k).
+struct PreviewSkin {
+    HDC dc = nullptr;
+    HBITMAP original = nullptr; // the bitmap the context was created with
+    HBITMAP bitmap = nullptr;   // the preview skin selected into it
+};
+
+// Creates the context, compatible with the dialog's.
+void CreatePreviewSkin(PreviewSkin& preview, HWND dialog);
+// Loads "Skins\" + name (or the substitute skin) and shrinks its 14 tiles to 8 pixels.
+void LoadPreviewSkin(PreviewSkin& preview, HWND hwndMain, const std::string& name);
+// Deletes the preview skin and the context.
+void FreePreviewSkin(PreviewSkin& preview);
+
+// The average colour of the 8 x 8 tile whose left edge is at x.
+COLORREF AverageTileColour(const PreviewSkin& preview, int x);
+
+// The skin preview into `target` (`area` its size): the frame of inverted plain squares and
+// the figures in hand in their orientations, drawn with the options of `shown`. Without a
+// skin (the folder holds none) the area shows "Skin is not found." in the game's colours.
+void DrawSkinPreview(App& app, const PreviewSkin& preview, HDC target, const RECT& area,
+                     const ViewOptions& shown, bool haveSkin);
+// The background preview: the area filled with the pattern "Background\" + name, or left in
+// the dialog's colour when that does not load.
+void DrawBackgroundPreview(HDC target, const RECT& area, const std::string& name);

@@ -1,0 +1,119 @@
+// The Load dialog: the list of saved games, loading with a two-position history, invalid
+// files, and Delete.
+#include <filesystem>
+
+#include "dialog_driver.h"
+#include "files/puzzle_file.h"
+#include "resource.h"
+#include "ui/dialogs.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+using DialogLoad = DialogTest;
+
+// Starts a game on a 7 x 9 field, so that loading a 10 x 6 game shows in the field size.
+void StartOtherField(App& app) {
+    PuzzleImage image;
+    image.width = 7;
+    image.height = 9;
+    ApplyPuzzle(app, image);
+}
+
+TEST_F(DialogLoad, ListIsSortedAndOkLoadsTheGameAsPositionOne) {
+    StartPlainGame();
+    LayTiling({1, 2, 3, 4});
+    const std::string savedText = WriteSavedGameText(gs());
+    const Placement saved = gs().placed;
+    fs::create_directories("Save\\folder.zpz");
+    WriteFile("Save\\b game.zpz", savedText);
+    WriteFile("Save\\C.zpz", savedText);
+    WriteFile("Save\\A game.zpz", "[GAME]\r\n");
+    WriteFile("Save\\notes.txt", savedText);
+    StartOtherField(app());
+    std::vector<std::string> lines;
+    bool stayed = false;
+    DialogRun run = Run(IDM_LOAD, [&](DialogDriver& d) {
+        HWND dialog = d.Wait("Load");
+        lines = ListBoxLines(GetDlgItem(dialog, IDC_SAVED_GAMES));
+        d.Press(dialog, IDOK); // no line selected: nothing happens
+        d.Press(dialog, IDC_DELETE);
+        stayed = IsWindowVisible(dialog) && ListBoxLines(GetDlgItem(dialog, IDC_SAVED_GAMES)).size() == 3;
+        d.Send(dialog, IDC_SAVED_GAMES, LB_SETCURSEL, 1);
+        d.Press(dialog, IDOK);
+    });
+    EXPECT_EQ(run.failures, std::vector<std::string>{});
+    EXPECT_EQ(run.messages, std::vector<std::string>{});
+    EXPECT_EQ(lines, (std::vector<std::string>{"A game.zpz", "b game.zpz", "C.zpz"}));
+    EXPECT_TRUE(stayed);
+    EXPECT_TRUE(fs::exists("Save\\A game.zpz")) << "Delete without a selection deletes nothing";
+    EXPECT_EQ(gs().fieldWidth, 10);
+    EXPECT_EQ(gs().fieldHeight, 6);
+    EXPECT_EQ(gs().placed, saved);
+    EXPECT_EQ(FiguresInList(), 8);
+    EXPECT_EQ(gs().lastFolder, "Tutorial") << "loading does not change the current puzzle";
+    EXPECT_EQ(gs().moveMade, 0);
+    EXPECT_FALSE(MenuEnabled(IDM_SAVE));
+    EXPECT_TRUE(MenuEnabled(IDM_UNDO));
+    EXPECT_FALSE(MenuEnabled(IDM_REDO));
+
+    Command(IDM_UNDO);
+    EXPECT_EQ(FiguresInList(), kFigureCount) << "undo after loading empties the field";
+    EXPECT_EQ(gs().placed, Placement{});
+    EXPECT_FALSE(MenuEnabled(IDM_UNDO));
+    Command(IDM_REDO);
+    EXPECT_EQ(gs().placed, saved);
+    EXPECT_EQ(FiguresInList(), 8);
+}
+
+TEST_F(DialogLoad, InvalidFileLoadsNothingAndDeleteRemovesFileAndLine) {
+    StartPlainGame();
+    LayTiling({1});
+    const std::string savedText = WriteSavedGameText(gs());
+    fs::create_directory("Save");
+    WriteFile("Save\\a.zpz", "[GAME]\r\nDX = 10\r\nDY = 6\r\n");
+    WriteFile("Save\\b.zpz", savedText);
+    WriteFile("Save\\c.zpz", savedText);
+    const Placement before = gs().placed;
+    DialogRun run = Run(IDM_LOAD, [&](DialogDriver& d) {
+        HWND dialog = d.Wait("Load");
+        d.Send(dialog, IDC_SAVED_GAMES, LB_SETCURSEL, 0);
+        d.Press(dialog, IDOK);
+        d.WaitGone(dialog);
+    });
+    EXPECT_EQ(run.failures, std::vector<std::string>{});
+    EXPECT_EQ(run.messages, std::vector<std::string>{}) << "an invalid file is refused silently";
+    EXPECT_EQ(gs().placed, before);
+    EXPECT_EQ(gs().historyCount, 2);
+
+    // c.zpz is held open by another opener that shares nothing: it cannot be deleted.
+    HANDLE held = CreateFileA("Save\\c.zpz", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    std::vector<std::string> afterDelete, afterFailedDelete;
+    LRESULT selection = 0;
+    run = Run(IDM_LOAD, [&](DialogDriver& d) {
+        HWND dialog = d.Wait("Load");
+        HWND list = GetDlgItem(dialog, IDC_SAVED_GAMES);
+        d.Send(dialog, IDC_SAVED_GAMES, LB_SETCURSEL, 1);
+        d.Press(dialog, IDC_DELETE);
+        afterDelete = ListBoxLines(list);
+        selection = d.Send(dialog, IDC_SAVED_GAMES, LB_GETCURSEL);
+        d.Send(dialog, IDC_SAVED_GAMES, LB_SETCURSEL, 1);
+        d.Press(dialog, IDC_DELETE);
+        d.Answer();
+        afterFailedDelete = ListBoxLines(list);
+        d.Press(dialog, IDCANCEL);
+    });
+    CloseHandle(held);
+    EXPECT_EQ(run.failures, std::vector<std::string>{});
+    EXPECT_EQ(afterDelete, (std::vector<std::string>{"a.zpz", "c.zpz"}));
+    EXPECT_EQ(selection, LB_ERR);
+    EXPECT_FALSE(fs::exists("Save\\b.zpz"));
+    EXPECT_EQ(run.messages, std::vector<std::string>{"error: Error delete file."});
+    EXPECT_EQ(afterFailedDelete, afterDelete);
+    EXPECT_TRUE(fs::exists("Save\\c.zpz"));
+    EXPECT_EQ(gs().placed, before) << "Cancel loads nothing";
+}
+
+} // namespace

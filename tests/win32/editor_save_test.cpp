@@ -1,0 +1,266 @@
+// The puzzle editor at work: rectangles of squares with their history, the checks of
+// "Save puzzle", the file it writes, failed writes, and play on the new puzzle.
+#include <filesystem>
+
+#include "dialog_driver.h"
+#include "editor/editor_checks.h"
+#include "model/history.h"
+#include "model/placement.h"
+#include "resource.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class EditorTest : public DialogTest {
+protected:
+    // Opens Create puzzle, chooses size, method and name and presses OK (answering Yes to
+    // the overwrite question when it comes).
+    void StartEditing(int width, int height, bool bySquares, const char* name, bool overwrite = false) {
+        DialogRun run = Run(IDM_CREATE_PUZZLE, [&](DialogDriver& d) {
+            HWND dialog = d.Wait("Create puzzle");
+            d.Send(dialog, IDC_WIDTH_ARROWS, UDM_SETPOS32, 0, width);
+            d.Send(dialog, IDC_HEIGHT_ARROWS, UDM_SETPOS32, 0, height);
+            d.Post(dialog, bySquares ? IDC_BY_SQUARES : IDC_BY_FIGURES, BM_CLICK);
+            d.Send(dialog, IDC_FILE_NAME, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name));
+            d.Press(dialog, IDOK);
+            if (overwrite) d.Answer(IDYES);
+            d.WaitGone(dialog);
+        });
+        ASSERT_EQ(run.failures, std::vector<std::string>{});
+        ASSERT_EQ(gs().editMode, 1);
+    }
+
+    // The game reads the pointer with GetCursorPos. Under Wine it reports the old position
+    // for a while after SetCursorPos, and a move to where Wine believes the pointer already
+    // is gets lost: wait until the new position has held for 150 ms, moving again if needed.
+    void MovePointer(POINT client) {
+        POINT screen = client, now{};
+        ClientToScreen(app().hwndMain, &screen);
+        SetCursorPos(screen.x, screen.y);
+        DWORD start = GetTickCount(), steady = start, moved = start;
+        while (GetTickCount() - steady < 150 && GetTickCount() - start < 3000) {
+            Sleep(5);
+            GetCursorPos(&now);
+            if (now.x == screen.x && now.y == screen.y) continue;
+            steady = GetTickCount();
+            if (steady - moved > 300) {
+                SetCursorPos(screen.x + 1, screen.y);
+                SetCursorPos(screen.x, screen.y);
+                moved = steady;
+            }
+        }
+        ASSERT_EQ(now.x, screen.x);
+        ASSERT_EQ(now.y, screen.y);
+        SendMessageA(app().hwndMain, WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y));
+    }
+
+    // Presses `down` (WM_LBUTTONDOWN or WM_RBUTTONDOWN) on one client point, moves to another
+    // and releases there.
+    void Drag(POINT from, POINT to, UINT down = WM_LBUTTONDOWN) {
+        MovePointer(from);
+        PressAt(from, down);
+        MovePointer(to);
+        SendMessageA(app().hwndMain, down + 1, 0, MAKELPARAM(to.x, to.y));
+    }
+    void Fill(int c0, int r0, int c1, int r1) { Drag(CellCentre(c0, r0), CellCentre(c1, r1)); }
+    void Clear(int c0, int r0, int c1, int r1) {
+        Drag(CellCentre(c0, r0), CellCentre(c1, r1), WM_RBUTTONDOWN);
+    }
+
+    // "Save puzzle", its message box answered; the messages it showed.
+    std::vector<std::string> SaveMessages() {
+        DialogRun run = Run(IDM_SAVE_PUZZLE, [](DialogDriver& d) { d.Answer(); });
+        EXPECT_EQ(run.failures, std::vector<std::string>{});
+        return run.messages;
+    }
+
+    static std::vector<std::string> UserPuzzles() {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator("Puzzles\\My puzzles"))
+            names.push_back(entry.path().filename().string());
+        return names;
+    }
+
+    // The laid figures of the 10 x 6 tiling, moved by (dx, dy).
+    void LayTilingAt(std::initializer_list<int> figures, int dx, int dy) {
+        for (int k : figures) {
+            Figure f = FigureInPicture(gs(), k, kTiling10x6);
+            DropFigure(k, f.matrix, f.x + dx, f.y + dy);
+            ASSERT_EQ(gs().figureCount[k], 0) << "figure " << k;
+        }
+    }
+};
+
+using EditorSquares = EditorTest;
+using EditorSave = EditorTest;
+
+const std::vector<std::string> kCountMessage = {
+    "information: Number of squares must be 60 (12 figures * 5 squares). Please check your task."};
+const std::vector<std::string> kAreaMessage = {
+    "information: Area of closed figure must divide to 5. Please check your task."};
+
+TEST_F(EditorSquares, RectanglesFillClearAbandonAndUndoToTheEmptyField) {
+    StartPlainGame();
+    StartEditing(10, 6, true, "drawn");
+    EXPECT_EQ(SendMessageA(app().hwndFigureList, LB_GETCOUNT, 0, 0), 1);
+    Fill(2, 1, 0, 0); // corners in either order
+    EXPECT_EQ(CountSquares(gs().editorField), 6);
+    EXPECT_EQ(At(gs().editorField, 2, 1), kCellSquare);
+    EXPECT_TRUE(MenuEnabled(IDM_UNDO));
+
+    // While the button is held the board shows the rectangle.
+    MovePointer(CellCentre(4, 3));
+    PressAt(CellCentre(4, 3));
+    MovePointer(CellCentre(5, 4));
+    EXPECT_EQ(BackBufferPixel(CellCentre(5, 4)), BackBufferPixel(CellCentre(0, 0)));
+    EXPECT_NE(BackBufferPixel(CellCentre(6, 4)), BackBufferPixel(CellCentre(0, 0)));
+    // Leaving the frame abandons it, even when the button is released back on the field.
+    MovePointer({5, 5});
+    EXPECT_EQ(gs().rectDrag, 0);
+    MovePointer(CellCentre(5, 4));
+    SendMessageA(app().hwndMain, WM_LBUTTONUP, 0, 0);
+    EXPECT_EQ(CountSquares(gs().editorField), 6);
+    // So does a message box that takes the mouse from the window.
+    MovePointer(CellCentre(4, 3));
+    PressAt(CellCentre(4, 3));
+    EXPECT_EQ(SaveMessages(), kCountMessage);
+    MovePointer(CellCentre(5, 4));
+    SendMessageA(app().hwndMain, WM_LBUTTONUP, 0, 0);
+    EXPECT_EQ(CountSquares(gs().editorField), 6);
+    EXPECT_EQ(gs().historyCount, 2);
+
+    // A drag that ends on the frame's corner stops at the field's edge.
+    Rect frame = FieldFrame(gs());
+    Drag(CellCentre(8, 4), {frame.right - 2, frame.bottom - 2});
+    EXPECT_EQ(CountSquares(gs().editorField), 10) << "no square beyond column 9 or row 5";
+    EXPECT_EQ(At(gs().editorField, 9, 5), kCellSquare);
+
+    Clear(1, 0, 1, 1);
+    EXPECT_EQ(CountSquares(gs().editorField), 8);
+    Clear(5, 0, 6, 0); // empty already: no new position
+    EXPECT_EQ(gs().historyCount, 4);
+    EXPECT_EQ(gs().historyPosition, 3);
+
+    // With the buttons swapped the right button fills and the left one clears.
+    app().primaryButtonDown = WM_RBUTTONDOWN;
+    Drag(CellCentre(5, 0), CellCentre(5, 0), WM_RBUTTONDOWN);
+    Drag(CellCentre(9, 5), CellCentre(9, 5), WM_LBUTTONDOWN);
+    app().primaryButtonDown = WM_LBUTTONDOWN;
+    EXPECT_EQ(At(gs().editorField, 5, 0), kCellSquare);
+    EXPECT_EQ(At(gs().editorField, 9, 5), kCellOpen);
+
+    for (int i = 0; i < 5; ++i) Command(IDM_UNDO);
+    EXPECT_EQ(gs().editorField, Grid{}) << "position 0 is the empty field";
+    EXPECT_FALSE(MenuEnabled(IDM_UNDO));
+    EXPECT_TRUE(MenuEnabled(IDM_REDO));
+    Command(IDM_REDO);
+    EXPECT_EQ(CountSquares(gs().editorField), 6);
+    EXPECT_EQ(gs().editMode, 1);
+}
+
+TEST_F(EditorSave, SquaresAreCheckedTrimmedAndSavedOverTheOldFile) {
+    StartPlainGame();
+    fs::create_directories("Puzzles\\My puzzles");
+    WriteFile("Puzzles\\My puzzles\\two halves.zpz", std::string(2000, 'x'));
+    StartEditing(14, 8, true, "two halves", true);
+    Fill(2, 1, 6, 6);
+    Fill(8, 1, 12, 6);
+    Clear(12, 6, 12, 6);
+    const Grid fiftyNine = gs().editorField;
+    EXPECT_EQ(SaveMessages(), kCountMessage);
+    EXPECT_EQ(gs().editorField, fiftyNine);
+    Fill(2, 7, 2, 7); // 31 and 29
+    EXPECT_EQ(SaveMessages(), kAreaMessage);
+    Fill(12, 6, 12, 6); // 61
+    EXPECT_EQ(SaveMessages(), kCountMessage);
+    EXPECT_EQ(gs().editMode, 1);
+    EXPECT_EQ(gs().fieldWidth, 14);
+    Clear(2, 7, 2, 7); // 30 and 30
+
+    EXPECT_EQ(SaveMessages(), std::vector<std::string>{"question: New puzzle saved succesfully."});
+    std::string expected = "[GAME]\r\nDX = 11\r\nDY = 6\r\n\r\n[DATA]\r\n";
+    for (int r = 1; r <= 6; ++r) expected += "ROW_" + std::to_string(r) + " = 11111011111\r\n";
+    EXPECT_EQ(ReadFile("Puzzles\\My puzzles\\two halves.zpz"), expected);
+    EXPECT_EQ(UserPuzzles(), std::vector<std::string>{"two halves.zpz"}) << "no temporary file is left";
+    // Play starts on the new field.
+    EXPECT_EQ(gs().editMode, 0);
+    EXPECT_EQ(gs().fieldWidth, 11);
+    EXPECT_EQ(gs().fieldHeight, 6);
+    EXPECT_EQ(gs().createWidth, 11);
+    EXPECT_EQ(gs().createHeight, 6);
+    Grid board{};
+    for (int r = 0; r < 6; ++r) At(board, 5, r) = kCellBlocked;
+    EXPECT_EQ(gs().board, board);
+    EXPECT_EQ(gs().lastFolder, "My puzzles");
+    EXPECT_EQ(gs().lastFile, "two halves");
+    EXPECT_EQ(SendMessageA(app().hwndFigureList, LB_GETCOUNT, 0, 0), 13);
+    EXPECT_FALSE(MenuEnabled(IDM_SAVE_PUZZLE));
+    EXPECT_TRUE(MenuEnabled(IDM_ANALYSE));
+    EXPECT_FALSE(MenuEnabled(IDM_UNDO));
+}
+
+TEST_F(EditorSave, FailedWritesLeaveTheDrawingAsItWas) {
+    StartPlainGame();
+    StartEditing(12, 8, true, "kept");
+    Fill(1, 1, 10, 6);
+    const Grid drawing = gs().editorField;
+    auto expectUnchanged = [&](const char* what) {
+        EXPECT_EQ(gs().editMode, 1) << what;
+        EXPECT_EQ(gs().editorField, drawing) << what;
+        EXPECT_EQ(gs().fieldWidth, 12) << what;
+        EXPECT_EQ(gs().fieldHeight, 8) << what;
+        EXPECT_EQ(gs().createWidth, 12) << what;
+        EXPECT_EQ(gs().historyCount, 2) << what;
+        EXPECT_TRUE(MenuEnabled(IDM_SAVE_PUZZLE)) << what;
+    };
+    fs::create_directories("Puzzles\\My puzzles\\kept.zpz");
+    EXPECT_EQ(SaveMessages(), std::vector<std::string>{"error: Error open file for save."});
+    expectUnchanged("a folder in the file's place");
+    EXPECT_EQ(UserPuzzles(), std::vector<std::string>{"kept.zpz"}) << "no temporary file is left";
+    EXPECT_TRUE(fs::is_directory("Puzzles\\My puzzles\\kept.zpz"));
+
+    fs::remove_all("Puzzles");
+    WriteFile("Puzzles", "a file where the folder should be");
+    EXPECT_EQ(SaveMessages(), std::vector<std::string>{"error: Error open file for save."});
+    expectUnchanged("a file in the library folder's place");
+
+    fs::remove("Puzzles");
+    EXPECT_EQ(SaveMessages(), std::vector<std::string>{"question: New puzzle saved succesfully."});
+    EXPECT_EQ(gs().fieldWidth, 10);
+    EXPECT_EQ(gs().fieldHeight, 6);
+}
+
+TEST_F(EditorSave, ByFiguresNeedsEveryFigureThenTheNewPuzzleIsPlayedAndSolved) {
+    StartPlainGame();
+    StartEditing(12, 8, false, "tiles");
+    LayTilingAt({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 1, 1);
+    EXPECT_EQ(SaveMessages(), std::vector<std::string>{"information: Please put all figures."});
+    {
+        MessageBoxWatcher watcher;
+        LayTilingAt({12}, 1, 1);
+        EXPECT_EQ(watcher.Texts(), std::vector<std::string>{}) << "no win while editing";
+    }
+    const Placement laid = gs().placed;
+    WriteFile("Puzzles", "a file where the folder should be");
+    EXPECT_EQ(SaveMessages(), std::vector<std::string>{"error: Error open file for save."});
+    EXPECT_EQ(gs().placed, laid);
+    EXPECT_EQ(gs().fieldWidth, 12);
+    EXPECT_EQ(gs().editMode, 1);
+    fs::remove("Puzzles");
+
+    EXPECT_EQ(SaveMessages(), std::vector<std::string>{"question: New puzzle saved succesfully."});
+    std::string expected = "[GAME]\r\nDX = 10\r\nDY = 6\r\n\r\n[DATA]\r\n";
+    for (int r = 1; r <= 6; ++r) expected += "ROW_" + std::to_string(r) + " = 1111111111\r\n";
+    EXPECT_EQ(ReadFile("Puzzles\\My puzzles\\tiles.zpz"), expected);
+    EXPECT_EQ(gs().board, Grid{});
+    EXPECT_EQ(FiguresInList(), kFigureCount);
+    {
+        MessageBoxWatcher watcher;
+        LayTiling({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
+        EXPECT_EQ(watcher.Texts(), std::vector<std::string>{"Congratulations! The game is won."});
+    }
+    EXPECT_EQ(gs().solved, (std::vector<SolvedPuzzle>{{"My puzzles", "tiles"}}));
+}
+
+} // namespace
