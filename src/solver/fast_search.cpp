@@ -70,7 +70,12 @@ public:
     }
 
     // Figures already complete (nothing missing) count as solved without laying anything.
-    bool Run() { return possible_ && Place(0); }
+    bool Run() {
+        if (!possible_) return false;
+        // One run of the oracle on the whole position answers "no variant" at once.
+        if (mustFill_ && !Tileable(RemainingMask(0))) return false;
+        return Place(0);
+    }
 
     // The chosen pieces, one per missing figure.
     void WriteSolution(Grid& grid) const {

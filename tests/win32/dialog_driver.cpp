@@ -2,6 +2,7 @@
 // controls and posts what a player's typing and clicks would; and readers of tree and list.
 #include "dialog_driver.h"
 
+#include <atomic>
 #include <thread>
 
 #include "model/shapes.h"
@@ -110,6 +111,7 @@ HWND DialogDriver::Wait(const char* caption) {
 HWND DialogDriver::WaitBox() { return Wait(TheApp().gs.appTitle.c_str()); }
 
 bool DialogDriver::WaitGone(HWND window) {
+    // WaitFor waits for a non-null handle: any one stands for "gone".
     return WaitFor([&] { return IsWindow(window) ? nullptr : HWND_MESSAGE; }, "a window to close") != nullptr;
 }
 

@@ -6,7 +6,6 @@
 
 #include <commctrl.h>
 
-#include <atomic>
 #include <functional>
 #include <string>
 #include <vector>

@@ -1,5 +1,6 @@
 // The Save dialog and the saving itself: the proposed name, the refused characters, blank
 // names, the overwrite question, the confirmation and a folder that cannot be made.
+#include <cstring>
 #include <filesystem>
 
 #include "dialog_driver.h"

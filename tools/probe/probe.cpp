@@ -480,7 +480,7 @@ int Tree(int argc, char** argv) {
         tv.pszText = memory.at(kText);
         tv.cchTextMax = static_cast<int>(RemoteMemory::kSize - kText);
         RECT rect{};
-        *reinterpret_cast<HTREEITEM*>(&rect) = item;  // TVM_GETITEMRECT's input
+        std::memcpy(&rect, &item, sizeof item);  // TVM_GETITEMRECT's input
         char text[RemoteMemory::kSize - kText] = {};
         ok = ok && memory.Write(kItem, &tv, sizeof tv) && memory.Write(kRect, &rect, sizeof rect);
         ok = ok && SendScalar(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(memory.at(kItem)), &ok);

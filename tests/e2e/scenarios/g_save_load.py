@@ -25,9 +25,8 @@ def cells_of(figure, target):
 def saved_figures(path):
     """How many figures a saved game lists."""
     with open(path, "rb") as f:
-        text = f.read().decode("latin-1")
-    return sum(1 for line in text.split("\r\n")[text.split("\r\n").index("[SAVE]"):]
-               if line.startswith("F"))
+        lines = f.read().decode("latin-1").split("\r\n")
+    return sum(1 for line in lines[lines.index("[SAVE]"):] if line.startswith("F"))
 
 
 def save_as(game, name, expect_proposal=None):
