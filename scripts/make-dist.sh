@@ -42,8 +42,8 @@ trap 'rm -rf "$new"' EXIT
 
 if [ -d "$root/data" ]; then
     cp -R "$root/data/." "$new/"
-    # The help sources are compiled into Zendrak.chm; the library table is for its authors.
-    rm -rf "$new/help" "$new/Puzzles/README.md"
+    # The help sources are compiled into Zendrak.chm.
+    rm -rf "$new/help"
 fi
 cp "$build/Zendrak.exe" "$new/Zendrak.exe"
 [ -f "$build/Zendrak.chm" ] && cp "$build/Zendrak.chm" "$new/Zendrak.chm"
