@@ -33,14 +33,14 @@ HBITMAP MakePositionBitmap(Surfaces& s, GameState& gs, HDC reference, int cellSi
         ScopedSelect selected(picture.get(), bitmap.get());
         PrepareBackground(s, gs, picture.get(), {0, 0, size.Width(), size.Height()});
         ComposeBoard(gs, Point{}); // no editor rectangle is being dragged while a command runs
-        CellsSpec spec;
-        spec.source = cellSize == kSmallImageCellSize ? s.smallSkin.dc : s.skin.dc;
-        spec.size = cellSize;
-        spec.columns = columns;
-        spec.rows = rows;
-        spec.cells = gs.board.data();
-        spec.stride = kGridSide;
-        DrawCells(s, picture.get(), spec, gs);
+        CellsToDraw toDraw;
+        toDraw.source = cellSize == kSmallImageCellSize ? s.smallSkin.dc : s.skin.dc;
+        toDraw.size = cellSize;
+        toDraw.columns = columns;
+        toDraw.rows = rows;
+        toDraw.cells = gs.board.data();
+        toDraw.stride = kGridSide;
+        DrawCells(s, picture.get(), toDraw, gs);
     } // the bitmap is selected out before it is handed over
     return bitmap.release();
 }

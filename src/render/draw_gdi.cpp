@@ -55,27 +55,27 @@ void DrawSquare(Surfaces& s, HDC target, int x, int y, int size, int tile, int o
     }
 }
 
-CellsSpec MatrixSpec(HDC source, int size, Point origin, const FigureMatrix& m, bool drawEmpty) {
-    CellsSpec spec;
-    spec.source = source;
-    spec.size = size;
-    spec.x0 = origin.x;
-    spec.y0 = origin.y;
-    spec.columns = spec.rows = spec.stride = kMatrixSide;
-    spec.cells = m.data();
-    spec.drawEmpty = drawEmpty;
-    return spec;
+CellsToDraw MatrixToDraw(HDC source, int size, Point origin, const FigureMatrix& m, bool drawEmpty) {
+    CellsToDraw toDraw;
+    toDraw.source = source;
+    toDraw.size = size;
+    toDraw.x0 = origin.x;
+    toDraw.y0 = origin.y;
+    toDraw.columns = toDraw.rows = toDraw.stride = kMatrixSide;
+    toDraw.cells = m.data();
+    toDraw.drawEmpty = drawEmpty;
+    return toDraw;
 }
 
-void DrawCells(Surfaces& s, HDC target, const CellsSpec& spec, const ViewOptions& options) {
-    if (spec.cells == nullptr || spec.columns <= 0 || spec.rows <= 0) return;
-    const CellView view{spec.cells, spec.stride, spec.columns, spec.rows};
-    const CellStyle style = MakeCellStyle(options, spec.drawEmpty, spec.inColour);
+void DrawCells(Surfaces& s, HDC target, const CellsToDraw& toDraw, const ViewOptions& options) {
+    if (toDraw.cells == nullptr || toDraw.columns <= 0 || toDraw.rows <= 0) return;
+    const CellView view{toDraw.cells, toDraw.stride, toDraw.columns, toDraw.rows};
+    const CellStyle style = MakeCellStyle(options, toDraw.drawEmpty, toDraw.inColour);
     OwnedBrush contour(CreateSolidBrush(options.colorContour));
-    for (const CellSquare& square : PlanCells(view, {spec.x0, spec.y0}, spec.size, style)) {
-        DrawSquare(s, target, square.x, square.y, spec.size, square.tile, spec.opacity,
-                   spec.inverted, spec.source);
-        for (const Rect& line : ContourRects(square.x, square.y, spec.size, square.sides)) {
+    for (const CellSquare& square : PlanCells(view, {toDraw.x0, toDraw.y0}, toDraw.size, style)) {
+        DrawSquare(s, target, square.x, square.y, toDraw.size, square.tile, toDraw.opacity,
+                   toDraw.inverted, toDraw.source);
+        for (const Rect& line : ContourRects(square.x, square.y, toDraw.size, square.sides)) {
             const RECT rect{line.left, line.top, line.right, line.bottom};
             FillRect(target, &rect, contour.get());
         }

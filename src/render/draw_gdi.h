@@ -11,7 +11,7 @@
 void DrawSquare(Surfaces& s, HDC target, int x, int y, int size, int tile, int opacity,
                 bool inverted, HDC source);
 
-struct CellsSpec {
+struct CellsToDraw {
     HDC source = nullptr;       // a skin surface whose tiles are `size` pixels wide
     int size = 0;               // square size in pixels
     int x0 = 0;                 // where cell (0, 0) lands
@@ -27,10 +27,10 @@ struct CellsSpec {
 };
 
 // A figure's 5 x 5 matrix drawn from `source` with its top-left cell at origin.
-CellsSpec MatrixSpec(HDC source, int size, Point origin, const FigureMatrix& m, bool drawEmpty);
+CellsToDraw MatrixToDraw(HDC source, int size, Point origin, const FigureMatrix& m, bool drawEmpty);
 
 // A grid of cells with the contours of the view options.
-void DrawCells(Surfaces& s, HDC target, const CellsSpec& spec, const ViewOptions& options);
+void DrawCells(Surfaces& s, HDC target, const CellsToDraw& toDraw, const ViewOptions& options);
 
 // Paints rect of backBuffer with what lies behind it: the background surface's pixels at
 // (rect.left + dx, rect.top + dy) with a pattern background, else a solid colour.

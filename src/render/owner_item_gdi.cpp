@@ -27,9 +27,9 @@ void DarkenItem(Surfaces& s, int x, int y, int w, int h) {
 // The 5 x 5 picture of 8-pixel squares, empty cells drawn as open cells.
 void DrawItemPicture(Surfaces& s, const GameState& gs, const FigureMatrix& m, Point origin,
                      bool inColour) {
-    CellsSpec spec = MatrixSpec(s.smallSkin.dc, kSmallTileSide, origin, m, true);
-    spec.inColour = inColour;
-    DrawCells(s, s.backBuffer.dc, spec, gs);
+    CellsToDraw toDraw = MatrixToDraw(s.smallSkin.dc, kSmallTileSide, origin, m, true);
+    toDraw.inColour = inColour;
+    DrawCells(s, s.backBuffer.dc, toDraw, gs);
 }
 
 // Composed at the back buffer's top-left corner, over the spot of the window background that

@@ -54,25 +54,25 @@ void DrawField(Surfaces& s, const GameState& gs, const PaintGeometry& g, HBRUSH 
     const RECT frame{g.frame.x, g.frame.y, g.frame.x + (g.columns + 2) * g.s,
                      g.frame.y + (g.rows + 2) * g.s};
     FrameRect(s.backBuffer.dc, &frame, ink);
-    CellsSpec spec;
-    spec.source = s.skin.dc;
-    spec.size = g.s;
-    spec.x0 = g.frame.x + g.s;
-    spec.y0 = g.frame.y + g.s;
-    spec.columns = g.columns;
-    spec.rows = g.rows;
-    spec.cells = gs.board.data();
-    spec.stride = kGridSide;
-    DrawCells(s, s.backBuffer.dc, spec, gs);
+    CellsToDraw toDraw;
+    toDraw.source = s.skin.dc;
+    toDraw.size = g.s;
+    toDraw.x0 = g.frame.x + g.s;
+    toDraw.y0 = g.frame.y + g.s;
+    toDraw.columns = g.columns;
+    toDraw.rows = g.rows;
+    toDraw.cells = gs.board.data();
+    toDraw.stride = kGridSide;
+    DrawCells(s, s.backBuffer.dc, toDraw, gs);
 }
 
 // The held figure's shape in tile 13 where a legal drop would land.
 void DrawLegalMoveMark(Surfaces& s, const GameState& gs, const PaintGeometry& g, const Hand& hand) {
     const FigureMatrix mark = LegalMoveMark(gs.handMatrices[hand.figure]);
     const Point at{g.frame.x + (hand.drop.x + 1) * g.s, g.frame.y + (hand.drop.y + 1) * g.s};
-    CellsSpec spec = MatrixSpec(s.skin.dc, g.s, at, mark, false);
-    spec.opacity = g.opacity;
-    DrawCells(s, s.backBuffer.dc, spec, gs);
+    CellsToDraw toDraw = MatrixToDraw(s.skin.dc, g.s, at, mark, false);
+    toDraw.opacity = g.opacity;
+    DrawCells(s, s.backBuffer.dc, toDraw, gs);
 }
 
 // The shadow is drawn first so the figure covers it.
@@ -86,10 +86,10 @@ void DrawFigureInHand(Surfaces& s, const GameState& gs, const PaintGeometry& g, 
             DrawSquare(s, s.backBuffer.dc, q.x, q.y, g.s, kTileBlack, shadowOpacity, false,
                        s.skin.dc);
     }
-    CellsSpec spec = MatrixSpec(s.skin.dc, g.s, at, m, false);
-    spec.opacity = g.opacity;
-    spec.inverted = gs.showInverse != 0 && !hand.drop.legal;
-    DrawCells(s, s.backBuffer.dc, spec, gs);
+    CellsToDraw toDraw = MatrixToDraw(s.skin.dc, g.s, at, m, false);
+    toDraw.opacity = g.opacity;
+    toDraw.inverted = gs.showInverse != 0 && !hand.drop.legal;
+    DrawCells(s, s.backBuffer.dc, toDraw, gs);
 }
 
 // The client area less the figure list: the final copy leaves the list control untouched.

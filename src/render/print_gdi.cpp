@@ -28,27 +28,27 @@ void PreparePicture(Surfaces& s, const GameState& gs, HDC picture, HBRUSH white)
 // The field with the placed figures at 64 pixels per cell from the picture's top-left.
 void DrawBoardPicture(Surfaces& s, GameState& gs, HDC picture) {
     ComposeBoard(gs, Point{}); // no editor rectangle is being dragged while a command runs
-    CellsSpec spec;
-    spec.source = s.fullSkin.dc;
-    spec.size = kPrintCellSize;
-    spec.columns = FieldColumns(gs);
-    spec.rows = FieldRows(gs);
-    spec.cells = gs.board.data();
-    spec.stride = kGridSide;
+    CellsToDraw toDraw;
+    toDraw.source = s.fullSkin.dc;
+    toDraw.size = kPrintCellSize;
+    toDraw.columns = FieldColumns(gs);
+    toDraw.rows = FieldRows(gs);
+    toDraw.cells = gs.board.data();
+    toDraw.stride = kGridSide;
     ViewOptions options = gs;
     options.colorBack = kWhite;
-    DrawCells(s, picture, spec, options);
+    DrawCells(s, picture, toDraw, options);
 }
 
 // A figure strip: the figure at x 0 and its mirror image at x 320, on white.
 void DrawFigureStrip(Surfaces& s, const GameState& gs, HDC picture, HBRUSH white,
                      const FigureMatrix& figure) {
     FillRect(picture, &kWholePicture, white);
-    DrawCells(s, picture, MatrixSpec(s.fullSkin.dc, kPrintCellSize, {0, 0}, figure, false), gs);
+    DrawCells(s, picture, MatrixToDraw(s.fullSkin.dc, kPrintCellSize, {0, 0}, figure, false), gs);
     FigureMatrix mirror = figure;
     FlipLeftRight(mirror);
     DrawCells(s, picture,
-              MatrixSpec(s.fullSkin.dc, kPrintCellSize, {kMirrorPictureX, 0}, mirror, false), gs);
+              MatrixToDraw(s.fullSkin.dc, kPrintCellSize, {kMirrorPictureX, 0}, mirror, false), gs);
 }
 
 void Stretch(PageDevice& device, HDC picture, const PageStretch& st) {

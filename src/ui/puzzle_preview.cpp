@@ -30,16 +30,16 @@ void DrawPuzzlePreview(App& app, const DRAWITEMSTRUCT& item, const std::string& 
         DrawCentredText(s.backBuffer.dc, area, texts.invalid, gs.colorInk);
     } else {
         Grid cells = ComposePreview(image);
-        CellsSpec spec;
-        spec.source = s.smallSkin.dc;
-        spec.size = kPreviewSquareSize;
-        spec.x0 = (w - image.width * kPreviewSquareSize) / 2;
-        spec.y0 = (h - image.height * kPreviewSquareSize) / 2;
-        spec.columns = image.width;
-        spec.rows = image.height;
-        spec.cells = cells.data();
-        spec.stride = kGridSide;
-        DrawCells(s, s.backBuffer.dc, spec, gs);
+        CellsToDraw toDraw;
+        toDraw.source = s.smallSkin.dc;
+        toDraw.size = kPreviewSquareSize;
+        toDraw.x0 = (w - image.width * kPreviewSquareSize) / 2;
+        toDraw.y0 = (h - image.height * kPreviewSquareSize) / 2;
+        toDraw.columns = image.width;
+        toDraw.rows = image.height;
+        toDraw.cells = cells.data();
+        toDraw.stride = kGridSide;
+        DrawCells(s, s.backBuffer.dc, toDraw, gs);
     }
     BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, w, h, s.backBuffer.dc, 0, 0, SRCCOPY);
 }

@@ -58,9 +58,9 @@ void DrawFrame(HDC target, HDC skin) {
 
 void DrawFigures(App& app, HDC target, HDC skin, const ViewOptions& shown) {
     for (int figure = 1; figure <= kFigureCount; ++figure) {
-        const CellsSpec spec =
-            MatrixSpec(skin, kPreviewTile, PreviewFigureOrigin(figure), app.gs.handMatrices[figure], true);
-        DrawCells(app.surfaces, target, spec, shown);
+        const CellsToDraw toDraw =
+            MatrixToDraw(skin, kPreviewTile, PreviewFigureOrigin(figure), app.gs.handMatrices[figure], true);
+        DrawCells(app.surfaces, target, toDraw, shown);
     }
 }
 

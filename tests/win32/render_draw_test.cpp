@@ -38,9 +38,9 @@ TEST_F(RenderDraw, CellsWithSeamsTilesAndGaps) {
     const uint8_t cells[] = {1, 1, 2, //
                              0, 255, 13};
     gs.colorContour = 0x00FF00;
-    CellsSpec spec{surfaces.skin.dc, 48, 0, 0, 3, 2, cells, 3, true, true, false, 100};
+    CellsToDraw toDraw{surfaces.skin.dc, 48, 0, 0, 3, 2, cells, 3, true, true, false, 100};
     TestCanvas canvas(150, 100, kUnder);
-    DrawCells(surfaces, canvas.dc(), spec, gs);
+    DrawCells(surfaces, canvas.dc(), toDraw, gs);
     HDC dc = canvas.dc();
     EXPECT_TRUE(PixelNear(dc, 47, 24, TestTileColour(1))); // no seam inside one figure
     EXPECT_TRUE(PixelNear(dc, 48, 24, TestTileColour(1)));
@@ -54,23 +54,23 @@ TEST_F(RenderDraw, CellsWithSeamsTilesAndGaps) {
     EXPECT_TRUE(PixelNear(dc, 72, 72, kUnder));           // blocked: not drawn
     EXPECT_TRUE(PixelNear(dc, 120, 72, TestTileColour(13)));
 
-    spec.drawEmpty = false;
-    spec.inColour = false;
+    toDraw.drawEmpty = false;
+    toDraw.inColour = false;
     TestCanvas plain(150, 100, kUnder);
-    DrawCells(surfaces, plain.dc(), spec, gs);
+    DrawCells(surfaces, plain.dc(), toDraw, gs);
     EXPECT_TRUE(PixelNear(plain.dc(), 24, 24, TestTileColour(13)));
     EXPECT_TRUE(PixelNear(plain.dc(), 24, 72, kUnder));
 
-    spec.inColour = true;
+    toDraw.inColour = true;
     gs.useOneColor = 1;
     gs.squareIndex = 4;
     TestCanvas one(150, 100, kUnder);
-    DrawCells(surfaces, one.dc(), spec, gs);
+    DrawCells(surfaces, one.dc(), toDraw, gs);
     EXPECT_TRUE(PixelNear(one.dc(), 24, 24, TestTileColour(5)));
     EXPECT_TRUE(PixelNear(one.dc(), 120, 24, TestTileColour(5)));
     EXPECT_TRUE(PixelNear(one.dc(), 120, 72, TestTileColour(13)));
     gs.squareIndex = 99; // a hand-edited settings file: the last figure tile
-    DrawCells(surfaces, one.dc(), spec, gs);
+    DrawCells(surfaces, one.dc(), toDraw, gs);
     EXPECT_TRUE(PixelNear(one.dc(), 24, 24, TestTileColour(12)));
 }
 

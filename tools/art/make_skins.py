@@ -160,8 +160,8 @@ def glass_square(x, y, p):
     e = ((x - 32) / 23.0) ** 2 + ((y - 16) / 11.0) ** 2
     if e < 1:
         a.lighten(0.42 * artlib.smoothstep(1.0, 0.75, e) * (1 - (y - 5) / 24))
-    spec = max(0.0, n[0] * HALF[0] + n[1] * HALF[1] + n[2] * HALF[2]) ** 60
-    a.lighten(0.8 * spec)
+    shine = max(0.0, n[0] * HALF[0] + n[1] * HALF[1] + n[2] * HALF[2]) ** 60
+    a.lighten(0.8 * shine)
     # The outline of the jewel melts into the setting.
     if sd > -1.2:
         a.darken(0.35 * (sd + 1.2) / 1.2)
