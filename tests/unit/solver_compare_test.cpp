@@ -7,47 +7,11 @@
 #include "model/placement.h"
 #include "solver/analyse.h"
 #include "solver/reference_search.h"
+#include "solver/sample_positions.h"
 #include "solver/search.h"
 #include "test_support.h"
 
 namespace {
-
-// A random connected shape of 60 cells inside a w x h field, grown from the centre.
-void RandomShape(GameState& gs, std::mt19937& rng, int w, int h) {
-    gs.fieldWidth = w;
-    gs.fieldHeight = h;
-    gs.board.fill(kCellBlocked);
-    std::vector<Point> open{{w / 2, h / 2}};
-    At(gs.board, w / 2, h / 2) = 0;
-    while (open.size() < 60) {
-        Point p = open[rng() % open.size()];
-        const int dx[4] = {1, -1, 0, 0}, dy[4] = {0, 0, 1, -1};
-        int d = static_cast<int>(rng() % 4);
-        Point q{p.x + dx[d], p.y + dy[d]};
-        if (q.x < 0 || q.y < 0 || q.x >= w || q.y >= h || At(gs.board, q.x, q.y) == 0) continue;
-        At(gs.board, q.x, q.y) = 0;
-        open.push_back(q);
-    }
-}
-
-// Lays `count` figures of the reference tiling, or at random spots, as a player might.
-void LayFigures(GameState& gs, std::mt19937& rng, int count) {
-    for (int k = 0; k < count; ++k) {
-        int f = static_cast<int>(rng() % kFigureCount) + 1;
-        if (gs.figureCount[f] == 0) continue;
-        const OrientationSet& set = gs.orientationTable[f];
-        for (int attempt = 0; attempt < 50; ++attempt) {
-            Figure fig{static_cast<int>(rng() % static_cast<unsigned>(gs.fieldWidth)) - 2,
-                       static_cast<int>(rng() % static_cast<unsigned>(gs.fieldHeight)) - 2,
-                       set.matrices[rng() % static_cast<unsigned>(set.count)]};
-            ComposeSolverGrid(gs);
-            if (!FitsAt(gs, fig.matrix, fig.x, fig.y)) continue;
-            LayFigure(gs, fig);
-            gs.figureCount[f] = 0;
-            break;
-        }
-    }
-}
 
 // Compares the two searches; false when the reference ran out of time (not compared).
 bool Compare(GameState& gs, const std::string& what) {
@@ -72,15 +36,15 @@ TEST(SolverCompare, SameTilingAsTheReference) {
         compared += Compare(gs, std::to_string(w) + "x" + std::to_string(h));
         for (int laid = 1; laid <= 4; ++laid) {
             GameState part = ReadyState(w, h);
-            LayFigures(part, rng, laid);
+            LayRandomFigures(part, rng, laid, 50);
             ++total;
             compared += Compare(part, std::to_string(w) + "x" + std::to_string(h) + " with figures");
         }
     }
     for (int i = 0; i < 40; ++i) {
         GameState gs = ReadyState();
-        RandomShape(gs, rng, 8 + i % 5, 8 + i % 4);
-        if (i % 3 == 0) LayFigures(gs, rng, 1 + i % 4);
+        MakeRandomShape(gs, rng, 8 + i % 5, 8 + i % 4);
+        if (i % 3 == 0) LayRandomFigures(gs, rng, 1 + i % 4, 50);
         ++total;
         compared += Compare(gs, "random shape " + std::to_string(i));
     }

@@ -12,6 +12,7 @@
 #include "model/placement.h"
 #include "solver/analyse.h"
 #include "solver/reference_search.h"
+#include "solver/sample_positions.h"
 #include "solver/search.h"
 #include "zpz.h"
 
@@ -46,37 +47,8 @@ void Block(GameState& gs, int x, int y) { At(gs.board, x, y) = kCellBlocked; }
 
 GameState& RandomShape(std::mt19937& rng, int w, int h) {
     GameState& gs = NewState(w, h);
-    gs.board.fill(kCellBlocked);
-    std::vector<Point> open{{w / 2, h / 2}};
-    At(gs.board, w / 2, h / 2) = 0;
-    const int dx[4] = {1, -1, 0, 0}, dy[4] = {0, 0, 1, -1};
-    while (open.size() < 60) {
-        Point p = open[rng() % open.size()];
-        int d = static_cast<int>(rng() % 4);
-        Point q{p.x + dx[d], p.y + dy[d]};
-        if (q.x < 0 || q.y < 0 || q.x >= w || q.y >= h || At(gs.board, q.x, q.y) == 0) continue;
-        At(gs.board, q.x, q.y) = 0;
-        open.push_back(q);
-    }
+    MakeRandomShape(gs, rng, w, h);
     return gs;
-}
-
-void LayRandomFigures(GameState& gs, std::mt19937& rng, int count) {
-    for (int k = 0; k < count; ++k) {
-        int f = static_cast<int>(rng() % kFigureCount) + 1;
-        if (gs.figureCount[f] == 0) continue;
-        const OrientationSet& set = gs.orientationTable[f];
-        for (int attempt = 0; attempt < 100; ++attempt) {
-            Figure fig{static_cast<int>(rng() % static_cast<unsigned>(gs.fieldWidth)) - 2,
-                       static_cast<int>(rng() % static_cast<unsigned>(gs.fieldHeight)) - 2,
-                       set.matrices[rng() % static_cast<unsigned>(set.count)]};
-            ComposeSolverGrid(gs);
-            if (!FitsAt(gs, fig.matrix, fig.x, fig.y)) continue;
-            LayFigure(gs, fig);
-            gs.figureCount[f] = 0;
-            break;
-        }
-    }
 }
 
 std::vector<Position> FixedSet() {
@@ -104,7 +76,7 @@ std::vector<Position> FixedSet() {
         set.push_back({"random shape " + std::to_string(i), &RandomShape(rng, 8 + i % 6, 8 + i % 5)});
     for (int i = 0; set.size() < 200; ++i) {
         GameState& gs = i % 2 ? NewState(10, 6) : NewState(6, 10);
-        LayRandomFigures(gs, rng, 1 + i % 4);
+        LayRandomFigures(gs, rng, 1 + i % 4, 100);
         set.push_back({"laid figures " + std::to_string(i), &gs});
     }
     return set;
