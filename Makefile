@@ -6,7 +6,7 @@ JOBS    := 2
 
 ZIP     := build/Zendrak-1.4-win64.zip
 
-.PHONY: all deps native release windows help dist zip art puzzles test test-native test-win32 test-e2e test-data run bench clean
+.PHONY: all deps native release windows help dist zip art puzzles test compare-fixed compare-library test-native test-win32 test-e2e test-data run bench clean
 
 all: native release windows
 
@@ -52,6 +52,16 @@ puzzles: release
 test: release zip native
 	$(RELEASE)/zpz library data/Puzzles
 	$(MAKE) --no-print-directory test-data test-win32 test-e2e test-native
+	$(MAKE) --no-print-directory -j2 compare-fixed compare-library
+
+# The analysis search against the straightforward reference on the benchmark's positions and
+# on every puzzle of the library (reference runs longer than the cap are not compared).
+COMPARE_CAP := 1.5
+compare-fixed compare-library: release
+	@mkdir -p build
+	@$(RELEASE)/zpz bench --cap $(COMPARE_CAP) $(if $(filter compare-library,$@),data/Puzzles/*/*.zpz) \
+	    > build/$@.txt || { cat build/$@.txt; exit 1; }
+	@echo "$@:"; tail -4 build/$@.txt
 
 test-data:
 	python3 tests/data/check_data.py --chm $(WINDOWS)/Zendrak.chm --zip $(ZIP) --sources

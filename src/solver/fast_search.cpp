@@ -5,14 +5,15 @@
 // number, then orientation, origin row, origin column) and takes the first complete tiling.
 // That tiling's first placement is the first placement of the first figure after which the
 // rest can still be tiled at all; and so on for each figure. So this search walks the same
-// placements in the same order but, before going deeper, asks a fast oracle whether the rest
-// can be tiled: an exact-cover search that always branches on the free cell the fewest pieces
-// can cover and remembers the positions it found dead. The oracle is exact, so the walk never has to back up more than one
-// step, and it stops at the same tiling.
+// placements in the same order but, before going deeper, asks an exact oracle whether the
+// rest can be tiled (solver/tiling_oracle.h). Because the oracle is exact the walk never backs
+// up, and it stops at the same tiling.
 //
-// When figure 12 already lies on the field and there are more free cells than the missing
-// figures cover, the analysis does not have to fill the field; that rare case keeps the plain
-// walk with the region rule, made cheaper by bitboards and the memory of dead positions.
+// When the missing figures must fill the field there are at most 60 free cells, so each cell
+// is one bit of a 64-bit mask. When figure 12 already lies on the field and there are more
+// free cells than the missing figures cover, the analysis does not have to fill the field;
+// that rare case keeps the plain walk with the region rule, on row bitboards, with a memory
+// of dead positions.
 #include <algorithm>
 #include <bit>
 #include <string>
@@ -20,6 +21,7 @@
 #include <vector>
 
 #include "solver/search.h"
+#include "solver/tiling_oracle.h"
 
 namespace {
 
@@ -42,189 +44,190 @@ void Toggle(Rows& occupied, const Piece& p) {
     for (int i = 0; i < p.height; ++i) occupied[p.top + i] ^= p.rows[i];
 }
 
-class FastSearch {
-public:
-    FastSearch(const GameState& gs, int first) : gs_(gs) {
-        width_ = std::clamp(static_cast<int>(gs.fieldWidth), 0, kGridSide);
-        height_ = std::clamp(static_cast<int>(gs.fieldHeight), 0, kGridSide);
-        fullRow_ = width_ >= 32 ? ~0u : (1u << width_) - 1u;
-        int freeCells = 0;
-        bool present[kFigureCount + 1] = {};
-        for (int r = 0; r < height_; ++r)
-            for (int c = 0; c < width_; ++c) {
-                uint8_t v = At(gs.solverGrid, c, r);
-                if (v != 0) occupied_[r] |= 1u << c;
-                else ++freeCells;
-                if (v >= 1 && v <= kFigureCount) present[v] = true;
-            }
-        for (int f = std::max(first, 1); f <= kFigureCount; ++f)
-            if (!present[f]) missing_.push_back(f);
-        figure12Missing_ = !missing_.empty() && missing_.back() == kFigureCount;
-        int needed = 5 * static_cast<int>(missing_.size());
-        // Every missing figure is laid once on free cells, so there must be room for all of
-        // them; with figure 12 among them the field must end up full.
-        possible_ = freeCells >= needed && (!figure12Missing_ || freeCells == needed);
-        mustFill_ = freeCells == needed;
-        if (possible_) BuildPieces();
-    }
+// What the search starts from: the field as row bits and the figures still to lay.
+struct Start {
+    int width = 0;
+    int height = 0;
+    Rows occupied{};
+    int freeCells = 0;
+    std::vector<int> missing;
+    // Every placement of each missing figure that fits the start, in the order the search
+    // takes them: orientation, then origin row, then origin column.
+    std::array<std::vector<Piece>, kFigureCount + 1> pieces;
+};
 
-    // Figures already complete (nothing missing) count as solved without laying anything.
-    bool Run() {
-        if (!possible_) return false;
-        // One run of the oracle on the whole position answers "no variant" at once.
-        if (mustFill_ && !Tileable(RemainingMask(0))) return false;
-        return Place(0);
-    }
-
-    // The chosen pieces, one per missing figure.
-    void WriteSolution(Grid& grid) const {
-        for (size_t k = 0; k < chosen_.size(); ++k) {
-            const Piece& p = pieces_[missing_[k]][chosen_[k]];
-            for (int i = 0; i < p.height; ++i)
-                for (int c = 0; c < width_; ++c)
-                    if (p.rows[i] & (1u << c)) At(grid, c, p.top + i) = static_cast<uint8_t>(missing_[k]);
+bool MakePiece(const Start& s, const FigureMatrix& m, int column, int row, Piece& p) {
+    int top = -1, bottom = -1;
+    for (int i = 0; i < kMatrixSide; ++i)
+        if (RowHasSquare(m, i)) {
+            if (top < 0) top = i;
+            bottom = i;
         }
-    }
+    p.top = row + top;
+    p.height = bottom - top + 1;
+    for (int i = top; i <= bottom; ++i)
+        for (int j = 0; j < kMatrixSide; ++j) {
+            if (At(m, j, i) == 0) continue;
+            int x = column + j, y = row + i;
+            if (x < 0 || x >= s.width || y < 0 || y >= s.height) return false;
+            p.rows[i - top] |= 1u << x;
+        }
+    return true;
+}
 
-private:
-    // Every placement of each missing figure that fits the starting position, in the order
-    // the search takes them: orientation, then origin row, then origin column.
-    void BuildPieces() {
-        for (int f : missing_) {
-            const OrientationSet& set = gs_.orientationTable[f];
-            for (int o = 0; o < set.count; ++o)
-                for (int r = -2; r <= height_ - 3; ++r)
-                    for (int c = -2; c <= width_ - 3; ++c) {
-                        Piece p;
-                        if (MakePiece(set.matrices[o], c, r, p) && Fits(occupied_, p)) pieces_[f].push_back(p);
-                    }
-            for (size_t i = 0; i < pieces_[f].size(); ++i) {
-                const Piece& p = pieces_[f][i];
+Start ReadStart(const GameState& gs, int first) {
+    Start s;
+    s.width = std::clamp(static_cast<int>(gs.fieldWidth), 0, kGridSide);
+    s.height = std::clamp(static_cast<int>(gs.fieldHeight), 0, kGridSide);
+    bool present[kFigureCount + 1] = {};
+    for (int r = 0; r < s.height; ++r)
+        for (int c = 0; c < s.width; ++c) {
+            uint8_t v = At(gs.solverGrid, c, r);
+            if (v != 0) s.occupied[r] |= 1u << c;
+            else ++s.freeCells;
+            if (v >= 1 && v <= kFigureCount) present[v] = true;
+        }
+    for (int f = std::max(first, 1); f <= kFigureCount; ++f)
+        if (!present[f]) s.missing.push_back(f);
+    return s;
+}
+
+void ListPieces(const GameState& gs, Start& s) {
+    for (int f : s.missing) {
+        const OrientationSet& set = gs.orientationTable[f];
+        for (int o = 0; o < set.count; ++o)
+            for (int r = -2; r <= s.height - 3; ++r)
+                for (int c = -2; c <= s.width - 3; ++c) {
+                    Piece p;
+                    if (MakePiece(s, set.matrices[o], c, r, p) && Fits(s.occupied, p)) s.pieces[f].push_back(p);
+                }
+    }
+}
+
+uint32_t FigureBits(const std::vector<int>& figures, size_t from) {
+    uint32_t bits = 0;
+    for (size_t j = from; j < figures.size(); ++j) bits |= 1u << figures[j];
+    return bits;
+}
+
+// The missing figures fill the field: at most 60 free cells, one bit each.
+class FillingWalk {
+public:
+    explicit FillingWalk(const Start& s) : s_(s), index_(NumberFreeCells(s)), oracle_(Neighbours(s, index_)) {
+        const std::array<int, kGridCells>& index = index_;
+        for (int f : s.missing) {
+            for (const Piece& p : s.pieces[f]) {
+                uint64_t mask = 0;
                 for (int row = 0; row < p.height; ++row)
                     for (uint32_t bits = p.rows[row]; bits; bits &= bits - 1)
-                        covering_[static_cast<size_t>((p.top + row) * kGridSide + std::countr_zero(bits))].push_back({f, i});
+                        mask |= uint64_t{1} << index[static_cast<size_t>((p.top + row) * kGridSide + std::countr_zero(bits))];
+                masks_[f].push_back(mask);
+                oracle_.AddPiece(f, mask);
             }
         }
+        oracle_.Prepare();
     }
 
-    bool MakePiece(const FigureMatrix& m, int column, int row, Piece& p) const {
-        int top = -1, bottom = -1;
-        for (int i = 0; i < kMatrixSide; ++i)
-            if (RowHasSquare(m, i)) {
-                if (top < 0) top = i;
-                bottom = i;
-            }
-        p.top = row + top;
-        p.height = bottom - top + 1;
-        for (int i = top; i <= bottom; ++i)
-            for (int j = 0; j < kMatrixSide; ++j) {
-                if (At(m, j, i) == 0) continue;
-                int x = column + j, y = row + i;
-                if (x < 0 || x >= width_ || y < 0 || y >= height_) return false;
-                p.rows[i - top] |= 1u << x;
-            }
-        return true;
+    bool Run() {
+        // One question to the oracle on the whole position answers "no variant" at once.
+        if (!oracle_.Tileable(0, FigureBits(s_.missing, 0))) return false;
+        Remember(0);
+        return Walk(0, 0);
     }
 
-    bool Place(size_t k) { return mustFill_ ? PlaceInOrder(k) : PlaceWithoutFilling(k); }
+    const std::vector<size_t>& Chosen() const { return chosen_; }
 
-    // Walks the placements of figure missing_[k] in order and keeps the first after which the
+private:
+    // Keeps the pieces of the tiling the oracle just found for the figures from missing[k] on.
+    void Remember(size_t k) {
+        for (size_t j = k; j < s_.missing.size(); ++j)
+            known_[static_cast<size_t>(s_.missing[j])] = oracle_.FoundPiece(s_.missing[j]);
+    }
+
+    // Walks the placements of figure missing[k] in order and keeps the first after which the
     // rest of the field can be tiled.
-    bool PlaceInOrder(size_t k) {
-        if (k == missing_.size()) return true;
-        int f = missing_[k];
-        const std::vector<Piece>& pieces = pieces_[f];
-        uint32_t rest = RemainingMask(k + 1);
-        for (size_t i = 0; i < pieces.size(); ++i) {
-            const Piece& p = pieces[i];
-            if (!Fits(occupied_, p)) continue;
-            Toggle(occupied_, p);
-            // The region rule of the walk is cheap and cuts most placements before the oracle.
-            if ((f == kFigureCount || RegionsDivisibleByFive()) && Tileable(rest)) {
-                chosen_.push_back(i);
-                if (PlaceInOrder(k + 1)) return true;
-                chosen_.pop_back(); // cannot happen: the oracle is exact
+    bool Walk(size_t k, uint64_t occupied) {
+        if (k == s_.missing.size()) return true;
+        int f = s_.missing[k];
+        uint32_t rest = FigureBits(s_.missing, k + 1);
+        const std::vector<uint64_t>& masks = masks_[f];
+        for (size_t i = 0; i < masks.size(); ++i) {
+            if (masks[i] & occupied) continue;
+            uint64_t next = occupied | masks[i];
+            // The region rule is cheap and cuts most placements before the oracle.
+            if (masks[i] == known_[static_cast<size_t>(f)]) {
+                // The last tiling found lays this piece: no need to ask.
+            } else if (!oracle_.RegionsDivisibleByFive(next) || !oracle_.Tileable(next, rest)) {
+                continue;
+            } else {
+                Remember(k + 1);
             }
-            Toggle(occupied_, p);
+            chosen_.push_back(i);
+            if (Walk(k + 1, next)) return true;
+            chosen_.pop_back(); // cannot happen: the oracle is exact
         }
         return false;
     }
 
-    uint32_t RemainingMask(size_t from) const {
-        uint32_t mask = 0;
-        for (size_t j = from; j < missing_.size(); ++j) mask |= 1u << missing_[j];
-        return mask;
+    // The free cells numbered row by row: the bit each grid cell has, or -1.
+    static std::array<int, kGridCells> NumberFreeCells(const Start& s) {
+        std::array<int, kGridCells> index;
+        index.fill(-1);
+        int n = 0;
+        for (int r = 0; r < s.height; ++r)
+            for (int c = 0; c < s.width; ++c)
+                if (!(s.occupied[r] & (1u << c))) index[static_cast<size_t>(r * kGridSide + c)] = n++;
+        return index;
     }
 
-    // Whether the free cells can be tiled exactly by the figures in `remaining`: fill the first
-    // free cell (row by row) with every piece that has it as its own first cell.
-    bool Tileable(uint32_t remaining) {
-        if (remaining == 0) return true;
-        std::string key = OracleKey(remaining);
-        if (deadTilings_.count(key)) return false;
-        int cell = FewestChoicesCell(remaining);
-        if (cell < 0) {
-            if (deadTilings_.size() < kMaxRemembered) deadTilings_.insert(std::move(key));
-            return false;
-        }
-        for (const Anchored& a : covering_[cell]) {
-            if (!(remaining & (1u << a.figure))) continue;
-            const Piece& p = pieces_[a.figure][a.index];
-            if (!Fits(occupied_, p)) continue;
-            Toggle(occupied_, p);
-            bool ok = Tileable(remaining & ~(1u << a.figure));
-            Toggle(occupied_, p);
-            if (ok) return true;
-        }
-        if (deadTilings_.size() < kMaxRemembered) deadTilings_.insert(std::move(key));
-        return false;
-    }
-
-    // The free cell that the fewest fitting pieces of the remaining figures can cover (the
-    // branching of the oracle); -1 when some free cell cannot be covered at all.
-    int FewestChoicesCell(uint32_t remaining) const {
-        int best = -1;
-        size_t bestCount = ~size_t{0};
-        for (int r = 0; r < height_; ++r) {
-            for (uint32_t free = ~occupied_[r] & fullRow_; free; free &= free - 1) {
-                int cell = r * kGridSide + std::countr_zero(free);
-                size_t count = 0;
-                for (const Anchored& a : covering_[cell]) {
-                    if (!(remaining & (1u << a.figure)) || !Fits(occupied_, pieces_[a.figure][a.index])) continue;
-                    if (++count >= bestCount) break;
-                }
-                if (count == 0) return -1;
-                if (count < bestCount) {
-                    bestCount = count;
-                    best = cell;
-                    if (count == 1) return best;
+    static std::vector<uint64_t> Neighbours(const Start& s, const std::array<int, kGridCells>& index) {
+        std::vector<uint64_t> neighbours(static_cast<size_t>(s.freeCells));
+        const int dx[4] = {1, -1, 0, 0}, dy[4] = {0, 0, 1, -1};
+        for (int r = 0; r < s.height; ++r)
+            for (int c = 0; c < s.width; ++c) {
+                int i = index[static_cast<size_t>(r * kGridSide + c)];
+                if (i < 0) continue;
+                for (int d = 0; d < 4; ++d) {
+                    int x = c + dx[d], y = r + dy[d];
+                    if (x < 0 || y < 0 || x >= s.width || y >= s.height) continue;
+                    int j = index[static_cast<size_t>(y * kGridSide + x)];
+                    if (j >= 0) neighbours[static_cast<size_t>(i)] |= uint64_t{1} << j;
                 }
             }
-        }
-        return best;
+        return neighbours;
     }
 
-    std::string OracleKey(uint32_t remaining) const {
-        std::string key(reinterpret_cast<const char*>(&remaining), sizeof remaining);
-        key.append(reinterpret_cast<const char*>(occupied_.data()), static_cast<size_t>(height_) * sizeof(uint32_t));
-        return key;
+    const Start& s_;
+    std::array<int, kGridCells> index_;
+    TilingOracle oracle_;
+    std::array<std::vector<uint64_t>, kFigureCount + 1> masks_;
+    std::vector<size_t> chosen_;
+    std::array<uint64_t, kFigureCount + 1> known_{};
+};
+
+// Figure 12 lies on the field and there is room to spare: every placement of each figure in
+// order, kept while each empty region holds a multiple of five cells.
+class SparseWalk {
+public:
+    explicit SparseWalk(const Start& s) : s_(s), occupied_(s.occupied) {
+        fullRow_ = s.width >= 32 ? ~0u : (1u << s.width) - 1u;
     }
 
-    // The rare walk without the duty to fill the field: every placement of each figure in
-    // order, kept while each empty region holds a multiple of five cells.
-    bool PlaceWithoutFilling(size_t k) {
-        if (k == missing_.size()) return true;
+    bool Run() { return Walk(0); }
+    const std::vector<size_t>& Chosen() const { return chosen_; }
+
+private:
+    bool Walk(size_t k) {
+        if (k == s_.missing.size()) return true;
         std::string key = Key(k);
         if (dead_.count(key)) return false;
-        int f = missing_[k];
-        const std::vector<Piece>& pieces = pieces_[f];
+        const std::vector<Piece>& pieces = s_.pieces[s_.missing[k]];
         for (size_t i = 0; i < pieces.size(); ++i) {
             const Piece& p = pieces[i];
             if (!Fits(occupied_, p)) continue;
             Toggle(occupied_, p);
             chosen_.push_back(i);
-            // Figure 12 is always present here, so every figure laid takes the region test.
-            if (RegionsDivisibleByFive() && PlaceWithoutFilling(k + 1)) return true;
+            if (RegionsDivisibleByFive() && Walk(k + 1)) return true;
             chosen_.pop_back();
             Toggle(occupied_, p);
         }
@@ -234,14 +237,14 @@ private:
 
     bool RegionsDivisibleByFive() const {
         Rows left{};
-        for (int r = 0; r < height_; ++r) left[r] = ~occupied_[r] & fullRow_;
-        for (int r0 = 0; r0 < height_; ++r0) {
+        for (int r = 0; r < s_.height; ++r) left[r] = ~occupied_[r] & fullRow_;
+        for (int r0 = 0; r0 < s_.height; ++r0) {
             while (left[r0] != 0) {
                 Rows region{};
                 region[r0] = left[r0] & (~left[r0] + 1u);
                 int size = Fill(left, region, r0);
                 if (size % 5 != 0) return false;
-                for (int r = r0; r < height_; ++r) left[r] &= ~region[r];
+                for (int r = r0; r < s_.height; ++r) left[r] &= ~region[r];
             }
         }
         return true;
@@ -249,15 +252,16 @@ private:
 
     // Grows the region from its seed row over the cells of `left`; returns its size.
     int Fill(const Rows& left, Rows& region, int seedRow) const {
+        int height = s_.height;
         bool changed = true;
         while (changed) {
             changed = false;
             for (int pass = 0; pass < 2; ++pass)
-                for (int step = 0; step < height_ - seedRow; ++step) {
-                    int r = pass == 0 ? seedRow + step : height_ - 1 - step;
+                for (int step = 0; step < height - seedRow; ++step) {
+                    int r = pass == 0 ? seedRow + step : height - 1 - step;
                     uint32_t x = region[r];
                     if (r > seedRow) x |= region[r - 1];
-                    if (r + 1 < height_) x |= region[r + 1];
+                    if (r + 1 < height) x |= region[r + 1];
                     x &= left[r];
                     for (uint32_t y = x;; x = y) {
                         y = (x | (x << 1) | (x >> 1)) & left[r];
@@ -270,46 +274,55 @@ private:
                 }
         }
         int size = 0;
-        for (int r = seedRow; r < height_; ++r) size += std::popcount(region[r]);
+        for (int r = seedRow; r < height; ++r) size += std::popcount(region[r]);
         return size;
     }
 
     std::string Key(size_t k) const {
         std::string key(1, static_cast<char>(k));
-        key.append(reinterpret_cast<const char*>(occupied_.data()), static_cast<size_t>(height_) * sizeof(uint32_t));
+        key.append(reinterpret_cast<const char*>(occupied_.data()), static_cast<size_t>(s_.height) * sizeof(uint32_t));
         return key;
     }
 
     static constexpr size_t kMaxRemembered = 1u << 21;
 
-    struct Anchored {
-        int figure;
-        size_t index;
-    };
-
-    const GameState& gs_;
-    int width_ = 0;
-    int height_ = 0;
+    const Start& s_;
+    Rows occupied_;
     uint32_t fullRow_ = 0;
-    Rows occupied_{};
-    std::vector<int> missing_;
-    std::array<std::vector<Piece>, kFigureCount + 1> pieces_;
     std::vector<size_t> chosen_;
     std::unordered_set<std::string> dead_;
-    std::unordered_set<std::string> deadTilings_;
-    std::array<std::vector<Anchored>, kGridCells> covering_;
-    bool figure12Missing_ = false;
-    bool possible_ = false;
-    bool mustFill_ = false;
 };
+
+void WriteSolution(const Start& s, const std::vector<size_t>& chosen, Grid& grid) {
+    for (size_t k = 0; k < chosen.size(); ++k) {
+        const Piece& p = s.pieces[s.missing[k]][chosen[k]];
+        for (int i = 0; i < p.height; ++i)
+            for (uint32_t bits = p.rows[i]; bits; bits &= bits - 1)
+                At(grid, std::countr_zero(bits), p.top + i) = static_cast<uint8_t>(s.missing[k]);
+    }
+}
 
 } // namespace
 
 void Search(GameState& gs, int n) {
     gs.solutionFound = 0;
     if (n > kFigureCount) return;
-    FastSearch search(gs, n);
-    if (!search.Run()) return;
-    search.WriteSolution(gs.solverGrid);
-    gs.solutionFound = 1;
+    Start s = ReadStart(gs, n);
+    int needed = 5 * static_cast<int>(s.missing.size());
+    bool figure12Missing = !s.missing.empty() && s.missing.back() == kFigureCount;
+    // Every missing figure is laid once on free cells, so there must be room for all of them;
+    // with figure 12 among them the field must end up full.
+    if (s.freeCells < needed || (figure12Missing && s.freeCells != needed)) return;
+    ListPieces(gs, s);
+    bool found = false;
+    if (s.freeCells == needed) {
+        FillingWalk walk(s);
+        found = walk.Run();
+        if (found) WriteSolution(s, walk.Chosen(), gs.solverGrid);
+    } else {
+        SparseWalk walk(s);
+        found = walk.Run();
+        if (found) WriteSolution(s, walk.Chosen(), gs.solverGrid);
+    }
+    gs.solutionFound = found ? 1 : 0;
 }

@@ -1,0 +1,60 @@
+// Exact answer to "can these figures tile exactly these free cells?" on a field of at most 64
+// free cells, each cell a bit of a 64-bit mask.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+#include "model/types.h"
+
+class TilingOracle {
+public:
+    // Cells 0..n-1 (n <= 64) where neighbours[i] has a bit for each cell next to cell i.
+    explicit TilingOracle(const std::vector<uint64_t>& neighbours);
+
+    // Whether each group of free cells that touch holds a multiple of five cells.
+    bool RegionsDivisibleByFive(uint64_t occupied) const;
+
+    // One way to lay `figure` (1..12): the cells it covers.
+    void AddPiece(int figure, uint64_t cells);
+    // Call once after the last AddPiece and before the first question.
+    void Prepare();
+
+    // Whether the free cells (those not in `occupied`) can be covered exactly, each once,
+    // by one piece of each figure whose bit is set in `remaining`.
+    bool Tileable(uint64_t occupied, uint32_t remaining);
+    // After Tileable answered true: the piece of figure f in the tiling it found.
+    uint64_t FoundPiece(int f) const { return found_[static_cast<size_t>(f)]; }
+
+private:
+    // The positions already found dead, in an open-addressing table that stops growing at a
+    // fixed size (the search stays correct without them, only slower).
+    struct Dead {
+        uint64_t occupied;
+        uint32_t remaining; // kEmpty marks a free slot
+    };
+    bool IsDead(uint64_t occupied, uint32_t remaining) const;
+    void MarkDead(uint64_t occupied, uint32_t remaining);
+    void Grow();
+    size_t Slot(uint64_t occupied, uint32_t remaining) const;
+
+    int FewestChoicesCell(uint64_t occupied, uint32_t remaining) const;
+
+    static constexpr uint32_t kEmpty = ~0u;
+    static constexpr size_t kMaxDead = size_t{1} << 22;
+
+    int cellCount_;
+    std::vector<uint64_t> neighbours_;
+    uint64_t all_;
+    // The pieces covering each cell, grouped by figure: those of figure f on cell c are
+    // masks_[start_[c][f] .. start_[c][f + 1]).
+    std::vector<std::pair<int, uint64_t>> added_;
+    std::vector<uint64_t> masks_;
+    std::vector<std::array<uint32_t, kFigureCount + 2>> start_;
+    std::vector<Dead> dead_;
+    size_t deadCount_ = 0;
+    std::array<uint64_t, kFigureCount + 1> found_{};
+};
