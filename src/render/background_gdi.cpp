@@ -1,6 +1,8 @@
 // The window background: a pattern image or a solid colour, rendered once per change.
 #include "render/surfaces_gdi.h"
 
+#include <algorithm>
+
 #include "render/gdi_handles_gdi.h"
 
 namespace {
@@ -23,20 +25,34 @@ HBRUSH BackgroundBrush(GameState& gs) {
     return CreateSolidBrush(gs.colorBack);
 }
 
+SIZE ClientSize(HWND hwnd) {
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    return {client.right - client.left, client.bottom - client.top};
+}
+
 } // namespace
 
 void BuildBackground(Surfaces& s, GameState& gs, HWND hwndMain) {
-    s.screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    s.screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    const SIZE client = ClientSize(hwndMain);
+    const int width = std::max<int>({1, GetSystemMetrics(SM_CXSCREEN), client.cx});
+    const int height = std::max<int>({1, GetSystemMetrics(SM_CYSCREEN), client.cy});
     {
         WindowDc window(hwndMain);
-        ReplaceSurfaceBitmap(s.backBuffer,
-                             CreateCompatibleBitmap(window.get(), s.screenWidth, s.screenHeight));
-        ReplaceSurfaceBitmap(s.background,
-                             CreateCompatibleBitmap(window.get(), s.screenWidth, s.screenHeight));
+        ReplaceSurfaceBitmap(s.backBuffer, CreateCompatibleBitmap(window.get(), width, height));
+        ReplaceSurfaceBitmap(s.background, CreateCompatibleBitmap(window.get(), width, height));
     }
+    // A failed creation keeps the old bitmaps: the surfaces cover what they cover.
+    s.coverWidth = std::min(s.backBuffer.width, s.background.width);
+    s.coverHeight = std::min(s.backBuffer.height, s.background.height);
     OwnedBrush brush(BackgroundBrush(gs));
     // The memory context's brush origin is (0, 0): the pattern starts at the top-left corner.
-    const RECT all{0, 0, s.screenWidth, s.screenHeight};
+    const RECT all{0, 0, s.background.width, s.background.height};
     FillRect(s.background.dc, &all, brush.get());
+}
+
+void GrowSurfacesToClient(Surfaces& s, GameState& gs, HWND hwndMain) {
+    if (s.background.dc == nullptr) return;
+    const SIZE client = ClientSize(hwndMain);
+    if (client.cx > s.coverWidth || client.cy > s.coverHeight) BuildBackground(s, gs, hwndMain);
 }

@@ -36,10 +36,12 @@ struct Surfaces {
     Surface smallSkin;  // 8-pixel tiles: figure list, menus, previews
     Surface fullSkin;   // the 14 tiles at 64 pixels: printing
     Surface scratch;    // black squares and inverted tiles before blending
-    Surface backBuffer; // the picture being composed, screen-sized
-    Surface background; // the window background, screen-sized
-    int screenWidth = 0;
-    int screenHeight = 0;
+    Surface backBuffer; // the picture being composed
+    Surface background; // the window background
+    // The size of backBuffer and background: the screen's, or the client area's when the
+    // window is larger (on a larger second monitor).
+    int coverWidth = 0;
+    int coverHeight = 0;
 };
 
 // Creates the six surfaces compatible with the window's device context; the skin and the
@@ -70,7 +72,10 @@ bool SkinFileLoads(const std::string& name);
 // Reloads the skin named by gs.skinName and refills the three skin surfaces for squareSize.
 void ReloadSkin(Surfaces& s, const GameState& gs, HWND hwndMain);
 
-// Recreates backBuffer and background and renders the background into the latter: the pattern
-// "Background\" + backgroundName tiled from (0, 0), or the solid colorBack. A pattern that
-// does not load turns backgroundType to 1.
+// Recreates backBuffer and background, as large as the screen and the main window's client
+// area, and renders the background into the latter: the pattern "Background\" +
+// backgroundName tiled from (0, 0), or the solid colorBack. A pattern that does not load
+// turns backgroundType to 1.
 void BuildBackground(Surfaces& s, GameState& gs, HWND hwndMain);
+// Rebuilds them when the client area has grown beyond them.
+void GrowSurfacesToClient(Surfaces& s, GameState& gs, HWND hwndMain);

@@ -5,6 +5,21 @@
 
 namespace {
 
+DiskFault simulatedFault = DiskFault::None;
+
+HANDLE CreateTemporary(const char* path) {
+    if (simulatedFault == DiskFault::ReadOnly) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return INVALID_HANDLE_VALUE;
+    }
+    return CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+// How many bytes of a write of `size` the disk takes.
+DWORD RoomFor(size_t size) {
+    return static_cast<DWORD>(simulatedFault == DiskFault::Full ? size / 2 : size);
+}
+
 std::string FolderOf(const std::string& path) {
     size_t slash = path.find_last_of("\\/");
     return slash == std::string::npos ? "." : path.substr(0, slash);
@@ -27,14 +42,13 @@ FileSave SaveFileReplacing(const std::string& path, const std::string& text) {
     if (!CanOpenForWriting(path)) return FileSave::CannotOpen;
     char temporary[MAX_PATH] = {};
     if (GetTempFileNameA(FolderOf(path).c_str(), "znd", 0, temporary) == 0) return FileSave::CannotOpen;
-    HANDLE file = CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateTemporary(temporary);
     if (file == INVALID_HANDLE_VALUE) {
         DeleteFileA(temporary);
         return FileSave::CannotOpen;
     }
     DWORD written = 0;
-    BOOL ok = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    BOOL ok = WriteFile(file, text.data(), RoomFor(text.size()), &written, nullptr);
     ok = CloseHandle(file) && ok && written == text.size();
     if (ok) ok = MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!ok) {
@@ -43,6 +57,8 @@ FileSave SaveFileReplacing(const std::string& path, const std::string& text) {
     }
     return FileSave::Written;
 }
+
+void SimulateDiskFault(DiskFault fault) { simulatedFault = fault; }
 
 const char* FileSaveMessage(FileSave result) {
     return result == FileSave::CannotOpen ? "Error open file for save." : "Error save file.";

@@ -13,5 +13,11 @@ enum class FileSave {
 // text was written, so that a failure leaves any old file intact.
 FileSave SaveFileReplacing(const std::string& path, const std::string& text);
 
+// A disk that refuses or runs out of room, for the tests that prove a failed save keeps the
+// old file: ReadOnly makes the temporary file impossible to open for writing (as in a folder
+// that may not be written), Full lets only half of the text reach the disk.
+enum class DiskFault { None, ReadOnly, Full };
+void SimulateDiskFault(DiskFault fault);
+
 // The message a failed save shows: "Error open file for save." or "Error save file.".
 const char* FileSaveMessage(FileSave result);

@@ -82,6 +82,7 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         OnDestroy();
         return 0;
     case WM_SIZE:
+        GrowSurfacesToClient(app.surfaces, app.gs, hwnd);
         if (app.hwndFigureList) Relayout(app);
         return 0;
     case WM_PAINT:

@@ -3,6 +3,7 @@
 
 #include "files/settings_file.h"
 #include "files/whole_file.h"
+#include "ui/file_save.h"
 #include "files/window_placement.h"
 
 namespace {
@@ -41,8 +42,10 @@ void LoadSettings(App& app) {
     RestoreWindowPlacement(app.hwndMain, window);
 }
 
+// Through a temporary file, so that a failed write keeps the settings of the last run; the
+// failure itself is not reported (the game is closing).
 void SaveSettings(App& app) {
     RECT r{};
     GetWindowRect(app.hwndMain, &r);
-    WriteWholeFile(SettingsPath(app), WriteSettingsText(app.gs, ToRect(r)));
+    SaveFileReplacing(SettingsPath(app), WriteSettingsText(app.gs, ToRect(r)));
 }

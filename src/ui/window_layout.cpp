@@ -1,6 +1,8 @@
 // The layout of the main window, computed by the layout arithmetic and applied here.
 #include "ui/window_layout.h"
 
+#include <algorithm>
+
 #include "render/layout.h"
 #include "ui/main_window.h"
 
@@ -38,5 +40,8 @@ void MinTrackSize(App& app, MINMAXINFO* info) {
     RECT r{content.left, content.top, content.right, content.bottom};
     AdjustWindowRect(&r, WS_CAPTION | WS_THICKFRAME, TRUE);
     info->ptMinTrackSize = {r.right - r.left, r.bottom - r.top};
-    info->ptMaxTrackSize = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    // At most the screen, or all the monitors together where they reach further, so that the
+    // window can fill a second monitor larger than the first.
+    info->ptMaxTrackSize = {std::max(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CXVIRTUALSCREEN)),
+                            std::max(GetSystemMetrics(SM_CYSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN))};
 }

@@ -6,6 +6,7 @@
 #include "dialog_driver.h"
 #include "files/puzzle_file.h"
 #include "resource.h"
+#include "ui/file_save.h"
 
 namespace {
 
@@ -181,6 +182,50 @@ TEST_F(DialogSave, FileThatCannotBeOpenedGivesAnErrorAndKeepsTheMove) {
     EXPECT_EQ(SaveFolder(), std::vector<std::string>{"game.zpz"});
     EXPECT_EQ(gs().moveMade, 1);
     EXPECT_TRUE(MenuEnabled(IDM_SAVE));
+}
+
+} // namespace
+
+namespace {
+
+// A simulated disk fault for one block of a test, lifted whatever the block's outcome.
+struct FaultyDisk {
+    explicit FaultyDisk(DiskFault fault) { SimulateDiskFault(fault); }
+    ~FaultyDisk() { SimulateDiskFault(DiskFault::None); }
+};
+
+TEST_F(DialogSave, ReadOnlyOrFullDiskKeepsTheOldSavedGameAndTheOldSettings) {
+    StartPlainGame();
+    LayTiling({1});
+    fs::create_directory("Save");
+    WriteFile("Save\\game.zpz", "old");
+    const std::pair<DiskFault, const char*> faults[] = {{DiskFault::ReadOnly, "error: Error open file for save."},
+                                                        {DiskFault::Full, "error: Error save file."}};
+    for (auto [fault, message] : faults) {
+        FaultyDisk disk(fault);
+        DialogRun run = Run(IDM_SAVE, [&](DialogDriver& d) {
+            HWND dialog = d.Wait("Save");
+            EnterName(d, dialog, "game");
+            d.Answer(IDYES);
+            d.Answer();
+            d.WaitGone(dialog);
+        });
+        EXPECT_EQ(run.failures, std::vector<std::string>{});
+        EXPECT_EQ(run.messages, (std::vector<std::string>{"question: File exist. Overwrite?", message}));
+        EXPECT_EQ(ReadFile("Save\\game.zpz"), "old") << message;
+        EXPECT_EQ(SaveFolder(), std::vector<std::string>{"game.zpz"}) << "no temporary file stays behind";
+        EXPECT_EQ(gs().moveMade, 1);
+    }
+
+    // The settings are written at exit: a failure says nothing and keeps the old file.
+    const std::string settings = ReadFile("Zendrak.ini");
+    {
+        FaultyDisk disk(DiskFault::Full);
+        CloseGame();
+    }
+    EXPECT_EQ(ReadFile("Zendrak.ini"), settings);
+    for (const auto& entry : fs::directory_iterator("."))
+        EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
 }
 
 } // namespace

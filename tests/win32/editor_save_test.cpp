@@ -7,6 +7,7 @@
 #include "model/history.h"
 #include "model/placement.h"
 #include "resource.h"
+#include "ui/file_save.h"
 
 namespace {
 
@@ -226,6 +227,19 @@ TEST_F(EditorSave, FailedWritesLeaveTheDrawingAsItWas) {
     expectUnchanged("a file in the library folder's place");
 
     fs::remove("Puzzles");
+    fs::create_directories("Puzzles\\My puzzles");
+    WriteFile("Puzzles\\My puzzles\\kept.zpz", "old");
+    for (DiskFault fault : {DiskFault::ReadOnly, DiskFault::Full}) {
+        SimulateDiskFault(fault);
+        std::vector<std::string> messages = SaveMessages();
+        SimulateDiskFault(DiskFault::None);
+        EXPECT_EQ(messages, std::vector<std::string>{fault == DiskFault::Full ? "error: Error save file."
+                                                                              : "error: Error open file for save."});
+        expectUnchanged("a disk that refuses or is full");
+        EXPECT_EQ(ReadFile("Puzzles\\My puzzles\\kept.zpz"), "old");
+        EXPECT_EQ(UserPuzzles(), std::vector<std::string>{"kept.zpz"});
+    }
+
     EXPECT_EQ(SaveMessages(), std::vector<std::string>{"question: New puzzle saved succesfully."});
     EXPECT_EQ(gs().fieldWidth, 10);
     EXPECT_EQ(gs().fieldHeight, 6);

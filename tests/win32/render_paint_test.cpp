@@ -99,3 +99,35 @@ TEST_F(RenderPaint, LegalMoveMarkWithoutFigureWhileDisabled) {
 }
 
 } // namespace
+
+namespace {
+
+// The largest field at the largest squares in a window smaller than it: drawn from the
+// top-left corner and cut at the window's edges, every pixel of the window painted.
+TEST_F(RenderPaint, LargestFieldAtLargestSquaresIsCutAtTheWindowEdges) {
+    gs.fieldWidth = gs.fieldHeight = 24;
+    gs.squareSize = 64;
+    ReloadSkin(surfaces, gs, hwnd);
+    gs.fieldOffsetX = gs.fieldOffsetY = 0;
+    Paint(0, {5, 5});
+    const POINT firstCell{192 + 64 + 32, 32 + 64 + 32};
+    EXPECT_TRUE(At(firstCell, TestTileColour(0)));
+    // The window's last pixel lies in cell (11, 9).
+    EXPECT_TRUE(PixelNear(window.dc(), 999, 699, TestTileColour(0)));
+}
+
+// A window larger than the screen (on a larger second monitor): the back buffer and the
+// background grow to its client area, and the paint reaches its last pixel.
+TEST_F(RenderPaint, WindowLargerThanTheScreenIsPaintedWhole) {
+    const int w = GetSystemMetrics(SM_CXSCREEN) + 300, h = GetSystemMetrics(SM_CYSCREEN) + 200;
+    ASSERT_TRUE(SetWindowPos(hwnd, nullptr, 0, 0, w, h, SWP_NOZORDER | SWP_NOACTIVATE));
+    GrowSurfacesToClient(surfaces, gs, hwnd);
+    EXPECT_GE(surfaces.backBuffer.width, w);
+    EXPECT_GE(surfaces.background.height, h);
+    TestCanvas big(w, h, kWindowBefore);
+    PaintInput in{{0, 0, w, h}, {32, 32, 160, 578}, {5, 5}, 0, true};
+    PaintMainWindow(surfaces, gs, big.dc(), in);
+    EXPECT_TRUE(PixelNear(big.dc(), w - 1, h - 1, gs.colorBack));
+}
+
+} // namespace
