@@ -117,3 +117,29 @@ TEST_F(DialogLoad, InvalidFileLoadsNothingAndDeleteRemovesFileAndLine) {
 }
 
 } // namespace
+
+namespace {
+
+// A saved game whose path ("Save\" and its name) is 259 characters long is listed and loaded.
+TEST_F(DialogLoad, PathOfTheLongestLengthIsListedAndLoaded) {
+    StartPlainGame();
+    LayTiling({1, 2});
+    const Placement saved = gs().placed;
+    const std::string name = std::string(250, 'L') + ".zpz";
+    ASSERT_EQ(("Save\\" + name).size(), 259u);
+    fs::create_directory("Save");
+    WriteFile("Save\\" + name, WriteSavedGameText(gs()));
+    StartOtherField(app());
+    std::vector<std::string> lines;
+    DialogRun run = Run(IDM_LOAD, [&](DialogDriver& d) {
+        HWND dialog = d.Wait("Load");
+        lines = ListBoxLines(GetDlgItem(dialog, IDC_SAVED_GAMES));
+        d.Send(dialog, IDC_SAVED_GAMES, LB_SETCURSEL, 0);
+        d.Press(dialog, IDOK);
+    });
+    EXPECT_EQ(run.failures, std::vector<std::string>{});
+    EXPECT_EQ(lines, std::vector<std::string>{name});
+    EXPECT_EQ(gs().placed, saved);
+}
+
+} // namespace

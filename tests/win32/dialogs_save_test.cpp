@@ -229,3 +229,39 @@ TEST_F(DialogSave, ReadOnlyOrFullDiskKeepsTheOldSavedGameAndTheOldSettings) {
 }
 
 } // namespace
+
+namespace {
+
+// The longest names: a typed name stops at 100 characters and is saved whole; a current
+// puzzle of 259-character names gives a proposed name too long for a file, which is refused
+// with the error message rather than cut or crashed on.
+TEST_F(DialogSave, LongestTypedAndProposedNames) {
+    StartPlainGame();
+    LayTiling({1});
+    DialogRun run = Run(IDM_SAVE, [&](DialogDriver& d) {
+        HWND dialog = d.Wait("Save");
+        EnterName(d, dialog, std::string(105, 'n'));
+        d.Answer();
+        d.WaitGone(dialog);
+    });
+    EXPECT_EQ(run.messages, std::vector<std::string>{"question: Game saved."});
+    EXPECT_EQ(SaveFolder(), std::vector<std::string>{std::string(100, 'n') + ".zpz"});
+
+    gs().lastFolder = std::string(259, 'g');
+    gs().lastFile = std::string(259, 'p');
+    LayTiling({2});
+    std::string proposed;
+    run = Run(IDM_SAVE, [&](DialogDriver& d) {
+        HWND dialog = d.Wait("Save");
+        proposed = d.Text(dialog, IDC_FILE_NAME);
+        d.Press(dialog, IDOK);
+        d.Answer();
+        d.WaitGone(dialog);
+    });
+    EXPECT_EQ(run.failures, std::vector<std::string>{});
+    EXPECT_EQ(proposed.substr(0, 11), "[gggggggggg");
+    EXPECT_EQ(run.messages, std::vector<std::string>{"error: Error open file for save."});
+    EXPECT_EQ(SaveFolder().size(), 1u);
+}
+
+} // namespace
