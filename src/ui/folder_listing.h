@@ -6,6 +6,7 @@
 
 // Names of the sub-folders matching `pattern` (without "." and ".."), or of the ordinary files
 // matching it; sorted by name with letter case ignored. A folder that cannot be listed gives
-// an empty list.
+// an empty list. A file whose name the system takes for a device (CON, AUX, COM1 ... with any
+// extension) is no ordinary file: opening it by its name would open the device.
 std::vector<std::string> ListFolders(const std::string& pattern);
 std::vector<std::string> ListFiles(const std::string& pattern);

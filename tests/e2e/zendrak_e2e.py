@@ -682,6 +682,18 @@ class Dialog:
         out = probe("list-items", self.hwnd, cid)
         return out.split("\n") if out else []
 
+    def select_line(self, cid, index):
+        """Selects line `index` of list box cid with the keyboard (Home, then Down), so that
+        lines scrolled out of view are reached as a player reaches them."""
+        st = {k: int(v) for k, v in (f.split("=") for f in
+                                     probe("list-state", self.hwnd, cid).split())}
+        check(0 <= index < st["count"], "list %d has no line %d" % (cid, index))
+        self.game.click(st["x"] + st["w"] // 2, st["y"] + st["item"] // 2)
+        self.game.key("Home", *["Down"] * index)
+        wait_for("selection of line %d" % index,
+                 lambda: probe("list-state", self.hwnd, cid).split()[1],
+                 lambda s: s == "sel=%d" % index)
+
     def tree(self, cid):
         """The items in tree order: {level, image, expanded, selected, x, y, w, h, text}."""
         items = []
@@ -775,6 +787,33 @@ def puzzle_text(columns, rows, blocked=frozenset()):
         lines.append("ROW_%d = %s" % (r + 1, "".join("0" if (c, r) in blocked else "1"
                                                      for c in range(columns))))
     return ini_text(lines)
+
+
+def read_ini(path):
+    """The sections of a file the game wrote (CR LF lines, "[NAME]" and "KEY = value"), in
+    their order: [(name, [(key, value), ...]), ...]. Fails on any other line but an empty
+    one, and on a text that does not end with CR LF."""
+    with open(path, "rb") as f:
+        text = f.read().decode("latin-1")
+    check(text.endswith("\r\n"), "%s does not end with CR LF" % path)
+    sections = []
+    for n, line in enumerate(text[:-2].split("\r\n"), 1):
+        if not line:
+            continue
+        if line.startswith("[") and line.endswith("]"):
+            sections.append((line[1:-1], []))
+            continue
+        check(sections and " = " in line, "%s line %d is %r" % (path, n, line))
+        key, value = line.split(" = ", 1)
+        sections[-1][1].append((key, value))
+    return sections
+
+
+def screen_size():
+    """Width and height of the X screen (the Wine desktop fills it)."""
+    _, out, _ = run(["xdotool", "getdisplaygeometry"])
+    w, h = out.split()
+    return int(w), int(h)
 
 
 def make_library(game, groups):
