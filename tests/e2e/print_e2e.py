@@ -10,9 +10,8 @@ figure strips (500 pixels each) fit a page and the figure sheet takes three page
 
 import os
 import shutil
-import subprocess
 
-from zendrak_e2e import Failure, check, probe, run, wait_for
+from zendrak_e2e import Shot, check, probe, read_ppm, run, wait_for
 
 PRINTER = "Zendrak PDF"
 PAPER_POINTS = (240, 660)
@@ -102,33 +101,13 @@ def pdf_info(path):
                 (line.split(":", 1) for line in out.splitlines() if ":" in line))
 
 
-class Page:
+class Page(Shot):
     """One page of a PDF rendered at `dpi`."""
 
     def __init__(self, path, page, dpi):
-        p = subprocess.run(["pdftoppm", "-f", str(page), "-l", str(page), "-r", str(dpi),
-                            path], stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
-                           stderr=subprocess.PIPE, timeout=30, check=True)
-        raw = p.stdout
-        fields, pos = [], 0
-        while len(fields) < 4:
-            while raw[pos:pos + 1].isspace():
-                pos += 1
-            start = pos
-            while not raw[pos:pos + 1].isspace():
-                pos += 1
-            fields.append(raw[start:pos])
-        pos += 1
-        if fields[0] != b"P6":
-            raise Failure("pdftoppm did not write a PPM picture")
-        self.width, self.height = int(fields[1]), int(fields[2])
-        self.data = raw[pos:]
+        shot = read_ppm(["pdftoppm", "-f", str(page), "-l", str(page), "-r", str(dpi), path])
+        super().__init__(shot.data, shot.width, shot.height)
         self.unit = round(dpi * PAGE_UNIT_INCHES)
-
-    def pixel(self, x, y):
-        check(0 <= x < self.width and 0 <= y < self.height, "pixel %d,%d off the page" % (x, y))
-        i = (y * self.width + x) * 3
-        return tuple(self.data[i:i + 3])
 
     def cells(self, columns, rows, unit=None, top=0):
         """The page's picture at `unit` pixels per cell from its top-left (`top` cells down),

@@ -51,16 +51,18 @@ if [ $# = 0 ]; then
     selected=("${all[@]}")
 else
     for want in "$@"; do
-        match=""
+        found=0
         for s in "${all[@]}"; do
             name=$(basename "$s" .py)
-            if [ "$name" = "$want" ] || [ "${name%%_*}" = "$want" ]; then match=$s; fi
+            if [ "$name" = "$want" ] || [ "${name%%_*}" = "$want" ]; then
+                selected+=("$s")
+                found=1
+            fi
         done
-        if [ -z "$match" ]; then
+        if [ "$found" = 0 ]; then
             echo "run.sh: no scenario $want" >&2
             exit 2
         fi
-        selected+=("$match")
     done
 fi
 

@@ -323,21 +323,21 @@ def visible_windows(class_name=None, title=None):
 
 
 class Shot:
-    """A screenshot of the whole X screen."""
+    """A picture read as RGB bytes: a screenshot of the whole X screen, or a printed page."""
 
     def __init__(self, data, width, height):
         self.data, self.width, self.height = data, width, height
 
     def pixel(self, x, y):
-        check(0 <= x < self.width and 0 <= y < self.height, "pixel %d,%d off the screen" % (x, y))
+        check(0 <= x < self.width and 0 <= y < self.height, "pixel %d,%d off the picture" % (x, y))
         i = (y * self.width + x) * 3
         return tuple(self.data[i:i + 3])
 
 
-def screenshot():
-    p = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"],
-                       stdin=subprocess.DEVNULL, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
-                       timeout=20, check=True)
+def read_ppm(command):
+    """The binary PPM picture (P6, 8 bits) a command writes to its standard output."""
+    p = subprocess.run(command, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                       stderr=subprocess.PIPE, timeout=30, check=True)
     raw = p.stdout
     # P6 <w> <h> <max> then the pixels
     fields, pos = [], 0
@@ -348,9 +348,12 @@ def screenshot():
         while not raw[pos:pos + 1].isspace():
             pos += 1
         fields.append(raw[start:pos])
-    pos += 1
-    check(fields[0] == b"P6" and fields[3] == b"255", "unexpected screenshot format")
-    return Shot(raw[pos:], int(fields[1]), int(fields[2]))
+    check(fields[0] == b"P6" and fields[3] == b"255", "%s did not write a PPM picture" % command[0])
+    return Shot(raw[pos + 1:], int(fields[1]), int(fields[2]))
+
+
+def screenshot():
+    return read_ppm(["import", "-window", "root", "-depth", "8", "ppm:-"])
 
 
 def near(a, b, tolerance=8):

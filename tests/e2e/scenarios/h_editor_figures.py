@@ -3,11 +3,40 @@ twelve announces no win and Ctrl+S opens nothing while editing; the saved puzzle
 New game tree under "My puzzles", selected as the current puzzle; played there, its win
 marks it solved in the tree and in the settings file."""
 
-from editor_e2e import BY_FIGURES, SAVED_MESSAGE, expect_puzzle_file, open_create, size_shown, type_name
-from zendrak_e2e import (answer, check, lay_tiling, log, no_dialog_within, place, read_tiling,
-                         scenario, Dialog)
+import os
+
+from zendrak_e2e import (answer, check, lay_tiling, log, no_dialog_within, place, puzzle_text,
+                         read_tiling, scenario, xdotool, Dialog)
 
 TREE = 1007
+WIDTH, HEIGHT, BY_FIGURES, NAME = 1000, 1001, 1002, 1004
+SAVED_MESSAGE = "New puzzle saved succesfully."
+
+
+def open_create(game):
+    game.key("ctrl+c")
+    return Dialog(game, "Create puzzle")
+
+
+def size_shown(dialog):
+    return int(dialog.text(WIDTH)), int(dialog.text(HEIGHT))
+
+
+def type_name(dialog, name):
+    """Clicks into the name box, deletes what it holds and types `name`."""
+    dialog.click(NAME)
+    dialog.game.key("End")
+    xdotool("key", "--repeat", 110, "BackSpace")
+    xdotool("type", "--delay", 30, name)
+
+
+def expect_puzzle_file(game, name, columns, rows):
+    folder = os.path.join(game.dir, "Puzzles", "My puzzles")
+    with open(os.path.join(folder, name + ".zpz"), "rb") as f:
+        seen = f.read()
+    want = puzzle_text(columns, rows, frozenset()).encode("latin-1")
+    check(seen == want, "%s.zpz holds %r, expected %r" % (name, seen, want))
+    check(all(f.endswith(".zpz") for f in os.listdir(folder)), "stray files in My puzzles")
 
 
 def body(new_game):
