@@ -12,8 +12,9 @@ TilingOracle::TilingOracle(const std::vector<uint64_t>& neighbours)
       neighbours_(neighbours.begin(), neighbours.begin() + cellCount_),
       all_(cellCount_ == 64 ? ~uint64_t{0} : (uint64_t{1} << cellCount_) - 1) {}
 
-bool TilingOracle::RegionsDivisibleByFive(uint64_t occupied) const {
+bool TilingOracle::RegionsDivisibleByFive(uint64_t occupied, uint64_t* smallest) const {
     uint64_t left = ~occupied & all_;
+    int smallestSize = 65;
     while (left) {
         uint64_t region = left & (~left + 1), frontier = region;
         while (frontier) {
@@ -22,7 +23,12 @@ bool TilingOracle::RegionsDivisibleByFive(uint64_t occupied) const {
             region |= grown;
             frontier |= grown;
         }
-        if (std::popcount(region) % 5 != 0) return false;
+        int size = std::popcount(region);
+        if (size % 5 != 0) return false;
+        if (smallest != nullptr && size < smallestSize) {
+            smallestSize = size;
+            *smallest = region;
+        }
         left &= ~region;
     }
     return true;
@@ -55,7 +61,10 @@ void TilingOracle::Prepare() {
 bool TilingOracle::Tileable(uint64_t occupied, uint32_t remaining) {
     if (remaining == 0) return (occupied & all_) == all_;
     if (IsDead(occupied, remaining)) return false;
-    int cell = RegionsDivisibleByFive(occupied) ? FewestChoicesCell(occupied, remaining) : -1;
+    // The regions are tiled one by one, the smallest first: a dead small region is found
+    // before any work on the others.
+    uint64_t smallest = 0;
+    int cell = RegionsDivisibleByFive(occupied, &smallest) ? FewestChoicesCell(occupied, remaining, smallest) : -1;
     if (cell >= 0) {
         const auto& start = start_[static_cast<size_t>(cell)];
         for (uint32_t left = remaining; left; left &= left - 1) {
@@ -72,14 +81,14 @@ bool TilingOracle::Tileable(uint64_t occupied, uint32_t remaining) {
     return false;
 }
 
-// The free cell with the fewest fitting pieces of the remaining figures (or one with at most
-// two, which is as good and cheaper to find); -1 when some free cell has none.
-int TilingOracle::FewestChoicesCell(uint64_t occupied, uint32_t remaining) const {
+// The cell of `among` (free cells) that the fewest fitting pieces of the remaining figures
+// cover (or one with at most two, as good and cheaper to find); -1 when one has none.
+int TilingOracle::FewestChoicesCell(uint64_t occupied, uint32_t remaining, uint64_t among) const {
     uint64_t free = ~occupied & all_;
     // Cells with few free neighbours usually have few pieces: looking at them first makes the
     // count of every later cell stop early.
     uint64_t byDegree[5] = {};
-    for (uint64_t f = free; f; f &= f - 1) {
+    for (uint64_t f = among; f; f &= f - 1) {
         int cell = std::countr_zero(f);
         byDegree[std::popcount(neighbours_[static_cast<size_t>(cell)] & free)] |= uint64_t{1} << cell;
     }

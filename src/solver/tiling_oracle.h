@@ -15,8 +15,9 @@ public:
     // Cells 0..n-1 (n <= 64) where neighbours[i] has a bit for each cell next to cell i.
     explicit TilingOracle(const std::vector<uint64_t>& neighbours);
 
-    // Whether each group of free cells that touch holds a multiple of five cells.
-    bool RegionsDivisibleByFive(uint64_t occupied) const;
+    // Whether each group of free cells that touch holds a multiple of five cells; the
+    // smallest group is stored in `smallest` when asked for.
+    bool RegionsDivisibleByFive(uint64_t occupied, uint64_t* smallest = nullptr) const;
 
     // One way to lay `figure` (1..12): the cells it covers.
     void AddPiece(int figure, uint64_t cells);
@@ -41,7 +42,7 @@ private:
     void Grow();
     size_t Slot(uint64_t occupied, uint32_t remaining) const;
 
-    int FewestChoicesCell(uint64_t occupied, uint32_t remaining) const;
+    int FewestChoicesCell(uint64_t occupied, uint32_t remaining, uint64_t among) const;
 
     static constexpr uint32_t kEmpty = ~0u;
     static constexpr size_t kMaxDead = size_t{1} << 22;
