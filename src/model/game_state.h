@@ -139,5 +139,9 @@ int HeldFigure(const GameState& gs);
 
 // Brings every view option into the range the drawing relies on (a hand-edited settings file
 // may hold anything): square size 24..64, opacity 50..100, square index 0..11, cursor mode
-// 0..2, background type 0 or 1, colours without the top byte.
+// 0..2, background type 0 or 1, colours without the top byte, switches 0 or 1.
 void LimitViewOptions(ViewOptions& options);
+// The view options and the rest of what the settings file remembers: the shadow colour
+// without its top byte, analysis mode 0..2 (else the default 1), creation method 0 or 1,
+// editor size 3..24 each way, sound switches 0 or 1.
+void LimitRememberedSettings(GameState& gs);

@@ -1,7 +1,14 @@
-// The ranges of the view options, applied wherever a value comes from outside the program.
+// The ranges of the view options and the other remembered settings, applied wherever a value
+// comes from outside the program.
 #include <algorithm>
 
 #include "model/game_state.h"
+
+namespace {
+
+int32_t Switch(int32_t value) { return value != 0 ? 1 : 0; }
+
+} // namespace
 
 void LimitViewOptions(ViewOptions& o) {
     o.squareSize = std::clamp(o.squareSize, 24, 64);
@@ -12,4 +19,17 @@ void LimitViewOptions(ViewOptions& o) {
     o.colorBack &= 0x00FFFFFF;
     o.colorInk &= 0x00FFFFFF;
     o.colorContour &= 0x00FFFFFF;
+    for (int32_t ViewOptions::*flag : {&ViewOptions::autoSize, &ViewOptions::showContour, &ViewOptions::showLegalMove,
+                                       &ViewOptions::showShadow, &ViewOptions::showInverse, &ViewOptions::useOneColor})
+        o.*flag = Switch(o.*flag);
+}
+
+void LimitRememberedSettings(GameState& gs) {
+    LimitViewOptions(gs);
+    gs.colorShadow &= 0x00FFFFFF;
+    if (gs.analyseMode < 0 || gs.analyseMode > 2) gs.analyseMode = 1;
+    gs.creationMethod = gs.creationMethod == 1 ? 1 : 0;
+    gs.createWidth = std::clamp(gs.createWidth, kMinFieldSide, kMaxFieldSide);
+    gs.createHeight = std::clamp(gs.createHeight, kMinFieldSide, kMaxFieldSide);
+    for (SoundSetting& sound : gs.sounds) sound.enabled = Switch(sound.enabled);
 }

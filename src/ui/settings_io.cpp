@@ -38,7 +38,7 @@ void LoadSettings(App& app) {
     app.firstStart = !ReadWholeFile(SettingsPath(app), text);
     Rect window;
     ReadSettingsText(text, app.gs, window);
-    LimitViewOptions(app.gs);
+    LimitRememberedSettings(app.gs);
     RestoreWindowPlacement(app.hwndMain, window);
 }
 
