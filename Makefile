@@ -53,6 +53,7 @@ test: release zip native
 	$(RELEASE)/zpz library data/Puzzles
 	$(MAKE) --no-print-directory test-data test-win32 test-e2e test-native
 	$(MAKE) --no-print-directory -j2 compare-fixed compare-library
+	$(MAKE) --no-print-directory test-fuzz
 
 # The analysis search against the straightforward reference on the benchmark's positions and
 # on every puzzle of the library (reference runs longer than the cap are not compared).

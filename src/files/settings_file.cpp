@@ -64,6 +64,17 @@ void ResetRememberedFields(GameState& gs) {
     gs.lastFolder = "Tutorial";
 }
 
+// A name value cut to the buffer size. The cut may leave blanks at the end, which the file
+// cannot hold (blanks around a value are dropped on reading): they are dropped here already, so
+// that the settings written at exit read back as the same names.
+std::string ReadName(const IniReader& ini, const char* section, const std::string& key,
+                     const std::string& defaultValue) {
+    std::string name = ini.GetString(section, key, defaultValue, kNameBufferSize);
+    while (!name.empty() && (name.back() == ' ' || name.back() == '\t'))
+        name.pop_back();
+    return name;
+}
+
 void AppendLine(std::string& text, const std::string& key, const std::string& value) {
     text += key;
     text += " = ";
@@ -97,8 +108,7 @@ void ReadKeys(const IniReader& ini, const char* section, GameState& gs,
             int value = ini.GetInt(section, k.key, static_cast<int32_t>(gs.*k.colour));
             gs.*k.colour = static_cast<uint32_t>(value);
         }
-        if (k.text != nullptr)
-            gs.*k.text = ini.GetString(section, k.key, gs.*k.text, kNameBufferSize);
+        if (k.text != nullptr) gs.*k.text = ReadName(ini, section, k.key, gs.*k.text);
     }
 }
 
@@ -146,9 +156,8 @@ void ReadSettingsText(const std::string& text, GameState& gs, Rect& windowRect) 
     gs.solved.clear();
     for (int n = 0; n < kMaxSolved; ++n) {
         std::string index = std::to_string(n);
-        SolvedPuzzle puzzle{
-            ini.GetString("SOLVED_PUZZLES", "GROUP_" + index, "", kNameBufferSize),
-            ini.GetString("SOLVED_PUZZLES", "PUZZLE_" + index, "", kNameBufferSize)};
+        SolvedPuzzle puzzle{ReadName(ini, "SOLVED_PUZZLES", "GROUP_" + index, ""),
+                            ReadName(ini, "SOLVED_PUZZLES", "PUZZLE_" + index, "")};
         if (puzzle.folder.empty() || puzzle.file.empty()) break;
         gs.solved.push_back(std::move(puzzle));
     }
@@ -157,8 +166,7 @@ void ReadSettingsText(const std::string& text, GameState& gs, Rect& windowRect) 
     for (int i = 0; i < kSoundEventCount; ++i) {
         SoundSetting& sound = gs.sounds[static_cast<std::size_t>(i)];
         sound.name = SoundEventName(i);
-        sound.file =
-            ini.GetString("SOUND", sound.name + "_FILE", DefaultSoundFile(i), kNameBufferSize);
+        sound.file = ReadName(ini, "SOUND", sound.name + "_FILE", DefaultSoundFile(i));
         sound.enabled = ini.GetInt("SOUND", sound.name + "_ENABLE", 1);
     }
 

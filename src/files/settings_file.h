@@ -15,6 +15,7 @@ std::string WriteSettingsText(const GameState& gs, const Rect& windowRect);
 
 // Fills the remembered fields of gs and the saved window rectangle from the file's text; every
 // key that is missing takes its default, so an empty text (no file) gives all defaults.
-// cursorMode always starts as 1, whatever the file says.
+// cursorMode always starts as 1, whatever the file says. Names are cut to kMaxNameLength
+// characters, and blanks the cut leaves at the end are dropped.
 void ReadSettingsText(const std::string& text, GameState& gs, Rect& windowRect);
 

@@ -104,10 +104,48 @@ TEST(SettingsFile, HandEditedValues) {
     EXPECT_EQ(gs->solved, (std::vector<SolvedPuzzle>{{"a", "b"}}));
     EXPECT_EQ(gs->solvedCount, 1);
 
+    // What the game does with such values at start: every one brought into its range.
+    ReadSettingsText("[OPTIONS]\nCOLOR_SHADOW = -1\nUSE_ONE_COLOR = 2147483648\nSHOW_SHADOW = 0\n"
+                     "OPAQUE = 1000\n[LAST]\nAI = 7\nCREATION_METHOD = -3\nDX = -5\nDY = 100000\n"
+                     "[SOUND]\ndrop_ENABLE = 7\ntake_ENABLE = 0\n",
+                     *gs, window);
+    LimitRememberedSettings(*gs);
+    EXPECT_EQ(gs->colorShadow, 0xFFFFFFu);
+    EXPECT_EQ(gs->useOneColor, 1);
+    EXPECT_EQ(gs->showShadow, 0);
+    EXPECT_EQ(gs->opaque, 100);
+    EXPECT_EQ(gs->analyseMode, 1);
+    EXPECT_EQ(gs->creationMethod, 0);
+    EXPECT_EQ(gs->createWidth, 3);
+    EXPECT_EQ(gs->createHeight, 24);
+    EXPECT_EQ(gs->sounds[0].enabled, 1);
+    EXPECT_EQ(gs->sounds[1].enabled, 0);
+
     ReadSettingsText("[SOLVED_PUZZLES]\nGROUP_0 = a\nPUZZLE_0 =\nGROUP_1 = c\nPUZZLE_1 = d\n", *gs,
                      window);
     EXPECT_EQ(gs->solvedCount, 0);
     EXPECT_TRUE(gs->solved.empty());
+}
+
+TEST(SettingsFile, NamesCutAmidBlanksReadBackTheSame) {
+    // Cut to 259 characters, every name would end in blanks that the file cannot hold.
+    const std::string name = std::string(250, 'n') + " \t" + std::string(20, ' ') + "x";
+    const std::string cut(250, 'n');
+    auto gs = NewState();
+    Rect window;
+    ReadSettingsText("[OPTIONS]\nSKIN = " + name + "\n[LAST]\nFILE = " + name +
+                         "\n[SOLVED_PUZZLES]\nGROUP_0 = " + name +
+                         "\nPUZZLE_0 = p\n[SOUND]\nerror_FILE = " + name + "\n",
+                     *gs, window);
+    EXPECT_EQ(gs->skinName, cut);
+    EXPECT_EQ(gs->lastFile, cut);
+    EXPECT_EQ(gs->solved, (std::vector<SolvedPuzzle>{{cut, "p"}}));
+    EXPECT_EQ(gs->sounds[kSoundError].file, cut);
+
+    const std::string written = WriteSettingsText(*gs, window);
+    auto again = NewState();
+    ReadSettingsText(written, *again, window);
+    EXPECT_EQ(WriteSettingsText(*again, window), written);
 }
 
 TEST(SettingsFile, SolvedListHoldsAtMostAThousand) {

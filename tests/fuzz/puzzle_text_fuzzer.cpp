@@ -1,0 +1,23 @@
+// Fuzzes ReadPuzzleText as a puzzle is read for play (withFigures false), then starts a game
+// on the puzzle the way the New game dialog does.
+#include <cstddef>
+#include <cstdint>
+
+#include "model/placement.h"
+#include "puzzle_checks.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    PuzzleImage image;
+    if (!Read(text, false, image)) return 0;
+    CheckField(image);
+    FUZZ_CHECK(image.figures == Placement{});
+    FUZZ_CHECK(ComposePreview(image) == image.cells);
+    CheckRoundTrip(WritePuzzleText(image.width, image.height, image.cells), false, image);
+
+    GameState& gs = Playing();
+    ApplyPuzzleImage(gs, image);
+    ComposeBoard(gs, Point{});
+    FUZZ_CHECK(gs.board == image.cells);
+    return 0;
+}

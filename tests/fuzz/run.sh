@@ -1,0 +1,52 @@
+#!/bin/sh
+# Runs every fuzz target for the given number of seconds, one after the other, over a scratch
+# corpus in the build folder (seeded from the repository's files, kept between runs), and
+# prints one line per target. Fails when any target found a crash, a leak or a hang.
+#   sh tests/fuzz/run.sh BUILD_DIR SECONDS [TARGET...]
+set -u
+build=$1
+seconds=$2
+shift 2
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+targets=${*:-"ini_reader puzzle_text saved_game settings_text"}
+
+# The seed files of a target.
+seeds() {
+    case $1 in
+    ini_reader) ls "$root"/data/Puzzles/*/*.zpz "$root"/tests/tools/data/*.zpz "$here"/corpus/*/* ;;
+    puzzle_text) ls "$root"/data/Puzzles/*/*.zpz "$root"/tests/tools/data/*.zpz ;;
+    saved_game) ls "$root"/tests/tools/data/*.zpz "$here"/corpus/saved_game/* \
+                   "$root"/data/Puzzles/Tutorial/*.zpz ;;
+    settings_text) ls "$here"/corpus/settings/* ;;
+    esac
+}
+
+mkdir -p "$build/logs" "$build/artifacts"
+failed=0
+for t in $targets; do
+    corpus="$build/corpus/$t"
+    mkdir -p "$corpus"
+    # Named by content, as libFuzzer names what it adds: copying again changes nothing.
+    seeds "$t" | while IFS= read -r f; do
+        cp "$f" "$corpus/$(sha1sum <"$f" | cut -c1-40)"
+    done
+    log="$build/logs/$t.log"
+    "$build/fuzz_$t" "$corpus" -max_total_time="$seconds" -timeout=5 -rss_limit_mb=2048 \
+        -max_len=8192 -dict="$here/ini.dict" -artifact_prefix="$build/artifacts/$t-" \
+        -print_final_stats=1 >"$log" 2>&1
+    status=$?
+    runs=$(sed -n 's/^Done \([0-9]*\) runs in.*/\1/p' "$log")
+    # After a crash there is no "Done" line: the last progress line tells how far it got.
+    [ -n "$runs" ] || runs=$(grep -o '^#[0-9]*' "$log" | tail -1 | tr -d '#')
+    cov=$(grep -o 'cov: [0-9]* ft: [0-9]* corp: [0-9]*/[0-9]*[a-zA-Z]*' "$log" | tail -1)
+    echo "$(date +%F.%T) $t seconds=$seconds runs=${runs:-0} exit=$status $cov" >>"$build/runs.txt"
+    if [ "$status" -eq 0 ] && [ -n "$runs" ]; then
+        echo "fuzz $t: $runs runs, no crash ($cov)"
+    else
+        failed=1
+        echo "fuzz $t: FAILED (exit $status) after ${runs:-0} runs; log $log" >&2
+        grep -E 'ERROR|SUMMARY|check failed|runtime error|Test unit written' "$log" | head -20 >&2
+    fi
+done
+exit $failed
