@@ -88,6 +88,15 @@ def open_group(game):
     return dialog
 
 
+def start_puzzle(game, puzzles, name):
+    """Ctrl+N, the group's puzzles stepped through down to `name`, and OK."""
+    dialog = open_group(game)
+    for step in puzzles[:puzzles.index(name) + 1]:
+        next_puzzle(game, dialog, step)
+    game.key("Return")
+    dialog.wait_gone()
+
+
 def next_puzzle(game, dialog, name):
     game.key("Down")
     wait_for("%s selected" % name, lambda: selected(dialog), lambda s: s == [name])
@@ -179,11 +188,7 @@ def body(new_game):
     game.expect_board(VALID_FIGURES, "after loading the valid game")
 
     log("the open 24 x 24 field loads and its visible part is open")
-    dialog = open_group(game)
-    for name in puzzles[:puzzles.index(BIG) + 1]:
-        next_puzzle(game, dialog, name)
-    game.key("Return")
-    dialog.wait_gone()
+    start_puzzle(game, puzzles, BIG)
     expect_alive(game, "after loading the 24 x 24 field")
     # The field is larger than the window: the layout puts it at the client's corner.
     cx, cy, cw, ch = (int(v) for v in probe("client-origin").split())
@@ -194,11 +199,7 @@ def body(new_game):
     game.expect_board(frozenset(), "the visible part of the 24 x 24 field")
 
     log("a valid puzzle still loads and plays")
-    dialog = open_group(game)
-    for name in puzzles[:puzzles.index(VALID_PUZZLE) + 1]:
-        next_puzzle(game, dialog, name)
-    game.key("Return")
-    dialog.wait_gone()
+    start_puzzle(game, puzzles, VALID_PUZZLE)
     game.sync()
     game.measure(field=(12, 5))
     game.expect_board(frozenset(), "the valid puzzle's field")
