@@ -32,7 +32,7 @@ if [ "${ZENDRAK_E2E_INNER:-}" != 1 ]; then
         if [ ! -f "$probe" ] || [ "$root/tools/probe/probe.cpp" -nt "$probe" ]; then
             x86_64-w64-mingw32-g++-posix -std=c++20 -O2 -Wall -Wextra -Wpedantic -Wshadow \
                 -Wconversion -Wno-sign-conversion -Werror -DWIN32_LEAN_AND_MEAN -DNOMINMAX \
-                -static "$root/tools/probe/probe.cpp" -o "$probe" -luser32 -lgdi32 -lwinspool
+                -static "$root/tools/probe/probe.cpp" -o "$probe" -luser32 -lgdi32
         fi
     fi
     rm -rf "$e2e/template" "$e2e/work"

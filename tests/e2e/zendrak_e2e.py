@@ -675,12 +675,6 @@ class Dialog:
     def text(self, cid=0xFFFF):
         return probe("text", self.hwnd, cid)
 
-    def enabled(self, cid):
-        return "enabled=1" in probe("state", self.control(cid)["hwnd"])
-
-    def checked(self, cid):
-        return probe("checked", self.hwnd, cid) == "1"
-
     def list_items(self, cid):
         out = probe("list-items", self.hwnd, cid)
         return out.split("\n") if out else []
@@ -776,11 +770,6 @@ def answer(game, text, button="OK"):
     check(shown == text, "the message box says %r, expected %r" % (shown, text))
     box.click({"OK": 1, "YES": IDYES, "NO": IDNO}[button.upper()])
     box.wait_gone("the message box %r" % text)
-
-
-def no_dialog_within(caption, seconds):
-    rc = probe("wait-window", "#32770:" + caption, int(seconds * 1000), check_rc=False)[0]
-    return rc != 0
 
 
 def puzzle_text(columns, rows, blocked=frozenset()):

@@ -1,43 +1,7 @@
 // probe: a small console helper that scripts run in the game's Wine prefix to look at and
-// work the game's windows from outside, the way a test driver needs:
-//
-//   probe wait-window TARGET [TIMEOUT_MS]   wait until a visible window matches; print it
-//   probe wait-gone TARGET [TIMEOUT_MS]     wait until no visible window matches
-//   probe list-windows [TARGET]             top-level windows, or TARGET's child windows
-//   probe client-origin [TARGET]            "X Y W H": client area on the screen
-//   probe window-rect [TARGET]              "LEFT TOP RIGHT BOTTOM" of the window
-//   probe text TARGET [ID]                  text of control ID (default 0xFFFF, the text
-//                                           of a message box) or of TARGET itself (ID -)
-//   probe click-button TARGET ID            post BM_CLICK to the button ID of TARGET
-//   probe list-state [TARGET] [ID]          list box ID (default 1000) of TARGET:
-//                                           "count=N sel=S top=T item=H x=X y=Y w=W h=H"
-//   probe menu-rect                         "X Y W H": client area of the open pop-up menu
-//   probe list-items TARGET ID              the lines of list box ID, one a line
-//   probe tree TARGET ID                    the items of tree view ID in tree order, one a
-//                                           line: "level=L image=I expanded=E selected=S
-//                                           x=X y=Y w=W h=H text=T", the rectangle that of
-//                                           the item's text on the screen (all 0 when the
-//                                           item is not shown: its group is closed)
-//   probe checked TARGET ID                 0 or 1: whether button ID is checked
-//   probe list-view-checks TARGET ID        the check boxes of list view ID, one row a
-//                                           line: 1 checked, 0 not
-//   probe sync [TARGET]                     let TARGET's thread finish pending messages
-//                                           and paint what is invalid
-//   probe state [TARGET]                    "visible=V iconic=I enabled=E foreground=F"
-//   probe foreground                        the foreground window, as list-windows shows it
-//   probe show TARGET minimize|restore      change TARGET's show state
-//   probe close [TARGET]                    post WM_CLOSE
-//   probe clipboard-size                    "W H" of the bitmap (CF_BITMAP) on the clipboard
-//   probe clipboard-pixel X Y               "R G B" of pixel (X, Y) of that bitmap
-//   probe add-printer NAME PPD COMMAND      install printer NAME (the Wine PostScript driver
-//                                           with the PPD file PPD) on port LPT1:, make it
-//                                           the default and send what is printed on LPT1:
-//                                           to the Unix shell command COMMAND (its stdin)
-//   probe remove-printer NAME               delete printer NAME and the LPT1: mapping
-//   probe serve                             read commands from stdin, one a line, the
-//                                           arguments separated by tabs; answer each with
-//                                           its output (messages included) and a last line
-//                                           "@@rc=N" (N its exit status); end at EOF
+// work the game's windows from outside, the way a test driver needs. Usage() lists the
+// commands; `probe serve` reads commands from stdin, one a line with tab-separated
+// arguments, and answers each with its output and "@@rc=N".
 //
 // TARGET (default: the class ZENDRAKAPP) is one of
 //   0x1A2B            a window handle in hexadecimal
@@ -52,7 +16,6 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <winspool.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -232,13 +195,8 @@ int Usage() {
                  "  click-button TARGET ID            list-state [TARGET] [ID]\n"
                  "  menu-rect                         sync [TARGET]\n"
                  "  list-items TARGET ID              tree TARGET ID\n"
-                 "  checked TARGET ID\n"
-                 "  list-view-checks TARGET ID\n"
                  "  state [TARGET]                    foreground\n"
                  "  show TARGET minimize|restore      close [TARGET]\n"
-                 "  clipboard-size                    clipboard-pixel X Y\n"
-                 "  add-printer NAME PPD COMMAND\n"
-                 "  remove-printer NAME\n"
                  "  serve\n"
                  "TARGET: 0xHANDLE, CLASS:TITLE or NAME (default ZENDRAKAPP)\n");
     return kExitUsage;
@@ -514,33 +472,6 @@ int Tree(int argc, char** argv) {
     return kExitOk;
 }
 
-int ListViewChecks(int argc, char** argv) {
-    if (argc != 4) return Usage();
-    Target t;
-    HWND list = ControlArg(argc, argv, &t);
-    if (list == nullptr) return kExitNotFound;
-    bool ok = true;
-    LRESULT count = SendScalar(list, LVM_GETITEMCOUNT, 0, 0, &ok);
-    for (LRESULT row = 0; ok && row < count; ++row) {
-        LRESULT state = SendScalar(list, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_STATEIMAGEMASK, &ok);
-        std::printf("%d\n", (state >> 12) == 2 ? 1 : 0);
-    }
-    if (!ok) return NotFound(t);
-    return kExitOk;
-}
-
-int Checked(int argc, char** argv) {
-    if (argc != 4) return Usage();
-    Target t;
-    HWND button = ControlArg(argc, argv, &t);
-    if (button == nullptr) return kExitNotFound;
-    bool ok = true;
-    LRESULT state = SendScalar(button, BM_GETCHECK, 0, 0, &ok);
-    if (!ok) return NotFound(t);
-    std::printf("%d\n", state == BST_CHECKED ? 1 : 0);
-    return kExitOk;
-}
-
 int MenuRect(int argc, char**) {
     if (argc != 2) return Usage();
     for (HWND hwnd : TopLevelWindows()) {
@@ -644,123 +575,6 @@ private:
     HBITMAP bitmap_ = nullptr;
 };
 
-int NoClipboardBitmap() {
-    std::fprintf(g_err, "probe: no bitmap on the clipboard\n");
-    return kExitNotFound;
-}
-
-int ClipboardSize(int argc, char**) {
-    if (argc != 2) return Usage();
-    ClipboardBitmap clip;
-    BITMAP info{};
-    if (!clip.Size(&info)) return NoClipboardBitmap();
-    std::printf("%ld %ld\n", static_cast<long>(info.bmWidth), std::labs(info.bmHeight));
-    return kExitOk;
-}
-
-int ClipboardPixel(int argc, char** argv) {
-    long x = 0;
-    long y = 0;
-    if (argc != 4 || !ParseNumber(argv[2], &x) || !ParseNumber(argv[3], &y)) return Usage();
-    ClipboardBitmap clip;
-    BITMAP info{};
-    if (!clip.Size(&info)) return NoClipboardBitmap();
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, clip.get());
-    COLORREF c = GetPixel(dc, static_cast<int>(x), static_cast<int>(y));
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    if (c == CLR_INVALID) return NoClipboardBitmap();
-    std::printf("%d %d %d\n", GetRValue(c), GetGValue(c), GetBValue(c));
-    return kExitOk;
-}
-
-int NotFoundMessage(const char* message) {
-    std::fprintf(g_err, "%s (%lu)\n", message, GetLastError());
-    return kExitNotFound;
-}
-
-// Wine's spooler sends a port's output to the command of its entry in this key ("|command").
-bool MapPortToCommand(const char* port, const std::string& command) {
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\Printing\\Spooler", 0, nullptr, 0,
-                        KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
-        return false;
-    }
-    const std::string value = "|" + command;
-    LONG rc = RegSetValueExA(key, port, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                             static_cast<DWORD>(value.size() + 1));
-    RegCloseKey(key);
-    return rc == ERROR_SUCCESS;
-}
-
-// Copies the PPD file into the printer driver folder ("...\\x64\\3\\"), where Wine's
-// PostScript driver reads it, and returns the copy's path (empty on failure).
-std::string CopyPpdToDriverFolder(const char* ppd) {
-    char folder[MAX_PATH] = {};
-    DWORD needed = 0;
-    if (!GetPrinterDriverDirectoryA(nullptr, nullptr, 1, reinterpret_cast<BYTE*>(folder),
-                                    sizeof folder, &needed)) {
-        return {};
-    }
-    const std::string versionFolder = std::string(folder) + "\\3";
-    CreateDirectoryA(versionFolder.c_str(), nullptr);
-    const char* slash = std::strrchr(ppd, '\\');
-    const std::string copy = versionFolder + "\\" + (slash != nullptr ? slash + 1 : ppd);
-    return CopyFileA(ppd, copy.c_str(), FALSE) ? copy : std::string();
-}
-
-bool AddPostScriptPrinter(char* name, char* ppd) {
-    char driverName[] = "Wine PostScript Driver";
-    char driverFile[] = "wineps.drv";
-    char port[] = "LPT1:";
-    char processor[] = "WinPrint";
-    char dataType[] = "RAW";
-    DRIVER_INFO_3A driver{};
-    driver.cVersion = 3;
-    driver.pName = driverName;
-    driver.pDriverPath = driverFile;
-    driver.pDataFile = ppd;
-    driver.pConfigFile = driverFile;
-    if (!AddPrinterDriverExA(nullptr, 3, reinterpret_cast<BYTE*>(&driver), APD_COPY_NEW_FILES))
-        return false;
-    PRINTER_INFO_2A printer{};
-    printer.pPrinterName = name;
-    printer.pPortName = port;
-    printer.pDriverName = driverName;
-    printer.pPrintProcessor = processor;
-    printer.pDatatype = dataType;
-    HANDLE added = AddPrinterA(nullptr, 2, reinterpret_cast<BYTE*>(&printer));
-    if (added != nullptr) ClosePrinter(added);
-    return added != nullptr || GetLastError() == ERROR_PRINTER_ALREADY_EXISTS;
-}
-
-int InstallPrinter(int argc, char** argv) {
-    if (argc != 5) return Usage();
-    std::string ppd = CopyPpdToDriverFolder(argv[3]);
-    if (ppd.empty()) return NotFoundMessage("probe: the PPD cannot be copied");
-    if (!AddPostScriptPrinter(argv[2], ppd.data())) return NotFoundMessage("probe: no printer");
-    if (!SetDefaultPrinterA(argv[2]) || !MapPortToCommand("LPT1:", argv[4]))
-        return NotFoundMessage("probe: the printer cannot be made the default or mapped");
-    return kExitOk;
-}
-
-int RemovePrinter(int argc, char** argv) {
-    if (argc != 3) return Usage();
-    HANDLE printer = nullptr;
-    PRINTER_DEFAULTSA access{nullptr, nullptr, PRINTER_ALL_ACCESS};
-    if (!OpenPrinterA(argv[2], &printer, &access)) return NotFoundMessage("probe: no printer");
-    const BOOL deleted = DeletePrinter(printer);
-    ClosePrinter(printer);
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\Printing\\Spooler", 0, KEY_SET_VALUE,
-                      &key) == ERROR_SUCCESS) {
-        RegDeleteValueA(key, "LPT1:");
-        RegCloseKey(key);
-    }
-    return deleted ? kExitOk : NotFoundMessage("probe: the printer cannot be deleted");
-}
-
 int Dispatch(int argc, char** argv) {
     if (argc < 2) return Usage();
     const std::string command = argv[1];
@@ -775,17 +589,11 @@ int Dispatch(int argc, char** argv) {
     if (command == "menu-rect") return MenuRect(argc, argv);
     if (command == "list-items") return ListItems(argc, argv);
     if (command == "tree") return Tree(argc, argv);
-    if (command == "checked") return Checked(argc, argv);
-    if (command == "list-view-checks") return ListViewChecks(argc, argv);
     if (command == "sync") return Sync(argc, argv);
     if (command == "state") return State(argc, argv);
     if (command == "foreground") return Foreground(argc, argv);
     if (command == "show") return Show(argc, argv);
     if (command == "close") return Close(argc, argv);
-    if (command == "clipboard-size") return ClipboardSize(argc, argv);
-    if (command == "clipboard-pixel") return ClipboardPixel(argc, argv);
-    if (command == "add-printer") return InstallPrinter(argc, argv);
-    if (command == "remove-printer") return RemovePrinter(argc, argv);
     return Usage();
 }
 
