@@ -30,10 +30,3 @@ bool FileExists(const std::string& path) {
     std::error_code ec;
     return std::filesystem::exists(path, ec);
 }
-
-bool WriteWholeFile(const std::string& path, const std::string& text) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) return false;
-    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    return std::fclose(file) == 0 && ok;
-}

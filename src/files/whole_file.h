@@ -1,4 +1,5 @@
-// Reading and writing a whole file in one go, as both file kinds of the game are handled.
+// Reading a whole file in one go, as both file kinds of the game are read (the game writes
+// through a temporary file: src/ui/file_save.h).
 #pragma once
 
 #include <cstddef>
@@ -14,6 +15,3 @@ bool ReadWholeFile(const std::string& path, std::string& text);
 
 // True when the path names an existing file or folder.
 bool FileExists(const std::string& path);
-
-// Creates the file, replacing any old one, and writes text in one write; false on failure.
-bool WriteWholeFile(const std::string& path, const std::string& text);

@@ -42,9 +42,6 @@ void BuildBackground(Surfaces& s, GameState& gs, HWND hwndMain) {
         ReplaceSurfaceBitmap(s.backBuffer, CreateCompatibleBitmap(window.get(), width, height));
         ReplaceSurfaceBitmap(s.background, CreateCompatibleBitmap(window.get(), width, height));
     }
-    // A failed creation keeps the old bitmaps: the surfaces cover what they cover.
-    s.coverWidth = std::min(s.backBuffer.width, s.background.width);
-    s.coverHeight = std::min(s.backBuffer.height, s.background.height);
     OwnedBrush brush(BackgroundBrush(gs));
     // The memory context's brush origin is (0, 0): the pattern starts at the top-left corner.
     const RECT all{0, 0, s.background.width, s.background.height};
@@ -54,5 +51,8 @@ void BuildBackground(Surfaces& s, GameState& gs, HWND hwndMain) {
 void GrowSurfacesToClient(Surfaces& s, GameState& gs, HWND hwndMain) {
     if (s.background.dc == nullptr) return;
     const SIZE client = ClientSize(hwndMain);
-    if (client.cx > s.coverWidth || client.cy > s.coverHeight) BuildBackground(s, gs, hwndMain);
+    // A failed creation keeps the old bitmaps, so each surface's own size is what it covers.
+    if (client.cx > std::min(s.backBuffer.width, s.background.width) ||
+        client.cy > std::min(s.backBuffer.height, s.background.height))
+        BuildBackground(s, gs, hwndMain);
 }

@@ -32,15 +32,15 @@ void FreeSurface(Surface& surface) {
 void CreateSurfaces(Surfaces& s, HWND hwndMain) {
     WindowDc window(hwndMain);
     HDC ref = window.get();
-    s.coverWidth = std::max(1, GetSystemMetrics(SM_CXSCREEN));
-    s.coverHeight = std::max(1, GetSystemMetrics(SM_CYSCREEN));
+    const int screenWidth = std::max(1, GetSystemMetrics(SM_CXSCREEN));
+    const int screenHeight = std::max(1, GetSystemMetrics(SM_CYSCREEN));
     MakeSurface(s.skin, ref, kSkinRegionWidth, kSkinRegionHeight);
     MakeSurface(s.smallSkin, ref, kSmallSkinWidth, kSmallSkinHeight);
     MakeSurface(s.fullSkin, ref, kFullSkinSide, kFullSkinSide);
     MakeSurface(s.scratch, ref, kScratchWidth, kScratchHeight);
     // Screen-sized from the start, so a paint before the first BuildBackground is harmless.
-    MakeSurface(s.backBuffer, ref, s.coverWidth, s.coverHeight);
-    MakeSurface(s.background, ref, s.coverWidth, s.coverHeight);
+    MakeSurface(s.backBuffer, ref, screenWidth, screenHeight);
+    MakeSurface(s.background, ref, screenWidth, screenHeight);
 }
 
 void FreeSurfaces(Surfaces& s) {

@@ -36,12 +36,10 @@ struct Surfaces {
     Surface smallSkin;  // 8-pixel tiles: figure list, menus, previews
     Surface fullSkin;   // the 14 tiles at 64 pixels: printing
     Surface scratch;    // black squares and inverted tiles before blending
-    Surface backBuffer; // the picture being composed
-    Surface background; // the window background
-    // The size of backBuffer and background: the screen's, or the client area's when the
-    // window is larger (on a larger second monitor).
-    int coverWidth = 0;
-    int coverHeight = 0;
+    // The picture being composed and the window background: as large as the screen, or as
+    // the client area when the window is larger (on a larger second monitor).
+    Surface backBuffer;
+    Surface background;
 };
 
 // Creates the six surfaces compatible with the window's device context; the skin and the

@@ -9,6 +9,7 @@
 #include "files/puzzle_file.h"
 #include "files/puzzle_paths.h"
 #include "files/whole_file.h"
+#include "test_support.h"
 
 namespace {
 
@@ -185,7 +186,7 @@ TEST_F(PuzzleFile, SavedGameRoundTripThroughAFile) {
     At(gs->board, 0, 0) = 5;
 
     const auto path = (std::filesystem::temp_directory_path() / "zendrak_files_test.zpz").string();
-    ASSERT_TRUE(WriteWholeFile(path, WriteSavedGameText(*gs)));
+    ASSERT_TRUE(WriteTextFile(path, WriteSavedGameText(*gs)));
     PuzzleImage image;
     std::string reason;
     EXPECT_TRUE(ReadPuzzleFile(path, true, gs->orientationCatalogue, image, &reason)) << reason;
@@ -206,7 +207,7 @@ TEST_F(PuzzleFile, SavedGameRoundTripThroughAFile) {
     EXPECT_FALSE(FileExists(path));
 
     // A huge file under a puzzle's name is refused rather than read into memory.
-    ASSERT_TRUE(WriteWholeFile(path, std::string(kMaxFileBytes + 1, '1')));
+    ASSERT_TRUE(WriteTextFile(path, std::string(kMaxFileBytes + 1, '1')));
     EXPECT_TRUE(FileExists(path));
     std::string text;
     EXPECT_FALSE(ReadWholeFile(path, text));

@@ -75,8 +75,8 @@ TEST_F(RenderBackground, MissingPatternTurnsToSolidColour) {
     BuildBackground(surfaces, gs, hwnd);
     EXPECT_EQ(gs.backgroundType, 1);
     EXPECT_TRUE(PixelNear(surfaces.background.dc, 0, 0, 0x123456));
-    EXPECT_TRUE(PixelNear(surfaces.background.dc, surfaces.coverWidth - 1,
-                          surfaces.coverHeight - 1, 0x123456));
+    EXPECT_TRUE(PixelNear(surfaces.background.dc, surfaces.background.width - 1,
+                          surfaces.background.height - 1, 0x123456));
 }
 
 TEST_F(RenderBackground, PatternRepeatsFromTheTopLeftCornerBehindItems) {
@@ -87,7 +87,7 @@ TEST_F(RenderBackground, PatternRepeatsFromTheTopLeftCornerBehindItems) {
     BuildBackground(surfaces, gs, hwnd);
     EXPECT_EQ(gs.backgroundType, 0);
     for (POINT p : {POINT{0, 0}, POINT{2, 1}, POINT{3, 0}, POINT{1000, 701},
-                    POINT{1, surfaces.coverHeight - 1}})
+                    POINT{1, surfaces.background.height - 1}})
         EXPECT_TRUE(PixelNear(surfaces.background.dc, p.x, p.y, pattern(p.x % 3, p.y % 2)));
 
     // An item's background is the pattern's spot at the given offset, or else the colour.
