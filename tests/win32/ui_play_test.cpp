@@ -151,28 +151,6 @@ TEST_F(UiPlay, WinIsAnnouncedOnceAndRecorded) {
         << ini;
 }
 
-TEST_F(UiPlay, BadSettingsAreKeptInRange) {
-    WriteFile("Zendrak.ini",
-              "[OPTIONS]\r\nAUTO_SIZE = 0\r\nSIZE_SQUARE = 1000\r\nOPAQUE = 5\r\nSQUARE_INDEX = 99\r\n"
-              "USE_ONE_COLOR = 1\r\nCURSOR_MODE = 7\r\nCOLOR_BACK = -5\r\nBACKGROUND_TYPE = 3\r\n"
-              "SKIN = ..\\..\\nothing.bmp\r\n[WINDOW]\r\nLEFT = -100000\r\nRIGHT = 5\r\nTOP = 3\r\n"
-              "BOTTOM = 2\r\n[LAST]\r\nDX = -4\r\nDY = 999\r\n");
-    StartGame();
-    EXPECT_EQ(gs().squareSize, 64);
-    EXPECT_EQ(gs().opaque, 50);
-    EXPECT_EQ(gs().squareIndex, 11);
-    EXPECT_EQ(gs().cursorMode, 1);
-    EXPECT_EQ(gs().backgroundType, 1);
-    RECT r;
-    GetWindowRect(app().hwndMain, &r);
-    EXPECT_GE(r.left, 0) << "a rectangle off the screen gives the desktop";
-    // Painting with a held figure and the substitute skin works.
-    SetCursorPos(0, 0);
-    SelectFigure(3);
-    COLORREF open = BackBufferPixel(CellCentre(9, 5));
-    EXPECT_EQ(open, RGB(0xF0, 0xF0, 0xF0)) << "the substitute skin's open cell";
-}
-
 TEST_F(UiPlay, SwappedButtonsKeepThePhysicalLeftButtonPrimary) {
     BOOL wasSwapped = SwapMouseButton(TRUE);
     StartGame();
