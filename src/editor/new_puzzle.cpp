@@ -20,4 +20,5 @@ void CommitNewPuzzle(GameState& gs, const TrimmedPuzzle& puzzle, const std::stri
     gs.board = puzzle.field;
     gs.lastFolder = kUserPuzzleFolder;
     gs.lastFile = name;
+    SetCurrentPuzzleField(gs, puzzle.width, puzzle.height, puzzle.field);
 }

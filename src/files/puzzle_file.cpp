@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "files/ini.h"
+#include "files/puzzle_paths.h"
 #include "files/whole_file.h"
 #include "model/geometry.h"
 
@@ -170,4 +171,12 @@ Grid ComposePreview(const PuzzleImage& image) {
     Grid grid = image.cells;
     for (const Figure& f : image.figures) Stamp(grid, f.matrix, f.x, f.y);
     return grid;
+}
+
+void ReadCurrentPuzzleField(GameState& gs) {
+    PuzzleImage image;
+    if (ReadPuzzleFile(MakeLibraryPuzzlePath(gs.lastFolder, gs.lastFile), false, gs.orientationCatalogue, image))
+        SetCurrentPuzzleField(gs, image.width, image.height, image.cells);
+    else
+        gs.currentPuzzleField = CurrentPuzzleField{};
 }

@@ -48,3 +48,7 @@ void ApplyPuzzleImage(GameState& gs, const PuzzleImage& image);
 // The picture of an image as play composes it: its open and blocked cells with its figures
 // written in (the previews of the New game and Load dialogs).
 Grid ComposePreview(const PuzzleImage& image);
+
+// Reads the field of the current puzzle (lastFolder, lastFile) from its file, for the win to
+// know whether it is that puzzle that is played; unknown when the file is not a valid puzzle.
+void ReadCurrentPuzzleField(GameState& gs);

@@ -2,7 +2,6 @@
 #include "files/whole_file.h"
 
 #include <cstdio>
-#include <filesystem>
 
 bool ReadWholeFile(const std::string& path, std::string& text) {
     text.clear();
@@ -24,9 +23,4 @@ bool ReadWholeFile(const std::string& path, std::string& text) {
     std::fclose(file);
     if (!ok) text.clear();
     return ok;
-}
-
-bool FileExists(const std::string& path) {
-    std::error_code ec;
-    return std::filesystem::exists(path, ec);
 }

@@ -13,5 +13,3 @@ constexpr std::size_t kMaxFileBytes = 4u << 20;
 // is larger than kMaxFileBytes.
 bool ReadWholeFile(const std::string& path, std::string& text);
 
-// True when the path names an existing file or folder.
-bool FileExists(const std::string& path);

@@ -54,6 +54,19 @@ void NewGameReset(GameState& gs) {
     gs.rectDrag = 0;
 }
 
+void SetCurrentPuzzleField(GameState& gs, int32_t width, int32_t height, const Grid& cells) {
+    gs.currentPuzzleField = {.known = true, .width = width, .height = height, .cells = cells};
+}
+
+bool PlaysCurrentPuzzle(const GameState& gs) {
+    const CurrentPuzzleField& puzzle = gs.currentPuzzleField;
+    if (!puzzle.known || puzzle.width != gs.fieldWidth || puzzle.height != gs.fieldHeight) return false;
+    for (int y = 0; y < puzzle.height; ++y)
+        for (int x = 0; x < puzzle.width; ++x)
+            if ((At(puzzle.cells, x, y) == kCellBlocked) != (At(gs.board, x, y) == kCellBlocked)) return false;
+    return true;
+}
+
 bool IsSquaresEditor(const GameState& gs) { return gs.editMode == 1 && gs.creationMethod == 1; }
 
 void StartEditor(GameState& gs) {

@@ -57,6 +57,16 @@ struct OrientationSet {
     int8_t count = 0;
 };
 
+// The open and blocked cells of the current puzzle's file (lastFolder, lastFile), taken when
+// the puzzle becomes current. A win counts for that puzzle only when the field in play is this
+// one; known is false when its file could not be read, and then no win is recorded.
+struct CurrentPuzzleField {
+    bool known = false;
+    int32_t width = 0;
+    int32_t height = 0;
+    Grid cells{}; // 255 blocked, anything else open; only width x height used
+};
+
 // Everything the running game knows. Window, list and surface handles belong to the UI; the
 // figure list's selection and the history list's count and position are kept here as plain
 // values that the UI mirrors into its list boxes.
@@ -68,6 +78,7 @@ struct GameState : ViewOptions {
     std::string lastFile = "move a figure";
     std::string lastFolder = "Tutorial";
     int32_t analyseMode = 1;
+    CurrentPuzzleField currentPuzzleField;
 
     std::string appTitle = "Zendrak";
     std::string appVersion;
@@ -130,6 +141,12 @@ void NewGameReset(GameState& gs);
 // creationMethod. The caller relayouts and repaints.
 void StartEditor(GameState& gs);
 
+// Takes width x height cells (255 blocked) as the field of the current puzzle.
+void SetCurrentPuzzleField(GameState& gs, int32_t width, int32_t height, const Grid& cells);
+
+// True when the field in play has the size and the blocked cells of the current puzzle's file.
+bool PlaysCurrentPuzzle(const GameState& gs);
+
 // True when the "By squares" editor is open.
 bool IsSquaresEditor(const GameState& gs);
 
@@ -142,6 +159,6 @@ int HeldFigure(const GameState& gs);
 // 0..2, background type 0 or 1, colours without the top byte, switches 0 or 1.
 void LimitViewOptions(ViewOptions& options);
 // The view options and the rest of what the settings file remembers: the shadow colour
-// without its top byte, analysis mode 0..2 (else the default 1), creation method 0 or 1,
+// without its top byte, analysis mode 0..2 (any other value 2, "All figures"), creation method 0 or 1,
 // editor size 3..24 each way, sound switches 0 or 1.
 void LimitRememberedSettings(GameState& gs);

@@ -143,7 +143,8 @@ bool RunWinTest(GameState& gs) {
     for (int f = 1; f <= kFigureCount; ++f) left += gs.figureCount[f];
     if (left != 0 || gs.gameWon != 0) return false;
     gs.gameWon = 1;
-    RecordSolved(gs, gs.lastFolder, gs.lastFile);
+    // A saved game of another field, loaded while this puzzle was current, is not this puzzle.
+    if (PlaysCurrentPuzzle(gs)) RecordSolved(gs, gs.lastFolder, gs.lastFile);
     return true;
 }
 

@@ -50,7 +50,8 @@ DropResult DropHeldFigure(GameState& gs, Point pointer);
 void LayFigure(GameState& gs, const Figure& figure);
 
 // The win test after a drop in play: true once, when all twelve figures lie on the field.
-// Marks the game won and records lastFolder/lastFile among the solved puzzles.
+// Marks the game won and records lastFolder/lastFile among the solved puzzles when the field
+// in play is that puzzle's.
 bool RunWinTest(GameState& gs);
 
 // Adds (folder, file) to the solved list unless it is there already or the list is full.

@@ -27,7 +27,8 @@ void LimitViewOptions(ViewOptions& o) {
 void LimitRememberedSettings(GameState& gs) {
     LimitViewOptions(gs);
     gs.colorShadow &= 0x00FFFFFF;
-    if (gs.analyseMode < 0 || gs.analyseMode > 2) gs.analyseMode = 1;
+    // The dialog checks "All figures" for any value but 0 and 1, and that is what is kept.
+    if (gs.analyseMode != 0 && gs.analyseMode != 1) gs.analyseMode = 2;
     gs.creationMethod = gs.creationMethod == 1 ? 1 : 0;
     gs.createWidth = std::clamp(gs.createWidth, kMinFieldSide, kMaxFieldSide);
     gs.createHeight = std::clamp(gs.createHeight, kMinFieldSide, kMaxFieldSide);

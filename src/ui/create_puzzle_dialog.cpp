@@ -5,7 +5,7 @@
 
 #include "editor/create_checks.h"
 #include "files/puzzle_paths.h"
-#include "files/whole_file.h"
+#include "ui/file_save.h"
 #include "resource.h"
 #include "ui/dialogs.h"
 #include "ui/figure_list.h"

@@ -58,6 +58,10 @@ FileSave SaveFileReplacing(const std::string& path, const std::string& text) {
     return FileSave::Written;
 }
 
+bool FileExists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 void SimulateDiskFault(DiskFault fault) { simulatedFault = fault; }
 
 const char* FileSaveMessage(FileSave result) {

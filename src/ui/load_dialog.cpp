@@ -34,6 +34,8 @@ void OnOk(App& app, HWND dialog) {
         ApplyPuzzle(app, image);
         // The loaded figures become position 1: undo empties the field, redo brings them back.
         LoadHistoryPosition(app.gs, image.figures);
+        // The current puzzle stays; its file is read again to know whether this game plays it.
+        ReadCurrentPuzzleField(app.gs);
         SyncFigureList(app);
         Relayout(app);
         RepaintMain();

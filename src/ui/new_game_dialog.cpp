@@ -102,6 +102,7 @@ void OnOk(App& app, HWND dialog) {
     HTREEITEM item = TreeView_GetSelection(tree);
     app.gs.lastFolder = ItemText(tree, TreeView_GetParent(tree, item));
     app.gs.lastFile = ItemText(tree, item);
+    SetCurrentPuzzleField(app.gs, image.width, image.height, image.cells);
     EndDialog(dialog, 1);
 }
 

@@ -2,7 +2,6 @@
 #include "files/puzzle_file.h"
 #include "files/puzzle_paths.h"
 #include "files/save_name.h"
-#include "files/whole_file.h"
 #include "resource.h"
 #include "ui/dialogs.h"
 #include "ui/file_name_edit.h"

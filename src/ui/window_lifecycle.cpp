@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 
+#include "files/puzzle_file.h"
 #include "model/geometry.h"
 #include "model/shapes.h"
 #include "render/layout.h"
@@ -62,6 +63,7 @@ void OnCreate(HWND hwnd) {
     app.primaryButtonDown = ProbePrimaryButton();
     SubclassFigureList(app);
     NewGameReset(gs);
+    ReadCurrentPuzzleField(gs);
     SyncFigureList(app);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);

@@ -204,13 +204,31 @@ TEST_F(PuzzleFile, SavedGameRoundTripThroughAFile) {
     EXPECT_FALSE(ReadPuzzleFile(path, true, gs->orientationCatalogue, image, &reason));
     EXPECT_EQ(reason, "cannot read file");
     EXPECT_EQ(image, PuzzleImage{});
-    EXPECT_FALSE(FileExists(path));
 
     // A huge file under a puzzle's name is refused rather than read into memory.
     ASSERT_TRUE(WriteTextFile(path, std::string(kMaxFileBytes + 1, '1')));
-    EXPECT_TRUE(FileExists(path));
     std::string text;
     EXPECT_FALSE(ReadWholeFile(path, text));
     EXPECT_TRUE(text.empty());
     std::filesystem::remove(path);
+}
+
+TEST_F(PuzzleFile, CurrentPuzzleFieldIsReadFromItsFileOrUnknown) {
+    auto gs = std::make_unique<GameState>();
+    InitGameState(*gs);
+    gs->lastFolder = "zendrak test group";
+    gs->lastFile = "p";
+    // Natively a backslash is an ordinary character of the one file name.
+    const std::string path = MakeLibraryPuzzlePath(gs->lastFolder, gs->lastFile);
+    Grid cells{};
+    At(cells, 6, 1) = kCellBlocked;
+    ASSERT_TRUE(WriteTextFile(path, WritePuzzleText(7, 9, cells)));
+    ReadCurrentPuzzleField(*gs);
+    std::filesystem::remove(path);
+    EXPECT_TRUE(gs->currentPuzzleField.known);
+    EXPECT_EQ(gs->currentPuzzleField.width, 7);
+    EXPECT_EQ(gs->currentPuzzleField.height, 9);
+    EXPECT_EQ(gs->currentPuzzleField.cells, cells);
+    ReadCurrentPuzzleField(*gs);
+    EXPECT_FALSE(gs->currentPuzzleField.known) << "the file is gone";
 }

@@ -114,7 +114,7 @@ TEST(SettingsFile, HandEditedValues) {
     EXPECT_EQ(gs->useOneColor, 1);
     EXPECT_EQ(gs->showShadow, 0);
     EXPECT_EQ(gs->opaque, 100);
-    EXPECT_EQ(gs->analyseMode, 1);
+    EXPECT_EQ(gs->analyseMode, 2) << "the dialog shows any other value as \"All figures\"";
     EXPECT_EQ(gs->creationMethod, 0);
     EXPECT_EQ(gs->createWidth, 3);
     EXPECT_EQ(gs->createHeight, 24);

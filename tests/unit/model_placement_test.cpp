@@ -91,6 +91,7 @@ TEST(Placement, FieldSizesOutsidePlayableRangeRefuseEveryDrop) {
 
 TEST(Placement, LastFigureWinsOnceAndIsRecordedOnce) {
     GameState gs = ReadyState();
+    SetCurrentPuzzleField(gs, 10, 6, Grid{});
     auto tiling = Tiling10x6(gs);
     for (int f = 1; f <= kFigureCount; ++f) {
         Hold(gs, f, tiling[f - 1].matrix);
@@ -109,6 +110,41 @@ TEST(Placement, LastFigureWinsOnceAndIsRecordedOnce) {
     const Figure& t = tiling[taken - 1];
     EXPECT_EQ(DropHeldFigure(gs, PointerFor(gs, t.x, t.y)), DropResult::Dropped);
     EXPECT_EQ(gs.solvedCount, 1);
+}
+
+// A win records the current puzzle only when the field in play is the one its file holds: a
+// saved game of another field, loaded while the puzzle is current, records nothing.
+TEST(Placement, WinIsRecordedOnlyOnTheCurrentPuzzlesField) {
+    Grid oneBlocked{};
+    At(oneBlocked, 3, 2) = kCellBlocked;
+    struct Case {
+        const char* what;
+        bool known;
+        int width, height;
+        Grid puzzle, board;
+        bool recorded;
+    } cases[] = {
+        {"the puzzle's own field", true, 10, 6, Grid{}, Grid{}, true},
+        {"its blocked cell kept, figures on the rest", true, 10, 6, oneBlocked, [&] {
+             Grid g = oneBlocked;
+             g.fill(7);
+             At(g, 3, 2) = kCellBlocked;
+             return g;
+         }(), true},
+        {"a file that could not be read", false, 10, 6, Grid{}, Grid{}, false},
+        {"another size", true, 12, 5, Grid{}, Grid{}, false},
+        {"the same size turned", true, 6, 10, Grid{}, Grid{}, false},
+        {"a cell blocked in the file only", true, 10, 6, oneBlocked, Grid{}, false},
+        {"a cell blocked in play only", true, 10, 6, Grid{}, oneBlocked, false},
+    };
+    for (const Case& c : cases) {
+        GameState gs = ReadyState();
+        if (c.known) SetCurrentPuzzleField(gs, c.width, c.height, c.puzzle);
+        gs.board = c.board;
+        gs.figureCount.fill(0);
+        EXPECT_TRUE(RunWinTest(gs)) << c.what << ": the win itself is announced";
+        EXPECT_EQ(gs.solvedCount, c.recorded ? 1 : 0) << c.what;
+    }
 }
 
 TEST(Placement, SolvedListHasNoDuplicatesAndStopsAtItsCap) {

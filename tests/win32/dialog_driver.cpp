@@ -2,6 +2,7 @@
 // controls and posts what a player's typing and clicks would; and readers of tree and list.
 #include "dialog_driver.h"
 
+#include <algorithm>
 #include <atomic>
 #include <thread>
 
@@ -254,6 +255,20 @@ std::vector<std::string> ListBoxLines(HWND list) {
         lines.push_back(text);
     }
     return lines;
+}
+
+std::vector<std::string> FolderEntries(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return names;
+    do {
+        std::string name = data.cFileName;
+        if (name != "." && name != "..") names.push_back(name);
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 Figure FigureInPicture(const GameState& gs, int figure, const std::vector<std::string>& rows) {

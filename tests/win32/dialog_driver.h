@@ -79,6 +79,9 @@ std::string TreeItemText(HWND tree, HTREEITEM item);
 HTREEITEM FindTreeItem(HWND tree, const std::string& group, const std::string& puzzle = "");
 
 std::vector<std::string> ListBoxLines(HWND list);
+// The names of a folder's files and sub-folders as the system's own search finds them (the
+// C++ library's paths convert 8-bit names without the ANSI code page), sorted bytewise.
+std::vector<std::string> FolderEntries(const std::string& folder);
 
 // Figure `figure` as a record, from a picture of the field whose cells holding the figure's
 // letter (I L T V W Y Z P F U X N) show where it lies.

@@ -143,3 +143,38 @@ TEST_F(DialogLoad, PathOfTheLongestLengthIsListedAndLoaded) {
 }
 
 } // namespace
+
+namespace {
+
+// A saved game is a win of the current puzzle only when its field is that puzzle's: the
+// current puzzle's file is read again on Load.
+TEST_F(DialogLoad, WinOfALoadedGameRecordsTheCurrentPuzzleOnlyOnItsField) {
+    const std::string puzzle = "Puzzles\\Tutorial\\move a figure.zpz";
+    fs::create_directories("Puzzles\\Tutorial");
+    WriteFile(puzzle, WritePuzzleText(12, 5, Grid{}));
+    StartPlainGame();
+    LayTiling({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
+    fs::create_directory("Save");
+    // The name's euro sign: the game reads the file through the ANSI code page too.
+    WriteFile("Save\\eleven \x80.zpz", WriteSavedGameText(gs()));
+    auto loadAndWin = [&] {
+        DialogRun run = Run(IDM_LOAD, [&](DialogDriver& d) {
+            HWND dialog = d.Wait("Load");
+            d.Send(dialog, IDC_SAVED_GAMES, LB_SETCURSEL, 0);
+            d.Press(dialog, IDOK);
+        });
+        EXPECT_EQ(run.failures, std::vector<std::string>{});
+        MessageBoxWatcher watcher;
+        LayTiling({12});
+        EXPECT_EQ(watcher.Texts(), std::vector<std::string>{"Congratulations! The game is won."});
+    };
+    loadAndWin();
+    EXPECT_EQ(gs().solved, std::vector<SolvedPuzzle>{}) << "a 10 x 6 game is not the 12 x 5 puzzle";
+
+    WriteFile(puzzle, WritePuzzleText(10, 6, Grid{}));
+    loadAndWin();
+    loadAndWin();
+    EXPECT_EQ(gs().solved, (std::vector<SolvedPuzzle>{{"Tutorial", "move a figure"}}));
+}
+
+} // namespace

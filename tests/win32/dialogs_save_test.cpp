@@ -19,11 +19,7 @@ std::string TodayForFileName() {
     return std::to_string(now.wMonth) + "_" + std::to_string(now.wDay) + "_" + std::to_string(now.wYear);
 }
 
-std::vector<std::string> SaveFolder() {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator("Save")) names.push_back(entry.path().filename().string());
-    return names;
-}
+std::vector<std::string> SaveFolder() { return FolderEntries("Save"); }
 
 void PutTextOnClipboard(const char* text) {
     ASSERT_TRUE(OpenClipboard(nullptr));
@@ -108,18 +104,21 @@ TEST_F(DialogSave, BlankNameIsRefusedThenTheNameIsUsedAsTyped) {
     EXPECT_FALSE(MenuEnabled(IDM_SAVE)) << "nothing new to save until the next move";
 }
 
+// The name holds characters of the upper half of code page 1252 (the euro sign, a dash, the
+// trade mark sign), which the system's search finds only through the ANSI code page.
 TEST_F(DialogSave, OverwriteNoKeepsTheOldFileYesReplacesItWholly) {
+    const std::string name = "game \x80\x96\x99", file = name + ".zpz";
     StartPlainGame();
     LayTiling({1, 2, 3});
     Command(IDM_UNDO);
     Command(IDM_UNDO);
     fs::create_directory("Save");
     std::string old = WriteSavedGameText(gs()) + std::string(4000, ';') + "\r\n";
-    WriteFile("Save\\game.zpz", old);
+    WriteFile("Save\\" + file, old);
     bool noIsDefault = false;
     DialogRun run = Run(IDM_SAVE, [&](DialogDriver& d) {
         HWND dialog = d.Wait("Save");
-        EnterName(d, dialog, "game");
+        EnterName(d, dialog, name);
         LONG style = GetWindowLongA(GetDlgItem(d.WaitBox(), IDNO), GWL_STYLE);
         noIsDefault = (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
         d.Answer(IDNO);
@@ -128,23 +127,23 @@ TEST_F(DialogSave, OverwriteNoKeepsTheOldFileYesReplacesItWholly) {
     EXPECT_EQ(run.failures, std::vector<std::string>{});
     EXPECT_EQ(run.messages, std::vector<std::string>{"question: File exist. Overwrite?"});
     EXPECT_TRUE(noIsDefault);
-    EXPECT_EQ(ReadFile("Save\\game.zpz"), old);
+    EXPECT_EQ(ReadFile("Save\\" + file), old);
     EXPECT_EQ(gs().moveMade, 1);
 
     run = Run(IDM_SAVE, [&](DialogDriver& d) {
         HWND dialog = d.Wait("Save");
-        EnterName(d, dialog, "game");
+        EnterName(d, dialog, name);
         d.Answer(IDYES);
         d.Answer();
     });
     EXPECT_EQ(run.failures, std::vector<std::string>{});
     EXPECT_EQ(run.messages, (std::vector<std::string>{"question: File exist. Overwrite?", "question: Game saved."}));
-    std::string saved = ReadFile("Save\\game.zpz");
+    std::string saved = ReadFile("Save\\" + file);
     EXPECT_EQ(saved, WriteSavedGameText(gs())) << "no trace of the longer old file";
     PuzzleImage image;
     ASSERT_TRUE(ReadPuzzleText(saved, true, gs().orientationCatalogue, image));
     EXPECT_FALSE(IsEmptyMatrix(image.figures[2].matrix)) << "the last recorded position, not the current one";
-    EXPECT_EQ(SaveFolder(), std::vector<std::string>{"game.zpz"}) << "no temporary file stays behind";
+    EXPECT_EQ(SaveFolder(), std::vector<std::string>{file}) << "no temporary file stays behind";
     EXPECT_EQ(gs().moveMade, 0);
     EXPECT_FALSE(MenuEnabled(IDM_SAVE));
 }

@@ -28,7 +28,8 @@ void PressArrowKey(DialogDriver& d, HWND dialog, int edit, WPARAM key, int count
 TEST_F(EditorCreate, ChecksSizeThenNameThenAsksBeforeOverwriting) {
     StartPlainGame();
     fs::create_directories("Puzzles\\My puzzles");
-    WriteFile("Puzzles\\My puzzles\\old.zpz", "the old puzzle");
+    // The name holds the euro and trade mark signs of code page 1252.
+    WriteFile("Puzzles\\My puzzles\\old \x80\x99.zpz", "the old puzzle");
     bool openAfterSize = false, openAfterName = false, openAfterNo = false, noIsDefault = false;
     DialogRun run = Run(IDM_CREATE_PUZZLE, [&](DialogDriver& d) {
         HWND dialog = d.Wait("Create puzzle");
@@ -42,7 +43,7 @@ TEST_F(EditorCreate, ChecksSizeThenNameThenAsksBeforeOverwriting) {
         d.Press(dialog, IDOK);
         d.Answer();
         openAfterName = IsWindowVisible(dialog) != FALSE;
-        SetName(d, dialog, "old");
+        SetName(d, dialog, "old \x80\x99");
         d.Post(dialog, IDC_BY_SQUARES, BM_CLICK);
         d.Press(dialog, IDOK);
         HWND box = d.WaitBox();
@@ -63,14 +64,14 @@ TEST_F(EditorCreate, ChecksSizeThenNameThenAsksBeforeOverwriting) {
     EXPECT_TRUE(openAfterNo);
     EXPECT_TRUE(noIsDefault);
     // Yes starts the editor; the old file stays until a drawing is saved over it.
-    EXPECT_EQ(ReadFile("Puzzles\\My puzzles\\old.zpz"), "the old puzzle");
+    EXPECT_EQ(ReadFile("Puzzles\\My puzzles\\old \x80\x99.zpz"), "the old puzzle");
     EXPECT_EQ(gs().editMode, 1);
     EXPECT_EQ(gs().creationMethod, 1);
     EXPECT_EQ(gs().fieldWidth, 3);
     EXPECT_EQ(gs().fieldHeight, 20);
     EXPECT_EQ(gs().createWidth, 3);
     EXPECT_EQ(gs().createHeight, 20);
-    EXPECT_EQ(gs().newPuzzleName, "old");
+    EXPECT_EQ(gs().newPuzzleName, "old \x80\x99");
     EXPECT_EQ(SendMessageA(app().hwndFigureList, LB_GETCOUNT, 0, 0), 1) << "the list shows one square";
     EXPECT_TRUE(MenuEnabled(IDM_SAVE_PUZZLE));
     for (int id : {IDM_SAVE, IDM_ANALYSE, IDM_PRINT_POSITION, IDM_COPY_IMAGE, IDM_COPY_SMALL_IMAGE})

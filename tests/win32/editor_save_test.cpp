@@ -76,12 +76,7 @@ protected:
         return run.messages;
     }
 
-    static std::vector<std::string> UserPuzzles() {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator("Puzzles\\My puzzles"))
-            names.push_back(entry.path().filename().string());
-        return names;
-    }
+    static std::vector<std::string> UserPuzzles() { return FolderEntries("Puzzles\\My puzzles"); }
 
     // The laid figures of the 10 x 6 tiling, moved by (dx, dy).
     void LayTilingAt(std::initializer_list<int> figures, int dx, int dy) {
@@ -160,11 +155,13 @@ TEST_F(EditorSquares, RectanglesFillClearAbandonAndUndoToTheEmptyField) {
     EXPECT_EQ(gs().editMode, 1);
 }
 
+// The name holds the euro and trade mark signs: the overwrite question must still come.
 TEST_F(EditorSave, SquaresAreCheckedTrimmedAndSavedOverTheOldFile) {
+    const std::string name = "two halves \x80\x99", file = name + ".zpz";
     StartPlainGame();
     fs::create_directories("Puzzles\\My puzzles");
-    WriteFile("Puzzles\\My puzzles\\two halves.zpz", std::string(2000, 'x'));
-    StartEditing(14, 8, true, "two halves", true);
+    WriteFile("Puzzles\\My puzzles\\" + file, std::string(2000, 'x'));
+    StartEditing(14, 8, true, name.c_str(), true);
     Fill(2, 1, 6, 6);
     Fill(8, 1, 12, 6);
     Clear(12, 6, 12, 6);
@@ -182,8 +179,8 @@ TEST_F(EditorSave, SquaresAreCheckedTrimmedAndSavedOverTheOldFile) {
     EXPECT_EQ(SaveMessages(), std::vector<std::string>{"question: New puzzle saved succesfully."});
     std::string expected = "[GAME]\r\nDX = 11\r\nDY = 6\r\n\r\n[DATA]\r\n";
     for (int r = 1; r <= 6; ++r) expected += "ROW_" + std::to_string(r) + " = 11111011111\r\n";
-    EXPECT_EQ(ReadFile("Puzzles\\My puzzles\\two halves.zpz"), expected);
-    EXPECT_EQ(UserPuzzles(), std::vector<std::string>{"two halves.zpz"}) << "no temporary file is left";
+    EXPECT_EQ(ReadFile("Puzzles\\My puzzles\\" + file), expected);
+    EXPECT_EQ(UserPuzzles(), std::vector<std::string>{file}) << "no temporary file is left";
     // Play starts on the new field.
     EXPECT_EQ(gs().editMode, 0);
     EXPECT_EQ(gs().fieldWidth, 11);
@@ -194,7 +191,7 @@ TEST_F(EditorSave, SquaresAreCheckedTrimmedAndSavedOverTheOldFile) {
     for (int r = 0; r < 6; ++r) At(board, 5, r) = kCellBlocked;
     EXPECT_EQ(gs().board, board);
     EXPECT_EQ(gs().lastFolder, "My puzzles");
-    EXPECT_EQ(gs().lastFile, "two halves");
+    EXPECT_EQ(gs().lastFile, name);
     EXPECT_EQ(SendMessageA(app().hwndFigureList, LB_GETCOUNT, 0, 0), 13);
     EXPECT_FALSE(MenuEnabled(IDM_SAVE_PUZZLE));
     EXPECT_TRUE(MenuEnabled(IDM_ANALYSE));

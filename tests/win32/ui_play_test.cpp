@@ -2,6 +2,9 @@
 // undo and redo with their menu states, the win, and the settings file.
 #include "game_window.h"
 
+#include <filesystem>
+
+#include "files/puzzle_file.h"
 #include "files/settings_file.h"
 #include "model/geometry.h"
 #include "model/placement.h"
@@ -126,6 +129,9 @@ TEST_F(UiPlay, KeysWheelAndExtraButtonsTurnTheHeldFigure) {
 
 TEST_F(UiPlay, WinIsAnnouncedOnceAndRecorded) {
     WriteFile("Zendrak.ini", kPlainSettings);
+    // The current puzzle is the open 10 x 6 the game starts on.
+    std::filesystem::create_directories("Puzzles\\Tutorial");
+    WriteFile("Puzzles\\Tutorial\\move a figure.zpz", WritePuzzleText(10, 6, Grid{}));
     StartGame();
     MessageBoxWatcher watcher;
     for (int f = 1; f <= kFigureCount; ++f) {
