@@ -7,10 +7,6 @@
 #include "editor/editor_messages.h"
 #include "files/save_name.h"
 
-int ClampCreateSide(int side) {
-    return std::clamp(side, kMinCreateSide, kMaxCreateSide);
-}
-
 CreateCheck CheckCreateInput(int width, int height, std::string_view name) {
     if (width * height < kPuzzleSquares) return CreateCheck::AreaTooSmall;
     if (IsBlankName(std::string(name))) return CreateCheck::NameMissing;

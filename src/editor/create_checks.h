@@ -4,11 +4,7 @@
 #include <string_view>
 
 // Width and height of the drawing area, as the up-down controls allow.
-constexpr int kMinCreateSide = 3;
-constexpr int kMaxCreateSide = 24;
 
-// A remembered width or height (perhaps from a hand-edited settings file) kept to 3..24.
-int ClampCreateSide(int side);
 
 enum class CreateCheck {
     Ok,

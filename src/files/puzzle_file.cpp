@@ -114,21 +114,21 @@ std::string WritePuzzleText(int width, int height, const Grid& cells) {
 }
 
 std::string WriteSavedGameText(const GameState& gs) {
-    std::string text = WritePuzzleText(gs.fieldWidth, gs.fieldHeight, gs.board);
+    std::string text = WritePuzzleText(gs.position.fieldWidth, gs.position.fieldHeight, gs.position.board);
     text += kLineEnd;
     text += "[SAVE]";
     text += kLineEnd;
-    if (gs.historyCount < 2) return text;
+    if (gs.position.historyCount < 2) return text;
     // Position N - 1 is the last one recorded; its snapshot is slot N - 2.
-    int snapshot = std::min(gs.historyCount - 2, kHistorySteps - 1);
-    const Placement& figures = gs.historyFigures[static_cast<std::size_t>(snapshot)];
+    int snapshot = std::min(gs.position.historyCount - 2, kHistorySteps - 1);
+    const Placement& figures = gs.position.historyFigures[static_cast<std::size_t>(snapshot)];
     for (int i = 0; i < kFigureCount; ++i) {
         const Figure& figure = figures[static_cast<std::size_t>(i)];
         if (IsEmptyMatrix(figure.matrix)) break;
         std::string index = std::to_string(i);
         text += "X" + index + " = " + std::to_string(figure.x) + kLineEnd;
         text += "Y" + index + " = " + std::to_string(figure.y) + kLineEnd;
-        text += "F" + index + " = " + std::to_string(CatalogueIndex(gs, figure.matrix)) + kLineEnd;
+        text += "F" + index + " = " + std::to_string(CatalogueIndex(figure.matrix)) + kLineEnd;
         text += kLineEnd;
     }
     return text;
@@ -162,9 +162,9 @@ bool ReadPuzzleFile(const std::string& path, bool withFigures,
 
 void ApplyPuzzleImage(GameState& gs, const PuzzleImage& image) {
     NewGameReset(gs);
-    gs.fieldWidth = image.width;
-    gs.fieldHeight = image.height;
-    gs.board = image.cells;
+    gs.position.fieldWidth = image.width;
+    gs.position.fieldHeight = image.height;
+    gs.position.board = image.cells;
 }
 
 Grid ComposePreview(const PuzzleImage& image) {
@@ -175,8 +175,8 @@ Grid ComposePreview(const PuzzleImage& image) {
 
 void ReadCurrentPuzzleField(GameState& gs) {
     PuzzleImage image;
-    if (ReadPuzzleFile(MakeLibraryPuzzlePath(gs.lastFolder, gs.lastFile), false, gs.orientationCatalogue, image))
+    if (ReadPuzzleFile(MakeLibraryPuzzlePath(gs.settings.lastFolder, gs.settings.lastFile), false, Orientations().catalogue, image))
         SetCurrentPuzzleField(gs, image.width, image.height, image.cells);
     else
-        gs.currentPuzzleField = CurrentPuzzleField{};
+        gs.position.currentPuzzleField = CurrentPuzzleField{};
 }

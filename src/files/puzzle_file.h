@@ -28,7 +28,7 @@ std::string WritePuzzleText(int width, int height, const Grid& cells);
 std::string WriteSavedGameText(const GameState& gs);
 
 // Reads a puzzle (withFigures false) or a saved game (withFigures true) from the file's text
-// into image, which is cleared first. F values index the catalogue (gs.orientationCatalogue).
+// into image, which is cleared first. F values index the catalogue (Orientations().catalogue).
 // Returns false when the text is not a valid file; reason, when given, then names the fault
 // ("DX out of range", "ROW_3 has 9 cells, expected 10", "figure 5 listed twice"...). The image
 // is only to be used after a true result.

@@ -1,7 +1,7 @@
 // The settings file: its name, its text as written at exit and its reading at start.
 #include "files/settings_file.h"
 
-#include <span>
+#include <algorithm>
 
 #include "files/ini.h"
 
@@ -9,59 +9,51 @@ namespace {
 
 constexpr const char* kLineEnd = "\r\n";
 
-// One key of the OPTIONS or LAST section and the field it mirrors; exactly one of the three
-// field pointers is set.
-struct SettingKey {
-    const char* key;
-    int32_t GameState::*number = nullptr;
-    uint32_t GameState::*colour = nullptr;
-    std::string GameState::*text = nullptr;
-    bool readBack = true; // false: written for the record but never read
-};
+// Numbers from the file become the settings' choices and switches here, and nowhere else.
+bool SwitchOf(int32_t number) { return number != 0; }
+BackgroundType BackgroundTypeOf(int32_t number) {
+    return number == 0 ? BackgroundType::PatternImage : BackgroundType::SolidColour;
+}
+CreationMethod CreationMethodOf(int32_t number) {
+    return number == 1 ? CreationMethod::BySquares : CreationMethod::ByFigures;
+}
+// The Analyse dialog shows any number but 0 and 1 as "All figures", and that is what is kept.
+AnalyseChoice AnalyseChoiceOf(int32_t number) {
+    return number == 0 ? AnalyseChoice::Nothing : number == 1 ? AnalyseChoice::OneFigure : AnalyseChoice::AllFigures;
+}
 
-// The key order of each section is the order the file is written in.
-const SettingKey kOptionKeys[] = {
-    {.key = "AUTO_SIZE", .number = &GameState::autoSize},
-    {.key = "BACKGROUND_NAME", .text = &GameState::backgroundName},
-    {.key = "BACKGROUND_TYPE", .number = &GameState::backgroundType},
-    {.key = "COLOR_BACK", .colour = &GameState::colorBack},
-    {.key = "COLOR_CONTOUR", .colour = &GameState::colorContour},
-    {.key = "COLOR_INK", .colour = &GameState::colorInk},
-    {.key = "COLOR_SHADOW", .colour = &GameState::colorShadow},
-    // The game always starts with the first cursor mode.
-    {.key = "CURSOR_MODE", .number = &GameState::cursorMode, .readBack = false},
-    {.key = "OPAQUE", .number = &GameState::opaque},
-    {.key = "SHOW_CONTOUR", .number = &GameState::showContour},
-    {.key = "SHOW_INVERSE", .number = &GameState::showInverse},
-    {.key = "SHOW_LEGAL_MOVE", .number = &GameState::showLegalMove},
-    {.key = "SHOW_SHADOW", .number = &GameState::showShadow},
-    {.key = "SIZE_SQUARE", .number = &GameState::squareSize},
-    {.key = "SKIN", .text = &GameState::skinName},
-    {.key = "SQUARE_INDEX", .number = &GameState::squareIndex},
-    {.key = "USE_ONE_COLOR", .number = &GameState::useOneColor},
-};
+// The keys of the OPTIONS and LAST sections with their fields, in the order the file is
+// written in; `keys` is a KeyWriter or a KeyReader, so that one list serves both.
+template <class S, class Keys>
+void OptionKeys(S& s, Keys& keys) {
+    keys.Switch("AUTO_SIZE", s.view.autoSize);
+    keys.Text("BACKGROUND_NAME", s.view.backgroundName);
+    keys.Choice("BACKGROUND_TYPE", s.view.backgroundType, BackgroundTypeOf);
+    keys.Colour("COLOR_BACK", s.view.colorBack);
+    keys.Colour("COLOR_CONTOUR", s.view.colorContour);
+    keys.Colour("COLOR_INK", s.view.colorInk);
+    keys.Colour("COLOR_SHADOW", s.colorShadow);
+    // Written for the record; the game always starts with the middle square under the pointer.
+    keys.WrittenOnly("CURSOR_MODE", s.view.cursorMode);
+    keys.Number("OPAQUE", s.view.opacityPercent);
+    keys.Switch("SHOW_CONTOUR", s.view.showContour);
+    keys.Switch("SHOW_INVERSE", s.view.showInverse);
+    keys.Switch("SHOW_LEGAL_MOVE", s.view.showLegalMove);
+    keys.Switch("SHOW_SHADOW", s.view.showShadow);
+    keys.Number("SIZE_SQUARE", s.view.squareSize);
+    keys.Text("SKIN", s.view.skinName);
+    keys.Number("SQUARE_INDEX", s.view.squareIndex);
+    keys.Switch("USE_ONE_COLOR", s.view.useOneColor);
+}
 
-const SettingKey kLastKeys[] = {
-    {.key = "AI", .number = &GameState::analyseMode},
-    {.key = "CREATION_METHOD", .number = &GameState::creationMethod},
-    {.key = "DX", .number = &GameState::createWidth},
-    {.key = "DY", .number = &GameState::createHeight},
-    {.key = "FILE", .text = &GameState::lastFile},
-    {.key = "FOLDER", .text = &GameState::lastFolder},
-};
-
-
-// The defaults of every key read: reading then takes the field's current value as default.
-void ResetRememberedFields(GameState& gs) {
-    ResetViewOptions(gs);
-    gs.cursorMode = 1;
-    gs.colorShadow = 0;
-    gs.analyseMode = 1;
-    gs.creationMethod = 0;
-    gs.createWidth = 10;
-    gs.createHeight = 6;
-    gs.lastFile = "move a figure";
-    gs.lastFolder = "Tutorial";
+template <class S, class Keys>
+void LastKeys(S& s, Keys& keys) {
+    keys.Choice("AI", s.analyseMode, AnalyseChoiceOf);
+    keys.Choice("CREATION_METHOD", s.creationMethod, CreationMethodOf);
+    keys.Number("DX", s.createWidth);
+    keys.Number("DY", s.createHeight);
+    keys.Text("FILE", s.lastFile);
+    keys.Text("FOLDER", s.lastFolder);
 }
 
 // A name value cut to the buffer size. The cut may leave blanks at the end, which the file
@@ -89,28 +81,40 @@ void AppendSection(std::string& text, const char* name) {
     text += kLineEnd;
 }
 
-void AppendKeys(std::string& text, const GameState& gs, std::span<const SettingKey> keys) {
-    for (const SettingKey& k : keys) {
-        if (k.number != nullptr) AppendLine(text, k.key, std::to_string(gs.*k.number));
-        // Colours are written as the signed numbers the integer reader gives back.
-        if (k.colour != nullptr)
-            AppendLine(text, k.key, std::to_string(static_cast<int32_t>(gs.*k.colour)));
-        if (k.text != nullptr) AppendLine(text, k.key, gs.*k.text);
+struct KeyWriter {
+    std::string& text;
+    void Number(const char* key, int32_t value) { AppendLine(text, key, std::to_string(value)); }
+    void Switch(const char* key, bool on) { Number(key, on ? 1 : 0); }
+    // Colours are written as the signed numbers the integer reader gives back.
+    void Colour(const char* key, uint32_t colour) { Number(key, static_cast<int32_t>(colour)); }
+    void Text(const char* key, const std::string& value) { AppendLine(text, key, value); }
+    template <class E, class Of>
+    void Choice(const char* key, E value, Of) {
+        Number(key, static_cast<int32_t>(value));
     }
-}
+    template <class E>
+    void WrittenOnly(const char* key, E value) {
+        Number(key, static_cast<int32_t>(value));
+    }
+};
 
-void ReadKeys(const IniReader& ini, const char* section, GameState& gs,
-              std::span<const SettingKey> keys) {
-    for (const SettingKey& k : keys) {
-        if (!k.readBack) continue;
-        if (k.number != nullptr) gs.*k.number = ini.GetInt(section, k.key, gs.*k.number);
-        if (k.colour != nullptr) {
-            int value = ini.GetInt(section, k.key, static_cast<int32_t>(gs.*k.colour));
-            gs.*k.colour = static_cast<uint32_t>(value);
-        }
-        if (k.text != nullptr) gs.*k.text = ReadName(ini, section, k.key, gs.*k.text);
+// Reads each key with the field's current value as its default.
+struct KeyReader {
+    const IniReader& ini;
+    const char* section;
+    void Number(const char* key, int32_t& value) { value = ini.GetInt(section, key, value); }
+    void Switch(const char* key, bool& on) { on = SwitchOf(ini.GetInt(section, key, on ? 1 : 0)); }
+    void Colour(const char* key, uint32_t& colour) {
+        colour = static_cast<uint32_t>(ini.GetInt(section, key, static_cast<int32_t>(colour)));
     }
-}
+    void Text(const char* key, std::string& value) { value = ReadName(ini, section, key, value); }
+    template <class E, class Of>
+    void Choice(const char* key, E& value, Of of) {
+        value = of(ini.GetInt(section, key, static_cast<int32_t>(value)));
+    }
+    template <class E>
+    void WrittenOnly(const char*, E&) {}
+};
 
 } // namespace
 
@@ -118,24 +122,25 @@ std::string SettingsFileName(const std::string& appTitle) {
     return appTitle + ".ini";
 }
 
-std::string WriteSettingsText(const GameState& gs, const Rect& windowRect) {
+std::string WriteSettingsText(const Settings& s, const Rect& windowRect) {
     std::string text;
+    KeyWriter writer{text};
     AppendSection(text, "OPTIONS");
-    AppendKeys(text, gs, kOptionKeys);
+    OptionKeys(s, writer);
     text += kLineEnd;
     AppendSection(text, "LAST");
-    AppendKeys(text, gs, kLastKeys);
+    LastKeys(s, writer);
     text += kLineEnd;
     AppendSection(text, "SOLVED_PUZZLES");
-    for (std::size_t n = 0; n < gs.solved.size(); ++n) {
-        AppendLine(text, "GROUP_" + std::to_string(n), gs.solved[n].folder);
-        AppendLine(text, "PUZZLE_" + std::to_string(n), gs.solved[n].file);
+    for (std::size_t n = 0; n < s.solved.size(); ++n) {
+        AppendLine(text, "GROUP_" + std::to_string(n), s.solved[n].folder);
+        AppendLine(text, "PUZZLE_" + std::to_string(n), s.solved[n].file);
     }
     text += kLineEnd;
     AppendSection(text, "SOUND");
-    for (const SoundSetting& sound : gs.sounds) {
+    for (const SoundSetting& sound : s.sounds) {
         AppendLine(text, sound.name + "_FILE", sound.file);
-        AppendLine(text, sound.name + "_ENABLE", std::to_string(sound.enabled));
+        writer.Switch((sound.name + "_ENABLE").c_str(), sound.enabled);
     }
     text += kLineEnd;
     AppendSection(text, "WINDOW");
@@ -146,32 +151,34 @@ std::string WriteSettingsText(const GameState& gs, const Rect& windowRect) {
     return text;
 }
 
-void ReadSettingsText(const std::string& text, GameState& gs, Rect& windowRect) {
+void ReadSettingsText(const std::string& text, Settings& s, Rect& windowRect) {
     IniReader ini(text);
-    ResetRememberedFields(gs);
-    ReadKeys(ini, "OPTIONS", gs, kOptionKeys);
-    ReadKeys(ini, "LAST", gs, kLastKeys);
+    s = Settings{};
+    KeyReader options{ini, "OPTIONS"}, last{ini, "LAST"};
+    OptionKeys(s, options);
+    LastKeys(s, last);
+    s.view.cursorMode = CursorMode::MiddleSquare;
 
     // The list ends at the first pair with a missing or empty name.
-    gs.solved.clear();
     for (int n = 0; n < kMaxSolved; ++n) {
         std::string index = std::to_string(n);
         SolvedPuzzle puzzle{ReadName(ini, "SOLVED_PUZZLES", "GROUP_" + index, ""),
                             ReadName(ini, "SOLVED_PUZZLES", "PUZZLE_" + index, "")};
         if (puzzle.folder.empty() || puzzle.file.empty()) break;
-        gs.solved.push_back(std::move(puzzle));
+        s.solved.push_back(std::move(puzzle));
     }
-    gs.solvedCount = static_cast<int32_t>(gs.solved.size());
 
+    KeyReader sounds{ini, "SOUND"};
     for (int i = 0; i < kSoundEventCount; ++i) {
-        SoundSetting& sound = gs.sounds[static_cast<std::size_t>(i)];
+        SoundSetting& sound = s.sounds[static_cast<std::size_t>(i)];
         sound.name = SoundEventName(i);
         sound.file = ReadName(ini, "SOUND", sound.name + "_FILE", DefaultSoundFile(i));
-        sound.enabled = ini.GetInt("SOUND", sound.name + "_ENABLE", 1);
+        sounds.Switch((sound.name + "_ENABLE").c_str(), sound.enabled);
     }
 
     windowRect.left = ini.GetInt("WINDOW", "LEFT", -1);
     windowRect.right = ini.GetInt("WINDOW", "RIGHT", 0);
     windowRect.top = ini.GetInt("WINDOW", "TOP", 0);
     windowRect.bottom = ini.GetInt("WINDOW", "BOTTOM", 0);
+    LimitSettings(s);
 }

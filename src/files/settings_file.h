@@ -11,11 +11,12 @@ std::string SettingsFileName(const std::string& appTitle);
 // The whole file text: sections OPTIONS, LAST, SOLVED_PUZZLES, SOUND and WINDOW in this order,
 // "KEY = value" lines with CR LF, colours in decimal. windowRect is the main window's
 // rectangle at the time of writing.
-std::string WriteSettingsText(const GameState& gs, const Rect& windowRect);
+std::string WriteSettingsText(const Settings& settings, const Rect& windowRect);
 
-// Fills the remembered fields of gs and the saved window rectangle from the file's text; every
-// key that is missing takes its default, so an empty text (no file) gives all defaults.
-// cursorMode always starts as 1, whatever the file says. Names are cut to kMaxNameLength
+// Fills the settings and the saved window rectangle from the file's text; every key that is
+// missing takes its default, so an empty text (no file) gives all defaults. Every value is
+// brought into its range (a hand-edited file may hold anything); the cursor mode always
+// starts as the middle square, whatever the file says. Names are cut to kMaxNameLength
 // characters, and blanks the cut leaves at the end are dropped.
-void ReadSettingsText(const std::string& text, GameState& gs, Rect& windowRect);
+void ReadSettingsText(const std::string& text, Settings& settings, Rect& windowRect);
 

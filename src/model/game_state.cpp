@@ -7,11 +7,6 @@
 #include "model/history.h"
 #include "model/shapes.h"
 
-void ResetViewOptions(ViewOptions& options) {
-    // The member initialisers of ViewOptions are the defaults; cursorMode is among them (1).
-    options = ViewOptions{};
-}
-
 namespace {
 constexpr const char* kSoundNames[kSoundEventCount] = {"drop", "take", "rotate",
                                                        "level is completed", "error"};
@@ -28,65 +23,64 @@ std::string DefaultSoundFile(int index) {
 }
 
 void InitGameState(GameState& gs) {
+    gs = GameState{};
     for (int i = 0; i < kSoundEventCount; ++i) {
-        gs.sounds[i].name = SoundEventName(i);
-        gs.sounds[i].file = DefaultSoundFile(i);
-        gs.sounds[i].enabled = 1;
+        gs.settings.sounds[i].name = SoundEventName(i);
+        gs.settings.sounds[i].file = DefaultSoundFile(i);
     }
-    gs.fieldWidth = 10;
-    gs.fieldHeight = 6;
-    BuildOrientationTables(gs);
     NewGameReset(gs);
 }
 
 void NewGameReset(GameState& gs) {
-    gs.board.fill(0);
-    gs.placed.fill(Figure{});
-    gs.figureCount.fill(1);
-    gs.figureCount[0] = 0;
-    gs.handMatrices = BaseShapes();
-    gs.figureListCount = kFigureCount + 1;
-    gs.handSelection = 0;
+    gs.position.board.fill(0);
+    gs.position.placed.fill(Figure{});
+    gs.position.inList.fill(1);
+    gs.position.inList[0] = 0;
+    gs.hand.matrices = BaseShapes();
+    gs.hand.listEntries = kFigureCount + 1;
+    gs.hand.selection = 0;
     ResetHistory(gs);
-    gs.editMode = 0;
-    gs.moveMade = 0;
-    gs.gameWon = 0;
-    gs.rectDrag = 0;
+    gs.editor.mode = EditMode::Playing;
+    gs.position.unsavedChanges = false;
+    gs.position.gameWon = false;
+    gs.editor.rectDrag = RectangleDrag::None;
 }
 
 void SetCurrentPuzzleField(GameState& gs, int32_t width, int32_t height, const Grid& cells) {
-    gs.currentPuzzleField = {.known = true, .width = width, .height = height, .cells = cells};
+    gs.position.currentPuzzleField = {.known = true, .width = width, .height = height, .cells = cells};
 }
 
 bool PlaysCurrentPuzzle(const GameState& gs) {
-    const CurrentPuzzleField& puzzle = gs.currentPuzzleField;
-    if (!puzzle.known || puzzle.width != gs.fieldWidth || puzzle.height != gs.fieldHeight) return false;
+    const CurrentPuzzleField& puzzle = gs.position.currentPuzzleField;
+    if (!puzzle.known || puzzle.width != gs.position.fieldWidth || puzzle.height != gs.position.fieldHeight) return false;
     for (int y = 0; y < puzzle.height; ++y)
         for (int x = 0; x < puzzle.width; ++x)
-            if ((At(puzzle.cells, x, y) == kCellBlocked) != (At(gs.board, x, y) == kCellBlocked)) return false;
+            if ((At(puzzle.cells, x, y) == kCellBlocked) != (At(gs.position.board, x, y) == kCellBlocked)) return false;
     return true;
 }
 
-bool IsSquaresEditor(const GameState& gs) { return gs.editMode == 1 && gs.creationMethod == 1; }
-
-void StartEditor(GameState& gs) {
-    gs.editMode = 1;
-    // A hand-edited settings file may hold any size; the editor only works on playable ones.
-    gs.createWidth = std::clamp(gs.createWidth, kMinFieldSide, kMaxFieldSide);
-    gs.createHeight = std::clamp(gs.createHeight, kMinFieldSide, kMaxFieldSide);
-    gs.fieldWidth = gs.createWidth;
-    gs.fieldHeight = gs.createHeight;
-    if (gs.creationMethod == 1) {
-        // The list shows a single square: the empty hand with a square in its centre.
-        gs.figureListCount = 1;
-        gs.handSelection = 0;
-        gs.handMatrices[0][12] = kCellSquare;
-    }
-    gs.editorField.fill(0);
+bool IsSquaresEditor(const GameState& gs) {
+    return gs.editor.mode == EditMode::Editing && gs.settings.creationMethod == CreationMethod::BySquares;
 }
 
-int HeldFigure(const GameState& gs) {
-    int sel = gs.handSelection;
-    if (sel < 1 || sel > kFigureCount || sel >= gs.figureListCount) return 0;
-    return gs.figureCount[sel] != 0 ? sel : 0;
+void StartEditor(GameState& gs) {
+    gs.editor.mode = EditMode::Editing;
+    gs.settings.createWidth = LimitEditorSide(gs.settings.createWidth);
+    gs.settings.createHeight = LimitEditorSide(gs.settings.createHeight);
+    gs.position.fieldWidth = gs.settings.createWidth;
+    gs.position.fieldHeight = gs.settings.createHeight;
+    if (gs.settings.creationMethod == CreationMethod::BySquares) {
+        // The list shows a single square: the empty hand with a square in its centre.
+        gs.hand.listEntries = 1;
+        gs.hand.selection = 0;
+        gs.hand.matrices[0][12] = kCellSquare;
+    }
+    gs.editor.field.fill(0);
+}
+
+int HeldFigure(const GameState& gs) { return HeldFigure(gs, gs.hand.selection); }
+
+int HeldFigure(const GameState& gs, int sel) {
+    if (sel < 1 || sel > kFigureCount || sel >= gs.hand.listEntries) return 0;
+    return gs.position.inList[sel] != 0 ? sel : 0;
 }

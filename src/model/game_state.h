@@ -1,4 +1,5 @@
-// The one GameState of the running game and the resets that start a game or the editor.
+// The game state in its named parts (settings, position, hand, editor) and the orientation
+// tables, with the resets that start a game or the editor.
 #pragma once
 
 #include <string>
@@ -6,29 +7,46 @@
 
 #include "model/types.h"
 
-// The view options: the leading part of GameState, copied whole by the Options dialog.
+// Which point of the figure in hand follows the mouse pointer (settings key CURSOR_MODE).
+enum class CursorMode : int32_t {
+    FirstSquareCorner = 0, // the top-left corner of the leftmost column's top square
+    MiddleSquare = 1,      // the centre of the figure's middle square (its square 3)
+    LastSquareCorner = 2,  // the bottom-right corner of the rightmost column's bottom square
+};
+
+enum class BackgroundType : int32_t { PatternImage = 0, SolidColour = 1 };
+
+// How the puzzle editor makes a field (settings key CREATION_METHOD).
+enum class CreationMethod : int32_t { ByFigures = 0, BySquares = 1 };
+
+// What "Analyse by computer" lays after a successful search (settings key AI).
+enum class AnalyseChoice : int32_t { Nothing = 0, OneFigure = 1, AllFigures = 2 };
+
+enum class EditMode { Playing, Editing };
+
+// The "By squares" editor's rectangle while a button is held.
+enum class RectangleDrag { None, Filling, Clearing };
+
+// The view options: copied whole by the Options dialog.
 struct ViewOptions {
     uint32_t colorBack = 0x6E6E6E;
     uint32_t colorInk = 0xFFFFFF;
     int32_t squareSize = 48;
-    int32_t autoSize = 1;
-    int32_t showContour = 1;
+    bool autoSize = true;
+    bool showContour = true;
     uint32_t colorContour = 0x000000;
-    int32_t showLegalMove = 0;
-    int32_t showShadow = 1;
-    int32_t showInverse = 0;
-    int32_t cursorMode = 1;
+    bool showLegalMove = false;
+    bool showShadow = true;
+    bool showInverse = false;
+    CursorMode cursorMode = CursorMode::MiddleSquare;
     std::string skinName = "skin 03.bmp";
-    int32_t useOneColor = 0;
-    int32_t squareIndex = 0;
-    int32_t opaque = 75;
+    bool useOneColor = false;
+    int32_t squareIndex = 0;     // the skin tile of every figure when useOneColor is set
+    int32_t opacityPercent = 75; // of the figure in hand
     std::string backgroundName = "wood 2.bmp";
-    int32_t backgroundType = 0; // 0 pattern image, 1 solid colour
+    BackgroundType backgroundType = BackgroundType::PatternImage;
     bool operator==(const ViewOptions&) const = default;
 };
-
-// The defaults of the view options (also what "Set default" restores).
-void ResetViewOptions(ViewOptions& options);
 
 struct SolvedPuzzle {
     std::string folder;
@@ -46,15 +64,26 @@ std::string SoundEventName(int index);
 std::string DefaultSoundFile(int index);
 
 struct SoundSetting {
-    int32_t enabled = 1;
+    bool enabled = true;
     std::string name;
     std::string file;
     bool operator==(const SoundSetting&) const = default;
 };
 
-struct OrientationSet {
-    std::array<FigureMatrix, 8> matrices{};
-    int8_t count = 0;
+// What the settings file remembers between runs.
+struct Settings {
+    ViewOptions view;
+    uint32_t colorShadow = 0;
+    std::string newPuzzleName;
+    int32_t createWidth = 10;
+    int32_t createHeight = 6;
+    CreationMethod creationMethod = CreationMethod::ByFigures;
+    std::string lastFile = "move a figure"; // the current puzzle's name
+    std::string lastFolder = "Tutorial";    // and its group
+    AnalyseChoice analyseMode = AnalyseChoice::OneFigure;
+    std::vector<SolvedPuzzle> solved; // at most kMaxSolved records
+    std::array<SoundSetting, kSoundEventCount> sounds{};
+    bool operator==(const Settings&) const = default;
 };
 
 // The open and blocked cells of the current puzzle's file (lastFolder, lastFile), taken when
@@ -67,85 +96,82 @@ struct CurrentPuzzleField {
     Grid cells{}; // 255 blocked, anything else open; only width x height used
 };
 
-// Everything the running game knows. Window, list and surface handles belong to the UI; the
-// figure list's selection and the history list's count and position are kept here as plain
-// values that the UI mirrors into its list boxes.
-struct GameState : ViewOptions {
-    std::string newPuzzleName;
-    int32_t createWidth = 10;
-    int32_t createHeight = 6;
-    int32_t creationMethod = 0; // 0 "By figures", 1 "By squares"
-    std::string lastFile = "move a figure";
-    std::string lastFolder = "Tutorial";
-    int32_t analyseMode = 1;
-    CurrentPuzzleField currentPuzzleField;
-
-    std::string appTitle = "Zendrak";
-    std::string appVersion;
-    std::string creditLine;
-    std::string legalLine;
-
-    std::array<FigureMatrix, kFigureCount + 1> handMatrices{};
-    std::array<int8_t, kFigureCount + 1> figureCount{};
-    int32_t editMode = 0;
-    int32_t moveMade = 0;
-    uint32_t colorShadow = 0;
-
-    std::array<FigureMatrix, kOrientationCount> orientationCatalogue{};
-    std::array<FigureMatrix, kOrientationCount> numberedCatalogue{};
-    std::array<FigureMatrix, kOrientationCount> alignedCatalogue{};
-    std::array<OrientationSet, kFigureCount + 1> orientationTable{}; // entry 0 unused
-
-    Grid board{};
-    Grid solverGrid{};
+// The field in play, the figures on it and in the list, the move history and the win.
+struct Position {
     int32_t fieldWidth = 10;
     int32_t fieldHeight = 6;
+    // Where the field is centred in the window: added to the field frame's fixed corner.
     int32_t fieldOffsetX = 0;
     int32_t fieldOffsetY = 0;
-    int32_t rectDrag = 0; // 0 none, 1 filling, 2 clearing
-    int32_t rectStartX = 0;
-    int32_t rectStartY = 0;
-    Grid editorField{};
-
+    Grid board{};      // composed: 0 open, 1..12 a figure, 13 an editor square, 255 blocked
     Placement placed{};
+    // Per figure 1..12: 1 while it is in the figure list, 0 once it lies on the field.
+    std::array<int8_t, kFigureCount + 1> inList{};
     std::array<Placement, kHistorySteps> historyFigures{};
     std::array<Grid, kHistorySteps> historyFields{};
-
-    int32_t gameWon = 0;
-    int32_t grabX = 0;
-    int32_t grabY = 0;
-    int32_t solutionFound = 0;
-
-    std::vector<SolvedPuzzle> solved; // at most kMaxSolved records
-    int32_t solvedCount = 0;          // always solved.size()
-    std::array<SoundSetting, kSoundEventCount> sounds{};
-
-    // Mirrors of the two list boxes. figureListCount is 13 in play and 1 in the
-    // "By squares" editor; handSelection is the figure list's selection (-1 none).
-    int32_t figureListCount = kFigureCount + 1;
-    int32_t handSelection = 0;
-    // historyCount is the number of positions, historyPosition the current one (-1 none).
-    int32_t historyCount = 1;
-    int32_t historyPosition = 0;
+    int32_t historyCount = 1;    // positions in the history
+    int32_t historyPosition = 0; // the current one, -1 none
+    bool unsavedChanges = false; // a figure was dropped since the last reset or save
+    bool gameWon = false;
+    CurrentPuzzleField currentPuzzleField;
+    // The analysis' copy of the board and whether its last search found a tiling.
+    Grid solverGrid{};
+    bool solutionFound = false;
 };
 
-// Builds the orientation tables, sets the default field and runs the new game reset: the
-// state the game has right after its window was created (settings aside).
+// The figure in hand: the figure list's selection, how each figure is turned, the grab point.
+struct Hand {
+    // Per figure 1..12 the orientation in which the list shows it and the hand holds it.
+    std::array<FigureMatrix, kFigureCount + 1> matrices{};
+    int32_t selection = 0;                  // the figure list's selection, -1 none
+    int32_t listEntries = kFigureCount + 1; // 13 in play, 1 in the "By squares" editor
+    int32_t grabX = 0;                      // the pointer's offset in the held matrix
+    int32_t grabY = 0;
+};
+
+// The puzzle editor: whether it is open, its "By squares" drawing and the rectangle in progress.
+struct Editor {
+    EditMode mode = EditMode::Playing;
+    Grid field{};
+    RectangleDrag rectDrag = RectangleDrag::None;
+    int32_t rectStartX = 0;
+    int32_t rectStartY = 0;
+};
+
+// Everything the running game knows. Window, list and surface handles belong to the UI.
+struct GameState {
+    Settings settings;
+    Position position;
+    Hand hand;
+    Editor editor;
+};
+
+// The orientations of the twelve figures, built once from the shape tables and read-only after.
+struct OrientationSet {
+    std::array<FigureMatrix, 8> matrices{};
+    int8_t count = 0;
+};
+struct OrientationTables {
+    // The 63 distinct orientations in one fixed order: the order is part of the saved-game
+    // format (its F index).
+    std::array<FigureMatrix, kOrientationCount> catalogue{};
+    std::array<FigureMatrix, kOrientationCount> numbered{}; // squares numbered 1..5
+    std::array<FigureMatrix, kOrientationCount> aligned{};  // moved to the top-left corner
+    std::array<OrientationSet, kFigureCount + 1> byFigure{}; // entry 0 unused
+};
+const OrientationTables& Orientations();
+
+// The defaults of a new game state: settings and the start-up field of 10 x 6 after a new
+// game reset. The game, zpz and the tests all start from it.
 void InitGameState(GameState& gs);
 
 // Board cleared, every figure back in the list in its base orientation, history emptied,
-// play mode, no move made, game not won.
+// play mode, no unsaved changes, game not won.
 void NewGameReset(GameState& gs);
 
 // Switches a reset game into the puzzle editor with createWidth x createHeight and
 // creationMethod. The caller relayouts and repaints.
 void StartEditor(GameState& gs);
-
-// Takes width x height cells (255 blocked) as the field of the current puzzle.
-void SetCurrentPuzzleField(GameState& gs, int32_t width, int32_t height, const Grid& cells);
-
-// True when the field in play has the size and the blocked cells of the current puzzle's file.
-bool PlaysCurrentPuzzle(const GameState& gs);
 
 // True when the "By squares" editor is open.
 bool IsSquaresEditor(const GameState& gs);
@@ -153,12 +179,28 @@ bool IsSquaresEditor(const GameState& gs);
 // The figure in hand: the figure list's selection when it is 1..12 and that figure is still in
 // the list; 0 otherwise.
 int HeldFigure(const GameState& gs);
+// The same for a given selection of the figure list.
+int HeldFigure(const GameState& gs, int selection);
 
-// Brings every view option into the range the drawing relies on (a hand-edited settings file
-// may hold anything): square size 24..64, opacity 50..100, square index 0..11, cursor mode
-// 0..2, background type 0 or 1, colours without the top byte, switches 0 or 1.
+// Takes width x height cells (255 blocked) as the field of the current puzzle.
+void SetCurrentPuzzleField(GameState& gs, int32_t width, int32_t height, const Grid& cells);
+
+// True when the field in play has the size and the blocked cells of the current puzzle's file.
+bool PlaysCurrentPuzzle(const GameState& gs);
+
+// The ranges of the settings, each stated once and applied wherever a value comes from
+// outside the program (the settings file, a dialog).
+constexpr int32_t kMinSquareSize = 24;
+constexpr int32_t kMaxSquareSize = 64;
+constexpr int32_t kSquareSizeStep = 8;
+constexpr int32_t kMinOpacity = 50;
+constexpr int32_t kMaxOpacity = 100;
+int32_t LimitSquareSize(int32_t size);
+int32_t LimitOpacity(int32_t percent);
+int32_t LimitEditorSide(int32_t side);
+// Brings every view option into the range the drawing relies on: square size 24..64,
+// opacity 50..100, square index 0..11, colours without the top byte.
 void LimitViewOptions(ViewOptions& options);
-// The view options and the rest of what the settings file remembers: the shadow colour
-// without its top byte, analysis mode 0..2 (any other value 2, "All figures"), creation method 0 or 1,
-// editor size 3..24 each way, sound switches 0 or 1.
-void LimitRememberedSettings(GameState& gs);
+// The view options and the rest of the settings: the shadow colour without its top byte,
+// editor size 3..24 each way.
+void LimitSettings(Settings& settings);

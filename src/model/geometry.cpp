@@ -78,42 +78,52 @@ void MoveToTopLeft(FigureMatrix& m) {
     }
 }
 
-void BuildOrientationTables(GameState& gs) {
+namespace {
+
+OrientationTables BuildOrientationTables() {
+    OrientationTables tables;
     int k = 0;
     for (int f = 1; f <= kFigureCount; ++f) {
         auto pos = EnumeratePositions(BaseShapes()[f]);
         auto numbered = EnumeratePositions(NumberedShapes()[f]);
         auto keep = SurvivingPositions(pos);
-        OrientationSet& set = gs.orientationTable[f];
-        set = OrientationSet{};
+        OrientationSet& set = tables.byFigure[f];
         for (int i = 0; i < 8; ++i) {
             if (!keep[i]) continue;
             set.matrices[set.count++] = pos[i];
             // Numbers do not change a shape, so the numbered twin of a surviving position is
             // the numbered catalogue's entry for the same orientation.
             if (k < kOrientationCount) {
-                gs.orientationCatalogue[k] = pos[i];
-                gs.numberedCatalogue[k] = numbered[i];
+                tables.catalogue[k] = pos[i];
+                tables.numbered[k] = numbered[i];
                 ++k;
             }
         }
     }
     for (int i = 0; i < kOrientationCount; ++i) {
-        gs.alignedCatalogue[i] = gs.orientationCatalogue[i];
-        MoveToTopLeft(gs.alignedCatalogue[i]);
+        tables.aligned[i] = tables.catalogue[i];
+        MoveToTopLeft(tables.aligned[i]);
     }
+    return tables;
 }
 
-int CatalogueIndex(const GameState& gs, const FigureMatrix& m) {
+} // namespace
+
+const OrientationTables& Orientations() {
+    static const OrientationTables tables = BuildOrientationTables();
+    return tables;
+}
+
+int CatalogueIndex(const FigureMatrix& m) {
     for (int k = 0; k < kOrientationCount; ++k)
-        if (gs.orientationCatalogue[k] == m) return k;
+        if (Orientations().catalogue[k] == m) return k;
     return -1;
 }
 
-bool NthOrientation(const GameState& gs, int figure, int n, FigureMatrix& out) {
+bool NthOrientation(int figure, int n, FigureMatrix& out) {
     if (figure < 1 || figure > kFigureCount || n < 1) return false;
     int seen = 0;
-    for (const FigureMatrix& m : gs.orientationCatalogue) {
+    for (const FigureMatrix& m : Orientations().catalogue) {
         if (FigureOf(m) == figure && ++seen == n) {
             out = m;
             return true;
@@ -121,25 +131,3 @@ bool NthOrientation(const GameState& gs, int figure, int n, FigureMatrix& out) {
     }
     return false;
 }
-
-int OrientationMenuResource(int count) {
-    switch (count) {
-    case 1: return 132;
-    case 2: return 131;
-    case 4: return 130;
-    case 8: return 129;
-    default: return 0;
-    }
-}
-
-namespace {
-constexpr int kOrientationCommands[8] = {32772, 32774, 32776, 32777, 32778, 32779, 32780, 32781};
-}
-
-int OrientationOfCommand(int commandId) {
-    for (int n = 0; n < 8; ++n)
-        if (kOrientationCommands[n] == commandId) return n + 1;
-    return 0;
-}
-
-int CommandOfOrientation(int n) { return n >= 1 && n <= 8 ? kOrientationCommands[n - 1] : 0; }

@@ -4,45 +4,45 @@
 #include "model/placement.h"
 
 void ResetHistory(GameState& gs) {
-    gs.historyCount = 1;
-    gs.historyPosition = 0;
+    gs.position.historyCount = 1;
+    gs.position.historyPosition = 0;
 }
 
 bool RecordDrop(GameState& gs) {
-    int p = gs.historyPosition >= 0 ? gs.historyPosition : gs.historyCount - 1;
+    int p = gs.position.historyPosition >= 0 ? gs.position.historyPosition : gs.position.historyCount - 1;
     if (p < 0 || p >= kHistorySteps) return false;
-    gs.historyFigures[p] = gs.placed;
-    gs.historyCount = p + 2;
-    gs.historyPosition = p + 1;
+    gs.position.historyFigures[p] = gs.position.placed;
+    gs.position.historyCount = p + 2;
+    gs.position.historyPosition = p + 1;
     return true;
 }
 
 bool RecordEditorRectangle(GameState& gs) {
-    int p = gs.historyPosition;
+    int p = gs.position.historyPosition;
     if (p < 0 || p >= kHistorySteps) return false;
-    gs.historyFields[p] = gs.editorField;
-    gs.historyCount = p + 2;
-    gs.historyPosition = p + 1;
+    gs.position.historyFields[p] = gs.editor.field;
+    gs.position.historyCount = p + 2;
+    gs.position.historyPosition = p + 1;
     return true;
 }
 
-bool CanUndo(const GameState& gs) { return gs.historyPosition > 0 && gs.historyCount > 0; }
+bool CanUndo(const GameState& gs) { return gs.position.historyPosition > 0 && gs.position.historyCount > 0; }
 
 bool CanRedo(const GameState& gs) {
-    return gs.historyPosition >= 0 && gs.historyPosition < gs.historyCount - 1;
+    return gs.position.historyPosition >= 0 && gs.position.historyPosition < gs.position.historyCount - 1;
 }
 
 namespace {
 
 bool StepTo(GameState& gs, int delta) {
-    int p = gs.historyPosition, n = gs.historyCount;
+    int p = gs.position.historyPosition, n = gs.position.historyCount;
     if (p < 0 || n <= 0) return false;
     int to = p + delta;
     if (to < 0) to = 0;
     if (to > n - 1) to = n - 1;
-    gs.historyPosition = to;
+    gs.position.historyPosition = to;
     RestorePosition(gs);
-    gs.handSelection = 0; // after undo or redo nothing is held
+    gs.hand.selection = 0; // after undo or redo nothing is held
     return true;
 }
 
@@ -52,30 +52,30 @@ bool Undo(GameState& gs) { return StepTo(gs, -1); }
 bool Redo(GameState& gs) { return StepTo(gs, +1); }
 
 void RestorePosition(GameState& gs) {
-    int p = gs.historyPosition;
+    int p = gs.position.historyPosition;
     if (p < 0 || p > kHistorySteps) return;
     if (IsSquaresEditor(gs)) {
         if (p == 0)
-            gs.editorField.fill(0);
+            gs.editor.field.fill(0);
         else
-            gs.editorField = gs.historyFields[p - 1];
+            gs.editor.field = gs.position.historyFields[p - 1];
         return;
     }
     if (p == 0)
-        gs.placed.fill(Figure{});
+        gs.position.placed.fill(Figure{});
     else
-        gs.placed = gs.historyFigures[p - 1];
-    gs.figureCount.fill(1);
-    gs.figureCount[0] = 0;
-    for (const Figure& f : gs.placed) {
+        gs.position.placed = gs.position.historyFigures[p - 1];
+    gs.position.inList.fill(1);
+    gs.position.inList[0] = 0;
+    for (const Figure& f : gs.position.placed) {
         int k = FigureOf(f.matrix);
-        if (k >= 1 && k <= kFigureCount) gs.figureCount[k] = 0;
+        if (k >= 1 && k <= kFigureCount) gs.position.inList[k] = 0;
     }
 }
 
 void LoadHistoryPosition(GameState& gs, const Placement& figures) {
-    gs.historyFigures[0] = figures;
-    gs.historyCount = 2;
-    gs.historyPosition = 1;
+    gs.position.historyFigures[0] = figures;
+    gs.position.historyCount = 2;
+    gs.position.historyPosition = 1;
     RestorePosition(gs);
 }

@@ -16,20 +16,20 @@ void Stamp(Grid& grid, const FigureMatrix& m, int x, int y) {
 }
 
 Rect FieldFrame(const GameState& gs) {
-    int s = gs.squareSize;
-    int left = 192 + gs.fieldOffsetX, top = 32 + gs.fieldOffsetY;
-    return {left, top, left + (gs.fieldWidth + 2) * s, top + (gs.fieldHeight + 2) * s};
+    int s = gs.settings.view.squareSize;
+    int left = 192 + gs.position.fieldOffsetX, top = 32 + gs.position.fieldOffsetY;
+    return {left, top, left + (gs.position.fieldWidth + 2) * s, top + (gs.position.fieldHeight + 2) * s};
 }
 
 Rect FieldArea(const GameState& gs) {
     Rect f = FieldFrame(gs);
-    int s = gs.squareSize;
+    int s = gs.settings.view.squareSize;
     return {f.left + s, f.top + s, f.right - s, f.bottom - s};
 }
 
 Point CellUnderPointer(const GameState& gs, Point pointer) {
     Rect field = FieldArea(gs);
-    int s = std::max(1, static_cast<int>(gs.squareSize));
+    int s = std::max(1, static_cast<int>(gs.settings.view.squareSize));
     int x = std::clamp((pointer.x - field.left) / s, 0, kGridSide - 1);
     int y = std::clamp((pointer.y - field.top) / s, 0, kGridSide - 1);
     return {x, y};
@@ -51,11 +51,11 @@ void ApplyRectangle(Grid& grid, Point a, Point b, uint8_t value, int width, int 
 
 void ComposeBoard(const GameState& gs, Grid& target, const Placement& figures, Point pointer) {
     if (IsSquaresEditor(gs)) {
-        target = gs.editorField;
-        if (gs.rectDrag != 0) {
-            uint8_t value = gs.rectDrag == 1 ? kCellSquare : kCellOpen;
-            ApplyRectangle(target, {gs.rectStartX, gs.rectStartY}, CellUnderPointer(gs, pointer),
-                           value, gs.fieldWidth, gs.fieldHeight);
+        target = gs.editor.field;
+        if (gs.editor.rectDrag != RectangleDrag::None) {
+            uint8_t value = gs.editor.rectDrag == RectangleDrag::Filling ? kCellSquare : kCellOpen;
+            ApplyRectangle(target, {gs.editor.rectStartX, gs.editor.rectStartY}, CellUnderPointer(gs, pointer),
+                           value, gs.position.fieldWidth, gs.position.fieldHeight);
         }
         return;
     }
@@ -65,40 +65,43 @@ void ComposeBoard(const GameState& gs, Grid& target, const Placement& figures, P
 }
 
 bool CommitEditorRectangle(GameState& gs, Point pointer) {
-    if (!IsSquaresEditor(gs) || gs.rectDrag == 0) return false;
-    uint8_t value = gs.rectDrag == 1 ? kCellSquare : kCellOpen;
-    Grid before = gs.editorField;
-    ApplyRectangle(gs.editorField, {gs.rectStartX, gs.rectStartY}, CellUnderPointer(gs, pointer), value,
-                   gs.fieldWidth, gs.fieldHeight);
-    gs.rectDrag = 0;
-    if (gs.editorField == before) return false;
+    if (!IsSquaresEditor(gs) || gs.editor.rectDrag == RectangleDrag::None) return false;
+    uint8_t value = gs.editor.rectDrag == RectangleDrag::Filling ? kCellSquare : kCellOpen;
+    Grid before = gs.editor.field;
+    ApplyRectangle(gs.editor.field, {gs.editor.rectStartX, gs.editor.rectStartY}, CellUnderPointer(gs, pointer), value,
+                   gs.position.fieldWidth, gs.position.fieldHeight);
+    gs.editor.rectDrag = RectangleDrag::None;
+    if (gs.editor.field == before) return false;
     RecordEditorRectangle(gs);
     return true;
 }
 
-void ComposeBoard(GameState& gs, Point pointer) { ComposeBoard(gs, gs.board, gs.placed, pointer); }
+void ComposeBoard(GameState& gs, Point pointer) { ComposeBoard(gs, gs.position.board, gs.position.placed, pointer); }
 
 DropTarget DropPositionAndLegality(const GameState& gs, Point pointer) {
+    return DropPositionAndLegality(gs, HeldFigure(gs), pointer);
+}
+
+DropTarget DropPositionAndLegality(const GameState& gs, int held, Point pointer) {
     DropTarget t;
-    int held = HeldFigure(gs);
     Rect frame = FieldFrame(gs);
-    if (held == 0 || !frame.Contains(pointer) || gs.squareSize <= 0) return t;
-    int s = gs.squareSize, h = s / 2;
+    if (held == 0 || !frame.Contains(pointer) || gs.settings.view.squareSize <= 0) return t;
+    int s = gs.settings.view.squareSize, h = s / 2;
     // The added two squares keep the division from truncating the wrong way for positions down
     // to two cells left of or above the field.
-    t.x = (2 * s - gs.grabX - frame.left - h + pointer.x) / s - 2;
-    t.y = (2 * s - gs.grabY - frame.top - h + pointer.y) / s - 2;
+    t.x = (2 * s - gs.hand.grabX - frame.left - h + pointer.x) / s - 2;
+    t.y = (2 * s - gs.hand.grabY - frame.top - h + pointer.y) / s - 2;
     t.hasPosition = true;
-    bool sizeOk = gs.fieldWidth >= kMinFieldSide && gs.fieldWidth <= kMaxFieldSide &&
-                  gs.fieldHeight >= kMinFieldSide && gs.fieldHeight <= kMaxFieldSide;
+    bool sizeOk = gs.position.fieldWidth >= kMinFieldSide && gs.position.fieldWidth <= kMaxFieldSide &&
+                  gs.position.fieldHeight >= kMinFieldSide && gs.position.fieldHeight <= kMaxFieldSide;
     t.legal = sizeOk;
-    const FigureMatrix& m = gs.handMatrices[held];
+    const FigureMatrix& m = gs.hand.matrices[held];
     for (int r = 0; r < kMatrixSide && t.legal; ++r)
         for (int c = 0; c < kMatrixSide; ++c) {
             if (At(m, c, r) == 0) continue;
             int x = t.x + c, y = t.y + r;
-            if (x < 0 || x >= gs.fieldWidth || y < 0 || y >= gs.fieldHeight ||
-                At(gs.board, x, y) != kCellOpen) {
+            if (x < 0 || x >= gs.position.fieldWidth || y < 0 || y >= gs.position.fieldHeight ||
+                At(gs.position.board, x, y) != kCellOpen) {
                 t.legal = false;
                 break;
             }
@@ -107,7 +110,7 @@ DropTarget DropPositionAndLegality(const GameState& gs, Point pointer) {
 }
 
 void LayFigure(GameState& gs, const Figure& figure) {
-    for (Figure& slot : gs.placed) {
+    for (Figure& slot : gs.position.placed) {
         if (IsEmptyMatrix(slot.matrix)) {
             slot = figure;
             RecordDrop(gs);
@@ -123,47 +126,46 @@ DropResult DropHeldFigure(GameState& gs, Point pointer) {
     DropTarget t = DropPositionAndLegality(gs, pointer);
     if (!t.hasPosition) return DropResult::NotHeld;
     if (!t.legal) return DropResult::Illegal;
-    LayFigure(gs, Figure{t.x, t.y, gs.handMatrices[held]});
-    gs.figureCount[held] = static_cast<int8_t>(gs.figureCount[held] - 1);
-    gs.moveMade = 1;
-    if (gs.editMode == 0 && RunWinTest(gs)) return DropResult::Won;
+    LayFigure(gs, Figure{t.x, t.y, gs.hand.matrices[held]});
+    gs.position.inList[held] = static_cast<int8_t>(gs.position.inList[held] - 1);
+    gs.position.unsavedChanges = 1;
+    if (gs.editor.mode == EditMode::Playing && RunWinTest(gs)) return DropResult::Won;
     return DropResult::Dropped;
 }
 
 void RecordSolved(GameState& gs, const std::string& folder, const std::string& file) {
-    for (const SolvedPuzzle& p : gs.solved)
+    for (const SolvedPuzzle& p : gs.settings.solved)
         if (p.folder == folder && p.file == file) return;
-    if (gs.solved.size() >= static_cast<size_t>(kMaxSolved)) return;
-    gs.solved.push_back({folder, file});
-    gs.solvedCount = static_cast<int32_t>(gs.solved.size());
+    if (gs.settings.solved.size() >= static_cast<size_t>(kMaxSolved)) return;
+    gs.settings.solved.push_back({folder, file});
 }
 
 bool RunWinTest(GameState& gs) {
     int left = 0;
-    for (int f = 1; f <= kFigureCount; ++f) left += gs.figureCount[f];
-    if (left != 0 || gs.gameWon != 0) return false;
-    gs.gameWon = 1;
+    for (int f = 1; f <= kFigureCount; ++f) left += gs.position.inList[f];
+    if (left != 0 || gs.position.gameWon != 0) return false;
+    gs.position.gameWon = 1;
     // A saved game of another field, loaded while this puzzle was current, is not this puzzle.
-    if (PlaysCurrentPuzzle(gs)) RecordSolved(gs, gs.lastFolder, gs.lastFile);
+    if (PlaysCurrentPuzzle(gs)) RecordSolved(gs, gs.settings.lastFolder, gs.settings.lastFile);
     return true;
 }
 
 int TakeBackFigure(GameState& gs, Point pointer) {
     Rect field = FieldArea(gs);
-    if (!field.Contains(pointer) || gs.squareSize <= 0) return 0;
-    int x = (pointer.x - field.left) / gs.squareSize, y = (pointer.y - field.top) / gs.squareSize;
+    if (!field.Contains(pointer) || gs.settings.view.squareSize <= 0) return 0;
+    int x = (pointer.x - field.left) / gs.settings.view.squareSize, y = (pointer.y - field.top) / gs.settings.view.squareSize;
     if (x >= kGridSide || y >= kGridSide) return 0;
-    int v = At(gs.board, x, y);
+    int v = At(gs.position.board, x, y);
     if (v < 1 || v > kFigureCount) return 0;
-    auto it = std::find_if(gs.placed.begin(), gs.placed.end(),
+    auto it = std::find_if(gs.position.placed.begin(), gs.position.placed.end(),
                            [v](const Figure& f) { return FigureOf(f.matrix) == v; });
-    if (it == gs.placed.end()) return 0;
-    gs.handMatrices[v] = it->matrix;
+    if (it == gs.position.placed.end()) return 0;
+    gs.hand.matrices[v] = it->matrix;
     // Keep the records packed: later records move one slot towards the front.
-    std::move(it + 1, gs.placed.end(), it);
-    gs.placed.back() = Figure{};
-    gs.figureCount[v] = static_cast<int8_t>(gs.figureCount[v] + 1);
-    gs.handSelection = v;
+    std::move(it + 1, gs.position.placed.end(), it);
+    gs.position.placed.back() = Figure{};
+    gs.position.inList[v] = static_cast<int8_t>(gs.position.inList[v] + 1);
+    gs.hand.selection = v;
     UpdateGrabPoint(gs);
     return v;
 }
@@ -171,30 +173,30 @@ int TakeBackFigure(GameState& gs, Point pointer) {
 void UpdateGrabPoint(GameState& gs) {
     int held = HeldFigure(gs);
     if (held == 0) return;
-    const FigureMatrix& m = gs.handMatrices[held];
-    int s = gs.squareSize;
-    if (gs.cursorMode == 0) {
+    const FigureMatrix& m = gs.hand.matrices[held];
+    int s = gs.settings.view.squareSize;
+    if (gs.settings.view.cursorMode == CursorMode::FirstSquareCorner) {
         int c = 0;
         while (c < 4 && !ColumnHasSquare(m, c)) ++c;
         int r = 0;
         while (r < 4 && At(m, c, r) == 0) ++r;
-        gs.grabX = s * c;
-        gs.grabY = s * r;
-    } else if (gs.cursorMode == 1) {
-        int k = CatalogueIndex(gs, m);
-        gs.grabX = gs.grabY = s * 2 + s / 2; // a held figure is always in the catalogue
+        gs.hand.grabX = s * c;
+        gs.hand.grabY = s * r;
+    } else if (gs.settings.view.cursorMode == CursorMode::MiddleSquare) {
+        int k = CatalogueIndex(m);
+        gs.hand.grabX = gs.hand.grabY = s * 2 + s / 2; // a held figure is always in the catalogue
         if (k < 0) return;
         for (int i = 0; i < kMatrixCells; ++i)
-            if (gs.numberedCatalogue[k][i] == 3) {
-                gs.grabX = s * (i % kMatrixSide) + s / 2;
-                gs.grabY = s * (i / kMatrixSide) + s / 2;
+            if (Orientations().numbered[k][i] == 3) {
+                gs.hand.grabX = s * (i % kMatrixSide) + s / 2;
+                gs.hand.grabY = s * (i / kMatrixSide) + s / 2;
             }
     } else {
         int c = 4;
         while (c > 0 && !ColumnHasSquare(m, c)) --c;
         int r = 4;
         while (r > 0 && At(m, c, r) == 0) --r;
-        gs.grabX = s * (c + 1);
-        gs.grabY = s * (r + 1);
+        gs.hand.grabX = s * (c + 1);
+        gs.hand.grabY = s * (r + 1);
     }
 }

@@ -33,6 +33,8 @@ struct DropTarget {
 // Where the held figure would land for the pointer, and whether it may be dropped there.
 // Reads the board as it stands (compose it first).
 DropTarget DropPositionAndLegality(const GameState& gs, Point pointer);
+// The same for figure `held` (0: none), as the paint asks with the figure list's own selection.
+DropTarget DropPositionAndLegality(const GameState& gs, int held, Point pointer);
 
 enum class DropResult {
     NotHeld,  // nothing in hand or pointer outside the frame: nothing happened

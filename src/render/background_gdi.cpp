@@ -16,13 +16,13 @@ HBITMAP LoadBackgroundFile(const std::string& name) {
 // The brush the background is painted with; a pattern that does not load turns the
 // background to the solid colour for good.
 HBRUSH BackgroundBrush(GameState& gs) {
-    if (gs.backgroundType == 0) {
+    if (gs.settings.view.backgroundType == BackgroundType::PatternImage) {
         // The pattern brush keeps its own copy of the image.
-        OwnedBitmap image(LoadBackgroundFile(gs.backgroundName));
+        OwnedBitmap image(LoadBackgroundFile(gs.settings.view.backgroundName));
         if (image.get() != nullptr) return CreatePatternBrush(image.get());
     }
-    gs.backgroundType = 1;
-    return CreateSolidBrush(gs.colorBack);
+    gs.settings.view.backgroundType = BackgroundType::SolidColour;
+    return CreateSolidBrush(gs.settings.view.colorBack);
 }
 
 SIZE ClientSize(HWND hwnd) {

@@ -13,17 +13,17 @@ namespace {
 // The window's background under the picture: backBuffer's pixels where it reaches, the back
 // colour beyond (a picture may be larger than the screen).
 void PrepareBackground(Surfaces& s, const GameState& gs, HDC picture, const RECT& area) {
-    OwnedBrush back(CreateSolidBrush(gs.colorBack));
+    OwnedBrush back(CreateSolidBrush(gs.settings.view.colorBack));
     FillRect(picture, &area, back.get());
-    FillItemBackground(s, gs, area, 0, 0, gs.colorBack);
+    FillItemBackground(s, gs.settings.view, area, 0, 0, gs.settings.view.colorBack);
     CopyFromSurface(s.backBuffer, 0, 0, area.right, area.bottom, picture, 0, 0);
 }
 
 } // namespace
 
 HBITMAP MakePositionBitmap(Surfaces& s, GameState& gs, HDC reference, int cellSize) {
-    const int columns = std::clamp<int>(gs.fieldWidth, 0, kGridSide);
-    const int rows = std::clamp<int>(gs.fieldHeight, 0, kGridSide);
+    const int columns = std::clamp<int>(gs.position.fieldWidth, 0, kGridSide);
+    const int rows = std::clamp<int>(gs.position.fieldHeight, 0, kGridSide);
     const Rect size = ClipboardPicture(columns, rows, cellSize);
     if (size.Width() <= 0 || size.Height() <= 0) return nullptr;
     OwnedBitmap bitmap(CreateCompatibleBitmap(reference, size.Width(), size.Height()));
@@ -38,9 +38,9 @@ HBITMAP MakePositionBitmap(Surfaces& s, GameState& gs, HDC reference, int cellSi
         toDraw.size = cellSize;
         toDraw.columns = columns;
         toDraw.rows = rows;
-        toDraw.cells = gs.board.data();
+        toDraw.cells = gs.position.board.data();
         toDraw.stride = kGridSide;
-        DrawCells(s, picture.get(), toDraw, gs);
+        DrawCells(s, picture.get(), toDraw, gs.settings.view);
     } // the bitmap is selected out before it is handed over
     return bitmap.release();
 }

@@ -9,5 +9,5 @@
 // fieldWidth x fieldHeight cells at `cellSize` pixels (8, or the square size the skin surface
 // is scaled to): the field and the placed figures on the window's background. Null when it
 // cannot be made; otherwise the caller owns it. Uses backBuffer as scratch and composes
-// gs.board.
+// gs.position.board.
 HBITMAP MakePositionBitmap(Surfaces& s, GameState& gs, HDC reference, int cellSize);

@@ -84,7 +84,7 @@ void DrawCells(Surfaces& s, HDC target, const CellsToDraw& toDraw, const ViewOpt
 
 void FillItemBackground(Surfaces& s, const ViewOptions& options, const RECT& rect, int dx, int dy,
                         COLORREF colour) {
-    if (options.backgroundType == 0) {
+    if (options.backgroundType == BackgroundType::PatternImage) {
         CopyFromSurface(s.background, rect.left + dx, rect.top + dy, rect.right - rect.left,
                         rect.bottom - rect.top, s.backBuffer.dc, rect.left, rect.top);
         return;

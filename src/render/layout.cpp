@@ -30,7 +30,7 @@ int AutoSquareSize(int clientWidth, int clientHeight, int fieldWidth, int fieldH
 }
 
 SquareSizeStep StepSquareSize(int squareSize, int delta) {
-    const int s = std::clamp(squareSize + delta, kMinSquareSize, kMaxSquareSize);
+    const int s = LimitSquareSize(squareSize + delta);
     return {s, s != squareSize};
 }
 

@@ -1,7 +1,7 @@
 // Main-window layout arithmetic: content size, centring offset, square size choice and limits.
 #pragma once
 
-#include "model/types.h"
+#include "model/game_state.h"
 
 constexpr int kLayoutMargin = 32; // every outer margin, and the gap between list and frame
 constexpr int kFigureListWidth = 128;
@@ -10,9 +10,6 @@ constexpr int kFieldFrameLeft = kLayoutMargin + kFigureListWidth + kLayoutMargin
 constexpr int kFieldFrameTop = kLayoutMargin;
 constexpr int kExtraWidth = kFieldFrameLeft + kLayoutMargin; // 224
 constexpr int kExtraHeight = 2 * kLayoutMargin;              // 64
-constexpr int kMinSquareSize = 24;
-constexpr int kMaxSquareSize = 64;
-constexpr int kSquareSizeStep = 8;
 
 // Width W(s) and height H(s) of the content: figure list, field frame and margins.
 int ContentWidth(int fieldWidth, int squareSize);

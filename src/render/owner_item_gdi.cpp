@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int kFigureListId = 1000;
-
 // Black over the item at alpha 96: the highlight of a selected item on a pattern background.
 void DarkenItem(Surfaces& s, int x, int y, int w, int h) {
     w = std::min(w, s.scratch.width);
@@ -29,22 +27,22 @@ void DrawItemPicture(Surfaces& s, const GameState& gs, const FigureMatrix& m, Po
                      bool inColour) {
     CellsToDraw toDraw = MatrixToDraw(s.smallSkin.dc, kSmallTileSide, origin, m, true);
     toDraw.inColour = inColour;
-    DrawCells(s, s.backBuffer.dc, toDraw, gs);
+    DrawCells(s, s.backBuffer.dc, toDraw, gs.settings.view);
 }
 
 // Composed at the back buffer's top-left corner, over the spot of the window background that
 // lies behind the item (the list's client area starts at the layout offset plus the margin).
-void DrawFigureListItem(Surfaces& s, const GameState& gs, const DRAWITEMSTRUCT& item,
-                        bool selected, COLORREF back) {
+void DrawListEntry(Surfaces& s, const GameState& gs, const DRAWITEMSTRUCT& item, bool selected,
+                   COLORREF back) {
     if (item.itemID == static_cast<UINT>(-1) || item.itemID > static_cast<UINT>(kFigureCount))
         return;
     const int id = static_cast<int>(item.itemID);
     const RECT& rc = item.rcItem;
     const int w = rc.right - rc.left;
     const int h = rc.bottom - rc.top;
-    CopyFromSurface(s.background, gs.fieldOffsetX + kLayoutMargin + rc.left,
-                    gs.fieldOffsetY + kLayoutMargin + rc.top, w, h, s.backBuffer.dc, 0, 0);
-    if (selected && gs.backgroundType == 0) {
+    CopyFromSurface(s.background, gs.position.fieldOffsetX + kLayoutMargin + rc.left,
+                    gs.position.fieldOffsetY + kLayoutMargin + rc.top, w, h, s.backBuffer.dc, 0, 0);
+    if (selected && gs.settings.view.backgroundType == BackgroundType::PatternImage) {
         DarkenItem(s, 0, 0, w, h);
     } else if (selected) {
         OwnedBrush brush(CreateSolidBrush(back));
@@ -52,39 +50,44 @@ void DrawFigureListItem(Surfaces& s, const GameState& gs, const DRAWITEMSTRUCT& 
         FillRect(s.backBuffer.dc, &area, brush.get());
     }
     // A figure that lies on the field shows without colour; the empty hand always in colour.
-    const bool inColour = id == 0 || gs.figureCount[id] != 0;
-    DrawItemPicture(s, gs, gs.handMatrices[id], ItemPictureOrigin(w, 0), inColour);
+    const bool inColour = id == 0 || gs.position.inList[id] != 0;
+    DrawItemPicture(s, gs, gs.hand.matrices[id], ItemPictureOrigin(w, 0), inColour);
     BitBlt(item.hDC, rc.left, rc.top, w, h, s.backBuffer.dc, 0, 0, SRCCOPY);
 }
 
 // Composed at the item's own place in the back buffer; only the highlighted item is in colour.
-void DrawOrientationItem(Surfaces& s, const GameState& gs, const DRAWITEMSTRUCT& item,
-                         bool selected, COLORREF back, int selectedFigure) {
-    const int n = OrientationOfCommand(static_cast<int>(item.itemID));
-    if (n == 0) return;
+void DrawOrientationPicture(Surfaces& s, const GameState& gs, const DRAWITEMSTRUCT& item, bool selected,
+                            COLORREF back, int figure, int n) {
     const RECT& rc = item.rcItem;
     const int w = rc.right - rc.left;
     const int h = rc.bottom - rc.top;
-    FillItemBackground(s, gs, rc, rc.left, rc.top, back);
-    if (selected && gs.backgroundType == 0) DarkenItem(s, rc.left, rc.top, w, h);
+    FillItemBackground(s, gs.settings.view, rc, rc.left, rc.top, back);
+    if (selected && gs.settings.view.backgroundType == BackgroundType::PatternImage) DarkenItem(s, rc.left, rc.top, w, h);
     FigureMatrix m{};
-    if (!NthOrientation(gs, selectedFigure, n, m)) return;
+    if (!NthOrientation(figure, n, m)) return;
     DrawItemPicture(s, gs, m, ItemPictureOrigin(rc.right, rc.top), selected);
     BitBlt(item.hDC, rc.left, rc.top, w, h, s.backBuffer.dc, rc.left, rc.top, SRCCOPY);
 }
 
-} // namespace
-
-void DrawOwnerItem(Surfaces& s, const GameState& gs, int controlId, const DRAWITEMSTRUCT& item,
-                   int selectedFigure) {
+// The item's colours: inverted while it is highlighted.
+ShadedColors ItemColours(const GameState& gs, const DRAWITEMSTRUCT& item) {
+    const ViewOptions& view = gs.settings.view;
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
     const ShadedColors colours =
-        selected ? ShadeColors(gs.colorBack, gs.colorInk) : ShadedColors{gs.colorBack, gs.colorInk};
+        selected ? ShadeColors(view.colorBack, view.colorInk) : ShadedColors{view.colorBack, view.colorInk};
     SetTextColor(item.hDC, colours.ink);
     SetBkColor(item.hDC, colours.back);
-    if (controlId == kFigureListId) {
-        DrawFigureListItem(s, gs, item, selected, colours.back);
-    } else if (item.CtlType == ODT_MENU) {
-        DrawOrientationItem(s, gs, item, selected, colours.back, selectedFigure);
-    }
+    return colours;
+}
+
+} // namespace
+
+void DrawFigureListItem(Surfaces& s, const GameState& gs, const DRAWITEMSTRUCT& item) {
+    const ShadedColors colours = ItemColours(gs, item);
+    DrawListEntry(s, gs, item, (item.itemState & ODS_SELECTED) != 0, colours.back);
+}
+
+void DrawOrientationItem(Surfaces& s, const GameState& gs, const DRAWITEMSTRUCT& item, int figure, int n) {
+    const ShadedColors colours = ItemColours(gs, item);
+    DrawOrientationPicture(s, gs, item, (item.itemState & ODS_SELECTED) != 0, colours.back, figure, n);
 }

@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int kLeastOpacity = 50;
 
 // What one paint draws with: the square size and opacity kept to what the skin surfaces and
 // the blends can take, and the field frame's top-left corner.
@@ -26,28 +25,25 @@ struct PaintGeometry {
 
 PaintGeometry GeometryOf(const GameState& gs) {
     PaintGeometry g;
-    g.s = DrawingSquareSize(gs.squareSize);
-    g.opacity = std::clamp(static_cast<int>(gs.opaque), kLeastOpacity, 100);
-    g.frame = {kFieldFrameLeft + gs.fieldOffsetX, kFieldFrameTop + gs.fieldOffsetY};
-    g.columns = std::clamp(static_cast<int>(gs.fieldWidth), 0, kGridSide);
-    g.rows = std::clamp(static_cast<int>(gs.fieldHeight), 0, kGridSide);
+    g.s = LimitSquareSize(gs.settings.view.squareSize);
+    g.opacity = LimitOpacity(gs.settings.view.opacityPercent);
+    g.frame = {kFieldFrameLeft + gs.position.fieldOffsetX, kFieldFrameTop + gs.position.fieldOffsetY};
+    g.columns = std::clamp(static_cast<int>(gs.position.fieldWidth), 0, kGridSide);
+    g.rows = std::clamp(static_cast<int>(gs.position.fieldHeight), 0, kGridSide);
     return g;
 }
 
 // The figure in hand (0 for none) and where it would land.
-struct Hand {
+struct HeldAtPointer {
     int figure = 0;
     DropTarget drop;
 };
 
-// The model reads the hand from handSelection; the paint is given the figure list's own
-// selection, so that value is lent to the model for the two questions.
-Hand HandAtPointer(GameState& gs, int selection, Point pointer) {
-    const int32_t kept = gs.handSelection;
-    gs.handSelection = selection;
-    Hand hand{HeldFigure(gs), DropPositionAndLegality(gs, pointer)};
-    gs.handSelection = kept;
-    return hand;
+// The figure the paint draws at the pointer: the figure list's own selection, which the
+// model's hand may not have caught up with yet.
+HeldAtPointer FigureAtPointer(const GameState& gs, int selection, Point pointer) {
+    const int figure = HeldFigure(gs, selection);
+    return {figure, DropPositionAndLegality(gs, figure, pointer)};
 }
 
 void DrawField(Surfaces& s, const GameState& gs, const PaintGeometry& g, HBRUSH ink) {
@@ -61,26 +57,26 @@ void DrawField(Surfaces& s, const GameState& gs, const PaintGeometry& g, HBRUSH 
     toDraw.y0 = g.frame.y + g.s;
     toDraw.columns = g.columns;
     toDraw.rows = g.rows;
-    toDraw.cells = gs.board.data();
+    toDraw.cells = gs.position.board.data();
     toDraw.stride = kGridSide;
-    DrawCells(s, s.backBuffer.dc, toDraw, gs);
+    DrawCells(s, s.backBuffer.dc, toDraw, gs.settings.view);
 }
 
 // The held figure's shape in tile 13 where a legal drop would land.
-void DrawLegalMoveMark(Surfaces& s, const GameState& gs, const PaintGeometry& g, const Hand& hand) {
-    const FigureMatrix mark = LegalMoveMark(gs.handMatrices[hand.figure]);
+void DrawLegalMoveMark(Surfaces& s, const GameState& gs, const PaintGeometry& g, const HeldAtPointer& hand) {
+    const FigureMatrix mark = LegalMoveMark(gs.hand.matrices[hand.figure]);
     const Point at{g.frame.x + (hand.drop.x + 1) * g.s, g.frame.y + (hand.drop.y + 1) * g.s};
     CellsToDraw toDraw = MatrixToDraw(s.skin.dc, g.s, at, mark, false);
     toDraw.opacity = g.opacity;
-    DrawCells(s, s.backBuffer.dc, toDraw, gs);
+    DrawCells(s, s.backBuffer.dc, toDraw, gs.settings.view);
 }
 
 // The shadow is drawn first so the figure covers it.
-void DrawFigureInHand(Surfaces& s, const GameState& gs, const PaintGeometry& g, const Hand& hand,
+void DrawFigureInHand(Surfaces& s, const GameState& gs, const PaintGeometry& g, const HeldAtPointer& hand,
                       Point pointer) {
-    const FigureMatrix& m = gs.handMatrices[hand.figure];
-    const Point at{pointer.x - gs.grabX, pointer.y - gs.grabY};
-    if (gs.showShadow != 0) {
+    const FigureMatrix& m = gs.hand.matrices[hand.figure];
+    const Point at{pointer.x - gs.hand.grabX, pointer.y - gs.hand.grabY};
+    if (gs.settings.view.showShadow != 0) {
         const int shadowOpacity = ShadowOpacity(g.opacity);
         for (const Point& q : ShadowSquares(m, at, g.s))
             DrawSquare(s, s.backBuffer.dc, q.x, q.y, g.s, kTileBlack, shadowOpacity, false,
@@ -88,8 +84,8 @@ void DrawFigureInHand(Surfaces& s, const GameState& gs, const PaintGeometry& g, 
     }
     CellsToDraw toDraw = MatrixToDraw(s.skin.dc, g.s, at, m, false);
     toDraw.opacity = g.opacity;
-    toDraw.inverted = gs.showInverse != 0 && !hand.drop.legal;
-    DrawCells(s, s.backBuffer.dc, toDraw, gs);
+    toDraw.inverted = gs.settings.view.showInverse != 0 && !hand.drop.legal;
+    DrawCells(s, s.backBuffer.dc, toDraw, gs.settings.view);
 }
 
 // The client area less the figure list: the final copy leaves the list control untouched.
@@ -108,15 +104,15 @@ void PaintMainWindow(Surfaces& s, GameState& gs, HDC hdc, const PaintInput& in) 
     CopyFromSurface(s.background, 0, 0, w, h, s.backBuffer.dc, 0, 0);
     OwnedRegion clip(ClipWithoutList(in));
     SelectClipRgn(hdc, clip.get());
-    OwnedBrush ink(CreateSolidBrush(gs.colorInk));
+    OwnedBrush ink(CreateSolidBrush(gs.settings.view.colorInk));
 
     const Point pointer{in.pointer.x, in.pointer.y};
     ComposeBoard(gs, pointer);
     const PaintGeometry g = GeometryOf(gs);
     DrawField(s, gs, g, ink.get());
-    const Hand hand = HandAtPointer(gs, in.selection, pointer);
+    const HeldAtPointer hand = FigureAtPointer(gs, in.selection, pointer);
     if (hand.figure != 0) {
-        if (hand.drop.legal && gs.showLegalMove != 0) DrawLegalMoveMark(s, gs, g, hand);
+        if (hand.drop.legal && gs.settings.view.showLegalMove != 0) DrawLegalMoveMark(s, gs, g, hand);
         if (in.windowEnabled) DrawFigureInHand(s, gs, g, hand, pointer);
     }
     RECT listFrame = in.figureList;

@@ -15,10 +15,10 @@ struct PaintInput {
 };
 
 // The main window's paint: the whole picture composed in the back buffer, copied to hdc in one
-// blit that leaves the figure list untouched. Composes gs.board first.
+// blit that leaves the figure list untouched. Composes gs.position.board first.
 void PaintMainWindow(Surfaces& s, GameState& gs, HDC hdc, const PaintInput& in);
 
-// WM_DRAWITEM for the figure list (control id 1000) and the orientation menu items
-// (ids 32772..32781). selectedFigure is the figure list's selection (for the menu items).
-void DrawOwnerItem(Surfaces& s, const GameState& gs, int controlId, const DRAWITEMSTRUCT& item,
-                   int selectedFigure);
+// WM_DRAWITEM of a figure list entry.
+void DrawFigureListItem(Surfaces& s, const GameState& gs, const DRAWITEMSTRUCT& item);
+// WM_DRAWITEM of an orientation menu item: orientation n (1..8) of `figure`.
+void DrawOrientationItem(Surfaces& s, const GameState& gs, const DRAWITEMSTRUCT& item, int figure, int n);

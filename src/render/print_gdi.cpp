@@ -14,14 +14,14 @@ namespace {
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr RECT kWholePicture{0, 0, kPrintPictureSide, kPrintPictureSide};
 
-int FieldColumns(const GameState& gs) { return std::clamp<int>(gs.fieldWidth, 0, kGridSide); }
-int FieldRows(const GameState& gs) { return std::clamp<int>(gs.fieldHeight, 0, kGridSide); }
+int FieldColumns(const GameState& gs) { return std::clamp<int>(gs.position.fieldWidth, 0, kGridSide); }
+int FieldRows(const GameState& gs) { return std::clamp<int>(gs.position.fieldHeight, 0, kGridSide); }
 
 // The picture's background: a pattern background as the window shows it, else white. White
 // also where the screen-sized back buffer does not reach.
 void PreparePicture(Surfaces& s, const GameState& gs, HDC picture, HBRUSH white) {
     FillRect(picture, &kWholePicture, white);
-    FillItemBackground(s, gs, kWholePicture, 0, 0, kWhite);
+    FillItemBackground(s, gs.settings.view, kWholePicture, 0, 0, kWhite);
     CopyFromSurface(s.backBuffer, 0, 0, kPrintPictureSide, kPrintPictureSide, picture, 0, 0);
 }
 
@@ -33,9 +33,9 @@ void DrawBoardPicture(Surfaces& s, GameState& gs, HDC picture) {
     toDraw.size = kPrintCellSize;
     toDraw.columns = FieldColumns(gs);
     toDraw.rows = FieldRows(gs);
-    toDraw.cells = gs.board.data();
+    toDraw.cells = gs.position.board.data();
     toDraw.stride = kGridSide;
-    ViewOptions options = gs;
+    ViewOptions options = gs.settings.view;
     options.colorBack = kWhite;
     DrawCells(s, picture, toDraw, options);
 }
@@ -44,11 +44,11 @@ void DrawBoardPicture(Surfaces& s, GameState& gs, HDC picture) {
 void DrawFigureStrip(Surfaces& s, const GameState& gs, HDC picture, HBRUSH white,
                      const FigureMatrix& figure) {
     FillRect(picture, &kWholePicture, white);
-    DrawCells(s, picture, MatrixToDraw(s.fullSkin.dc, kPrintCellSize, {0, 0}, figure, false), gs);
+    DrawCells(s, picture, MatrixToDraw(s.fullSkin.dc, kPrintCellSize, {0, 0}, figure, false), gs.settings.view);
     FigureMatrix mirror = figure;
     FlipLeftRight(mirror);
     DrawCells(s, picture,
-              MatrixToDraw(s.fullSkin.dc, kPrintCellSize, {kMirrorPictureX, 0}, mirror, false), gs);
+              MatrixToDraw(s.fullSkin.dc, kPrintCellSize, {kMirrorPictureX, 0}, mirror, false), gs.settings.view);
 }
 
 void Stretch(PageDevice& device, HDC picture, const PageStretch& st) {
@@ -73,7 +73,7 @@ void PrintFigures(Surfaces& s, const GameState& gs, HDC picture, HBRUSH white,
     int figure = 1;
     while (figure <= kFigureCount && device.StartNextPage()) {
         for (int strip = 0; strip < perPage && figure <= kFigureCount; ++strip, ++figure) {
-            DrawFigureStrip(s, gs, picture, white, gs.handMatrices[figure]);
+            DrawFigureStrip(s, gs, picture, white, gs.hand.matrices[figure]);
             Stretch(device, picture, StripStretch(strip, u));
         }
         device.EndCurrentPage();
@@ -109,8 +109,8 @@ bool PrinterPages::StartNextPage() { return StartPage(dc_) > 0; }
 void PrinterPages::EndCurrentPage() { EndPage(dc_); }
 void PrinterPages::EndDocument() { EndDoc(dc_); }
 
-void PrintPages(Surfaces& s, GameState& gs, HDC reference, PrintSheetKind kind,
-                PageDevice& device) {
+void PrintPages(Surfaces& s, GameState& gs, HDC reference, PrintSheetKind kind, PageDevice& device,
+                const std::string& documentName) {
     OwnedBitmap bitmap(CreateCompatibleBitmap(reference, kPrintPictureSide, kPrintPictureSide));
     MemoryDc picture(reference);
     if (bitmap.get() == nullptr || picture.get() == nullptr) return;
@@ -120,7 +120,7 @@ void PrintPages(Surfaces& s, GameState& gs, HDC reference, PrintSheetKind kind,
     if (kind != PrintSheetKind::Figures) DrawBoardPicture(s, gs, picture.get());
     SetStretchBltMode(device.Dc(), HALFTONE);
     SetBrushOrgEx(device.Dc(), 0, 0, nullptr); // halftone stretching wants the origin reset
-    if (!device.StartDocument(gs.appTitle.c_str())) return;
+    if (!device.StartDocument(documentName.c_str())) return;
     switch (kind) {
     case PrintSheetKind::Position:
         PrintPosition(gs, picture.get(), device);

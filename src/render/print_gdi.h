@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "render/surfaces_gdi.h"
 
 // Where the pages of a print job go: the printer's device context, or a stand-in that keeps
@@ -41,8 +43,8 @@ enum class PrintSheetKind {
 };
 
 // Draws the sheet into a 1600 x 1600 picture compatible with `reference` (the main window's
-// device context) and prints it as one document named after the program's title. A document
+// device context) and prints it as one document of the given name. A document
 // that does not start prints nothing; a page that does not start ends the document there.
-// Uses backBuffer as scratch and composes gs.board.
-void PrintPages(Surfaces& s, GameState& gs, HDC reference, PrintSheetKind kind,
-                PageDevice& device);
+// Uses backBuffer as scratch and composes gs.position.board.
+void PrintPages(Surfaces& s, GameState& gs, HDC reference, PrintSheetKind kind, PageDevice& device,
+                const std::string& documentName);

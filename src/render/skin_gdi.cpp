@@ -78,7 +78,7 @@ bool SkinFileLoads(const std::string& name) {
 
 void ReloadSkin(Surfaces& s, const GameState& gs, HWND hwndMain) {
     // Always from the file, so every rescale starts from its 64-pixel tiles.
-    OwnedBitmap file(LoadSkinBitmap(hwndMain, gs.skinName));
+    OwnedBitmap file(LoadSkinBitmap(hwndMain, gs.settings.view.skinName));
     WindowDc window(hwndMain);
     OwnedBitmap regionBitmap(
         CreateCompatibleBitmap(window.get(), kSkinRegionWidth, kSkinRegionHeight));
@@ -88,7 +88,7 @@ void ReloadSkin(Surfaces& s, const GameState& gs, HWND hwndMain) {
 
     BitBlt(s.fullSkin.dc, 0, 0, kSkinRowWidth, kSkinTileSide, region.get(), 0, 0, SRCCOPY);
     ShrinkSkin(region.get(), s.smallSkin.dc, kSmallTileSide);
-    const int side = DrawingSquareSize(gs.squareSize);
+    const int side = LimitSquareSize(gs.settings.view.squareSize);
     if (side == kSkinTileSide) {
         BitBlt(s.skin.dc, 0, 0, kSkinRegionWidth, kSkinRegionHeight, region.get(), 0, 0, SRCCOPY);
     } else {

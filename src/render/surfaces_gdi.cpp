@@ -72,6 +72,3 @@ void CopyFromSurface(const Surface& source, int sx, int sy, int w, int h, HDC ta
            SRCCOPY);
 }
 
-int DrawingSquareSize(int squareSize) {
-    return std::clamp(squareSize, kMinSquareSize, kMaxSquareSize);
-}

@@ -57,9 +57,6 @@ void ReplaceSurfaceBitmap(Surface& surface, HBITMAP bitmap);
 void CopyFromSurface(const Surface& source, int sx, int sy, int w, int h, HDC target, int x,
                      int y);
 
-// The square size the skin is scaled to and the field drawn with: squareSize kept within
-// 24..64 whatever the settings file held, so no tile reaches beyond the skin surface.
-int DrawingSquareSize(int squareSize);
 
 // "Skins\" + name as a DIB section, or the substitute skin (light grey open cell, red figures,
 // grey plain square, each tile framed in white) when the file cannot be loaded.
@@ -67,7 +64,7 @@ HBITMAP LoadSkinBitmap(HWND hwndMain, const std::string& name);
 // True when the skin file loads (the substitute is not needed).
 bool SkinFileLoads(const std::string& name);
 
-// Reloads the skin named by gs.skinName and refills the three skin surfaces for squareSize.
+// Reloads the skin named by gs.settings.view.skinName and refills the three skin surfaces for squareSize.
 void ReloadSkin(Surfaces& s, const GameState& gs, HWND hwndMain);
 
 // Recreates backBuffer and background, as large as the screen and the main window's client

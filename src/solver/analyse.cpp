@@ -5,44 +5,44 @@
 #include "solver/search.h"
 
 void ComposeSolverGrid(GameState& gs) {
-    gs.solverGrid = gs.board;
-    for (uint8_t& cell : gs.solverGrid)
+    gs.position.solverGrid = gs.position.board;
+    for (uint8_t& cell : gs.position.solverGrid)
         if (cell != kCellBlocked) cell = kCellOpen;
-    for (const Figure& f : gs.placed) Stamp(gs.solverGrid, f.matrix, f.x, f.y);
+    for (const Figure& f : gs.position.placed) Stamp(gs.position.solverGrid, f.matrix, f.x, f.y);
 }
 
 int FiguresLeft(const GameState& gs) {
     int left = 0;
-    for (int f = 1; f <= kFigureCount; ++f) left += gs.figureCount[f];
+    for (int f = 1; f <= kFigureCount; ++f) left += gs.position.inList[f];
     return left;
 }
 
 bool AnalysePosition(GameState& gs) {
     ComposeSolverGrid(gs);
     Search(gs, 1);
-    if (gs.solutionFound == 0) ComposeSolverGrid(gs);
-    return gs.solutionFound != 0;
+    if (gs.position.solutionFound == 0) ComposeSolverGrid(gs);
+    return gs.position.solutionFound != 0;
 }
 
 namespace {
 
 bool LayFromSolution(GameState& gs, int k) {
     Figure f;
-    if (!ExtractPlacement(gs, k, gs.solverGrid, f)) return false;
-    gs.handMatrices[k] = f.matrix;
-    gs.figureCount[k] = static_cast<int8_t>(gs.figureCount[k] - 1);
+    if (!ExtractPlacement(k, gs.position.solverGrid, f)) return false;
+    gs.hand.matrices[k] = f.matrix;
+    gs.position.inList[k] = static_cast<int8_t>(gs.position.inList[k] - 1);
     LayFigure(gs, f);
     return true;
 }
 
-bool OnBoard(const GameState& gs, int k) { return gs.figureCount[k] == 0; }
+bool OnBoard(const GameState& gs, int k) { return gs.position.inList[k] == 0; }
 
 } // namespace
 
 int LayAllFigures(GameState& gs) {
     int laid = 0;
     for (int k = 1; k <= kFigureCount; ++k)
-        if (gs.figureCount[k] != 0 && LayFromSolution(gs, k)) ++laid;
+        if (gs.position.inList[k] != 0 && LayFromSolution(gs, k)) ++laid;
     return laid;
 }
 

@@ -77,12 +77,12 @@ bool MakePiece(const Start& s, const FigureMatrix& m, int column, int row, Piece
 
 Start ReadStart(const GameState& gs, int first) {
     Start s;
-    s.width = std::clamp(static_cast<int>(gs.fieldWidth), 0, kGridSide);
-    s.height = std::clamp(static_cast<int>(gs.fieldHeight), 0, kGridSide);
+    s.width = std::clamp(static_cast<int>(gs.position.fieldWidth), 0, kGridSide);
+    s.height = std::clamp(static_cast<int>(gs.position.fieldHeight), 0, kGridSide);
     bool present[kFigureCount + 1] = {};
     for (int r = 0; r < s.height; ++r)
         for (int c = 0; c < s.width; ++c) {
-            uint8_t v = At(gs.solverGrid, c, r);
+            uint8_t v = At(gs.position.solverGrid, c, r);
             if (v != 0) s.occupied[r] |= 1u << c;
             else ++s.freeCells;
             if (v >= 1 && v <= kFigureCount) present[v] = true;
@@ -92,9 +92,9 @@ Start ReadStart(const GameState& gs, int first) {
     return s;
 }
 
-void ListPieces(const GameState& gs, Start& s) {
+void ListPieces(Start& s) {
     for (int f : s.missing) {
-        const OrientationSet& set = gs.orientationTable[f];
+        const OrientationSet& set = Orientations().byFigure[f];
         for (int o = 0; o < set.count; ++o)
             for (int r = -2; r <= s.height - 3; ++r)
                 for (int c = -2; c <= s.width - 3; ++c) {
@@ -305,7 +305,7 @@ void WriteSolution(const Start& s, const std::vector<size_t>& chosen, Grid& grid
 } // namespace
 
 void Search(GameState& gs, int n) {
-    gs.solutionFound = 0;
+    gs.position.solutionFound = 0;
     if (n > kFigureCount) return;
     Start s = ReadStart(gs, n);
     int needed = 5 * static_cast<int>(s.missing.size());
@@ -313,16 +313,16 @@ void Search(GameState& gs, int n) {
     // Every missing figure is laid once on free cells, so there must be room for all of them;
     // with figure 12 among them the field must end up full.
     if (s.freeCells < needed || (figure12Missing && s.freeCells != needed)) return;
-    ListPieces(gs, s);
+    ListPieces(s);
     bool found = false;
     if (s.freeCells == needed) {
         FillingWalk walk(s);
         found = walk.Run();
-        if (found) WriteSolution(s, walk.Chosen(), gs.solverGrid);
+        if (found) WriteSolution(s, walk.Chosen(), gs.position.solverGrid);
     } else {
         SparseWalk walk(s);
         found = walk.Run();
-        if (found) WriteSolution(s, walk.Chosen(), gs.solverGrid);
+        if (found) WriteSolution(s, walk.Chosen(), gs.position.solverGrid);
     }
-    gs.solutionFound = found ? 1 : 0;
+    gs.position.solutionFound = found ? 1 : 0;
 }

@@ -14,31 +14,31 @@ namespace {
 void Write(GameState& gs, const FigureMatrix& m, int column, int row, uint8_t value) {
     for (int i = 0; i < kMatrixSide; ++i)
         for (int j = 0; j < kMatrixSide; ++j)
-            if (At(m, j, i) != 0) At(gs.solverGrid, column + j, row + i) = value;
+            if (At(m, j, i) != 0) At(gs.position.solverGrid, column + j, row + i) = value;
 }
 
 void Remove(GameState& gs, const FigureMatrix& m, int column, int row, int n) {
     for (int i = 0; i < kMatrixSide; ++i)
         for (int j = 0; j < kMatrixSide; ++j)
-            if (At(m, j, i) != 0 && At(gs.solverGrid, column + j, row + i) == n)
-                At(gs.solverGrid, column + j, row + i) = 0;
+            if (At(m, j, i) != 0 && At(gs.position.solverGrid, column + j, row + i) == n)
+                At(gs.position.solverGrid, column + j, row + i) = 0;
 }
 
 // Labels the free regions of the field and tells whether each holds a multiple of five cells.
 bool RegionsDivisibleByFive(const GameState& gs) {
     RegionMask mask;
-    for (int r = 0; r < gs.fieldHeight; ++r)
-        for (int c = 0; c < gs.fieldWidth; ++c)
-            mask.cells[r * kGridSide + c] = At(gs.solverGrid, c, r) == 0 ? 1 : 0;
+    for (int r = 0; r < gs.position.fieldHeight; ++r)
+        for (int c = 0; c < gs.position.fieldWidth; ++c)
+            mask.cells[r * kGridSide + c] = At(gs.position.solverGrid, c, r) == 0 ? 1 : 0;
     RegionLabel label = 2;
-    for (int r = 0; r < gs.fieldHeight; ++r)
-        for (int c = 0; c < gs.fieldWidth; ++c)
+    for (int r = 0; r < gs.position.fieldHeight; ++r)
+        for (int c = 0; c < gs.position.fieldWidth; ++c)
             if (mask.cells[r * kGridSide + c] == 1) FillRegion(gs, c, r, label++, mask);
     // There are fewer regions than cells, so one counter per cell (plus the two unused
     // labels 0 and 1) is always enough.
     std::array<int32_t, kGridCells + 2> sizes{};
-    for (int r = 0; r < gs.fieldHeight; ++r)
-        for (int c = 0; c < gs.fieldWidth; ++c) {
+    for (int r = 0; r < gs.position.fieldHeight; ++r)
+        for (int c = 0; c < gs.position.fieldWidth; ++c) {
             RegionLabel l = mask.cells[r * kGridSide + c];
             if (l >= 2) ++sizes[static_cast<size_t>(l)];
         }
@@ -66,32 +66,32 @@ struct Budget {
 };
 
 void Run(GameState& gs, int n, Budget& budget) {
-    gs.solutionFound = 0;
+    gs.position.solutionFound = 0;
     if (n < 1) n = 1;
     if (n > kFigureCount) return;
     while (IsFigureOnSolverGrid(gs, n)) {
         if (n == kFigureCount) {
-            gs.solutionFound = 1;
+            gs.position.solutionFound = 1;
             return;
         }
         ++n;
     }
-    const OrientationSet& set = gs.orientationTable[n];
+    const OrientationSet& set = Orientations().byFigure[n];
     for (int o = 0; o < set.count; ++o) {
         const FigureMatrix& m = set.matrices[o];
-        for (int r = -2; r <= gs.fieldHeight - 3; ++r)
-            for (int c = -2; c <= gs.fieldWidth - 3; ++c) {
+        for (int r = -2; r <= gs.position.fieldHeight - 3; ++r)
+            for (int c = -2; c <= gs.position.fieldWidth - 3; ++c) {
                 if (budget.Spent()) return;
                 if (!FitsAt(gs, m, c, r)) continue;
                 Write(gs, m, c, r, static_cast<uint8_t>(n));
                 if (n == kFigureCount) {
                     if (IsSolverGridFull(gs)) {
-                        gs.solutionFound = 1;
+                        gs.position.solutionFound = 1;
                         return;
                     }
                 } else if (RegionsDivisibleByFive(gs)) {
                     Run(gs, n + 1, budget);
-                    if (gs.solutionFound) return;
+                    if (gs.position.solutionFound) return;
                 }
                 Remove(gs, m, c, r, n);
                 if (budget.expired) return;
@@ -110,10 +110,10 @@ bool ReferenceSearchWithin(GameState& gs, int n, double seconds) {
     Budget budget;
     budget.timed = true;
     budget.deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
-    Grid start = gs.solverGrid;
+    Grid start = gs.position.solverGrid;
     Run(gs, n, budget);
     if (!budget.expired) return true;
-    gs.solverGrid = start;
-    gs.solutionFound = 0;
+    gs.position.solverGrid = start;
+    gs.position.solutionFound = 0;
     return false;
 }

@@ -3,7 +3,7 @@
 
 #include "model/game_state.h"
 
-// Runs the search from figure n on gs.solverGrid. Sets solutionFound; on success the grid
+// Runs the search from figure n on gs.position.solverGrid. Sets solutionFound; on success the grid
 // holds the tiling, on failure it is back as it was.
 void Search(GameState& gs, int n);
 
@@ -22,4 +22,4 @@ void FillRegion(const GameState& gs, int column, int row, RegionLabel label, Reg
 
 // Finds figure k on a 25 x 25 grid and gives it as a record whose matrix is the matching
 // orientationCatalogue entry; false when k is not on the grid or matches no orientation.
-bool ExtractPlacement(const GameState& gs, int figure, const Grid& grid, Figure& out);
+bool ExtractPlacement(int figure, const Grid& grid, Figure& out);

@@ -7,7 +7,7 @@
 namespace {
 
 bool InField(const GameState& gs, int column, int row) {
-    return column >= 0 && column < gs.fieldWidth && row >= 0 && row < gs.fieldHeight;
+    return column >= 0 && column < gs.position.fieldWidth && row >= 0 && row < gs.position.fieldHeight;
 }
 
 } // namespace
@@ -17,22 +17,22 @@ bool FitsAt(const GameState& gs, const FigureMatrix& m, int column, int row) {
         for (int j = 0; j < kMatrixSide; ++j) {
             if (At(m, j, i) == 0) continue;
             int c = column + j, r = row + i;
-            if (!InField(gs, c, r) || At(gs.solverGrid, c, r) != 0) return false;
+            if (!InField(gs, c, r) || At(gs.position.solverGrid, c, r) != 0) return false;
         }
     return true;
 }
 
 bool IsFigureOnSolverGrid(const GameState& gs, int figure) {
-    for (int r = 0; r < gs.fieldHeight; ++r)
-        for (int c = 0; c < gs.fieldWidth; ++c)
-            if (At(gs.solverGrid, c, r) == figure) return true;
+    for (int r = 0; r < gs.position.fieldHeight; ++r)
+        for (int c = 0; c < gs.position.fieldWidth; ++c)
+            if (At(gs.position.solverGrid, c, r) == figure) return true;
     return false;
 }
 
 bool IsSolverGridFull(const GameState& gs) {
-    for (int r = 0; r < gs.fieldHeight; ++r)
-        for (int c = 0; c < gs.fieldWidth; ++c)
-            if (At(gs.solverGrid, c, r) == 0) return false;
+    for (int r = 0; r < gs.position.fieldHeight; ++r)
+        for (int c = 0; c < gs.position.fieldWidth; ++c)
+            if (At(gs.position.solverGrid, c, r) == 0) return false;
     return true;
 }
 
@@ -54,7 +54,7 @@ void FillRegion(const GameState& gs, int column, int row, RegionLabel label, Reg
     }
 }
 
-bool ExtractPlacement(const GameState& gs, int figure, const Grid& grid, Figure& out) {
+bool ExtractPlacement(int figure, const Grid& grid, Figure& out) {
     int minRow = kGridSide, minCol = kGridSide;
     for (int r = 0; r < kGridSide; ++r)
         for (int c = 0; c < kGridSide; ++c)
@@ -71,8 +71,8 @@ bool ExtractPlacement(const GameState& gs, int figure, const Grid& grid, Figure&
                 At(window, j, i) = static_cast<uint8_t>(figure);
         }
     for (int k = 0; k < kOrientationCount; ++k) {
-        if (gs.alignedCatalogue[k] != window) continue;
-        const FigureMatrix& m = gs.orientationCatalogue[k];
+        if (Orientations().aligned[k] != window) continue;
+        const FigureMatrix& m = Orientations().catalogue[k];
         int top = 0, left = 0;
         while (top < 4 && !RowHasSquare(m, top)) ++top;
         while (left < 4 && !ColumnHasSquare(m, left)) ++left;

@@ -9,10 +9,10 @@
 
 namespace {
 
-int CheckedMode(HWND dialog) {
-    if (IsDlgButtonChecked(dialog, IDC_PLACE_ALL) == BST_CHECKED) return 2;
-    if (IsDlgButtonChecked(dialog, IDC_PLACE_ONE) == BST_CHECKED) return 1;
-    return 0;
+AnalyseChoice CheckedMode(HWND dialog) {
+    if (IsDlgButtonChecked(dialog, IDC_PLACE_ALL) == BST_CHECKED) return AnalyseChoice::AllFigures;
+    if (IsDlgButtonChecked(dialog, IDC_PLACE_ONE) == BST_CHECKED) return AnalyseChoice::OneFigure;
+    return AnalyseChoice::Nothing;
 }
 
 bool OnInit(App& app, HWND dialog) {
@@ -21,8 +21,10 @@ bool OnInit(App& app, HWND dialog) {
         EndDialog(dialog, 2);
         return false;
     }
-    int mode = app.gs.analyseMode;
-    int button = mode == 0 ? IDC_PLACE_NOTHING : mode == 1 ? IDC_PLACE_ONE : IDC_PLACE_ALL;
+    const AnalyseChoice mode = app.gs.settings.analyseMode;
+    const int button = mode == AnalyseChoice::Nothing     ? IDC_PLACE_NOTHING
+                       : mode == AnalyseChoice::OneFigure ? IDC_PLACE_ONE
+                                                          : IDC_PLACE_ALL;
     CheckRadioButton(dialog, IDC_PLACE_NOTHING, IDC_PLACE_ALL, button);
     ComposeSolverGrid(app.gs);
     return true;
@@ -30,7 +32,7 @@ bool OnInit(App& app, HWND dialog) {
 
 void OnStart(App& app, HWND dialog) {
     GameState& gs = app.gs;
-    gs.analyseMode = CheckedMode(dialog);
+    gs.settings.analyseMode = CheckedMode(dialog);
     EnableWindow(GetDlgItem(dialog, IDOK), FALSE);
     EnableWindow(GetDlgItem(dialog, IDCANCEL), FALSE);
     SetWindowTextA(dialog, "Please wait...");
@@ -41,10 +43,10 @@ void OnStart(App& app, HWND dialog) {
         EndDialog(dialog, 1);
         return;
     }
-    if (gs.analyseMode == 2) {
+    if (gs.settings.analyseMode == AnalyseChoice::AllFigures) {
         LayAllFigures(gs);
         MessageBeep(0);
-    } else if (gs.analyseMode == 1) {
+    } else if (gs.settings.analyseMode == AnalyseChoice::OneFigure) {
         LayOneFigure(gs, [] { return std::rand(); });
         MessageBeep(0);
     } else {

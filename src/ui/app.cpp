@@ -13,5 +13,5 @@ std::string LoadResourceString(HINSTANCE instance, UINT id) {
 }
 
 int ShowMessage(HWND owner, const char* text, UINT flags) {
-    return MessageBoxA(owner, text, TheApp().gs.appTitle.c_str(), flags);
+    return MessageBoxA(owner, text, TheApp().appTitle.c_str(), flags);
 }

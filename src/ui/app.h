@@ -19,6 +19,12 @@ struct App {
     Surfaces surfaces;
     bool firstStart = false; // no settings file was found
     std::string windowClass;
+    // The program's strings from its resources: the caption of every message box, the
+    // settings and help files' names, the About box.
+    std::string appTitle = "Zendrak";
+    std::string appVersion;
+    std::string creditLine;
+    std::string legalLine;
 };
 
 // The one App of the process. GameState is large, so it lives in static storage.

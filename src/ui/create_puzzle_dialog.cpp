@@ -18,9 +18,9 @@ namespace {
 
 void InitArrows(HWND dialog, int arrowsId, int value) {
     HWND arrows = GetDlgItem(dialog, arrowsId);
-    SendMessageA(arrows, UDM_SETRANGE32, kMinCreateSide, kMaxCreateSide);
+    SendMessageA(arrows, UDM_SETRANGE32, kMinFieldSide, kMaxFieldSide);
     // A remembered size from a hand-edited settings file is brought into range here.
-    SendMessageA(arrows, UDM_SETPOS32, 0, ClampCreateSide(value));
+    SendMessageA(arrows, UDM_SETPOS32, 0, LimitEditorSide(value));
 }
 
 int ArrowsValue(HWND dialog, int arrowsId) {
@@ -28,14 +28,14 @@ int ArrowsValue(HWND dialog, int arrowsId) {
 }
 
 void OnInit(const GameState& gs, HWND dialog) {
-    InitArrows(dialog, IDC_WIDTH_ARROWS, gs.createWidth);
-    InitArrows(dialog, IDC_HEIGHT_ARROWS, gs.createHeight);
+    InitArrows(dialog, IDC_WIDTH_ARROWS, gs.settings.createWidth);
+    InitArrows(dialog, IDC_HEIGHT_ARROWS, gs.settings.createHeight);
     HWND name = GetDlgItem(dialog, IDC_FILE_NAME);
     SendMessageA(name, EM_LIMITTEXT, 100, 0);
-    SetWindowTextA(name, gs.newPuzzleName.c_str());
+    SetWindowTextA(name, gs.settings.newPuzzleName.c_str());
     MakeFileNameEdit(name);
     CheckRadioButton(dialog, IDC_BY_FIGURES, IDC_BY_SQUARES,
-                     gs.creationMethod == 1 ? IDC_BY_SQUARES : IDC_BY_FIGURES);
+                     gs.settings.creationMethod == CreationMethod::BySquares ? IDC_BY_SQUARES : IDC_BY_FIGURES);
 }
 
 void OnOk(App& app, HWND dialog) {
@@ -51,10 +51,11 @@ void OnOk(App& app, HWND dialog) {
         ShowMessage(dialog, "File exist. Overwrite?", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
         return;
     GameState& gs = app.gs;
-    gs.createWidth = w;
-    gs.createHeight = h;
-    gs.creationMethod = IsDlgButtonChecked(dialog, IDC_BY_SQUARES) == BST_CHECKED ? 1 : 0;
-    gs.newPuzzleName = text;
+    gs.settings.createWidth = w;
+    gs.settings.createHeight = h;
+    gs.settings.creationMethod =
+        IsDlgButtonChecked(dialog, IDC_BY_SQUARES) == BST_CHECKED ? CreationMethod::BySquares : CreationMethod::ByFigures;
+    gs.settings.newPuzzleName = text;
     NewGameReset(gs);
     StartEditor(gs);
     SyncFigureList(app);

@@ -29,7 +29,7 @@ void PaintBelowItems(App& app, HWND hwnd) {
     RECT strip{0, itemsBottom, client.right, client.bottom};
     POINT origin{0, 0};
     MapWindowPoints(hwnd, app.hwndMain, &origin, 1);
-    FillItemBackground(app.surfaces, app.gs, strip, origin.x, origin.y, app.gs.colorBack);
+    FillItemBackground(app.surfaces, app.gs.settings.view, strip, origin.x, origin.y, app.gs.settings.view.colorBack);
     HDC dc = GetDC(hwnd);
     BitBlt(dc, strip.left, strip.top, strip.right - strip.left, strip.bottom - strip.top,
            app.surfaces.backBuffer.dc, strip.left, strip.top, SRCCOPY);
@@ -76,11 +76,11 @@ void SubclassFigureList(App& app) {
 
 void SyncFigureList(App& app) {
     HWND list = app.hwndFigureList;
-    if (SendMessageA(list, LB_GETCOUNT, 0, 0) != app.gs.figureListCount) {
+    if (SendMessageA(list, LB_GETCOUNT, 0, 0) != app.gs.hand.listEntries) {
         SendMessageA(list, LB_RESETCONTENT, 0, 0);
-        for (int i = 0; i < app.gs.figureListCount; ++i) SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(""));
+        for (int i = 0; i < app.gs.hand.listEntries; ++i) SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(""));
     }
-    SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(app.gs.handSelection), 0);
+    SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(app.gs.hand.selection), 0);
     InvalidateRect(list, nullptr, FALSE);
 }
 
@@ -89,8 +89,8 @@ int FigureListSelection(const App& app) {
 }
 
 void OnFigureListSelectionChanged(App& app) {
-    app.gs.handSelection = FigureListSelection(app);
-    if (app.gs.handSelection > 0) UpdateGrabPoint(app.gs);
+    app.gs.hand.selection = FigureListSelection(app);
+    if (app.gs.hand.selection > 0) UpdateGrabPoint(app.gs);
     RepaintMain();
 }
 

@@ -8,7 +8,7 @@ void CreateFigureList(App& app);
 void SubclassFigureList(App& app);
 
 // Brings the list box in step with the game state: its number of entries, its selection
-// (gs.handSelection) and the pictures of its items.
+// (gs.hand.selection) and the pictures of its items.
 void SyncFigureList(App& app);
 
 // The list's selection, -1 when none.

@@ -7,7 +7,7 @@
 #include "ui/dialogs.h"
 
 void ShowHelp(const App& app, int topic) {
-    std::string file = app.gs.appTitle + ".chm";
+    std::string file = app.appTitle + ".chm";
     std::string parameters = topic == 0 ? file : "-mapid " + std::to_string(topic) + " " + file;
     ShellExecuteA(app.hwndMain, "open", "HH", parameters.c_str(), nullptr, SW_SHOWNORMAL);
 }
@@ -19,12 +19,12 @@ void OpenHomePage(const App& app) {
 namespace {
 
 INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    const GameState& gs = TheApp().gs;
+    const App& app = TheApp();
     switch (message) {
     case WM_INITDIALOG:
-        SetDlgItemTextA(dialog, IDC_ABOUT_TITLE, (gs.appTitle + " version " + gs.appVersion).c_str());
-        SetDlgItemTextA(dialog, IDC_ABOUT_CREDIT, gs.creditLine.c_str());
-        SetDlgItemTextA(dialog, IDC_ABOUT_LEGAL, gs.legalLine.c_str());
+        SetDlgItemTextA(dialog, IDC_ABOUT_TITLE, (app.appTitle + " version " + app.appVersion).c_str());
+        SetDlgItemTextA(dialog, IDC_ABOUT_CREDIT, app.creditLine.c_str());
+        SetDlgItemTextA(dialog, IDC_ABOUT_LEGAL, app.legalLine.c_str());
         return TRUE;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {

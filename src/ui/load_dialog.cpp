@@ -30,7 +30,7 @@ void OnOk(App& app, HWND dialog) {
     std::string path = SelectedGamePath(dialog);
     if (path.empty()) return;
     PuzzleImage image;
-    if (ReadPuzzleFile(path, true, app.gs.orientationCatalogue, image)) {
+    if (ReadPuzzleFile(path, true, Orientations().catalogue, image)) {
         ApplyPuzzle(app, image);
         // The loaded figures become position 1: undo empties the field, redo brings them back.
         LoadHistoryPosition(app.gs, image.figures);

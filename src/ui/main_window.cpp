@@ -9,6 +9,7 @@
 #include "ui/commands.h"
 #include "ui/figure_list.h"
 #include "ui/mouse.h"
+#include "ui/orientation_menus.h"
 #include "ui/window_layout.h"
 #include "ui/window_lifecycle.h"
 
@@ -41,13 +42,18 @@ void OnMeasureItem(MEASUREITEMSTRUCT* item) {
 
 void OnDrawItem(WPARAM controlId, const DRAWITEMSTRUCT* item) {
     App& app = TheApp();
-    DrawOwnerItem(app.surfaces, app.gs, static_cast<int>(controlId), *item, FigureListSelection(app));
+    if (controlId == IDC_FIGURE_LIST) {
+        DrawFigureListItem(app.surfaces, app.gs, *item);
+    } else if (item->CtlType == ODT_MENU) {
+        const int n = OrientationOfCommand(static_cast<int>(item->itemID));
+        if (n != 0) DrawOrientationItem(app.surfaces, app.gs, *item, FigureListSelection(app), n);
+    }
 }
 
 LRESULT OnListColours(HDC dc) {
     const GameState& gs = TheApp().gs;
-    SetBkColor(dc, gs.colorBack);
-    SetTextColor(dc, gs.colorInk);
+    SetBkColor(dc, gs.settings.view.colorBack);
+    SetTextColor(dc, gs.settings.view.colorInk);
     return reinterpret_cast<LRESULT>(GetStockObject(HOLLOW_BRUSH));
 }
 

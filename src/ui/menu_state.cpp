@@ -15,9 +15,9 @@ void Enable(HMENU menu, UINT id, bool enabled) {
 void UpdateMenuStates(App& app) {
     const GameState& gs = app.gs;
     HMENU menu = GetMenu(app.hwndMain);
-    bool playing = gs.editMode == 0;
-    Enable(menu, IDM_SAVE_PUZZLE, gs.editMode == 1);
-    Enable(menu, IDM_SAVE, playing && gs.moveMade != 0);
+    bool playing = gs.editor.mode == EditMode::Playing;
+    Enable(menu, IDM_SAVE_PUZZLE, gs.editor.mode == EditMode::Editing);
+    Enable(menu, IDM_SAVE, playing && gs.position.unsavedChanges != 0);
     Enable(menu, IDM_ANALYSE, playing);
     Enable(menu, IDM_COPY_IMAGE, playing);
     Enable(menu, IDM_COPY_SMALL_IMAGE, playing);

@@ -6,6 +6,7 @@
 #include "ui/figure_list.h"
 #include "ui/main_window.h"
 #include "ui/menu_state.h"
+#include "ui/orientation_menus.h"
 #include "ui/sound.h"
 
 namespace {
@@ -66,11 +67,11 @@ void StartRectangle(App& app, UINT message, POINT p) {
     GameState& gs = app.gs;
     if (!FieldArea(gs).Contains({p.x, p.y})) return;
     Point cell = CellUnderPointer(gs, {p.x, p.y});
-    gs.rectStartX = cell.x;
-    gs.rectStartY = cell.y;
-    gs.rectDrag = message == app.primaryButtonDown ? 1 : 2;
+    gs.editor.rectStartX = cell.x;
+    gs.editor.rectStartY = cell.y;
+    gs.editor.rectDrag = message == app.primaryButtonDown ? RectangleDrag::Filling : RectangleDrag::Clearing;
     SetCapture(app.hwndMain);
-    PlaySoundEvent(gs, gs.rectDrag == 1 ? kSoundDrop : kSoundTake);
+    PlaySoundEvent(gs, gs.editor.rectDrag == RectangleDrag::Filling ? kSoundDrop : kSoundTake);
     RepaintMain();
 }
 
@@ -78,11 +79,11 @@ void StartRectangle(App& app, UINT message, POINT p) {
 
 void OnMouseMove(App& app) {
     GameState& gs = app.gs;
-    if (gs.rectDrag != 0) {
+    if (gs.editor.rectDrag != RectangleDrag::None) {
         POINT p = PointerInClient(app);
         // Leaving the frame abandons the rectangle.
         if (!FieldFrame(gs).Contains({p.x, p.y})) {
-            gs.rectDrag = 0;
+            gs.editor.rectDrag = RectangleDrag::None;
             ReleaseCapture();
         }
         RepaintMain();
@@ -92,7 +93,7 @@ void OnMouseMove(App& app) {
 }
 
 void OnButtonUp(App& app) {
-    if (app.gs.editMode != 1 || app.gs.rectDrag == 0) return;
+    if (app.gs.editor.mode != EditMode::Editing || app.gs.editor.rectDrag == RectangleDrag::None) return;
     POINT p = PointerInClient(app);
     if (CommitEditorRectangle(app.gs, {p.x, p.y})) UpdateMenuStates(app);
     ReleaseCapture();
@@ -100,8 +101,8 @@ void OnButtonUp(App& app) {
 }
 
 void OnCaptureChanged(App& app, HWND newOwner) {
-    if (newOwner == app.hwndMain || app.gs.rectDrag == 0) return;
-    app.gs.rectDrag = 0;
+    if (newOwner == app.hwndMain || app.gs.editor.rectDrag == RectangleDrag::None) return;
+    app.gs.editor.rectDrag = RectangleDrag::None;
     RepaintMain();
 }
 
@@ -113,7 +114,7 @@ void OnButtonDown(App& app, UINT message, POINT p) {
         return;
     }
     if (message != app.primaryButtonDown) return; // its release brings the orientation menu
-    gs.handSelection = FigureListSelection(app);
+    gs.hand.selection = FigureListSelection(app);
     if (HeldFigure(gs) != 0)
         AfterDrop(app, DropHeldFigure(gs, {p.x, p.y}));
     else
@@ -126,29 +127,23 @@ void OnMiddleButton(App& app) {
 }
 
 void OnContextMenu(App& app, POINT screen) {
-    app.gs.handSelection = FigureListSelection(app);
+    app.gs.hand.selection = FigureListSelection(app);
     int held = HeldFigure(app.gs);
     if (held == 0) return;
     if (screen.x == -1 && screen.y == -1) GetCursorPos(&screen); // from the keyboard
-    int slot = -1;
-    switch (app.gs.orientationTable[held].count) {
-    case 1: slot = 0; break;
-    case 2: slot = 1; break;
-    case 4: slot = 2; break;
-    case 8: slot = 3; break;
-    default: return;
-    }
-    TrackPopupMenu(app.contextMenus[slot], TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screen.x,
+    HMENU menu = OrientationMenuFor(app, Orientations().byFigure[held].count);
+    if (menu == nullptr) return;
+    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screen.x,
                    screen.y, 0, app.hwndMain, nullptr);
 }
 
 void OnKeyDown(App& app, int key) {
     GameState& gs = app.gs;
-    gs.handSelection = FigureListSelection(app);
+    gs.hand.selection = FigureListSelection(app);
     int held = HeldFigure(gs);
     Transform transform = TransformOfKey(key);
     if (held == 0 || transform == nullptr) return;
-    transform(gs.handMatrices[held]);
+    transform(gs.hand.matrices[held]);
     PlaySoundEvent(gs, kSoundRotate);
     UpdateGrabPoint(gs);
     InvalidateRect(app.hwndFigureList, nullptr, FALSE);
@@ -160,9 +155,9 @@ void OnOrientationCommand(App& app, int commandId) {
     int selected = FigureListSelection(app);
     if (selected < 1 || selected > kFigureCount) return;
     FigureMatrix m;
-    if (!NthOrientation(gs, selected, OrientationOfCommand(commandId), m)) return;
-    gs.handMatrices[selected] = m;
-    gs.handSelection = selected;
+    if (!NthOrientation(selected, OrientationOfCommand(commandId), m)) return;
+    gs.hand.matrices[selected] = m;
+    gs.hand.selection = selected;
     UpdateGrabPoint(gs);
     InvalidateRect(app.hwndFigureList, nullptr, FALSE);
     RepaintMain();

@@ -38,7 +38,7 @@ HTREEITEM AddItem(HWND tree, HTREEITEM parent, const std::string& text, int imag
 }
 
 bool IsSolved(const GameState& gs, const std::string& group, const std::string& name) {
-    for (const SolvedPuzzle& p : gs.solved)
+    for (const SolvedPuzzle& p : gs.settings.solved)
         if (p.folder == group && p.file == name) return true;
     return false;
 }
@@ -65,9 +65,9 @@ void FillTree(const GameState& gs, HWND tree) {
 
 void SelectCurrentPuzzle(const GameState& gs, HWND tree) {
     for (HTREEITEM g = TreeView_GetRoot(tree); g; g = TreeView_GetNextSibling(tree, g)) {
-        if (ItemText(tree, g) != gs.lastFolder) continue;
+        if (ItemText(tree, g) != gs.settings.lastFolder) continue;
         for (HTREEITEM p = TreeView_GetChild(tree, g); p; p = TreeView_GetNextSibling(tree, p)) {
-            if (ItemText(tree, p) == gs.lastFile) {
+            if (ItemText(tree, p) == gs.settings.lastFile) {
                 TreeView_SelectItem(tree, p);
                 TreeView_EnsureVisible(tree, p);
                 return;
@@ -93,15 +93,15 @@ void OnOk(App& app, HWND dialog) {
         return;
     }
     PuzzleImage image;
-    if (!ReadPuzzleFile(path, false, app.gs.orientationCatalogue, image)) {
+    if (!ReadPuzzleFile(path, false, Orientations().catalogue, image)) {
         ShowMessage(dialog, "Please select a valid puzzle.", MB_OK | MB_ICONINFORMATION);
         return;
     }
     ApplyPuzzle(app, image);
     HWND tree = Tree(dialog);
     HTREEITEM item = TreeView_GetSelection(tree);
-    app.gs.lastFolder = ItemText(tree, TreeView_GetParent(tree, item));
-    app.gs.lastFile = ItemText(tree, item);
+    app.gs.settings.lastFolder = ItemText(tree, TreeView_GetParent(tree, item));
+    app.gs.settings.lastFile = ItemText(tree, item);
     SetCurrentPuzzleField(app.gs, image.width, image.height, image.cells);
     EndDialog(dialog, 1);
 }

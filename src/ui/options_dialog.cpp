@@ -87,9 +87,9 @@ void FillControls(HWND dialog, const ViewOptions& o) {
     SendItem(dialog, IDC_SQUARE_INDEX, CB_SETCURSEL, static_cast<WPARAM>(o.squareIndex));
     SelectByPrefix(dialog, IDC_SQUARE_SIZE, true, std::to_string(o.squareSize));
     SelectByPrefix(dialog, IDC_SKIN_LIST, false, o.skinName);
-    SendItem(dialog, IDC_OPAQUE, TBM_SETPOS, TRUE, o.opaque);
+    SendItem(dialog, IDC_OPAQUE, TBM_SETPOS, TRUE, o.opacityPercent);
     CheckRadioButton(dialog, IDC_PATTERN_IMAGE, IDC_SOLID_COLOR,
-                     o.backgroundType == 0 ? IDC_PATTERN_IMAGE : IDC_SOLID_COLOR);
+                     o.backgroundType == BackgroundType::PatternImage ? IDC_PATTERN_IMAGE : IDC_SOLID_COLOR);
     SelectByPrefix(dialog, IDC_BACKGROUND_LIST, false, o.backgroundName);
 }
 
@@ -97,7 +97,7 @@ void ReadControls(HWND dialog, ViewOptions& o) {
     o.colorBack = ColourOfButton(dialog, IDC_COLOR_BACK);
     o.colorInk = ColourOfButton(dialog, IDC_COLOR_INK);
     o.colorContour = ColourOfButton(dialog, IDC_COLOR_CONTOUR);
-    o.cursorMode = 1;
+    o.cursorMode = CursorMode::MiddleSquare;
     o.autoSize = Checked(dialog, IDC_AUTO_SIZE);
     o.showLegalMove = Checked(dialog, IDC_SHOW_LEGAL_MOVE);
     o.showShadow = Checked(dialog, IDC_SHOW_SHADOW);
@@ -109,9 +109,9 @@ void ReadControls(HWND dialog, ViewOptions& o) {
     const int index = Selection(dialog, IDC_SQUARE_INDEX, CB_GETCURSEL);
     if (index >= 0) o.squareIndex = index;
     o.useOneColor = Checked(dialog, IDC_USE_ONE_COLOR);
-    o.opaque = static_cast<int32_t>(SendItem(dialog, IDC_OPAQUE, TBM_GETPOS));
+    o.opacityPercent = static_cast<int32_t>(SendItem(dialog, IDC_OPAQUE, TBM_GETPOS));
     o.backgroundName = SelectedEntry(dialog, IDC_BACKGROUND_LIST, o.backgroundName);
-    o.backgroundType = Checked(dialog, IDC_SOLID_COLOR) ? 1 : 0;
+    o.backgroundType = Checked(dialog, IDC_SOLID_COLOR) ? BackgroundType::SolidColour : BackgroundType::PatternImage;
 }
 
 void Enable(HWND dialog, int id, bool on) { EnableWindow(GetDlgItem(dialog, id), on ? TRUE : FALSE); }
@@ -145,7 +145,7 @@ void OnInit(HWND dialog, OptionsState& state) {
     if (SendItem(dialog, IDC_SKIN_LIST, LB_GETCOUNT) <= 0) Enable(dialog, IDC_PICK_FROM_SKIN, false);
     FillCombos(dialog);
     InitTrackBar(dialog);
-    FillControls(dialog, state.app->gs);
+    FillControls(dialog, state.app->gs.settings.view);
     UpdateEnabling(dialog);
     CreatePreviewSkin(state.preview, dialog);
     LoadPreviewSkin(dialog, state);
@@ -154,8 +154,8 @@ void OnInit(HWND dialog, OptionsState& state) {
 // OK and Apply: the controls become the game's view options and the picture is rebuilt.
 void Apply(HWND dialog, App& app) {
     GameState& gs = app.gs;
-    ReadControls(dialog, gs);
-    LimitViewOptions(gs);
+    ReadControls(dialog, gs.settings.view);
+    LimitViewOptions(gs.settings.view);
     Relayout(app);
     ReloadSkin(app.surfaces, gs, app.hwndMain);
     BuildBackground(app.surfaces, gs, app.hwndMain);
@@ -166,9 +166,7 @@ void Apply(HWND dialog, App& app) {
 }
 
 void SetDefaults(HWND dialog, OptionsState& state) {
-    ViewOptions defaults;
-    ResetViewOptions(defaults);
-    FillControls(dialog, defaults);
+    FillControls(dialog, ViewOptions{});
     UpdateEnabling(dialog);
     LoadPreviewSkin(dialog, state);
     RepaintDialog(dialog);
@@ -237,7 +235,7 @@ void OnCommand(HWND dialog, OptionsState& state, int id, int notification) {
 
 // Both previews are drawn off-screen first, then copied into their static control.
 void OnDrawItem(HWND dialog, OptionsState& state, const DRAWITEMSTRUCT& item) {
-    ViewOptions shown = state.app->gs;
+    ViewOptions shown = state.app->gs.settings.view;
     ReadControls(dialog, shown);
     const RECT area{0, 0, item.rcItem.right - item.rcItem.left, item.rcItem.bottom - item.rcItem.top};
     HDC buffer = CreateCompatibleDC(item.hDC);

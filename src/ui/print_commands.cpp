@@ -64,12 +64,12 @@ void PrintSheet(App& app, int command) {
     if (dialog.printer() == nullptr) return;
     PrinterPages printer(dialog.printer());
     WindowDc window(app.hwndMain);
-    PrintPages(app.surfaces, app.gs, window.get(), SheetOfCommand(command), printer);
+    PrintPages(app.surfaces, app.gs, window.get(), SheetOfCommand(command), printer, app.appTitle);
 }
 
 void CopyPositionImage(App& app, int command) {
     const int cellSize = command == IDM_COPY_SMALL_IMAGE ? kSmallImageCellSize
-                                                         : DrawingSquareSize(app.gs.squareSize);
+                                                         : LimitSquareSize(app.gs.settings.view.squareSize);
     WindowDc window(app.hwndMain);
     OwnedBitmap bitmap(MakePositionBitmap(app.surfaces, app.gs, window.get(), cellSize));
     if (bitmap.get() == nullptr) return;

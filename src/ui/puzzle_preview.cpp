@@ -22,12 +22,12 @@ void DrawPuzzlePreview(App& app, const DRAWITEMSTRUCT& item, const std::string& 
     const GameState& gs = app.gs;
     int w = item.rcItem.right - item.rcItem.left, h = item.rcItem.bottom - item.rcItem.top;
     RECT area{0, 0, w, h};
-    FillItemBackground(s, gs, area, 0, 0, gs.colorBack);
+    FillItemBackground(s, gs.settings.view, area, 0, 0, gs.settings.view.colorBack);
     PuzzleImage image;
     if (path.empty()) {
-        DrawCentredText(s.backBuffer.dc, area, texts.nothingSelected, gs.colorInk);
-    } else if (!ReadPuzzleFile(path, withFigures, gs.orientationCatalogue, image)) {
-        DrawCentredText(s.backBuffer.dc, area, texts.invalid, gs.colorInk);
+        DrawCentredText(s.backBuffer.dc, area, texts.nothingSelected, gs.settings.view.colorInk);
+    } else if (!ReadPuzzleFile(path, withFigures, Orientations().catalogue, image)) {
+        DrawCentredText(s.backBuffer.dc, area, texts.invalid, gs.settings.view.colorInk);
     } else {
         Grid cells = ComposePreview(image);
         CellsToDraw toDraw;
@@ -39,7 +39,7 @@ void DrawPuzzlePreview(App& app, const DRAWITEMSTRUCT& item, const std::string& 
         toDraw.rows = image.height;
         toDraw.cells = cells.data();
         toDraw.stride = kGridSide;
-        DrawCells(s, s.backBuffer.dc, toDraw, gs);
+        DrawCells(s, s.backBuffer.dc, toDraw, gs.settings.view);
     }
     BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, w, h, s.backBuffer.dc, 0, 0, SRCCOPY);
 }

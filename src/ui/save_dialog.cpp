@@ -20,7 +20,7 @@ void OnInit(App& app, HWND dialog) {
     HWND edit = GetDlgItem(dialog, IDC_FILE_NAME);
     SendMessageA(edit, EM_LIMITTEXT, 100, 0);
     MakeFileNameEdit(edit);
-    std::string name = DefaultSaveName(app.gs.lastFolder, app.gs.lastFile, TodayShortDate());
+    std::string name = DefaultSaveName(app.gs.settings.lastFolder, app.gs.settings.lastFile, TodayShortDate());
     SetWindowTextA(edit, name.c_str());
     SendMessageA(edit, EM_SETSEL, 0, -1);
     SetFocus(edit);
@@ -56,7 +56,7 @@ INT_PTR CALLBACK SaveProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
 
 void SaveGame(App& app, const std::string& name) {
     std::string text = WriteSavedGameText(app.gs);
-    if (app.gs.historyCount < 2) return; // nothing was ever laid: nothing to save
+    if (app.gs.position.historyCount < 2) return; // nothing was ever laid: nothing to save
     CreateDirectoryA("Save", nullptr);
     std::string path = MakeSavedGamePath(name);
     if (FileExists(path) &&
@@ -68,7 +68,7 @@ void SaveGame(App& app, const std::string& name) {
         return;
     }
     ShowMessage(app.hwndMain, "Game saved.", MB_OK | MB_ICONQUESTION);
-    app.gs.moveMade = 0;
+    app.gs.position.unsavedChanges = 0;
     UpdateMenuStates(app);
 }
 

@@ -12,7 +12,7 @@
 
 void SavePuzzle(App& app) {
     GameState& gs = app.gs;
-    if (gs.editMode != 1) return;
+    if (gs.editor.mode != EditMode::Editing) return;
     // The drawing is checked and trimmed on a copy: nothing changes until the file is written.
     PreparedPuzzle prepared = PrepareNewPuzzle(gs);
     if (prepared.check != EditorCheck::Ok) {
@@ -23,13 +23,13 @@ void SavePuzzle(App& app) {
     CreateDirectoryA("Puzzles", nullptr);
     CreateDirectoryA("Puzzles\\My puzzles", nullptr);
     std::string text = WritePuzzleText(puzzle.width, puzzle.height, puzzle.field);
-    FileSave result = SaveFileReplacing(MakeUserPuzzlePath(gs.newPuzzleName), text);
+    FileSave result = SaveFileReplacing(MakeUserPuzzlePath(gs.settings.newPuzzleName), text);
     if (result != FileSave::Written) {
         ShowMessage(app.hwndMain, FileSaveMessage(result), MB_OK | MB_ICONERROR);
         return;
     }
     ShowMessage(app.hwndMain, "New puzzle saved succesfully.", MB_OK | MB_ICONQUESTION);
-    CommitNewPuzzle(gs, puzzle, gs.newPuzzleName);
+    CommitNewPuzzle(gs, puzzle, gs.settings.newPuzzleName);
     SyncFigureList(app);
     RepaintMain();
     UpdateMenuStates(app);

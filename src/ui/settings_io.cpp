@@ -31,14 +31,13 @@ void RestoreWindowPlacement(HWND hwnd, const Rect& saved) {
 
 } // namespace
 
-std::string SettingsPath(const App& app) { return SettingsFileName(app.gs.appTitle); }
+std::string SettingsPath(const App& app) { return SettingsFileName(app.appTitle); }
 
 void LoadSettings(App& app) {
     std::string text;
     app.firstStart = !ReadWholeFile(SettingsPath(app), text);
     Rect window;
-    ReadSettingsText(text, app.gs, window);
-    LimitRememberedSettings(app.gs);
+    ReadSettingsText(text, app.gs.settings, window);
     RestoreWindowPlacement(app.hwndMain, window);
 }
 
@@ -47,5 +46,5 @@ void LoadSettings(App& app) {
 void SaveSettings(App& app) {
     RECT r{};
     GetWindowRect(app.hwndMain, &r);
-    SaveFileReplacing(SettingsPath(app), WriteSettingsText(app.gs, ToRect(r)));
+    SaveFileReplacing(SettingsPath(app), WriteSettingsText(app.gs.settings, ToRect(r)));
 }

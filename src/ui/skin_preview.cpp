@@ -35,14 +35,14 @@ void ShrinkTileRow(HDC target, HBITMAP file) {
 }
 
 void DrawMissingSkin(HDC target, const RECT& area, const GameState& gs) {
-    OwnedBrush back(CreateSolidBrush(gs.colorBack));
+    OwnedBrush back(CreateSolidBrush(gs.settings.view.colorBack));
     FillRect(target, &area, back.get());
     const char* text = "Skin is not found.";
     const int length = static_cast<int>(strlen(text));
     SIZE extent{};
     HGDIOBJ font = SelectObject(target, GetStockObject(DEFAULT_GUI_FONT));
     GetTextExtentPoint32A(target, text, length, &extent);
-    SetTextColor(target, gs.colorInk);
+    SetTextColor(target, gs.settings.view.colorInk);
     SetBkMode(target, TRANSPARENT);
     SetTextAlign(target, TA_CENTER | TA_TOP);
     ExtTextOutA(target, kMissingTextCentre.x, kMissingTextCentre.y - extent.cy / 2, 0, nullptr,
@@ -59,7 +59,7 @@ void DrawFrame(HDC target, HDC skin) {
 void DrawFigures(App& app, HDC target, HDC skin, const ViewOptions& shown) {
     for (int figure = 1; figure <= kFigureCount; ++figure) {
         const CellsToDraw toDraw =
-            MatrixToDraw(skin, kPreviewTile, PreviewFigureOrigin(figure), app.gs.handMatrices[figure], true);
+            MatrixToDraw(skin, kPreviewTile, PreviewFigureOrigin(figure), app.gs.hand.matrices[figure], true);
         DrawCells(app.surfaces, target, toDraw, shown);
     }
 }

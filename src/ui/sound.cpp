@@ -6,6 +6,6 @@
 #include <mmsystem.h>
 
 void PlaySoundEvent(const GameState& gs, int index) {
-    if (index < 0 || index >= kSoundEventCount || gs.sounds[index].enabled == 0) return;
-    PlaySoundA(gs.sounds[index].file.c_str(), nullptr, SND_ASYNC);
+    if (index < 0 || index >= kSoundEventCount || gs.settings.sounds[index].enabled == 0) return;
+    PlaySoundA(gs.settings.sounds[index].file.c_str(), nullptr, SND_ASYNC);
 }

@@ -75,13 +75,13 @@ void OnInit(HWND dialog, const GameState& gs) {
     InsertColumn(list, kColumnSwitch, "", 30);
     InsertColumn(list, kColumnEvent, "Event", 100);
     InsertColumn(list, kColumnFile, "File name", 360);
-    for (int i = 0; i < kSoundEventCount; ++i) InsertRow(list, i, gs.sounds[i]);
+    for (int i = 0; i < kSoundEventCount; ++i) InsertRow(list, i, gs.settings.sounds[i]);
 }
 
 void OnOk(HWND dialog, GameState& gs) {
     HWND list = List(dialog);
     for (int i = 0; i < kSoundEventCount && i < RowCount(list); ++i) {
-        SoundSetting& sound = gs.sounds[i];
+        SoundSetting& sound = gs.settings.sounds[i];
         sound.enabled = IsChecked(list, i) ? 1 : 0;
         sound.name = GetText(list, i, kColumnEvent);
         sound.file = GetText(list, i, kColumnFile);

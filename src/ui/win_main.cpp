@@ -9,10 +9,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     App& app = TheApp();
     app.hInstance = instance;
     std::string title = LoadResourceString(instance, IDS_APP_TITLE);
-    app.gs.appTitle = LoadResourceString(instance, IDS_APP_TITLE);
-    app.gs.creditLine = LoadResourceString(instance, IDS_CREDIT_LINE);
-    app.gs.legalLine = LoadResourceString(instance, IDS_LEGAL_LINE);
-    app.gs.appVersion = LoadResourceString(instance, IDS_APP_VERSION);
+    app.appTitle = LoadResourceString(instance, IDS_APP_TITLE);
+    app.creditLine = LoadResourceString(instance, IDS_CREDIT_LINE);
+    app.legalLine = LoadResourceString(instance, IDS_LEGAL_LINE);
+    app.appVersion = LoadResourceString(instance, IDS_APP_VERSION);
     app.windowClass = LoadResourceString(instance, IDS_WINDOW_CLASS);
 
     if (HWND running = FindWindowA(app.windowClass.c_str(), nullptr)) {

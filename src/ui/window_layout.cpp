@@ -10,25 +10,25 @@ void Relayout(App& app) {
     GameState& gs = app.gs;
     RECT client;
     GetClientRect(app.hwndMain, &client);
-    Layout layout = ComputeLayout(client.right, client.bottom, gs.fieldWidth, gs.fieldHeight,
-                                  gs.squareSize, gs.autoSize != 0);
-    if (layout.squareSize != gs.squareSize) {
-        gs.squareSize = layout.squareSize;
+    Layout layout = ComputeLayout(client.right, client.bottom, gs.position.fieldWidth, gs.position.fieldHeight,
+                                  gs.settings.view.squareSize, gs.settings.view.autoSize != 0);
+    if (layout.squareSize != gs.settings.view.squareSize) {
+        gs.settings.view.squareSize = layout.squareSize;
         ReloadSkin(app.surfaces, gs, app.hwndMain);
     }
-    gs.fieldOffsetX = layout.offset.x;
-    gs.fieldOffsetY = layout.offset.y;
+    gs.position.fieldOffsetX = layout.offset.x;
+    gs.position.fieldOffsetY = layout.offset.y;
     const Rect& list = layout.figureList;
     MoveWindow(app.hwndFigureList, list.left, list.top, list.Width(), list.Height(), TRUE);
 }
 
 void ChangeSquareSize(App& app, int delta) {
-    SquareSizeStep step = StepSquareSize(app.gs.squareSize, delta);
+    SquareSizeStep step = StepSquareSize(app.gs.settings.view.squareSize, delta);
     if (!step.changed) {
         MessageBeep(0);
         return;
     }
-    app.gs.squareSize = step.size;
+    app.gs.settings.view.squareSize = step.size;
     ReloadSkin(app.surfaces, app.gs, app.hwndMain);
     Relayout(app);
     RepaintMain();
@@ -36,7 +36,7 @@ void ChangeSquareSize(App& app, int delta) {
 
 void MinTrackSize(App& app, MINMAXINFO* info) {
     const GameState& gs = app.gs;
-    Rect content = MinContentRect(gs.fieldWidth, gs.fieldHeight, gs.squareSize, gs.autoSize != 0);
+    Rect content = MinContentRect(gs.position.fieldWidth, gs.position.fieldHeight, gs.settings.view.squareSize, gs.settings.view.autoSize != 0);
     RECT r{content.left, content.top, content.right, content.bottom};
     AdjustWindowRect(&r, WS_CAPTION | WS_THICKFRAME, TRUE);
     info->ptMinTrackSize = {r.right - r.left, r.bottom - r.top};

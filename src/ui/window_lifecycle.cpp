@@ -13,27 +13,11 @@
 #include "ui/app.h"
 #include "ui/figure_list.h"
 #include "ui/menu_state.h"
+#include "ui/orientation_menus.h"
 #include "ui/settings_io.h"
 #include "ui/window_layout.h"
 
 namespace {
-
-// The orientation pop-ups, for 1, 2, 4 and 8 orientations, with owner-drawn items that show
-// the orientations themselves.
-void LoadOrientationMenus(App& app) {
-    const int resources[4] = {IDR_CONTEXT1, IDR_CONTEXT2, IDR_CONTEXT4, IDR_CONTEXT8};
-    for (int i = 0; i < 4; ++i) {
-        app.contextMenuOwners[i] = LoadMenuA(app.hInstance, MAKEINTRESOURCEA(resources[i]));
-        app.contextMenus[i] = GetSubMenu(app.contextMenuOwners[i], 0);
-        for (int n = 1; n <= 8; ++n) {
-            MENUITEMINFOA info{};
-            info.cbSize = sizeof info;
-            info.fMask = MIIM_FTYPE;
-            info.fType = MFT_OWNERDRAW;
-            SetMenuItemInfoA(app.contextMenus[i], static_cast<UINT>(CommandOfOrientation(n)), FALSE, &info);
-        }
-    }
-}
 
 // The physical left button places and takes figures, also when the system swaps the buttons.
 // Probing turns swapping off; it is turned on again at once when it was on.
@@ -52,12 +36,11 @@ void OnCreate(HWND hwnd) {
     GameState& gs = app.gs;
     app.hwndMain = hwnd;
     LoadSettings(app);
-    gs.fieldWidth = 10;
-    gs.fieldHeight = 6;
+    gs.position.fieldWidth = 10;
+    gs.position.fieldHeight = 6;
     CreateSurfaces(app.surfaces, hwnd);
     ReloadSkin(app.surfaces, gs, hwnd);
     BuildBackground(app.surfaces, gs, hwnd);
-    BuildOrientationTables(gs);
     LoadOrientationMenus(app);
     CreateFigureList(app);
     app.primaryButtonDown = ProbePrimaryButton();
@@ -71,7 +54,7 @@ void OnCreate(HWND hwnd) {
     UpdateMenuStates(app);
     if (app.firstStart) {
         HDC screen = GetDC(nullptr);
-        gs.squareSize = InitialSquareSize(GetDeviceCaps(screen, HORZRES));
+        gs.settings.view.squareSize = InitialSquareSize(GetDeviceCaps(screen, HORZRES));
         ReleaseDC(nullptr, screen);
         ReloadSkin(app.surfaces, gs, hwnd);
         Relayout(app);

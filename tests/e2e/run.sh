@@ -1,22 +1,15 @@
 #!/bin/bash
-# End-to-end scenarios of the built game under Wine, driven like a player.
-#   tests/e2e/run.sh [SCENARIO...]     (names like a_place_turn_take or just "a")
-# Environment: ZENDRAK_BUILD_DIR (default build/windows) holds Zendrak.exe and probe.exe;
-# ZENDRAK_USE_DISPLAY=1 plays on the caller's $DISPLAY instead of a private Xvfb;
-# ZENDRAK_E2E_DIR (default build/e2e) holds the work files, so that runs of different
-# build folders and prefixes do not share them.
-# Prints one line per scenario and closes with "N passed, M failed"; the exit status is 0
-# only when every scenario passed. Work files (game copies, screenshots of failures) stay
-# in build/e2e/work.
+# The end-to-end scenarios: tests/e2e/run.sh [SCENARIO...] (a_place_turn_take or just "a").
+# ZENDRAK_BUILD_DIR (default build/windows) holds Zendrak.exe and probe.exe, ZENDRAK_E2E_DIR
+# (default build/e2e) the work files; ZENDRAK_USE_DISPLAY=1 plays on the caller's $DISPLAY.
 [ -n "${BASH_VERSION:-}" ] || exec bash "$0" "$@"    # also when started with sh
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 root=$(cd "$here/../.." && pwd)
 . "$root/scripts/wine-env.sh"
-
-build=${ZENDRAK_BUILD_DIR:-$root/build/windows}
+build=${ZENDRAK_BUILD_DIR:-build/windows}
+e2e=${ZENDRAK_E2E_DIR:-build/e2e}
 case "$build" in /*) ;; *) build=$root/$build ;; esac
-e2e=${ZENDRAK_E2E_DIR:-$root/build/e2e}
 case "$e2e" in /*) ;; *) e2e=$root/$e2e ;; esac
 
 if [ "${ZENDRAK_E2E_INNER:-}" != 1 ]; then
@@ -25,10 +18,9 @@ if [ "${ZENDRAK_E2E_INNER:-}" != 1 ]; then
         exit 2
     fi
     probe=$build/probe.exe
-    if [ ! -f "$probe" ]; then
-        # Until the build makes it, compile the probe here with the same warnings.
+    mkdir -p "$e2e"
+    if [ ! -f "$probe" ]; then    # until the build makes it, with the same warnings
         probe=$e2e/probe.exe
-        mkdir -p "$e2e"
         if [ ! -f "$probe" ] || [ "$root/tools/probe/probe.cpp" -nt "$probe" ]; then
             x86_64-w64-mingw32-g++-posix -std=c++20 -O2 -Wall -Wextra -Wpedantic -Wshadow \
                 -Wconversion -Wno-sign-conversion -Werror -DWIN32_LEAN_AND_MEAN -DNOMINMAX \
@@ -44,45 +36,17 @@ if [ "${ZENDRAK_E2E_INNER:-}" != 1 ]; then
 fi
 
 # Inside with-display.sh: one display and one Wine session for all scenarios.
-shopt -s nullglob
-all=("$here"/scenarios/*.py)
 selected=()
-if [ $# = 0 ]; then
-    selected=("${all[@]}")
-else
-    for want in "$@"; do
-        found=0
-        for s in "${all[@]}"; do
-            name=$(basename "$s" .py)
-            if [ "$name" = "$want" ] || [ "${name%%_*}" = "$want" ]; then
-                selected+=("$s")
-                found=1
-            fi
-        done
-        if [ "$found" = 0 ]; then
-            echo "run.sh: no scenario $want" >&2
-            exit 2
-        fi
-    done
-fi
-
-# A scenario that leaves a window behind would disturb the next one: start the Wine
-# session afresh then.
-restart_session() {
-    {
-        wineserver -k || true
-        wineserver -w || true
-        wineserver -p && "$ZENDRAK_WINE" wineboot
-    } </dev/null >/dev/null 2>&1
-}
-leftovers() {
-    "$ZENDRAK_WINE" "$E2E_PROBE" list-windows 2>/dev/null | tr -d '\r' |
-        grep ' visible=1 ' | grep -v 'class="Shell_TrayWnd"' || true
-}
+for s in "$here"/scenarios/*.py; do
+    name=$(basename "$s" .py)
+    if [ $# = 0 ] || printf '%s\n' "$@" | grep -qx -e "$name" -e "${name%%_*}"; then
+        selected+=("$s")
+    fi
+done
+[ ${#selected[@]} -gt 0 ] || { echo "run.sh: no scenario $*" >&2; exit 2; }
 
 passed=0
 failed=0
-start_all=$SECONDS
 for s in "${selected[@]}"; do
     name=$(basename "$s" .py)
     echo "== $name"
@@ -94,13 +58,16 @@ for s in "${selected[@]}"; do
         echo "FAIL $name ($((SECONDS - t0)) s)"
         failed=$((failed + 1))
     fi
-    left=$(leftovers)
+    # A window left open would disturb the next scenario: start the Wine session afresh.
+    left=$("$ZENDRAK_WINE" "$E2E_PROBE" list-windows 2>/dev/null | tr -d '\r' |
+        grep ' visible=1 ' | grep -v 'class="Shell_TrayWnd"' || true)
     if [ -n "$left" ]; then
         echo "   windows left open, restarting the Wine session:"
         echo "$left" | sed 's/^/     /'
-        restart_session
+        { wineserver -k; wineserver -w; wineserver -p && "$ZENDRAK_WINE" wineboot; } \
+            </dev/null >/dev/null 2>&1 || true
     fi
 done
-echo "e2e time: $((SECONDS - start_all)) s"
+echo "e2e time: $SECONDS s"
 echo "$passed passed, $failed failed"
 [ $failed = 0 ]

@@ -28,26 +28,26 @@ TEST(Trim, DrawingMovesToTheTopLeft) {
 TEST(Trim, PrepareLeavesTheGameAlone) {
     GameState gs;
     InitGameState(gs);
-    gs.creationMethod = 1;
+    gs.settings.creationMethod = CreationMethod::BySquares;
     StartEditor(gs);
     for (int i = 0; i < 60; ++i)
-        At(gs.editorField, 2 + i % 12, 3 + i / 12) = kCellSquare;
+        At(gs.editor.field, 2 + i % 12, 3 + i / 12) = kCellSquare;
     const GameState before = gs;
     const PreparedPuzzle p = PrepareNewPuzzle(gs);
     ASSERT_EQ(p.check, EditorCheck::Ok);
     EXPECT_EQ(p.puzzle.width, 12);
     EXPECT_EQ(p.puzzle.height, 5);
-    EXPECT_EQ(gs.editorField, before.editorField);
-    EXPECT_EQ(gs.board, before.board);
-    EXPECT_EQ(gs.fieldWidth, before.fieldWidth);
-    EXPECT_EQ(gs.createWidth, before.createWidth);
+    EXPECT_EQ(gs.editor.field, before.editor.field);
+    EXPECT_EQ(gs.position.board, before.position.board);
+    EXPECT_EQ(gs.position.fieldWidth, before.position.fieldWidth);
+    EXPECT_EQ(gs.settings.createWidth, before.settings.createWidth);
 
     // "By figures": the laid figures are the drawing.
-    gs.creationMethod = 0;
+    gs.settings.creationMethod = CreationMethod::ByFigures;
     EXPECT_EQ(PrepareNewPuzzle(gs).check, EditorCheck::AllFiguresNotPlaced);
-    gs.figureCount.fill(0);
-    gs.placed[0] = {3, 1, MatrixFromText("..#../..#../..#../..#../..#..", 1)};
-    gs.placed[1] = {4, 4, MatrixFromText("...../..#../.###./..#../.....", 11)};
+    gs.position.inList.fill(0);
+    gs.position.placed[0] = {3, 1, MatrixFromText("..#../..#../..#../..#../..#..", 1)};
+    gs.position.placed[1] = {4, 4, MatrixFromText("...../..#../.###./..#../.....", 11)};
     const TrimmedPuzzle figures = PrepareNewPuzzle(gs).puzzle;
     EXPECT_EQ(figures.width, 3);
     EXPECT_EQ(figures.height, 7);
@@ -57,21 +57,21 @@ TEST(Trim, PrepareLeavesTheGameAlone) {
 TEST(Trim, CommitStartsPlayOnTheNewPuzzle) {
     GameState gs;
     InitGameState(gs);
-    gs.creationMethod = 1;
+    gs.settings.creationMethod = CreationMethod::BySquares;
     StartEditor(gs);
     Grid drawing{};
     for (int i = 0; i < 60; ++i)
         At(drawing, 4 + i % 15, 9 + i / 15) = kCellSquare;
     const TrimmedPuzzle t = TrimDrawing(drawing);
     CommitNewPuzzle(gs, t, "stairs");
-    EXPECT_EQ(gs.editMode, 0);
-    EXPECT_EQ(gs.fieldWidth, 15);
-    EXPECT_EQ(gs.fieldHeight, 4);
-    EXPECT_EQ(gs.createWidth, 15);
-    EXPECT_EQ(gs.createHeight, 4);
-    EXPECT_EQ(gs.board, t.field);
-    EXPECT_EQ(gs.lastFolder, "My puzzles");
-    EXPECT_EQ(gs.lastFile, "stairs");
+    EXPECT_EQ(gs.editor.mode, EditMode::Playing);
+    EXPECT_EQ(gs.position.fieldWidth, 15);
+    EXPECT_EQ(gs.position.fieldHeight, 4);
+    EXPECT_EQ(gs.settings.createWidth, 15);
+    EXPECT_EQ(gs.settings.createHeight, 4);
+    EXPECT_EQ(gs.position.board, t.field);
+    EXPECT_EQ(gs.settings.lastFolder, "My puzzles");
+    EXPECT_EQ(gs.settings.lastFile, "stairs");
 }
 
 } // namespace

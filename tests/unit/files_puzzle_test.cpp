@@ -36,15 +36,15 @@ class PuzzleFile : public ::testing::Test {
     static std::string Judge(const std::string& text, bool withFigures = true) {
         PuzzleImage image;
         std::string reason;
-        bool ok = ReadPuzzleText(text, withFigures, gs_->orientationCatalogue, image, &reason);
+        bool ok = ReadPuzzleText(text, withFigures, Orientations().catalogue, image, &reason);
         return ok ? "valid" : reason;
     }
 
     // The last catalogue entry of figure k, its squares' bounding box placed at (left, top).
     static Figure Placed(int k, int left, int top, int& index) {
         for (int f = 0; f < kOrientationCount; ++f)
-            if (FigureOf(gs_->orientationCatalogue[f]) == k) index = f;
-        Figure figure{left, top, gs_->orientationCatalogue[index]};
+            if (FigureOf(Orientations().catalogue[f]) == k) index = f;
+        Figure figure{left, top, Orientations().catalogue[index]};
         int minCol = kMatrixSide, minRow = kMatrixSide;
         for (int i = 0; i < kMatrixCells; ++i) {
             if (figure.matrix[i] == 0) continue;
@@ -130,9 +130,9 @@ TEST_F(PuzzleFile, FigureListEndsAtTheFirstMissingX) {
         text += Group(k == 5 ? 5 : k - 1, figure.x, figure.y, f); // no group for slot 4
     }
     PuzzleImage image;
-    ASSERT_TRUE(ReadPuzzleText(text, true, gs_->orientationCatalogue, image));
+    ASSERT_TRUE(ReadPuzzleText(text, true, Orientations().catalogue, image));
     EXPECT_EQ(image.figures, expected);
-    ASSERT_TRUE(ReadPuzzleText(Field(10, 6), true, gs_->orientationCatalogue, image));
+    ASSERT_TRUE(ReadPuzzleText(Field(10, 6), true, Orientations().catalogue, image));
     EXPECT_EQ(image.figures, Placement{});
 }
 
@@ -146,7 +146,7 @@ TEST_F(PuzzleFile, BoardRoundTrip) {
             At(expected, c, r) = At(cells, c, r) == kCellBlocked ? kCellBlocked : kCellOpen;
     PuzzleImage image;
     ASSERT_TRUE(
-        ReadPuzzleText(WritePuzzleText(24, 23, cells), false, gs_->orientationCatalogue, image));
+        ReadPuzzleText(WritePuzzleText(24, 23, cells), false, Orientations().catalogue, image));
     EXPECT_EQ(image.width, 24);
     EXPECT_EQ(image.height, 23);
     EXPECT_EQ(image.cells, expected);
@@ -158,50 +158,50 @@ TEST_F(PuzzleFile, SavedGameWritesTheLastRecordedPosition) {
     FigureMatrix upright{}, lying{}; // the I figure in matrix column 2 and in matrix row 2
     for (int i = 0; i < kMatrixSide; ++i)
         At(upright, 2, i) = At(lying, i, 2) = 1;
-    gs->historyFigures[0][0] = Figure{-2, 0, upright};
-    gs->historyFigures[1][0] = Figure{0, -2, lying};
-    gs->historyCount = 3;
-    gs->historyPosition = 1; // stepped back: the later position is still the one saved
+    gs->position.historyFigures[0][0] = Figure{-2, 0, upright};
+    gs->position.historyFigures[1][0] = Figure{0, -2, lying};
+    gs->position.historyCount = 3;
+    gs->position.historyPosition = 1; // stepped back: the later position is still the one saved
     EXPECT_EQ(WriteSavedGameText(*gs), Field(10, 6) + kSave + Group(0, 0, -2, 1) + "\r\n");
-    gs->historyCount = 2;
+    gs->position.historyCount = 2;
     EXPECT_EQ(WriteSavedGameText(*gs), Field(10, 6) + kSave + Group(0, -2, 0, 0) + "\r\n");
-    gs->historyCount = 1;
+    gs->position.historyCount = 1;
     EXPECT_EQ(WriteSavedGameText(*gs), Field(10, 6) + kSave);
 }
 
 TEST_F(PuzzleFile, SavedGameRoundTripThroughAFile) {
     auto gs = std::make_unique<GameState>();
     InitGameState(*gs);
-    gs->fieldWidth = 21;
-    gs->fieldHeight = 15;
+    gs->position.fieldWidth = 21;
+    gs->position.fieldHeight = 15;
     int f = 0;
     for (int k = 1; k <= kFigureCount; ++k) { // slots in reverse figure order
         int slot = kFigureCount - k;
-        gs->historyFigures[0][slot] = Placed(k, 5 * (slot % 4), 5 * (slot / 4), f);
+        gs->position.historyFigures[0][slot] = Placed(k, 5 * (slot % 4), 5 * (slot / 4), f);
     }
-    gs->historyCount = 2;
+    gs->position.historyCount = 2;
     for (int r = 0; r < 15; ++r)
-        At(gs->board, 20, r) = kCellBlocked;
-    Grid expectedCells = gs->board;
-    At(gs->board, 0, 0) = 5;
+        At(gs->position.board, 20, r) = kCellBlocked;
+    Grid expectedCells = gs->position.board;
+    At(gs->position.board, 0, 0) = 5;
 
     const auto path = (std::filesystem::temp_directory_path() / "zendrak_files_test.zpz").string();
     ASSERT_TRUE(WriteTextFile(path, WriteSavedGameText(*gs)));
     PuzzleImage image;
     std::string reason;
-    EXPECT_TRUE(ReadPuzzleFile(path, true, gs->orientationCatalogue, image, &reason)) << reason;
+    EXPECT_TRUE(ReadPuzzleFile(path, true, Orientations().catalogue, image, &reason)) << reason;
     std::filesystem::remove(path);
-    EXPECT_EQ(image.figures, gs->historyFigures[0]);
+    EXPECT_EQ(image.figures, gs->position.historyFigures[0]);
     EXPECT_EQ(image.cells, expectedCells);
 
-    gs->placed = image.figures;
+    gs->position.placed = image.figures;
     ApplyPuzzleImage(*gs, image);
-    EXPECT_EQ(gs->fieldWidth, 21);
-    EXPECT_EQ(gs->fieldHeight, 15);
-    EXPECT_EQ(gs->board, expectedCells);
-    EXPECT_EQ(gs->placed, Placement{});
+    EXPECT_EQ(gs->position.fieldWidth, 21);
+    EXPECT_EQ(gs->position.fieldHeight, 15);
+    EXPECT_EQ(gs->position.board, expectedCells);
+    EXPECT_EQ(gs->position.placed, Placement{});
 
-    EXPECT_FALSE(ReadPuzzleFile(path, true, gs->orientationCatalogue, image, &reason));
+    EXPECT_FALSE(ReadPuzzleFile(path, true, Orientations().catalogue, image, &reason));
     EXPECT_EQ(reason, "cannot read file");
     EXPECT_EQ(image, PuzzleImage{});
 
@@ -216,19 +216,19 @@ TEST_F(PuzzleFile, SavedGameRoundTripThroughAFile) {
 TEST_F(PuzzleFile, CurrentPuzzleFieldIsReadFromItsFileOrUnknown) {
     auto gs = std::make_unique<GameState>();
     InitGameState(*gs);
-    gs->lastFolder = "zendrak test group";
-    gs->lastFile = "p";
+    gs->settings.lastFolder = "zendrak test group";
+    gs->settings.lastFile = "p";
     // Natively a backslash is an ordinary character of the one file name.
-    const std::string path = MakeLibraryPuzzlePath(gs->lastFolder, gs->lastFile);
+    const std::string path = MakeLibraryPuzzlePath(gs->settings.lastFolder, gs->settings.lastFile);
     Grid cells{};
     At(cells, 6, 1) = kCellBlocked;
     ASSERT_TRUE(WriteTextFile(path, WritePuzzleText(7, 9, cells)));
     ReadCurrentPuzzleField(*gs);
     std::filesystem::remove(path);
-    EXPECT_TRUE(gs->currentPuzzleField.known);
-    EXPECT_EQ(gs->currentPuzzleField.width, 7);
-    EXPECT_EQ(gs->currentPuzzleField.height, 9);
-    EXPECT_EQ(gs->currentPuzzleField.cells, cells);
+    EXPECT_TRUE(gs->position.currentPuzzleField.known);
+    EXPECT_EQ(gs->position.currentPuzzleField.width, 7);
+    EXPECT_EQ(gs->position.currentPuzzleField.height, 9);
+    EXPECT_EQ(gs->position.currentPuzzleField.cells, cells);
     ReadCurrentPuzzleField(*gs);
-    EXPECT_FALSE(gs->currentPuzzleField.known) << "the file is gone";
+    EXPECT_FALSE(gs->position.currentPuzzleField.known) << "the file is gone";
 }

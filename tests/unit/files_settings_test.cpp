@@ -1,36 +1,27 @@
 // Tests of the settings file: exact text, defaults, the solved list and a full round trip.
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "files/settings_file.h"
 
 namespace {
 
-std::unique_ptr<GameState> NewState() {
-    auto gs = std::make_unique<GameState>();
-    InitGameState(*gs);
-    return gs;
-}
-
 // Every remembered value different from its default.
-void Scramble(GameState& gs) {
-    static_cast<ViewOptions&>(gs) =
-        ViewOptions{0x00FFEEDD, 0x123456,        64, 0, 0,  0x00ABCDEF,  1, 0, 1,
-                    2,          "  my skin.bmp", 1,  3, 40, "stone.bmp", 1};
-    gs.colorShadow = 0x808080;
-    gs.analyseMode = 2;
-    gs.creationMethod = 1;
-    gs.createWidth = 12;
-    gs.createHeight = 5;
-    gs.lastFile = "cross";
-    gs.lastFolder = "My puzzles";
-    gs.solved = {{"Tutorial", "move a figure"}, {"Easy", "a = b"}, {"My puzzles", "x"}};
-    gs.solvedCount = 3;
-    for (int i = 0; i < kSoundEventCount; ++i) {
-        gs.sounds[i] =
-            SoundSetting{i % 2, SoundEventName(i), "C:\\waves\\" + std::to_string(i) + ".wav"};
-    }
+Settings Scrambled() {
+    Settings s;
+    s.view = ViewOptions{0x00FFEEDD, 0x123456, 64, false, false, 0x00ABCDEF, true, false, true,
+                         CursorMode::LastSquareCorner, "  my skin.bmp", true, 3, 60, "stone.bmp",
+                         BackgroundType::SolidColour};
+    s.colorShadow = 0x808080;
+    s.analyseMode = AnalyseChoice::AllFigures;
+    s.creationMethod = CreationMethod::BySquares;
+    s.createWidth = 12;
+    s.createHeight = 5;
+    s.lastFile = "cross";
+    s.lastFolder = "My puzzles";
+    s.solved = {{"Tutorial", "move a figure"}, {"Easy", "a = b"}, {"My puzzles", "x"}};
+    for (int i = 0; i < kSoundEventCount; ++i)
+        s.sounds[i] = SoundSetting{i % 2 == 1, SoundEventName(i), "C:\\waves\\" + std::to_string(i) + ".wav"};
+    return s;
 }
 
 const char* const kDefaultText =
@@ -54,98 +45,91 @@ const char* const kDefaultText =
 } // namespace
 
 TEST(SettingsFile, MissingFileGivesTheDefaultsWrittenExactly) {
-    auto gs = NewState();
-    Scramble(*gs);
+    Settings s = Scrambled();
     Rect window{1, 2, 3, 4};
-    ReadSettingsText("", *gs, window);
-    EXPECT_EQ(gs->solvedCount, 0);
-    EXPECT_EQ(WriteSettingsText(*gs, window), kDefaultText);
+    ReadSettingsText("", s, window);
+    EXPECT_TRUE(s.solved.empty());
+    EXPECT_EQ(WriteSettingsText(s, window), kDefaultText);
     EXPECT_EQ(DefaultSoundFile(kSoundLevelCompleted), ".\\Sound\\level is completed.wav");
     EXPECT_EQ(DefaultSoundFile(-1), "ERROR");
     EXPECT_EQ(DefaultSoundFile(kSoundEventCount), "ERROR");
 }
 
 TEST(SettingsFile, RoundTripKeepsEverythingButTheCursorMode) {
-    auto written = NewState();
-    Scramble(*written);
+    const Settings written = Scrambled();
     const Rect window{-8, 30, 1200, 990};
-    const std::string text = WriteSettingsText(*written, window);
-
-    auto read = NewState();
+    const std::string text = WriteSettingsText(written, window);
+    Settings read;
     Rect readWindow;
-    ReadSettingsText(text, *read, readWindow);
-    ViewOptions expected = *written;
-    expected.cursorMode = 1;
-    expected.skinName = "my skin.bmp"; // lookup trims the blanks around a value
-    EXPECT_EQ(static_cast<ViewOptions&>(*read), expected);
-    EXPECT_EQ(read->colorShadow, written->colorShadow);
-    EXPECT_EQ(read->analyseMode, written->analyseMode);
-    EXPECT_EQ(read->creationMethod, written->creationMethod);
-    EXPECT_EQ(read->createWidth, written->createWidth);
-    EXPECT_EQ(read->createHeight, written->createHeight);
-    EXPECT_EQ(read->lastFile, written->lastFile);
-    EXPECT_EQ(read->lastFolder, written->lastFolder);
-    EXPECT_EQ(read->solved, written->solved);
-    EXPECT_EQ(read->solvedCount, 3);
-    EXPECT_EQ(read->sounds, written->sounds);
+    ReadSettingsText(text, read, readWindow);
+    Settings expected = written;
+    expected.view.cursorMode = CursorMode::MiddleSquare;
+    expected.view.skinName = "my skin.bmp"; // lookup trims the blanks around a value
+    EXPECT_EQ(read, expected);
     EXPECT_EQ(readWindow, window);
 }
 
+// What a hand-edited file may hold, brought into range as it is read.
 TEST(SettingsFile, HandEditedValues) {
-    auto gs = NewState();
+    Settings s;
     Rect window;
     ReadSettingsText("[options]\nCURSOR_MODE = 2\ncolor_ink = -1\nSKIN = " + std::string(300, 's') +
                          "\n[SOLVED_PUZZLES]\nGROUP_0 = a\nPUZZLE_0 = b\nGROUP_1 = c\nGROUP_2 = "
                          "e\nPUZZLE_2 = f\n",
-                     *gs, window);
-    EXPECT_EQ(gs->cursorMode, 1);
-    EXPECT_EQ(gs->colorInk, 0xFFFFFFFFu);
-    EXPECT_EQ(gs->skinName, std::string(259, 's'));
-    EXPECT_EQ(gs->solved, (std::vector<SolvedPuzzle>{{"a", "b"}}));
-    EXPECT_EQ(gs->solvedCount, 1);
+                     s, window);
+    EXPECT_EQ(s.view.cursorMode, CursorMode::MiddleSquare);
+    EXPECT_EQ(s.view.colorInk, 0xFFFFFFu);
+    EXPECT_EQ(s.view.skinName, std::string(259, 's'));
+    EXPECT_EQ(s.solved, (std::vector<SolvedPuzzle>{{"a", "b"}}));
 
-    // What the game does with such values at start: every one brought into its range.
     ReadSettingsText("[OPTIONS]\nCOLOR_SHADOW = -1\nUSE_ONE_COLOR = 2147483648\nSHOW_SHADOW = 0\n"
-                     "OPAQUE = 1000\n[LAST]\nAI = 7\nCREATION_METHOD = -3\nDX = -5\nDY = 100000\n"
+                     "OPAQUE = 1000\nSIZE_SQUARE = 7\nSQUARE_INDEX = 12\nBACKGROUND_TYPE = -4\n"
+                     "[LAST]\nAI = 7\nCREATION_METHOD = -3\nDX = -5\nDY = 100000\n"
                      "[SOUND]\ndrop_ENABLE = 7\ntake_ENABLE = 0\n",
-                     *gs, window);
-    LimitRememberedSettings(*gs);
-    EXPECT_EQ(gs->colorShadow, 0xFFFFFFu);
-    EXPECT_EQ(gs->useOneColor, 1);
-    EXPECT_EQ(gs->showShadow, 0);
-    EXPECT_EQ(gs->opaque, 100);
-    EXPECT_EQ(gs->analyseMode, 2) << "the dialog shows any other value as \"All figures\"";
-    EXPECT_EQ(gs->creationMethod, 0);
-    EXPECT_EQ(gs->createWidth, 3);
-    EXPECT_EQ(gs->createHeight, 24);
-    EXPECT_EQ(gs->sounds[0].enabled, 1);
-    EXPECT_EQ(gs->sounds[1].enabled, 0);
+                     s, window);
+    EXPECT_EQ(s.colorShadow, 0xFFFFFFu);
+    EXPECT_TRUE(s.view.useOneColor);
+    EXPECT_FALSE(s.view.showShadow);
+    EXPECT_EQ(s.view.opacityPercent, 100);
+    EXPECT_EQ(s.view.squareSize, 24);
+    EXPECT_EQ(s.view.squareIndex, 11);
+    EXPECT_EQ(s.view.backgroundType, BackgroundType::SolidColour);
+    EXPECT_EQ(s.analyseMode, AnalyseChoice::AllFigures) << "the dialog shows any other value as \"All figures\"";
+    EXPECT_EQ(s.creationMethod, CreationMethod::ByFigures);
+    EXPECT_EQ(s.createWidth, 3);
+    EXPECT_EQ(s.createHeight, 24);
+    EXPECT_TRUE(s.sounds[0].enabled);
+    EXPECT_FALSE(s.sounds[1].enabled);
 
-    ReadSettingsText("[SOLVED_PUZZLES]\nGROUP_0 = a\nPUZZLE_0 =\nGROUP_1 = c\nPUZZLE_1 = d\n", *gs,
-                     window);
-    EXPECT_EQ(gs->solvedCount, 0);
-    EXPECT_TRUE(gs->solved.empty());
+    ReadSettingsText("[OPTIONS]\nOPAQUE = 49\nSIZE_SQUARE = 65\n[LAST]\nAI = 0\nCREATION_METHOD = 1\n"
+                     "[SOLVED_PUZZLES]\nGROUP_0 = a\nPUZZLE_0 =\nGROUP_1 = c\nPUZZLE_1 = d\n",
+                     s, window);
+    EXPECT_EQ(s.view.opacityPercent, 50);
+    EXPECT_EQ(s.view.squareSize, 64);
+    EXPECT_EQ(s.analyseMode, AnalyseChoice::Nothing);
+    EXPECT_EQ(s.creationMethod, CreationMethod::BySquares);
+    EXPECT_TRUE(s.solved.empty());
 }
 
 TEST(SettingsFile, NamesCutAmidBlanksReadBackTheSame) {
     // Cut to 259 characters, every name would end in blanks that the file cannot hold.
     const std::string name = std::string(250, 'n') + " \t" + std::string(20, ' ') + "x";
     const std::string cut(250, 'n');
-    auto gs = NewState();
+    Settings s;
     Rect window;
     ReadSettingsText("[OPTIONS]\nSKIN = " + name + "\n[LAST]\nFILE = " + name +
                          "\n[SOLVED_PUZZLES]\nGROUP_0 = " + name +
                          "\nPUZZLE_0 = p\n[SOUND]\nerror_FILE = " + name + "\n",
-                     *gs, window);
-    EXPECT_EQ(gs->skinName, cut);
-    EXPECT_EQ(gs->lastFile, cut);
-    EXPECT_EQ(gs->solved, (std::vector<SolvedPuzzle>{{cut, "p"}}));
-    EXPECT_EQ(gs->sounds[kSoundError].file, cut);
+                     s, window);
+    EXPECT_EQ(s.view.skinName, cut);
+    EXPECT_EQ(s.lastFile, cut);
+    EXPECT_EQ(s.solved, (std::vector<SolvedPuzzle>{{cut, "p"}}));
+    EXPECT_EQ(s.sounds[kSoundError].file, cut);
 
-    const std::string written = WriteSettingsText(*gs, window);
-    auto again = NewState();
-    ReadSettingsText(written, *again, window);
-    EXPECT_EQ(WriteSettingsText(*again, window), written);
+    const std::string written = WriteSettingsText(s, window);
+    Settings again;
+    ReadSettingsText(written, again, window);
+    EXPECT_EQ(WriteSettingsText(again, window), written);
 }
 
 TEST(SettingsFile, SolvedListHoldsAtMostAThousand) {
@@ -154,10 +138,9 @@ TEST(SettingsFile, SolvedListHoldsAtMostAThousand) {
         text += "GROUP_" + std::to_string(n) + " = g" + std::to_string(n) + "\r\nPUZZLE_" +
                 std::to_string(n) + " = p\r\n";
     }
-    auto gs = NewState();
+    Settings s;
     Rect window;
-    ReadSettingsText(text, *gs, window);
-    ASSERT_EQ(gs->solved.size(), static_cast<std::size_t>(kMaxSolved));
-    EXPECT_EQ(gs->solvedCount, kMaxSolved);
-    EXPECT_EQ(gs->solved.back().folder, "g999");
+    ReadSettingsText(text, s, window);
+    ASSERT_EQ(s.solved.size(), static_cast<std::size_t>(kMaxSolved));
+    EXPECT_EQ(s.solved.back().folder, "g999");
 }

@@ -64,8 +64,8 @@ TEST(Geometry, OrientationCountsAndTotal) {
     const int counts[] = {0, 2, 8, 4, 4, 4, 8, 4, 8, 8, 4, 1, 8};
     int total = 0;
     for (int f = 1; f <= kFigureCount; ++f) {
-        EXPECT_EQ(gs.orientationTable[f].count, counts[f]) << "figure " << f;
-        total += gs.orientationTable[f].count;
+        EXPECT_EQ(Orientations().byFigure[f].count, counts[f]) << "figure " << f;
+        total += Orientations().byFigure[f].count;
     }
     EXPECT_EQ(total, kOrientationCount);
 }
@@ -77,17 +77,17 @@ TEST(Geometry, CatalogueOrderIsTheSavedGameFormat) {
     auto lines = ReadLines(DataPath("catalogue.txt"));
     ASSERT_EQ(lines.size(), 63u);
     for (int k = 0; k < kOrientationCount; ++k) {
-        const FigureMatrix& m = gs.orientationCatalogue[k];
+        const FigureMatrix& m = Orientations().catalogue[k];
         EXPECT_EQ(std::string(1, FigureLetter(FigureOf(m))) + " " + Draw(m), lines[k]) << "F" << k;
-        EXPECT_EQ(CatalogueIndex(gs, m), k);
+        EXPECT_EQ(CatalogueIndex(m), k);
     }
 }
 
 TEST(Geometry, IZAndXFacts) {
     GameState gs = ReadyState();
     // I: the upright base, then the horizontal line; two turns give the base back.
-    EXPECT_EQ(Draw(gs.orientationCatalogue[0]), "..#../..#../..#../..#../..#..");
-    EXPECT_EQ(Draw(gs.orientationCatalogue[1]), "...../...../#####/...../.....");
+    EXPECT_EQ(Draw(Orientations().catalogue[0]), "..#../..#../..#../..#../..#..");
+    EXPECT_EQ(Draw(Orientations().catalogue[1]), "...../...../#####/...../.....");
     FigureMatrix i = BaseShapes()[1];
     TurnClockwise(i);
     TurnClockwise(i);
@@ -98,21 +98,19 @@ TEST(Geometry, IZAndXFacts) {
     FigureMatrix z1 = z, z5 = z4;
     TurnClockwise(z1);
     TurnClockwise(z5);
-    const OrientationSet& zs = gs.orientationTable[7];
+    const OrientationSet& zs = Orientations().byFigure[7];
     ASSERT_EQ(zs.count, 4);
     EXPECT_EQ(zs.matrices[0], z);
     EXPECT_EQ(zs.matrices[1], z1);
     EXPECT_EQ(zs.matrices[2], z4);
     EXPECT_EQ(zs.matrices[3], z5);
-    // X: one orientation, offered through "Context1".
-    EXPECT_EQ(gs.orientationTable[11].count, 1);
-    EXPECT_EQ(OrientationMenuResource(gs.orientationTable[11].count), 132);
+    EXPECT_EQ(Orientations().byFigure[11].count, 1) << "X";
 }
 
 TEST(Geometry, CataloguesAgree) {
     GameState gs = ReadyState();
     for (int k = 0; k < kOrientationCount; ++k) {
-        const FigureMatrix &m = gs.orientationCatalogue[k], &n = gs.numberedCatalogue[k];
+        const FigureMatrix &m = Orientations().catalogue[k], &n = Orientations().numbered[k];
         int numbers = 0;
         for (int i = 0; i < kMatrixCells; ++i) {
             EXPECT_EQ(m[i] != 0, n[i] != 0) << "entry " << k;
@@ -121,7 +119,7 @@ TEST(Geometry, CataloguesAgree) {
         EXPECT_EQ(numbers, 0b111110) << "squares numbered 1..5 in entry " << k;
         FigureMatrix aligned = m;
         MoveToTopLeft(aligned);
-        EXPECT_EQ(gs.alignedCatalogue[k], aligned);
+        EXPECT_EQ(Orientations().aligned[k], aligned);
     }
 }
 
@@ -132,29 +130,21 @@ TEST(Geometry, AnyTurnedFigureIsInTheCatalogue) {
         FigureMatrix m = BaseShapes()[f];
         for (int step = 0; step < 40; ++step) {
             ops[(step * 7 + f) % 4](m);
-            EXPECT_GE(CatalogueIndex(gs, m), 0) << "figure " << f << " step " << step;
+            EXPECT_GE(CatalogueIndex(m), 0) << "figure " << f << " step " << step;
         }
     }
 }
 
-TEST(Geometry, NthOrientationAndMenus) {
-    GameState gs = ReadyState();
+TEST(Geometry, NthOrientation) {
     FigureMatrix out{};
-    ASSERT_TRUE(NthOrientation(gs, 2, 8, out));
-    EXPECT_EQ(out, gs.orientationTable[2].matrices[7]);
+    ASSERT_TRUE(NthOrientation(2, 8, out));
+    EXPECT_EQ(out, Orientations().byFigure[2].matrices[7]);
     FigureMatrix untouched = BaseShapes()[3];
     FigureMatrix target = untouched;
-    EXPECT_FALSE(NthOrientation(gs, 3, 5, target)) << "T has four orientations";
+    EXPECT_FALSE(NthOrientation(3, 5, target)) << "T has four orientations";
     EXPECT_EQ(target, untouched);
-    EXPECT_FALSE(NthOrientation(gs, 0, 1, target));
-    EXPECT_FALSE(NthOrientation(gs, 13, 1, target));
-    EXPECT_EQ(OrientationMenuResource(2), 131);
-    EXPECT_EQ(OrientationMenuResource(4), 130);
-    EXPECT_EQ(OrientationMenuResource(8), 129);
-    EXPECT_EQ(OrientationMenuResource(3), 0);
-    EXPECT_EQ(OrientationOfCommand(32776), 3);
-    EXPECT_EQ(OrientationOfCommand(32773), 0) << "the ids between 32772 and 32776 are no items";
-    EXPECT_EQ(CommandOfOrientation(8), 32781);
+    EXPECT_FALSE(NthOrientation(0, 1, target));
+    EXPECT_FALSE(NthOrientation(13, 1, target));
 }
 
 } // namespace

@@ -12,12 +12,12 @@ namespace {
 // Lays figure f as if dropped: a record in the first free slot, one history step.
 void Drop(GameState& gs, int f, int x, int y) {
     LayFigure(gs, Figure{x, y, BaseShapes()[f]});
-    gs.figureCount[f] = 0;
+    gs.position.inList[f] = 0;
 }
 
 std::vector<int> FiguresOnField(const GameState& gs) {
     std::vector<int> figures;
-    for (const Figure& f : gs.placed)
+    for (const Figure& f : gs.position.placed)
         if (!IsEmptyMatrix(f.matrix)) figures.push_back(FigureOf(f.matrix));
     return figures;
 }
@@ -28,22 +28,22 @@ TEST(History, UndoRedoWalkThePositions) {
     Drop(gs, 1, -2, 0);
     Drop(gs, 11, 0, 0);
     Drop(gs, 4, 4, 0);
-    EXPECT_EQ(gs.historyCount, 4);
-    gs.handSelection = 4;
+    EXPECT_EQ(gs.position.historyCount, 4);
+    gs.hand.selection = 4;
     ASSERT_TRUE(Undo(gs));
     ASSERT_TRUE(Undo(gs));
     EXPECT_EQ(FiguresOnField(gs), std::vector<int>{1});
-    EXPECT_EQ(gs.figureCount[11], 1);
-    EXPECT_EQ(gs.figureCount[4], 1);
-    EXPECT_EQ(gs.handSelection, 0) << "nothing is held after undo";
+    EXPECT_EQ(gs.position.inList[11], 1);
+    EXPECT_EQ(gs.position.inList[4], 1);
+    EXPECT_EQ(gs.hand.selection, 0) << "nothing is held after undo";
     EXPECT_TRUE(CanRedo(gs));
     ASSERT_TRUE(Redo(gs));
     EXPECT_EQ(FiguresOnField(gs), (std::vector<int>{1, 11}));
-    EXPECT_EQ(gs.figureCount[11], 0);
+    EXPECT_EQ(gs.position.inList[11], 0);
     Undo(gs);
     Undo(gs);
     Undo(gs); // stays at position 0
-    EXPECT_EQ(gs.historyPosition, 0);
+    EXPECT_EQ(gs.position.historyPosition, 0);
     EXPECT_TRUE(FiguresOnField(gs).empty());
 }
 
@@ -54,7 +54,7 @@ TEST(History, RecordAfterUndoCutsTheRedoPart) {
     Undo(gs);
     Drop(gs, 4, 4, 0);
     EXPECT_FALSE(CanRedo(gs));
-    EXPECT_EQ(gs.historyCount, 3);
+    EXPECT_EQ(gs.position.historyCount, 3);
     Undo(gs);
     Redo(gs);
     EXPECT_EQ(FiguresOnField(gs), (std::vector<int>{1, 4}));
@@ -67,7 +67,7 @@ TEST(History, TakingBackIsNotRecorded) {
     ComposeBoard(gs, {});
     Rect field = FieldArea(gs);
     ASSERT_EQ(TakeBackFigure(gs, {field.left + 1, field.top + 1}), 1);
-    EXPECT_EQ(gs.historyCount, 3);
+    EXPECT_EQ(gs.position.historyCount, 3);
     Undo(gs);
     EXPECT_EQ(FiguresOnField(gs), std::vector<int>{1}) << "undo restores the recorded position";
 }
@@ -76,29 +76,29 @@ TEST(History, StopsRecordingAfterThreeHundredSteps) {
     GameState gs = ReadyState();
     for (int i = 0; i < kHistorySteps; ++i) EXPECT_TRUE(RecordDrop(gs));
     EXPECT_FALSE(RecordDrop(gs));
-    EXPECT_EQ(gs.historyCount, kHistorySteps + 1);
-    EXPECT_EQ(gs.historyPosition, kHistorySteps);
+    EXPECT_EQ(gs.position.historyCount, kHistorySteps + 1);
+    EXPECT_EQ(gs.position.historyPosition, kHistorySteps);
     EXPECT_TRUE(Undo(gs));
-    EXPECT_EQ(gs.historyPosition, kHistorySteps - 1);
+    EXPECT_EQ(gs.position.historyPosition, kHistorySteps - 1);
     EXPECT_TRUE(RecordDrop(gs)) << "after an undo there is room again";
 }
 
 TEST(History, SquaresEditorRestoresFieldsDownToTheEmptyOne) {
     GameState gs = ReadyState();
-    gs.creationMethod = 1;
+    gs.settings.creationMethod = CreationMethod::BySquares;
     StartEditor(gs);
-    At(gs.editorField, 1, 1) = kCellSquare;
+    At(gs.editor.field, 1, 1) = kCellSquare;
     ASSERT_TRUE(RecordEditorRectangle(gs));
-    At(gs.editorField, 2, 2) = kCellSquare;
+    At(gs.editor.field, 2, 2) = kCellSquare;
     ASSERT_TRUE(RecordEditorRectangle(gs));
     Undo(gs);
-    EXPECT_EQ(At(gs.editorField, 2, 2), kCellOpen);
-    EXPECT_EQ(At(gs.editorField, 1, 1), kCellSquare);
+    EXPECT_EQ(At(gs.editor.field, 2, 2), kCellOpen);
+    EXPECT_EQ(At(gs.editor.field, 1, 1), kCellSquare);
     Undo(gs);
-    EXPECT_EQ(gs.editorField, Grid{});
+    EXPECT_EQ(gs.editor.field, Grid{});
     Redo(gs);
     Redo(gs);
-    EXPECT_EQ(At(gs.editorField, 2, 2), kCellSquare);
+    EXPECT_EQ(At(gs.editor.field, 2, 2), kCellSquare);
 }
 
 TEST(History, LoadedPositionIsPositionOne) {
@@ -107,25 +107,27 @@ TEST(History, LoadedPositionIsPositionOne) {
     figures[0] = Figure{-2, 0, BaseShapes()[1]};
     figures[1] = Figure{0, 0, BaseShapes()[11]};
     LoadHistoryPosition(gs, figures);
-    EXPECT_EQ(gs.placed, figures);
-    EXPECT_EQ(gs.figureCount[1], 0);
+    EXPECT_EQ(gs.position.placed, figures);
+    EXPECT_EQ(gs.position.inList[1], 0);
     Undo(gs);
     EXPECT_TRUE(FiguresOnField(gs).empty());
     Redo(gs);
-    EXPECT_EQ(gs.placed, figures);
+    EXPECT_EQ(gs.position.placed, figures);
 }
 
 TEST(History, NewGameResetRestoresBaseOrientationsAndEmptiesHistory) {
     GameState gs = ReadyState();
-    TurnClockwise(gs.handMatrices[2]);
+    TurnClockwise(gs.hand.matrices[2]);
     Drop(gs, 1, -2, 0);
-    gs.moveMade = gs.gameWon = 1;
+    gs.position.unsavedChanges = gs.position.gameWon = 1;
     NewGameReset(gs);
-    EXPECT_EQ(gs.handMatrices, BaseShapes());
-    EXPECT_EQ(gs.historyCount, 1);
-    EXPECT_EQ(gs.historyPosition, 0);
-    EXPECT_EQ(gs.figureCount[1], 1);
-    EXPECT_EQ(gs.moveMade + gs.gameWon + gs.editMode, 0);
+    EXPECT_EQ(gs.hand.matrices, BaseShapes());
+    EXPECT_EQ(gs.position.historyCount, 1);
+    EXPECT_EQ(gs.position.historyPosition, 0);
+    EXPECT_EQ(gs.position.inList[1], 1);
+    EXPECT_FALSE(gs.position.unsavedChanges);
+    EXPECT_FALSE(gs.position.gameWon);
+    EXPECT_EQ(gs.editor.mode, EditMode::Playing);
 }
 
 } // namespace
@@ -134,34 +136,34 @@ namespace {
 
 TEST(History, EditorRectanglesAreRecordedOnlyWhenTheyChangeTheField) {
     GameState gs = ReadyState();
-    gs.creationMethod = 1;
-    gs.createWidth = 10;
-    gs.createHeight = 6;
+    gs.settings.creationMethod = CreationMethod::BySquares;
+    gs.settings.createWidth = 10;
+    gs.settings.createHeight = 6;
     StartEditor(gs);
     Rect field = FieldArea(gs);
-    int s = gs.squareSize;
+    int s = gs.settings.view.squareSize;
     auto cell = [&](int x, int y) { return Point{field.left + x * s + 1, field.top + y * s + 1}; };
-    gs.rectDrag = 1;
-    gs.rectStartX = 8;
-    gs.rectStartY = 4;
+    gs.editor.rectDrag = RectangleDrag::Filling;
+    gs.editor.rectStartX = 8;
+    gs.editor.rectStartY = 4;
     EXPECT_TRUE(CommitEditorRectangle(gs, {field.right + 3 * s, field.bottom + 3 * s}));
-    EXPECT_EQ(gs.rectDrag, 0);
+    EXPECT_EQ(gs.editor.rectDrag, RectangleDrag::None);
     int squares = 0;
-    for (uint8_t v : gs.editorField) squares += v == kCellSquare;
+    for (uint8_t v : gs.editor.field) squares += v == kCellSquare;
     EXPECT_EQ(squares, 4) << "columns 8-9, rows 4-5: the rectangle stops at the field's edge";
-    EXPECT_EQ(gs.historyCount, 2);
-    gs.rectDrag = 1;
-    gs.rectStartX = 9;
-    gs.rectStartY = 5;
+    EXPECT_EQ(gs.position.historyCount, 2);
+    gs.editor.rectDrag = RectangleDrag::Filling;
+    gs.editor.rectStartX = 9;
+    gs.editor.rectStartY = 5;
     EXPECT_FALSE(CommitEditorRectangle(gs, cell(8, 4))) << "nothing new";
-    EXPECT_EQ(gs.historyCount, 2);
-    gs.rectDrag = 2;
-    gs.rectStartX = 0;
-    gs.rectStartY = 0;
+    EXPECT_EQ(gs.position.historyCount, 2);
+    gs.editor.rectDrag = RectangleDrag::Clearing;
+    gs.editor.rectStartX = 0;
+    gs.editor.rectStartY = 0;
     EXPECT_TRUE(CommitEditorRectangle(gs, cell(9, 5)));
-    EXPECT_EQ(gs.editorField, Grid{});
+    EXPECT_EQ(gs.editor.field, Grid{});
     Undo(gs);
-    EXPECT_EQ(At(gs.editorField, 9, 5), kCellSquare);
+    EXPECT_EQ(At(gs.editor.field, 9, 5), kCellSquare);
 }
 
 } // namespace

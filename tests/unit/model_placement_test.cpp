@@ -12,18 +12,18 @@ namespace {
 // The pointer that drops the held figure with its matrix's top-left cell at (x, y).
 Point PointerFor(const GameState& gs, int x, int y) {
     Rect frame = FieldFrame(gs);
-    return {frame.left + gs.squareSize / 2 + gs.grabX + x * gs.squareSize,
-            frame.top + gs.squareSize / 2 + gs.grabY + y * gs.squareSize};
+    return {frame.left + gs.settings.view.squareSize / 2 + gs.hand.grabX + x * gs.settings.view.squareSize,
+            frame.top + gs.settings.view.squareSize / 2 + gs.hand.grabY + y * gs.settings.view.squareSize};
 }
 
 void Hold(GameState& gs, int figure, const FigureMatrix& m) {
-    gs.handMatrices[figure] = m;
-    gs.handSelection = figure;
+    gs.hand.matrices[figure] = m;
+    gs.hand.selection = figure;
     UpdateGrabPoint(gs);
 }
 
 // The golden tiling of the open 10 x 6 field as figure records.
-std::vector<Figure> Tiling10x6(const GameState& gs) {
+std::vector<Figure> Tiling10x6() {
     auto rows = ReadLines(DataPath("solver/10x6.txt"));
     Grid grid{};
     for (int r = 0; r < 6; ++r)
@@ -33,7 +33,7 @@ std::vector<Figure> Tiling10x6(const GameState& gs) {
     std::vector<Figure> figures;
     for (int f = 1; f <= kFigureCount; ++f) {
         Figure fig;
-        EXPECT_TRUE(ExtractPlacement(gs, f, grid, fig));
+        EXPECT_TRUE(ExtractPlacement(f, grid, fig));
         figures.push_back(fig);
     }
     return figures;
@@ -67,18 +67,18 @@ TEST(Placement, IllegalDropsAtEdgesOnBlockedAndCoveredCells) {
     EXPECT_TRUE(DropPositionAndLegality(gs, PointerFor(gs, 5, -2)).legal);
     EXPECT_FALSE(DropPositionAndLegality(gs, PointerFor(gs, 6, -2)).legal) << "right edge";
 
-    At(gs.board, 9, 0) = kCellBlocked;
+    At(gs.position.board, 9, 0) = kCellBlocked;
     EXPECT_FALSE(DropPositionAndLegality(gs, PointerFor(gs, 5, -2)).legal) << "one blocked square";
     EXPECT_EQ(DropHeldFigure(gs, PointerFor(gs, 5, -2)), DropResult::Illegal);
-    EXPECT_EQ(gs.figureCount[1], 1) << "an illegal drop changes nothing";
+    EXPECT_EQ(gs.position.inList[1], 1) << "an illegal drop changes nothing";
     EXPECT_EQ(DropHeldFigure(gs, PointerFor(gs, 0, -1)), DropResult::Dropped);
-    EXPECT_EQ(gs.figureCount[1], 0);
-    EXPECT_EQ(gs.moveMade, 1);
+    EXPECT_EQ(gs.position.inList[1], 0);
+    EXPECT_EQ(gs.position.unsavedChanges, 1);
     EXPECT_EQ(HeldFigure(gs), 0) << "the hand is empty after a legal drop";
 
     Hold(gs, 2, BaseShapes()[2]); // L covering (1,1) where the I now lies
     EXPECT_EQ(DropHeldFigure(gs, PointerFor(gs, -1, 0)), DropResult::Illegal);
-    EXPECT_EQ(At(gs.board, 9, 0), kCellBlocked) << "blocked cells survive composing";
+    EXPECT_EQ(At(gs.position.board, 9, 0), kCellBlocked) << "blocked cells survive composing";
 }
 
 TEST(Placement, FieldSizesOutsidePlayableRangeRefuseEveryDrop) {
@@ -92,15 +92,15 @@ TEST(Placement, FieldSizesOutsidePlayableRangeRefuseEveryDrop) {
 TEST(Placement, LastFigureWinsOnceAndIsRecordedOnce) {
     GameState gs = ReadyState();
     SetCurrentPuzzleField(gs, 10, 6, Grid{});
-    auto tiling = Tiling10x6(gs);
+    auto tiling = Tiling10x6();
     for (int f = 1; f <= kFigureCount; ++f) {
         Hold(gs, f, tiling[f - 1].matrix);
         DropResult expected = f == kFigureCount ? DropResult::Won : DropResult::Dropped;
         ASSERT_EQ(DropHeldFigure(gs, PointerFor(gs, tiling[f - 1].x, tiling[f - 1].y)), expected);
     }
-    ASSERT_EQ(gs.solved.size(), 1u);
-    EXPECT_EQ(gs.solved[0], (SolvedPuzzle{"Tutorial", "move a figure"}));
-    EXPECT_EQ(gs.gameWon, 1);
+    ASSERT_EQ(gs.settings.solved.size(), 1u);
+    EXPECT_EQ(gs.settings.solved[0], (SolvedPuzzle{"Tutorial", "move a figure"}));
+    EXPECT_EQ(gs.position.gameWon, 1);
 
     // Take a figure off and lay it again: nothing is announced a second time.
     Point onI = {FieldArea(gs).left + 1, FieldArea(gs).top + 1};
@@ -109,7 +109,7 @@ TEST(Placement, LastFigureWinsOnceAndIsRecordedOnce) {
     EXPECT_EQ(HeldFigure(gs), taken);
     const Figure& t = tiling[taken - 1];
     EXPECT_EQ(DropHeldFigure(gs, PointerFor(gs, t.x, t.y)), DropResult::Dropped);
-    EXPECT_EQ(gs.solvedCount, 1);
+    EXPECT_EQ(gs.settings.solved.size(), 1u);
 }
 
 // A win records the current puzzle only when the field in play is the one its file holds: a
@@ -140,10 +140,10 @@ TEST(Placement, WinIsRecordedOnlyOnTheCurrentPuzzlesField) {
     for (const Case& c : cases) {
         GameState gs = ReadyState();
         if (c.known) SetCurrentPuzzleField(gs, c.width, c.height, c.puzzle);
-        gs.board = c.board;
-        gs.figureCount.fill(0);
+        gs.position.board = c.board;
+        gs.position.inList.fill(0);
         EXPECT_TRUE(RunWinTest(gs)) << c.what << ": the win itself is announced";
-        EXPECT_EQ(gs.solvedCount, c.recorded ? 1 : 0) << c.what;
+        EXPECT_EQ(gs.settings.solved.size(), c.recorded ? 1u : 0u) << c.what;
     }
 }
 
@@ -152,15 +152,14 @@ TEST(Placement, SolvedListHasNoDuplicatesAndStopsAtItsCap) {
     RecordSolved(gs, "Tutorial", "one");
     RecordSolved(gs, "Tutorial", "one");
     RecordSolved(gs, "tutorial", "one"); // names compare with letter case
-    EXPECT_EQ(gs.solvedCount, 2);
+    EXPECT_EQ(gs.settings.solved.size(), 2u);
     for (int i = 0; i < kMaxSolved + 5; ++i) RecordSolved(gs, "G", std::to_string(i));
-    EXPECT_EQ(gs.solvedCount, kMaxSolved);
-    EXPECT_EQ(gs.solved.size(), static_cast<size_t>(kMaxSolved));
+    EXPECT_EQ(gs.settings.solved.size(), static_cast<size_t>(kMaxSolved));
 }
 
 TEST(Placement, TakeBackKeepsOrientationAndPacksRecords) {
     GameState gs = ReadyState();
-    auto tiling = Tiling10x6(gs);
+    auto tiling = Tiling10x6();
     for (int f : {1, 2, 3}) {
         Hold(gs, f, tiling[f - 1].matrix);
         ASSERT_EQ(DropHeldFigure(gs, PointerFor(gs, tiling[f - 1].x, tiling[f - 1].y)),
@@ -168,20 +167,20 @@ TEST(Placement, TakeBackKeepsOrientationAndPacksRecords) {
     }
     ComposeBoard(gs, {});
     // Find a cell of figure 2 and click it with nothing in hand.
-    gs.handSelection = 0;
+    gs.hand.selection = 0;
     Point cell{};
     for (int i = 0; i < kGridCells; ++i)
-        if (gs.board[i] == 2) cell = {i % kGridSide, i / kGridSide};
+        if (gs.position.board[i] == 2) cell = {i % kGridSide, i / kGridSide};
     Rect field = FieldArea(gs);
-    Point click{field.left + cell.x * gs.squareSize + 5, field.top + cell.y * gs.squareSize + 5};
+    Point click{field.left + cell.x * gs.settings.view.squareSize + 5, field.top + cell.y * gs.settings.view.squareSize + 5};
     EXPECT_EQ(TakeBackFigure(gs, click), 2);
-    EXPECT_EQ(gs.handMatrices[2], tiling[1].matrix);
-    EXPECT_EQ(gs.figureCount[2], 1);
-    EXPECT_EQ(FigureOf(gs.placed[0].matrix), 1);
-    EXPECT_EQ(FigureOf(gs.placed[1].matrix), 3);
-    EXPECT_TRUE(IsEmptyMatrix(gs.placed[2].matrix));
+    EXPECT_EQ(gs.hand.matrices[2], tiling[1].matrix);
+    EXPECT_EQ(gs.position.inList[2], 1);
+    EXPECT_EQ(FigureOf(gs.position.placed[0].matrix), 1);
+    EXPECT_EQ(FigureOf(gs.position.placed[1].matrix), 3);
+    EXPECT_TRUE(IsEmptyMatrix(gs.position.placed[2].matrix));
     // Empty, blocked and outside-the-field clicks take nothing.
-    gs.handSelection = 0;
+    gs.hand.selection = 0;
     ComposeBoard(gs, {});
     EXPECT_EQ(TakeBackFigure(gs, click), 0) << "the cell is empty now";
     EXPECT_EQ(TakeBackFigure(gs, {field.left - 1, field.top}), 0);
@@ -189,51 +188,51 @@ TEST(Placement, TakeBackKeepsOrientationAndPacksRecords) {
 
 TEST(Placement, GrabPointForEachCursorMode) {
     GameState gs = ReadyState();
-    gs.squareSize = 40;
+    gs.settings.view.squareSize = 40;
     FigureMatrix l = BaseShapes()[2]; // ...../..#../..#../..#../..##.
-    gs.cursorMode = 0;
+    gs.settings.view.cursorMode = CursorMode::FirstSquareCorner;
     Hold(gs, 2, l);
-    EXPECT_EQ((Point{gs.grabX, gs.grabY}), (Point{80, 40}));
-    gs.cursorMode = 1;
+    EXPECT_EQ((Point{gs.hand.grabX, gs.hand.grabY}), (Point{80, 40}));
+    gs.settings.view.cursorMode = CursorMode::MiddleSquare;
     Hold(gs, 2, l); // square 3 is at row 3, column 2
-    EXPECT_EQ((Point{gs.grabX, gs.grabY}), (Point{100, 140}));
-    gs.cursorMode = 2;
+    EXPECT_EQ((Point{gs.hand.grabX, gs.hand.grabY}), (Point{100, 140}));
+    gs.settings.view.cursorMode = CursorMode::LastSquareCorner;
     Hold(gs, 2, l);
-    EXPECT_EQ((Point{gs.grabX, gs.grabY}), (Point{160, 200}));
+    EXPECT_EQ((Point{gs.hand.grabX, gs.hand.grabY}), (Point{160, 200}));
     // Square 3 keeps the pointer whatever the orientation.
-    gs.cursorMode = 1;
+    gs.settings.view.cursorMode = CursorMode::MiddleSquare;
     TurnClockwise(l); // square 3 moves to row 2, column 1
     Hold(gs, 2, l);
-    EXPECT_EQ((Point{gs.grabX, gs.grabY}), (Point{60, 100}));
+    EXPECT_EQ((Point{gs.hand.grabX, gs.hand.grabY}), (Point{60, 100}));
 }
 
 TEST(Placement, SquaresEditorComposesTheRectangleInProgress) {
     GameState gs = ReadyState();
-    gs.createWidth = 6;
-    gs.createHeight = 10;
-    gs.creationMethod = 1;
+    gs.settings.createWidth = 6;
+    gs.settings.createHeight = 10;
+    gs.settings.creationMethod = CreationMethod::BySquares;
     NewGameReset(gs);
     StartEditor(gs);
-    EXPECT_EQ(gs.figureListCount, 1);
-    EXPECT_EQ(gs.handMatrices[0][12], kCellSquare);
-    At(gs.editorField, 0, 0) = kCellSquare;
-    gs.rectDrag = 1;
-    gs.rectStartX = 4;
-    gs.rectStartY = 8;
+    EXPECT_EQ(gs.hand.listEntries, 1);
+    EXPECT_EQ(gs.hand.matrices[0][12], kCellSquare);
+    At(gs.editor.field, 0, 0) = kCellSquare;
+    gs.editor.rectDrag = RectangleDrag::Filling;
+    gs.editor.rectStartX = 4;
+    gs.editor.rectStartY = 8;
     Rect field = FieldArea(gs);
     // Dragged beyond the field's bottom-right corner: the rectangle stops at the edge.
     Point far{field.right + 10, field.bottom + 10};
     EXPECT_EQ(CellUnderPointer(gs, far), (Point{6, 10}));
     ComposeBoard(gs, far);
-    EXPECT_EQ(At(gs.board, 5, 9), kCellSquare);
-    EXPECT_EQ(At(gs.board, 6, 9), kCellOpen) << "no square outside the field";
-    EXPECT_EQ(At(gs.board, 0, 0), kCellSquare);
-    EXPECT_EQ(At(gs.board, 3, 8), kCellOpen);
-    gs.rectDrag = 2;
-    gs.rectStartX = 0;
-    gs.rectStartY = 0;
+    EXPECT_EQ(At(gs.position.board, 5, 9), kCellSquare);
+    EXPECT_EQ(At(gs.position.board, 6, 9), kCellOpen) << "no square outside the field";
+    EXPECT_EQ(At(gs.position.board, 0, 0), kCellSquare);
+    EXPECT_EQ(At(gs.position.board, 3, 8), kCellOpen);
+    gs.editor.rectDrag = RectangleDrag::Clearing;
+    gs.editor.rectStartX = 0;
+    gs.editor.rectStartY = 0;
     ComposeBoard(gs, {field.left + 1, field.top + 1});
-    EXPECT_EQ(At(gs.board, 0, 0), kCellOpen) << "the other button clears";
+    EXPECT_EQ(At(gs.position.board, 0, 0), kCellOpen) << "the other button clears";
 }
 
 } // namespace

@@ -16,14 +16,14 @@ namespace {
 // Compares the two searches; false when the reference ran out of time (not compared).
 bool Compare(GameState& gs, const std::string& what) {
     ComposeSolverGrid(gs);
-    Grid start = gs.solverGrid;
+    Grid start = gs.position.solverGrid;
     if (!ReferenceSearchWithin(gs, 1, 1.5)) return false;
-    Grid expected = gs.solverGrid;
-    int expectedFound = gs.solutionFound;
-    gs.solverGrid = start;
+    Grid expected = gs.position.solverGrid;
+    int expectedFound = gs.position.solutionFound;
+    gs.position.solverGrid = start;
     Search(gs, 1);
-    EXPECT_EQ(gs.solutionFound, expectedFound) << what;
-    EXPECT_TRUE(gs.solverGrid == expected) << what;
+    EXPECT_EQ(gs.position.solutionFound, expectedFound) << what;
+    EXPECT_TRUE(gs.position.solverGrid == expected) << what;
     return true;
 }
 
@@ -50,8 +50,8 @@ TEST(SolverCompare, SameTilingAsTheReference) {
     }
     // Figure 12 laid on a field with room to spare: the analysis need not fill the field.
     GameState spare = ReadyState(8, 9);
-    LayFigure(spare, Figure{-1, -1, spare.orientationTable[12].matrices[0]});
-    spare.figureCount[12] = 0;
+    LayFigure(spare, Figure{-1, -1, Orientations().byFigure[12].matrices[0]});
+    spare.position.inList[12] = 0;
     ++total;
     compared += Compare(spare, "figure 12 laid, 72 cells");
     // The reference is slow under the sanitizers; positions it cannot finish in time are not

@@ -60,7 +60,7 @@ bool IsTiling(const TilingField& field, const Grid& tiling) {
             At(m, p.x - left, p.y - top) = static_cast<uint8_t>(figure);
         }
         bool known = false;
-        for (const FigureMatrix& a : gs.alignedCatalogue) known = known || a == m;
+        for (const FigureMatrix& a : Orientations().aligned) known = known || a == m;
         if (!known) return false;
     }
     return true;

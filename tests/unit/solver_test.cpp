@@ -14,9 +14,9 @@ namespace {
 
 std::vector<std::string> Rows(const GameState& gs, const Grid& grid) {
     std::vector<std::string> rows;
-    for (int r = 0; r < gs.fieldHeight; ++r) {
+    for (int r = 0; r < gs.position.fieldHeight; ++r) {
         std::string row;
-        for (int c = 0; c < gs.fieldWidth; ++c) {
+        for (int c = 0; c < gs.position.fieldWidth; ++c) {
             uint8_t v = At(grid, c, r);
             row += v == kCellBlocked ? '#' : v == 0 ? '.' : FigureLetter(v);
         }
@@ -33,7 +33,7 @@ TEST_P(SolverRectangle, FindsTheFirstTilingInTheFixedOrder) {
     auto [w, h] = GetParam();
     GameState gs = ReadyState(w, h);
     ASSERT_TRUE(AnalysePosition(gs));
-    auto rows = Rows(gs, gs.solverGrid);
+    auto rows = Rows(gs, gs.position.solverGrid);
     EXPECT_EQ(rows, ReadLines(DataPath("solver/" + std::to_string(w) + "x" + std::to_string(h) + ".txt")));
     std::map<char, int> counts;
     for (const auto& row : rows)
@@ -50,44 +50,44 @@ TEST(Solver, UnsolvablePositionLeavesTheGridAsItWas) {
     // A 5 x 5 field has room for five figures only: the search runs through every way of
     // laying figures 1 to 5 and must take each of them back.
     GameState gs = ReadyState(5, 5);
-    At(gs.solverGrid, 7, 7) = 99; // outside the field: never touched
-    Grid before = gs.solverGrid;
+    At(gs.position.solverGrid, 7, 7) = 99; // outside the field: never touched
+    Grid before = gs.position.solverGrid;
     Search(gs, 1);
-    EXPECT_EQ(gs.solutionFound, 0);
-    EXPECT_EQ(gs.solverGrid, before);
+    EXPECT_EQ(gs.position.solutionFound, 0);
+    EXPECT_EQ(gs.position.solverGrid, before);
 
     // A player's figure that cuts off a corner cell: no placement passes the region test.
     GameState cut = ReadyState();
     LayFigure(cut, Figure{-1, -1, BaseShapes()[11]});
-    cut.figureCount[11] = 0;
-    Placement placed = cut.placed;
-    int positions = cut.historyCount;
+    cut.position.inList[11] = 0;
+    Placement placed = cut.position.placed;
+    int positions = cut.position.historyCount;
     EXPECT_FALSE(AnalysePosition(cut));
-    EXPECT_EQ(cut.placed, placed);
-    EXPECT_EQ(cut.historyCount, positions);
-    EXPECT_EQ(At(cut.solverGrid, 1, 1), 11) << "the player's figure is never moved";
+    EXPECT_EQ(cut.position.placed, placed);
+    EXPECT_EQ(cut.position.historyCount, positions);
+    EXPECT_EQ(At(cut.position.solverGrid, 1, 1), 11) << "the player's figure is never moved";
 }
 
 TEST(Solver, FiguresAlreadyOnTheGridAreSkipped) {
     GameState gs = ReadyState(6, 10);
     ASSERT_TRUE(AnalysePosition(gs));
-    Grid tiled = gs.solverGrid;
+    Grid tiled = gs.position.solverGrid;
     Search(gs, 1); // every figure is on the grid already
-    EXPECT_EQ(gs.solutionFound, 1);
-    EXPECT_EQ(gs.solverGrid, tiled);
+    EXPECT_EQ(gs.position.solutionFound, 1);
+    EXPECT_EQ(gs.position.solverGrid, tiled);
     EXPECT_TRUE(IsSolverGridFull(gs));
-    gs.fieldHeight = 0;
-    gs.solverGrid.fill(0);
+    gs.position.fieldHeight = 0;
+    gs.position.solverGrid.fill(0);
     EXPECT_TRUE(IsSolverGridFull(gs)) << "no rows: nothing is free";
 }
 
 TEST(Solver, RegionsAndFits) {
     GameState gs = ReadyState(6, 3);
     // Column 2 blocked splits the field into two regions of 6 and 9 cells.
-    for (int r = 0; r < 3; ++r) At(gs.solverGrid, 2, r) = kCellBlocked;
+    for (int r = 0; r < 3; ++r) At(gs.position.solverGrid, 2, r) = kCellBlocked;
     RegionMask mask;
     for (int r = 0; r < 3; ++r)
-        for (int c = 0; c < 6; ++c) mask.cells[r * kGridSide + c] = At(gs.solverGrid, c, r) == 0;
+        for (int c = 0; c < 6; ++c) mask.cells[r * kGridSide + c] = At(gs.position.solverGrid, c, r) == 0;
     FillRegion(gs, 0, 0, 2, mask);
     FillRegion(gs, 3, 0, 3, mask);
     int sizes[4] = {};
@@ -95,7 +95,7 @@ TEST(Solver, RegionsAndFits) {
     EXPECT_EQ(sizes[2], 6);
     EXPECT_EQ(sizes[3], 9);
     // The upright I fits at origin columns -2..w-3 only where its column is free.
-    const FigureMatrix& flat = gs.orientationTable[1].matrices[1];
+    const FigureMatrix& flat = Orientations().byFigure[1].matrices[1];
     GameState wide = ReadyState(7, 3);
     EXPECT_TRUE(FitsAt(wide, flat, 0, -2));
     EXPECT_TRUE(FitsAt(wide, flat, 2, -2));
@@ -107,36 +107,36 @@ TEST(Solver, RegionsAndFits) {
 TEST(Solver, ExtractPlacementRoundTripsEveryOrientation) {
     GameState gs = ReadyState();
     for (int k = 0; k < kOrientationCount; ++k) {
-        const FigureMatrix& m = gs.orientationCatalogue[k];
+        const FigureMatrix& m = Orientations().catalogue[k];
         Grid grid{};
         Stamp(grid, m, 3, 1 + k % 3);
         Figure f;
-        ASSERT_TRUE(ExtractPlacement(gs, FigureOf(m), grid, f)) << k;
+        ASSERT_TRUE(ExtractPlacement(FigureOf(m), grid, f)) << k;
         EXPECT_EQ(f.matrix, m);
         EXPECT_EQ(f.x, 3);
         EXPECT_EQ(f.y, 1 + k % 3);
     }
     Grid grid{};
     Figure f;
-    EXPECT_FALSE(ExtractPlacement(gs, 5, grid, f));
+    EXPECT_FALSE(ExtractPlacement(5, grid, f));
     At(grid, 0, 0) = 5; // a lone square matches no orientation
-    EXPECT_FALSE(ExtractPlacement(gs, 5, grid, f));
+    EXPECT_FALSE(ExtractPlacement(5, grid, f));
 }
 
 TEST(Analyse, AllFiguresAreLaidAsSeparateSteps) {
     GameState gs = ReadyState(12, 5);
     LayFigure(gs, Figure{-2, 0, BaseShapes()[1]}); // the player's upright I in column 0
-    gs.figureCount[1] = 0;
+    gs.position.inList[1] = 0;
     ASSERT_TRUE(AnalysePosition(gs));
     EXPECT_EQ(LayAllFigures(gs), 11);
     EXPECT_EQ(FiguresLeft(gs), 0);
-    EXPECT_EQ(gs.historyCount, 13);
-    EXPECT_EQ(gs.moveMade, 0) << "laid figures are no player's move";
-    EXPECT_EQ(gs.gameWon, 0) << "and win nothing";
+    EXPECT_EQ(gs.position.historyCount, 13);
+    EXPECT_EQ(gs.position.unsavedChanges, 0) << "laid figures are no player's move";
+    EXPECT_EQ(gs.position.gameWon, 0) << "and win nothing";
     ComposeBoard(gs, {});
-    EXPECT_EQ(gs.board, gs.solverGrid);
+    EXPECT_EQ(gs.position.board, gs.position.solverGrid);
     Undo(gs);
-    EXPECT_EQ(gs.figureCount[12], 1) << "the last laid figure comes back first";
+    EXPECT_EQ(gs.position.inList[12], 1) << "the last laid figure comes back first";
     EXPECT_EQ(FiguresLeft(gs), 1);
 }
 

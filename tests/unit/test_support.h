@@ -11,8 +11,8 @@
 inline GameState ReadyState(int width = 10, int height = 6) {
     GameState gs;
     InitGameState(gs);
-    gs.fieldWidth = width;
-    gs.fieldHeight = height;
+    gs.position.fieldWidth = width;
+    gs.position.fieldHeight = height;
     return gs;
 }
 

@@ -50,8 +50,8 @@ protected:
                                  "BACKGROUND_TYPE = 1\r\nCOLOR_BACK = 1193046\r\n");
         StartGame();
         DropFigure(1, FigureMatrix{1, 1, 1, 1, 1}, 2, 1);
-        ASSERT_EQ(gs().figureCount[1], 0);
-        At(gs().board, 9, 5) = kCellBlocked;
+        ASSERT_EQ(gs().position.inList[1], 0);
+        At(gs().position.board, 9, 5) = kCellBlocked;
     }
 };
 

@@ -109,7 +109,7 @@ HWND DialogDriver::Wait(const char* caption) {
         std::string("the dialog \"") + caption + "\"");
 }
 
-HWND DialogDriver::WaitBox() { return Wait(TheApp().gs.appTitle.c_str()); }
+HWND DialogDriver::WaitBox() { return Wait(TheApp().appTitle.c_str()); }
 
 bool DialogDriver::WaitGone(HWND window) {
     // WaitFor waits for a non-null handle: any one stands for "gone".
@@ -185,7 +185,7 @@ DialogRun DriveDialog(const std::function<void()>& open,
         while (opened) {
             if (GetTickCount() - ended > kRescueGraceMs) {
                 for (HWND d : VisibleDialogs(GetWindowThreadProcessId(sentinel, nullptr))) {
-                    std::string what = WindowText(d) == TheApp().gs.appTitle ? DescribeMessageBox(d) : WindowText(d);
+                    std::string what = WindowText(d) == TheApp().appTitle ? DescribeMessageBox(d) : WindowText(d);
                     driver.Fail("left open: " + what);
                     PostMessageA(d, WM_COMMAND, IDCANCEL, 0);
                 }
@@ -271,13 +271,13 @@ std::vector<std::string> FolderEntries(const std::string& folder) {
     return names;
 }
 
-Figure FigureInPicture(const GameState& gs, int figure, const std::vector<std::string>& rows) {
+Figure FigureInPicture(int figure, const std::vector<std::string>& rows) {
     Grid grid{};
     for (size_t r = 0; r < rows.size(); ++r)
         for (size_t c = 0; c < rows[r].size(); ++c)
             if (rows[r][c] == FigureLetter(figure)) At(grid, static_cast<int>(c), static_cast<int>(r)) = static_cast<uint8_t>(figure);
     Figure f;
-    ExtractPlacement(gs, figure, grid, f);
+    ExtractPlacement(figure, grid, f);
     return f;
 }
 
@@ -296,14 +296,14 @@ DialogRun DialogTest::Run(int id, const std::function<void(DialogDriver&)>& scri
 
 void DialogTest::LayTiling(std::initializer_list<int> figures) {
     for (int k : figures) {
-        Figure f = FigureInPicture(gs(), k, kTiling10x6);
+        Figure f = FigureInPicture(k, kTiling10x6);
         DropFigure(k, f.matrix, f.x, f.y);
-        ASSERT_EQ(gs().figureCount[k], 0) << "figure " << k;
+        ASSERT_EQ(gs().position.inList[k], 0) << "figure " << k;
     }
 }
 
 int DialogTest::FiguresInList() {
     int left = 0;
-    for (int k = 1; k <= kFigureCount; ++k) left += gs().figureCount[k];
+    for (int k = 1; k <= kFigureCount; ++k) left += gs().position.inList[k];
     return left;
 }

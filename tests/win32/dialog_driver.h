@@ -85,7 +85,7 @@ std::vector<std::string> FolderEntries(const std::string& folder);
 
 // Figure `figure` as a record, from a picture of the field whose cells holding the figure's
 // letter (I L T V W Y Z P F U X N) show where it lies.
-Figure FigureInPicture(const GameState& gs, int figure, const std::vector<std::string>& rows);
+Figure FigureInPicture(int figure, const std::vector<std::string>& rows);
 // The first tiling of the open 10 x 6 field, as the analysis finds it.
 extern const std::vector<std::string> kTiling10x6;
 

@@ -36,38 +36,38 @@ int DialogAnalyse::Analyse(DialogRun& run, int choice, int button) {
 TEST_F(DialogAnalyse, NothingOnlyReportsAndRemembersTheChoice) {
     StartPlainGame();
     LayTiling({1, 2, 3, 4, 5, 6, 7, 8});
-    const Placement before = gs().placed;
+    const Placement before = gs().position.placed;
     DialogRun run;
     EXPECT_EQ(Analyse(run, IDC_PLACE_NOTHING), IDC_PLACE_ONE) << "the reader's default is 1";
     EXPECT_EQ(run.failures, std::vector<std::string>{});
     EXPECT_EQ(run.messages, std::vector<std::string>{"information: Analyse is completed."});
-    EXPECT_EQ(gs().analyseMode, 0);
-    EXPECT_EQ(gs().placed, before);
-    EXPECT_EQ(gs().historyCount, 9);
+    EXPECT_EQ(gs().settings.analyseMode, AnalyseChoice::Nothing);
+    EXPECT_EQ(gs().position.placed, before);
+    EXPECT_EQ(gs().position.historyCount, 9);
 }
 
 TEST_F(DialogAnalyse, OneFigureThenAllFiguresThenTheTaskIsCompleted) {
     StartPlainGame();
     LayTiling({1, 2, 3, 4, 5, 6, 7, 8});
-    gs().moveMade = 0;
+    gs().position.unsavedChanges = 0;
     DialogRun run;
     EXPECT_EQ(Analyse(run, 0), IDC_PLACE_ONE);
     EXPECT_EQ(run.failures, std::vector<std::string>{});
     EXPECT_EQ(FiguresInList(), 3) << "exactly one figure laid";
-    EXPECT_EQ(gs().historyCount, 10);
-    EXPECT_EQ(gs().moveMade, 0);
+    EXPECT_EQ(gs().position.historyCount, 10);
+    EXPECT_EQ(gs().position.unsavedChanges, 0);
 
     std::vector<int> missing;
     for (int k = 1; k <= kFigureCount; ++k)
-        if (gs().figureCount[k] != 0) missing.push_back(k);
+        if (gs().position.inList[k] != 0) missing.push_back(k);
     ASSERT_EQ(missing.size(), 3u);
     EXPECT_EQ(Analyse(run, IDC_PLACE_ALL), IDC_PLACE_ONE);
     EXPECT_EQ(run.failures, std::vector<std::string>{}) << "a win message would be left open";
-    EXPECT_EQ(gs().analyseMode, 2);
+    EXPECT_EQ(gs().settings.analyseMode, AnalyseChoice::AllFigures);
     EXPECT_EQ(FiguresInList(), 0);
-    EXPECT_EQ(gs().historyCount, 13) << "one history step per figure";
-    EXPECT_EQ(gs().gameWon, 0) << "no win test for figures laid by the analysis";
-    EXPECT_TRUE(gs().solved.empty());
+    EXPECT_EQ(gs().position.historyCount, 13) << "one history step per figure";
+    EXPECT_EQ(gs().position.gameWon, 0) << "no win test for figures laid by the analysis";
+    EXPECT_TRUE(gs().settings.solved.empty());
 
     bool dialogShown = true;
     run = Run(IDM_ANALYSE, [&](DialogDriver& d) {
@@ -82,16 +82,16 @@ TEST_F(DialogAnalyse, OneFigureThenAllFiguresThenTheTaskIsCompleted) {
 
     // Laid in figure-number order: undo takes back the last, highest-numbered one first.
     Command(IDM_UNDO);
-    for (int k = 1; k <= kFigureCount; ++k) EXPECT_EQ(gs().figureCount[k], k == missing.back() ? 1 : 0) << k;
+    for (int k = 1; k <= kFigureCount; ++k) EXPECT_EQ(gs().position.inList[k], k == missing.back() ? 1 : 0) << k;
 }
 
 TEST_F(DialogAnalyse, BadlyLaidFigureLeavesNoVariantAndTouchesNothing) {
     StartPlainGame();
     // The W shuts the corner cell off from the rest of the field.
-    Figure w = FigureInPicture(gs(), 5, {".WW", "WW.", "W.."});
+    Figure w = FigureInPicture(5, {".WW", "WW.", "W.."});
     DropFigure(5, w.matrix, w.x, w.y);
-    ASSERT_EQ(gs().figureCount[5], 0);
-    const Placement before = gs().placed;
+    ASSERT_EQ(gs().position.inList[5], 0);
+    const Placement before = gs().position.placed;
     DialogRun run = Run(IDM_ANALYSE, [&](DialogDriver& d) {
         HWND dialog = d.Wait(kCaption);
         d.Post(dialog, IDC_PLACE_ALL, BM_CLICK);
@@ -101,26 +101,26 @@ TEST_F(DialogAnalyse, BadlyLaidFigureLeavesNoVariantAndTouchesNothing) {
     });
     EXPECT_EQ(run.failures, std::vector<std::string>{});
     EXPECT_EQ(run.messages, std::vector<std::string>{"information: There is no variant."});
-    EXPECT_EQ(gs().analyseMode, 2);
-    EXPECT_EQ(gs().placed, before);
+    EXPECT_EQ(gs().settings.analyseMode, AnalyseChoice::AllFigures);
+    EXPECT_EQ(gs().position.placed, before);
     EXPECT_EQ(FiguresInList(), 11);
-    EXPECT_EQ(gs().historyCount, 2);
+    EXPECT_EQ(gs().position.historyCount, 2);
 }
 
 TEST_F(DialogAnalyse, CancelKeepsTheRememberedChoice) {
     StartPlainGame();
     LayTiling({1});
     DialogRun run;
-    gs().analyseMode = 0;
+    gs().settings.analyseMode = AnalyseChoice::Nothing;
     EXPECT_EQ(Analyse(run, IDC_PLACE_ALL, IDCANCEL), IDC_PLACE_NOTHING);
-    EXPECT_EQ(gs().analyseMode, 0);
-    gs().analyseMode = 2;
+    EXPECT_EQ(gs().settings.analyseMode, AnalyseChoice::Nothing);
+    gs().settings.analyseMode = AnalyseChoice::AllFigures;
     EXPECT_EQ(Analyse(run, IDC_PLACE_NOTHING, IDCANCEL), IDC_PLACE_ALL);
-    EXPECT_EQ(gs().analyseMode, 2);
+    EXPECT_EQ(gs().settings.analyseMode, AnalyseChoice::AllFigures);
     EXPECT_EQ(run.failures, std::vector<std::string>{});
     EXPECT_EQ(run.messages, std::vector<std::string>{});
     EXPECT_EQ(FiguresInList(), 11);
-    EXPECT_EQ(gs().historyCount, 2);
+    EXPECT_EQ(gs().position.historyCount, 2);
 }
 
 } // namespace

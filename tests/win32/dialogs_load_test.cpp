@@ -25,7 +25,7 @@ TEST_F(DialogLoad, ListIsSortedAndOkLoadsTheGameAsPositionOne) {
     StartPlainGame();
     LayTiling({1, 2, 3, 4});
     const std::string savedText = WriteSavedGameText(gs());
-    const Placement saved = gs().placed;
+    const Placement saved = gs().position.placed;
     fs::create_directories("Save\\folder.zpz");
     WriteFile("Save\\b game.zpz", savedText);
     WriteFile("Save\\C.zpz", savedText);
@@ -48,22 +48,22 @@ TEST_F(DialogLoad, ListIsSortedAndOkLoadsTheGameAsPositionOne) {
     EXPECT_EQ(lines, (std::vector<std::string>{"A game.zpz", "b game.zpz", "C.zpz"}));
     EXPECT_TRUE(stayed);
     EXPECT_TRUE(fs::exists("Save\\A game.zpz")) << "Delete without a selection deletes nothing";
-    EXPECT_EQ(gs().fieldWidth, 10);
-    EXPECT_EQ(gs().fieldHeight, 6);
-    EXPECT_EQ(gs().placed, saved);
+    EXPECT_EQ(gs().position.fieldWidth, 10);
+    EXPECT_EQ(gs().position.fieldHeight, 6);
+    EXPECT_EQ(gs().position.placed, saved);
     EXPECT_EQ(FiguresInList(), 8);
-    EXPECT_EQ(gs().lastFolder, "Tutorial") << "loading does not change the current puzzle";
-    EXPECT_EQ(gs().moveMade, 0);
+    EXPECT_EQ(gs().settings.lastFolder, "Tutorial") << "loading does not change the current puzzle";
+    EXPECT_EQ(gs().position.unsavedChanges, 0);
     EXPECT_FALSE(MenuEnabled(IDM_SAVE));
     EXPECT_TRUE(MenuEnabled(IDM_UNDO));
     EXPECT_FALSE(MenuEnabled(IDM_REDO));
 
     Command(IDM_UNDO);
     EXPECT_EQ(FiguresInList(), kFigureCount) << "undo after loading empties the field";
-    EXPECT_EQ(gs().placed, Placement{});
+    EXPECT_EQ(gs().position.placed, Placement{});
     EXPECT_FALSE(MenuEnabled(IDM_UNDO));
     Command(IDM_REDO);
-    EXPECT_EQ(gs().placed, saved);
+    EXPECT_EQ(gs().position.placed, saved);
     EXPECT_EQ(FiguresInList(), 8);
 }
 
@@ -75,7 +75,7 @@ TEST_F(DialogLoad, InvalidFileLoadsNothingAndDeleteRemovesFileAndLine) {
     WriteFile("Save\\a.zpz", "[GAME]\r\nDX = 10\r\nDY = 6\r\n");
     WriteFile("Save\\b.zpz", savedText);
     WriteFile("Save\\c.zpz", savedText);
-    const Placement before = gs().placed;
+    const Placement before = gs().position.placed;
     DialogRun run = Run(IDM_LOAD, [&](DialogDriver& d) {
         HWND dialog = d.Wait("Load");
         d.Send(dialog, IDC_SAVED_GAMES, LB_SETCURSEL, 0);
@@ -84,8 +84,8 @@ TEST_F(DialogLoad, InvalidFileLoadsNothingAndDeleteRemovesFileAndLine) {
     });
     EXPECT_EQ(run.failures, std::vector<std::string>{});
     EXPECT_EQ(run.messages, std::vector<std::string>{}) << "an invalid file is refused silently";
-    EXPECT_EQ(gs().placed, before);
-    EXPECT_EQ(gs().historyCount, 2);
+    EXPECT_EQ(gs().position.placed, before);
+    EXPECT_EQ(gs().position.historyCount, 2);
 
     // c.zpz is held open by another opener that shares nothing: it cannot be deleted.
     HANDLE held = CreateFileA("Save\\c.zpz", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -113,7 +113,7 @@ TEST_F(DialogLoad, InvalidFileLoadsNothingAndDeleteRemovesFileAndLine) {
     EXPECT_EQ(run.messages, std::vector<std::string>{"error: Error delete file."});
     EXPECT_EQ(afterFailedDelete, afterDelete);
     EXPECT_TRUE(fs::exists("Save\\c.zpz"));
-    EXPECT_EQ(gs().placed, before) << "Cancel loads nothing";
+    EXPECT_EQ(gs().position.placed, before) << "Cancel loads nothing";
 }
 
 } // namespace
@@ -124,7 +124,7 @@ namespace {
 TEST_F(DialogLoad, PathOfTheLongestLengthIsListedAndLoaded) {
     StartPlainGame();
     LayTiling({1, 2});
-    const Placement saved = gs().placed;
+    const Placement saved = gs().position.placed;
     const std::string name = std::string(250, 'L') + ".zpz";
     ASSERT_EQ(("Save\\" + name).size(), 259u);
     fs::create_directory("Save");
@@ -139,7 +139,7 @@ TEST_F(DialogLoad, PathOfTheLongestLengthIsListedAndLoaded) {
     });
     EXPECT_EQ(run.failures, std::vector<std::string>{});
     EXPECT_EQ(lines, std::vector<std::string>{name});
-    EXPECT_EQ(gs().placed, saved);
+    EXPECT_EQ(gs().position.placed, saved);
 }
 
 } // namespace
@@ -169,12 +169,12 @@ TEST_F(DialogLoad, WinOfALoadedGameRecordsTheCurrentPuzzleOnlyOnItsField) {
         EXPECT_EQ(watcher.Texts(), std::vector<std::string>{"Congratulations! The game is won."});
     };
     loadAndWin();
-    EXPECT_EQ(gs().solved, std::vector<SolvedPuzzle>{}) << "a 10 x 6 game is not the 12 x 5 puzzle";
+    EXPECT_EQ(gs().settings.solved, std::vector<SolvedPuzzle>{}) << "a 10 x 6 game is not the 12 x 5 puzzle";
 
     WriteFile(puzzle, WritePuzzleText(10, 6, Grid{}));
     loadAndWin();
     loadAndWin();
-    EXPECT_EQ(gs().solved, (std::vector<SolvedPuzzle>{{"Tutorial", "move a figure"}}));
+    EXPECT_EQ(gs().settings.solved, (std::vector<SolvedPuzzle>{{"Tutorial", "move a figure"}}));
 }
 
 } // namespace

@@ -45,10 +45,9 @@ protected:
 TEST_F(DialogNewGame, TreeIsSortedMarksExactSolvedRecordsAndSelectsTheCurrentPuzzle) {
     MakeLibrary();
     StartPlainGame();
-    gs().solved = {{"Alpha", "b"}, {"alpha", "C"}, {"Beta", "x"}, {"beta", "A two"}};
-    gs().solvedCount = 4;
-    gs().lastFolder = "beta";
-    gs().lastFile = "x";
+    gs().settings.solved = {{"Alpha", "b"}, {"alpha", "C"}, {"Beta", "x"}, {"beta", "A two"}};
+    gs().settings.lastFolder = "beta";
+    gs().settings.lastFile = "x";
     std::string tree;
     DialogRun run = Run(IDM_NEW_GAME, [&](DialogDriver& d) {
         HWND dialog = d.Wait("New game");
@@ -104,12 +103,12 @@ TEST_F(DialogNewGame, RefusedChoicesAndCancelKeepTheGame) {
     EXPECT_EQ(run.messages, (std::vector<std::string>{"information: Puzzle is not selected.",
                                                       "information: Please select a valid puzzle."}));
     EXPECT_TRUE(stayed);
-    EXPECT_EQ(gs().fieldWidth, 10);
-    EXPECT_EQ(gs().fieldHeight, 6);
-    EXPECT_EQ(gs().figureCount[1], 0) << "the game in progress goes on";
-    EXPECT_EQ(gs().historyCount, 2);
-    EXPECT_EQ(gs().lastFolder, "Tutorial");
-    EXPECT_EQ(gs().lastFile, "move a figure");
+    EXPECT_EQ(gs().position.fieldWidth, 10);
+    EXPECT_EQ(gs().position.fieldHeight, 6);
+    EXPECT_EQ(gs().position.inList[1], 0) << "the game in progress goes on";
+    EXPECT_EQ(gs().position.historyCount, 2);
+    EXPECT_EQ(gs().settings.lastFolder, "Tutorial");
+    EXPECT_EQ(gs().settings.lastFile, "move a figure");
 }
 
 TEST_F(DialogNewGame, OkStartsTheSelectedPuzzleAndMakesItCurrent) {
@@ -123,20 +122,20 @@ TEST_F(DialogNewGame, OkStartsTheSelectedPuzzleAndMakesItCurrent) {
     });
     EXPECT_EQ(run.failures, std::vector<std::string>{});
     EXPECT_EQ(run.messages, std::vector<std::string>{});
-    EXPECT_EQ(gs().fieldWidth, 7);
-    EXPECT_EQ(gs().fieldHeight, 9);
-    EXPECT_EQ(gs().lastFolder, "Alpha");
-    EXPECT_EQ(gs().lastFile, "b");
+    EXPECT_EQ(gs().position.fieldWidth, 7);
+    EXPECT_EQ(gs().position.fieldHeight, 9);
+    EXPECT_EQ(gs().settings.lastFolder, "Alpha");
+    EXPECT_EQ(gs().settings.lastFile, "b");
     EXPECT_EQ(FiguresInList(), kFigureCount);
-    EXPECT_EQ(gs().historyCount, 1);
+    EXPECT_EQ(gs().position.historyCount, 1);
     EXPECT_FALSE(MenuEnabled(IDM_UNDO));
     EXPECT_FALSE(MenuEnabled(IDM_SAVE));
     // The blocked cells of the puzzle are blocked on the field: a drop over them is refused.
     const FigureMatrix& i = BaseShapes()[1]; // upright in the matrix's column 2
     DropFigure(1, i, -2, 0); // the I upright in column 0, over the blocked corner
-    EXPECT_EQ(gs().figureCount[1], 1);
+    EXPECT_EQ(gs().position.inList[1], 1);
     DropFigure(1, i, 1, 0); // in column 3, open from the top
-    EXPECT_EQ(gs().figureCount[1], 0);
+    EXPECT_EQ(gs().position.inList[1], 0);
 }
 
 } // namespace

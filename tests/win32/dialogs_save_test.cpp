@@ -68,10 +68,10 @@ TEST_F(DialogSave, ProposesGroupPuzzleAndDateAndRefusesFileNameCharacters) {
     EXPECT_EQ(typed, "abcdefghij");
     EXPECT_EQ(afterPaste, "abcdefghij") << "pasting is refused";
     EXPECT_FALSE(fs::exists("Save")) << "Cancel saves nothing";
-    EXPECT_EQ(gs().moveMade, 1);
+    EXPECT_EQ(gs().position.unsavedChanges, 1);
 
-    gs().lastFolder.clear();
-    gs().lastFile.clear();
+    gs().settings.lastFolder.clear();
+    gs().settings.lastFile.clear();
     run = Run(IDM_SAVE, [&](DialogDriver& d) {
         HWND dialog = d.Wait("Save");
         proposed = d.Text(dialog, IDC_FILE_NAME);
@@ -100,7 +100,7 @@ TEST_F(DialogSave, BlankNameIsRefusedThenTheNameIsUsedAsTyped) {
     EXPECT_TRUE(stayed);
     EXPECT_EQ(SaveFolder(), std::vector<std::string>{" x .zpz"});
     EXPECT_EQ(ReadFile("Save\\ x .zpz"), WriteSavedGameText(gs()));
-    EXPECT_EQ(gs().moveMade, 0);
+    EXPECT_EQ(gs().position.unsavedChanges, 0);
     EXPECT_FALSE(MenuEnabled(IDM_SAVE)) << "nothing new to save until the next move";
 }
 
@@ -128,7 +128,7 @@ TEST_F(DialogSave, OverwriteNoKeepsTheOldFileYesReplacesItWholly) {
     EXPECT_EQ(run.messages, std::vector<std::string>{"question: File exist. Overwrite?"});
     EXPECT_TRUE(noIsDefault);
     EXPECT_EQ(ReadFile("Save\\" + file), old);
-    EXPECT_EQ(gs().moveMade, 1);
+    EXPECT_EQ(gs().position.unsavedChanges, 1);
 
     run = Run(IDM_SAVE, [&](DialogDriver& d) {
         HWND dialog = d.Wait("Save");
@@ -141,10 +141,10 @@ TEST_F(DialogSave, OverwriteNoKeepsTheOldFileYesReplacesItWholly) {
     std::string saved = ReadFile("Save\\" + file);
     EXPECT_EQ(saved, WriteSavedGameText(gs())) << "no trace of the longer old file";
     PuzzleImage image;
-    ASSERT_TRUE(ReadPuzzleText(saved, true, gs().orientationCatalogue, image));
+    ASSERT_TRUE(ReadPuzzleText(saved, true, Orientations().catalogue, image));
     EXPECT_FALSE(IsEmptyMatrix(image.figures[2].matrix)) << "the last recorded position, not the current one";
     EXPECT_EQ(SaveFolder(), std::vector<std::string>{file}) << "no temporary file stays behind";
-    EXPECT_EQ(gs().moveMade, 0);
+    EXPECT_EQ(gs().position.unsavedChanges, 0);
     EXPECT_FALSE(MenuEnabled(IDM_SAVE));
 }
 
@@ -179,7 +179,7 @@ TEST_F(DialogSave, FileThatCannotBeOpenedGivesAnErrorAndKeepsTheMove) {
               (std::vector<std::string>{"question: File exist. Overwrite?", "error: Error open file for save."}));
     EXPECT_EQ(ReadFile("Save\\game.zpz"), "old");
     EXPECT_EQ(SaveFolder(), std::vector<std::string>{"game.zpz"});
-    EXPECT_EQ(gs().moveMade, 1);
+    EXPECT_EQ(gs().position.unsavedChanges, 1);
     EXPECT_TRUE(MenuEnabled(IDM_SAVE));
 }
 
@@ -213,7 +213,7 @@ TEST_F(DialogSave, ReadOnlyOrFullDiskKeepsTheOldSavedGameAndTheOldSettings) {
         EXPECT_EQ(run.messages, (std::vector<std::string>{"question: File exist. Overwrite?", message}));
         EXPECT_EQ(ReadFile("Save\\game.zpz"), "old") << message;
         EXPECT_EQ(SaveFolder(), std::vector<std::string>{"game.zpz"}) << "no temporary file stays behind";
-        EXPECT_EQ(gs().moveMade, 1);
+        EXPECT_EQ(gs().position.unsavedChanges, 1);
     }
 
     // The settings are written at exit: a failure says nothing and keeps the old file.
@@ -246,8 +246,8 @@ TEST_F(DialogSave, LongestTypedAndProposedNames) {
     EXPECT_EQ(run.messages, std::vector<std::string>{"question: Game saved."});
     EXPECT_EQ(SaveFolder(), std::vector<std::string>{std::string(100, 'n') + ".zpz"});
 
-    gs().lastFolder = std::string(259, 'g');
-    gs().lastFile = std::string(259, 'p');
+    gs().settings.lastFolder = std::string(259, 'g');
+    gs().settings.lastFile = std::string(259, 'p');
     LayTiling({2});
     std::string proposed;
     run = Run(IDM_SAVE, [&](DialogDriver& d) {

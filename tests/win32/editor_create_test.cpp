@@ -65,13 +65,13 @@ TEST_F(EditorCreate, ChecksSizeThenNameThenAsksBeforeOverwriting) {
     EXPECT_TRUE(noIsDefault);
     // Yes starts the editor; the old file stays until a drawing is saved over it.
     EXPECT_EQ(ReadFile("Puzzles\\My puzzles\\old \x80\x99.zpz"), "the old puzzle");
-    EXPECT_EQ(gs().editMode, 1);
-    EXPECT_EQ(gs().creationMethod, 1);
-    EXPECT_EQ(gs().fieldWidth, 3);
-    EXPECT_EQ(gs().fieldHeight, 20);
-    EXPECT_EQ(gs().createWidth, 3);
-    EXPECT_EQ(gs().createHeight, 20);
-    EXPECT_EQ(gs().newPuzzleName, "old \x80\x99");
+    EXPECT_EQ(gs().editor.mode, EditMode::Editing);
+    EXPECT_EQ(gs().settings.creationMethod, CreationMethod::BySquares);
+    EXPECT_EQ(gs().position.fieldWidth, 3);
+    EXPECT_EQ(gs().position.fieldHeight, 20);
+    EXPECT_EQ(gs().settings.createWidth, 3);
+    EXPECT_EQ(gs().settings.createHeight, 20);
+    EXPECT_EQ(gs().settings.newPuzzleName, "old \x80\x99");
     EXPECT_EQ(SendMessageA(app().hwndFigureList, LB_GETCOUNT, 0, 0), 1) << "the list shows one square";
     EXPECT_TRUE(MenuEnabled(IDM_SAVE_PUZZLE));
     for (int id : {IDM_SAVE, IDM_ANALYSE, IDM_PRINT_POSITION, IDM_COPY_IMAGE, IDM_COPY_SMALL_IMAGE})
@@ -82,7 +82,7 @@ TEST_F(EditorCreate, ArrowsStayWithin3To24AndCancelChangesNothing) {
     WriteFile("Zendrak.ini", "[OPTIONS]\r\nAUTO_SIZE = 0\r\nSIZE_SQUARE = 40\r\n[LAST]\r\nCREATION_METHOD = 1\r\n"
                              "DX = 99\r\nDY = 2\r\n");
     StartGame();
-    gs().newPuzzleName = "remembered";
+    gs().settings.newPuzzleName = "remembered";
     std::string width, height, name, afterTyping, widthUp, widthDown, heightDown, heightUp;
     LRESULT limit = 0;
     bool bySquares = false;
@@ -121,8 +121,8 @@ TEST_F(EditorCreate, ArrowsStayWithin3To24AndCancelChangesNothing) {
     EXPECT_EQ(widthDown, "3");
     EXPECT_EQ(heightDown, "3");
     EXPECT_EQ(heightUp, "24");
-    EXPECT_EQ(gs().editMode, 0) << "Cancel starts no editor";
-    EXPECT_EQ(gs().newPuzzleName, "remembered");
+    EXPECT_EQ(gs().editor.mode, EditMode::Playing) << "Cancel starts no editor";
+    EXPECT_EQ(gs().settings.newPuzzleName, "remembered");
     EXPECT_EQ(SendMessageA(app().hwndFigureList, LB_GETCOUNT, 0, 0), 13);
     EXPECT_FALSE(MenuEnabled(IDM_SAVE_PUZZLE));
 }

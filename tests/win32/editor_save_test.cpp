@@ -29,7 +29,7 @@ protected:
             d.WaitGone(dialog);
         });
         ASSERT_EQ(run.failures, std::vector<std::string>{});
-        ASSERT_EQ(gs().editMode, 1);
+        ASSERT_EQ(gs().editor.mode, EditMode::Editing);
     }
 
     // The game reads the pointer with GetCursorPos. Under Wine it reports the old position
@@ -81,9 +81,9 @@ protected:
     // The laid figures of the 10 x 6 tiling, moved by (dx, dy).
     void LayTilingAt(std::initializer_list<int> figures, int dx, int dy) {
         for (int k : figures) {
-            Figure f = FigureInPicture(gs(), k, kTiling10x6);
+            Figure f = FigureInPicture(k, kTiling10x6);
             DropFigure(k, f.matrix, f.x + dx, f.y + dy);
-            ASSERT_EQ(gs().figureCount[k], 0) << "figure " << k;
+            ASSERT_EQ(gs().position.inList[k], 0) << "figure " << k;
         }
     }
 };
@@ -101,8 +101,8 @@ TEST_F(EditorSquares, RectanglesFillClearAbandonAndUndoToTheEmptyField) {
     StartEditing(10, 6, true, "drawn");
     EXPECT_EQ(SendMessageA(app().hwndFigureList, LB_GETCOUNT, 0, 0), 1);
     Fill(2, 1, 0, 0); // corners in either order
-    EXPECT_EQ(CountSquares(gs().editorField), 6);
-    EXPECT_EQ(At(gs().editorField, 2, 1), kCellSquare);
+    EXPECT_EQ(CountSquares(gs().editor.field), 6);
+    EXPECT_EQ(At(gs().editor.field, 2, 1), kCellSquare);
     EXPECT_TRUE(MenuEnabled(IDM_UNDO));
 
     // While the button is held the board shows the rectangle.
@@ -113,46 +113,46 @@ TEST_F(EditorSquares, RectanglesFillClearAbandonAndUndoToTheEmptyField) {
     EXPECT_NE(BackBufferPixel(CellCentre(6, 4)), BackBufferPixel(CellCentre(0, 0)));
     // Leaving the frame abandons it, even when the button is released back on the field.
     MovePointer({5, 5});
-    EXPECT_EQ(gs().rectDrag, 0);
+    EXPECT_EQ(gs().editor.rectDrag, RectangleDrag::None);
     MovePointer(CellCentre(5, 4));
     SendMessageA(app().hwndMain, WM_LBUTTONUP, 0, 0);
-    EXPECT_EQ(CountSquares(gs().editorField), 6);
+    EXPECT_EQ(CountSquares(gs().editor.field), 6);
     // So does a message box that takes the mouse from the window.
     MovePointer(CellCentre(4, 3));
     PressAt(CellCentre(4, 3));
     EXPECT_EQ(SaveMessages(), kCountMessage);
     MovePointer(CellCentre(5, 4));
     SendMessageA(app().hwndMain, WM_LBUTTONUP, 0, 0);
-    EXPECT_EQ(CountSquares(gs().editorField), 6);
-    EXPECT_EQ(gs().historyCount, 2);
+    EXPECT_EQ(CountSquares(gs().editor.field), 6);
+    EXPECT_EQ(gs().position.historyCount, 2);
 
     // A drag that ends on the frame's corner stops at the field's edge.
     Rect frame = FieldFrame(gs());
     Drag(CellCentre(8, 4), {frame.right - 2, frame.bottom - 2});
-    EXPECT_EQ(CountSquares(gs().editorField), 10) << "no square beyond column 9 or row 5";
-    EXPECT_EQ(At(gs().editorField, 9, 5), kCellSquare);
+    EXPECT_EQ(CountSquares(gs().editor.field), 10) << "no square beyond column 9 or row 5";
+    EXPECT_EQ(At(gs().editor.field, 9, 5), kCellSquare);
 
     Clear(1, 0, 1, 1);
-    EXPECT_EQ(CountSquares(gs().editorField), 8);
+    EXPECT_EQ(CountSquares(gs().editor.field), 8);
     Clear(5, 0, 6, 0); // empty already: no new position
-    EXPECT_EQ(gs().historyCount, 4);
-    EXPECT_EQ(gs().historyPosition, 3);
+    EXPECT_EQ(gs().position.historyCount, 4);
+    EXPECT_EQ(gs().position.historyPosition, 3);
 
     // With the buttons swapped the right button fills and the left one clears.
     app().primaryButtonDown = WM_RBUTTONDOWN;
     Drag(CellCentre(5, 0), CellCentre(5, 0), WM_RBUTTONDOWN);
     Drag(CellCentre(9, 5), CellCentre(9, 5), WM_LBUTTONDOWN);
     app().primaryButtonDown = WM_LBUTTONDOWN;
-    EXPECT_EQ(At(gs().editorField, 5, 0), kCellSquare);
-    EXPECT_EQ(At(gs().editorField, 9, 5), kCellOpen);
+    EXPECT_EQ(At(gs().editor.field, 5, 0), kCellSquare);
+    EXPECT_EQ(At(gs().editor.field, 9, 5), kCellOpen);
 
     for (int i = 0; i < 5; ++i) Command(IDM_UNDO);
-    EXPECT_EQ(gs().editorField, Grid{}) << "position 0 is the empty field";
+    EXPECT_EQ(gs().editor.field, Grid{}) << "position 0 is the empty field";
     EXPECT_FALSE(MenuEnabled(IDM_UNDO));
     EXPECT_TRUE(MenuEnabled(IDM_REDO));
     Command(IDM_REDO);
-    EXPECT_EQ(CountSquares(gs().editorField), 6);
-    EXPECT_EQ(gs().editMode, 1);
+    EXPECT_EQ(CountSquares(gs().editor.field), 6);
+    EXPECT_EQ(gs().editor.mode, EditMode::Editing);
 }
 
 // The name holds the euro and trade mark signs: the overwrite question must still come.
@@ -165,15 +165,15 @@ TEST_F(EditorSave, SquaresAreCheckedTrimmedAndSavedOverTheOldFile) {
     Fill(2, 1, 6, 6);
     Fill(8, 1, 12, 6);
     Clear(12, 6, 12, 6);
-    const Grid fiftyNine = gs().editorField;
+    const Grid fiftyNine = gs().editor.field;
     EXPECT_EQ(SaveMessages(), kCountMessage);
-    EXPECT_EQ(gs().editorField, fiftyNine);
+    EXPECT_EQ(gs().editor.field, fiftyNine);
     Fill(2, 7, 2, 7); // 31 and 29
     EXPECT_EQ(SaveMessages(), kAreaMessage);
     Fill(12, 6, 12, 6); // 61
     EXPECT_EQ(SaveMessages(), kCountMessage);
-    EXPECT_EQ(gs().editMode, 1);
-    EXPECT_EQ(gs().fieldWidth, 14);
+    EXPECT_EQ(gs().editor.mode, EditMode::Editing);
+    EXPECT_EQ(gs().position.fieldWidth, 14);
     Clear(2, 7, 2, 7); // 30 and 30
 
     EXPECT_EQ(SaveMessages(), std::vector<std::string>{"question: New puzzle saved succesfully."});
@@ -182,16 +182,16 @@ TEST_F(EditorSave, SquaresAreCheckedTrimmedAndSavedOverTheOldFile) {
     EXPECT_EQ(ReadFile("Puzzles\\My puzzles\\" + file), expected);
     EXPECT_EQ(UserPuzzles(), std::vector<std::string>{file}) << "no temporary file is left";
     // Play starts on the new field.
-    EXPECT_EQ(gs().editMode, 0);
-    EXPECT_EQ(gs().fieldWidth, 11);
-    EXPECT_EQ(gs().fieldHeight, 6);
-    EXPECT_EQ(gs().createWidth, 11);
-    EXPECT_EQ(gs().createHeight, 6);
+    EXPECT_EQ(gs().editor.mode, EditMode::Playing);
+    EXPECT_EQ(gs().position.fieldWidth, 11);
+    EXPECT_EQ(gs().position.fieldHeight, 6);
+    EXPECT_EQ(gs().settings.createWidth, 11);
+    EXPECT_EQ(gs().settings.createHeight, 6);
     Grid board{};
     for (int r = 0; r < 6; ++r) At(board, 5, r) = kCellBlocked;
-    EXPECT_EQ(gs().board, board);
-    EXPECT_EQ(gs().lastFolder, "My puzzles");
-    EXPECT_EQ(gs().lastFile, name);
+    EXPECT_EQ(gs().position.board, board);
+    EXPECT_EQ(gs().settings.lastFolder, "My puzzles");
+    EXPECT_EQ(gs().settings.lastFile, name);
     EXPECT_EQ(SendMessageA(app().hwndFigureList, LB_GETCOUNT, 0, 0), 13);
     EXPECT_FALSE(MenuEnabled(IDM_SAVE_PUZZLE));
     EXPECT_TRUE(MenuEnabled(IDM_ANALYSE));
@@ -202,14 +202,14 @@ TEST_F(EditorSave, FailedWritesLeaveTheDrawingAsItWas) {
     StartPlainGame();
     StartEditing(12, 8, true, "kept");
     Fill(1, 1, 10, 6);
-    const Grid drawing = gs().editorField;
+    const Grid drawing = gs().editor.field;
     auto expectUnchanged = [&](const char* what) {
-        EXPECT_EQ(gs().editMode, 1) << what;
-        EXPECT_EQ(gs().editorField, drawing) << what;
-        EXPECT_EQ(gs().fieldWidth, 12) << what;
-        EXPECT_EQ(gs().fieldHeight, 8) << what;
-        EXPECT_EQ(gs().createWidth, 12) << what;
-        EXPECT_EQ(gs().historyCount, 2) << what;
+        EXPECT_EQ(gs().editor.mode, EditMode::Editing) << what;
+        EXPECT_EQ(gs().editor.field, drawing) << what;
+        EXPECT_EQ(gs().position.fieldWidth, 12) << what;
+        EXPECT_EQ(gs().position.fieldHeight, 8) << what;
+        EXPECT_EQ(gs().settings.createWidth, 12) << what;
+        EXPECT_EQ(gs().position.historyCount, 2) << what;
         EXPECT_TRUE(MenuEnabled(IDM_SAVE_PUZZLE)) << what;
     };
     fs::create_directories("Puzzles\\My puzzles\\kept.zpz");
@@ -238,8 +238,8 @@ TEST_F(EditorSave, FailedWritesLeaveTheDrawingAsItWas) {
     }
 
     EXPECT_EQ(SaveMessages(), std::vector<std::string>{"question: New puzzle saved succesfully."});
-    EXPECT_EQ(gs().fieldWidth, 10);
-    EXPECT_EQ(gs().fieldHeight, 6);
+    EXPECT_EQ(gs().position.fieldWidth, 10);
+    EXPECT_EQ(gs().position.fieldHeight, 6);
 }
 
 TEST_F(EditorSave, ByFiguresNeedsEveryFigureThenTheNewPuzzleIsPlayedAndSolved) {
@@ -252,26 +252,26 @@ TEST_F(EditorSave, ByFiguresNeedsEveryFigureThenTheNewPuzzleIsPlayedAndSolved) {
         LayTilingAt({12}, 1, 1);
         EXPECT_EQ(watcher.Texts(), std::vector<std::string>{}) << "no win while editing";
     }
-    const Placement laid = gs().placed;
+    const Placement laid = gs().position.placed;
     WriteFile("Puzzles", "a file where the folder should be");
     EXPECT_EQ(SaveMessages(), std::vector<std::string>{"error: Error open file for save."});
-    EXPECT_EQ(gs().placed, laid);
-    EXPECT_EQ(gs().fieldWidth, 12);
-    EXPECT_EQ(gs().editMode, 1);
+    EXPECT_EQ(gs().position.placed, laid);
+    EXPECT_EQ(gs().position.fieldWidth, 12);
+    EXPECT_EQ(gs().editor.mode, EditMode::Editing);
     fs::remove("Puzzles");
 
     EXPECT_EQ(SaveMessages(), std::vector<std::string>{"question: New puzzle saved succesfully."});
     std::string expected = "[GAME]\r\nDX = 10\r\nDY = 6\r\n\r\n[DATA]\r\n";
     for (int r = 1; r <= 6; ++r) expected += "ROW_" + std::to_string(r) + " = 1111111111\r\n";
     EXPECT_EQ(ReadFile("Puzzles\\My puzzles\\tiles.zpz"), expected);
-    EXPECT_EQ(gs().board, Grid{});
+    EXPECT_EQ(gs().position.board, Grid{});
     EXPECT_EQ(FiguresInList(), kFigureCount);
     {
         MessageBoxWatcher watcher;
         LayTiling({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
         EXPECT_EQ(watcher.Texts(), std::vector<std::string>{"Congratulations! The game is won."});
     }
-    EXPECT_EQ(gs().solved, (std::vector<SolvedPuzzle>{{"My puzzles", "tiles"}}));
+    EXPECT_EQ(gs().settings.solved, (std::vector<SolvedPuzzle>{{"My puzzles", "tiles"}}));
 }
 
 } // namespace

@@ -64,7 +64,7 @@ void GameWindowTest::SelectFigure(int entry) {
 
 POINT GameWindowTest::CellCentre(int column, int row) {
     Rect field = FieldArea(gs());
-    int s = gs().squareSize;
+    int s = gs().settings.view.squareSize;
     return {field.left + column * s + s / 2, field.top + row * s + s / 2};
 }
 
@@ -78,12 +78,12 @@ void GameWindowTest::PressAt(POINT client, UINT message) {
 
 void GameWindowTest::DropFigure(int figure, const FigureMatrix& matrix, int x, int y) {
     SelectFigure(figure);
-    gs().handMatrices[figure] = matrix;
+    gs().hand.matrices[figure] = matrix;
     UpdateGrabPoint(gs());
     // With the grab point g the drop origin is the cell of (pointer - g + half a square).
     Rect frame = FieldFrame(gs());
-    int s = gs().squareSize;
-    PressAt({frame.left + s / 2 + gs().grabX + x * s, frame.top + s / 2 + gs().grabY + y * s});
+    int s = gs().settings.view.squareSize;
+    PressAt({frame.left + s / 2 + gs().hand.grabX + x * s, frame.top + s / 2 + gs().hand.grabY + y * s});
 }
 
 bool GameWindowTest::MenuEnabled(int id) {
@@ -111,7 +111,7 @@ std::string GameWindowTest::ReadFile(const std::string& name) {
 MessageBoxWatcher::MessageBoxWatcher() {
     thread_ = std::thread([this] {
         while (!stop_) {
-            HWND box = FindWindowA("#32770", TheApp().gs.appTitle.c_str());
+            HWND box = FindWindowA("#32770", TheApp().appTitle.c_str());
             if (box != nullptr && IsWindowVisible(box)) {
                 char text[512] = {};
                 GetDlgItemTextA(box, 0xFFFF, text, sizeof text);

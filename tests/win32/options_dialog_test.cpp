@@ -77,9 +77,9 @@ std::string View(const ViewOptions& o) {
     std::ostringstream t;
     t << "back " << o.colorBack << " ink " << o.colorInk << " size " << o.squareSize << " auto " << o.autoSize
       << " contour " << o.showContour << "/" << o.colorContour << " legal " << o.showLegalMove << " shadow "
-      << o.showShadow << " inverse " << o.showInverse << " cursor " << o.cursorMode << " skin " << o.skinName
-      << " one " << o.useOneColor << "/" << o.squareIndex << " opaque " << o.opaque << " background "
-      << o.backgroundName << "/" << o.backgroundType;
+      << o.showShadow << " inverse " << o.showInverse << " cursor " << static_cast<int>(o.cursorMode) << " skin " << o.skinName
+      << " one " << o.useOneColor << "/" << o.squareIndex << " opaque " << o.opacityPercent << " background "
+      << o.backgroundName << "/" << static_cast<int>(o.backgroundType);
     return t.str();
 }
 
@@ -145,16 +145,16 @@ TEST_F(OptionsDialog, ControlsShowTheOptionsAndOkReadsThemBack) {
     expected.showInverse = 1;
     expected.squareSize = 24;
     expected.skinName = "c.bmp";
-    expected.opaque = 55;
+    expected.opacityPercent = 55;
     expected.showShadow = 1;
     expected.backgroundName = "Tile.bmp";
-    EXPECT_EQ(View(gs()), View(expected));
+    EXPECT_EQ(View(gs().settings.view), View(expected));
 }
 
 TEST_F(OptionsDialog, SwitchesEnableTheirControlsAndThePreviewFollowsThemAtOnce) {
     WriteSkin("tiles.bmp");
     StartWith("SKIN = tiles.bmp\r\nSHOW_CONTOUR = 1\r\nCOLOR_CONTOUR = 255\r\nAUTO_SIZE = 0\r\nSIZE_SQUARE = 40\r\n");
-    const std::string before = View(gs());
+    const std::string before = View(gs().settings.view);
     std::vector<bool> enabled;
     std::vector<COLORREF> pixels;
     auto look = [&](HWND dialog) {
@@ -181,7 +181,7 @@ TEST_F(OptionsDialog, SwitchesEnableTheirControlsAndThePreviewFollowsThemAtOnce)
     EXPECT_EQ(pixels, (std::vector<COLORREF>{inverted13, TileColour(0), TileColour(1), 0x0000FF,
                                              inverted13, TileColour(0), TileColour(5), TileColour(5)}))
         << "frame, open cell, I's middle, I's left edge: contour, then one colour \"05\" without contour";
-    EXPECT_EQ(View(gs()), before) << "Cancel changes nothing";
+    EXPECT_EQ(View(gs().settings.view), before) << "Cancel changes nothing";
 }
 
 TEST_F(OptionsDialog, SetDefaultChangesOnlyTheControlsUntilOk) {
@@ -192,7 +192,7 @@ TEST_F(OptionsDialog, SetDefaultChangesOnlyTheControlsUntilOk) {
                                 "SIZE_SQUARE = 32\r\nOPAQUE = 50\r\nSHOW_CONTOUR = 0\r\nSHOW_SHADOW = 0\r\n"
                                 "USE_ONE_COLOR = 1\r\nSQUARE_INDEX = 7\r\nSHOW_LEGAL_MOVE = 1\r\n";
     StartWith(options);
-    const std::string before = View(gs());
+    const std::string before = View(gs().settings.view);
     std::string sizeShown;
     DialogRun run = Options([&](DialogDriver& d, HWND dialog) {
         d.Press(dialog, IDC_OPTIONS_DEFAULT);
@@ -201,7 +201,7 @@ TEST_F(OptionsDialog, SetDefaultChangesOnlyTheControlsUntilOk) {
     });
     EXPECT_EQ(run.failures, std::vector<std::string>{});
     EXPECT_EQ(sizeShown, "48");
-    EXPECT_EQ(View(gs()), before);
+    EXPECT_EQ(View(gs().settings.view), before);
 
     run = Options([&](DialogDriver& d, HWND dialog) {
         d.Press(dialog, IDC_OPTIONS_DEFAULT);
@@ -209,8 +209,8 @@ TEST_F(OptionsDialog, SetDefaultChangesOnlyTheControlsUntilOk) {
     });
     EXPECT_EQ(run.failures, std::vector<std::string>{});
     ViewOptions defaults;
-    defaults.squareSize = gs().squareSize; // "Auto" chooses the size for the window
-    EXPECT_EQ(View(gs()), View(defaults));
+    defaults.squareSize = gs().settings.view.squareSize; // "Auto" chooses the size for the window
+    EXPECT_EQ(View(gs().settings.view), View(defaults));
     EXPECT_EQ(defaults.skinName, "skin 03.bmp");
 }
 
@@ -218,7 +218,7 @@ TEST_F(OptionsDialog, PickFromSkinAveragesTheListedSkinAndNoSkinKeepsTheName) {
     WriteSkin("flat.bmp");
     WriteFile("Skins\\broken.bmp", "not a bitmap");
     StartWith("SKIN = flat.bmp\r\nCOLOR_BACK = 4210752\r\n");
-    const std::string before = View(gs());
+    const std::string before = View(gs().settings.view);
     std::vector<std::string> flat, broken;
     DialogRun run = Options([&](DialogDriver& d, HWND dialog) {
         d.Press(dialog, IDC_PICK_FROM_SKIN);
@@ -236,7 +236,7 @@ TEST_F(OptionsDialog, PickFromSkinAveragesTheListedSkinAndNoSkinKeepsTheName) {
     COLORREF ink = std::stoul(broken[0]), back = std::stoul(broken[1]);
     EXPECT_TRUE(GetRValue(ink) == GetGValue(ink) && GetGValue(ink) == GetBValue(ink) && GetRValue(ink) >= 0xF0) << ink;
     EXPECT_TRUE(GetRValue(back) == GetBValue(back) && GetRValue(back) >= 0x96 && GetRValue(back) < 0xB0) << back;
-    EXPECT_EQ(View(gs()), before);
+    EXPECT_EQ(View(gs().settings.view), before);
 
     fs::remove_all("Skins");
     bool pickEnabled = true;
@@ -249,7 +249,7 @@ TEST_F(OptionsDialog, PickFromSkinAveragesTheListedSkinAndNoSkinKeepsTheName) {
     EXPECT_EQ(run.failures, std::vector<std::string>{});
     EXPECT_FALSE(pickEnabled);
     EXPECT_EQ(corner, 4210752u) << "\"Skin is not found.\" on the game's back colour";
-    EXPECT_EQ(gs().skinName, "flat.bmp");
+    EXPECT_EQ(gs().settings.view.skinName, "flat.bmp");
 }
 
 TEST_F(OptionsDialog, ApplyRedrawsTheGameWhileTheDialogStaysOpen) {
@@ -264,7 +264,7 @@ TEST_F(OptionsDialog, ApplyRedrawsTheGameWhileTheDialogStaysOpen) {
         Choose(d, dialog, IDC_SQUARE_SIZE, 4);   // 56
         d.Press(dialog, IDC_APPLY);
         open = IsWindowVisible(dialog) != FALSE;
-        applied = gs().squareSize;
+        applied = gs().settings.view.squareSize;
         RedrawWindow(app().hwndMain, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         Rect field = FieldArea(gs());
         cell = GetPixel(app().surfaces.backBuffer.dc, field.left + 28, field.top + 28);
@@ -275,8 +275,8 @@ TEST_F(OptionsDialog, ApplyRedrawsTheGameWhileTheDialogStaysOpen) {
     EXPECT_TRUE(open);
     EXPECT_EQ(applied, 56);
     EXPECT_EQ(cell, RGB(0, 160, 0)) << "open cells in the new skin";
-    EXPECT_EQ(gs().squareSize, 56) << "Cancel after Apply keeps what was applied";
-    EXPECT_EQ(gs().skinName, "green.bmp");
+    EXPECT_EQ(gs().settings.view.squareSize, 56) << "Cancel after Apply keeps what was applied";
+    EXPECT_EQ(gs().settings.view.skinName, "green.bmp");
     EXPECT_EQ(FieldArea(gs()).Width(), 10 * 56);
 }
 

@@ -15,7 +15,7 @@ using PrintCommand = DialogTest;
 TEST_F(PrintCommand, CancelledDialogChangesNothing) {
     StartPlainGame();
     LayTiling({1});
-    const Placement placed = gs().placed;
+    const Placement placed = gs().position.placed;
     char before[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, before);
     for (int id : {IDM_PRINT_POSITION, IDM_PRINT_FIGURES, IDM_PRINT_EMPTY_FIELD}) {
@@ -29,7 +29,7 @@ TEST_F(PrintCommand, CancelledDialogChangesNothing) {
         EXPECT_TRUE(run.failures.empty()) << "command " << id << ": " << run.failures[0];
         const bool owned = std::find(owners.begin(), owners.end(), app().hwndMain) != owners.end();
         EXPECT_TRUE(owned) << "command " << id << ": the dialog is not owned by the main window";
-        EXPECT_EQ(gs().placed, placed);
+        EXPECT_EQ(gs().position.placed, placed);
         char after[MAX_PATH] = {};
         GetCurrentDirectoryA(MAX_PATH, after);
         EXPECT_STREQ(after, before);

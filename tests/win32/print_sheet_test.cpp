@@ -62,7 +62,7 @@ class PrintSheet : public RenderTest {
 protected:
     void Print(PrintSheetKind kind, RecordingPages& pages) {
         HDC window = GetDC(hwnd);
-        PrintPages(surfaces, gs, window, kind, pages);
+        PrintPages(surfaces, gs, window, kind, pages, "Zendrak");
         ReleaseDC(hwnd, window);
     }
     // The centre of cell (c, r) of a page at `unit` pixels per cell.
@@ -78,8 +78,8 @@ protected:
 
 // Five strips of 10 x 5 units fit a page of 400 x 1000 (u = 40): 5 + 5 + 2 figures.
 TEST_F(PrintSheet, FigureStripsWithMirrorImagesThreePages) {
-    gs.handMatrices[4] = FigureMatrix{4, 4, 4, 0, 0, 4, 0, 0, 0, 0, 4}; // V turned, as laid
-    gs.placed[0] = {0, 0, gs.handMatrices[4]};
+    gs.hand.matrices[4] = FigureMatrix{4, 4, 4, 0, 0, 4, 0, 0, 0, 0, 4}; // V turned, as laid
+    gs.position.placed[0] = {0, 0, gs.hand.matrices[4]};
     RecordingPages pages(400, 1000);
     Print(PrintSheetKind::Figures, pages);
     EXPECT_EQ(pages.log, "doc Zendrak;page;end;page;end;page;end;end doc");
@@ -111,10 +111,10 @@ TEST_F(PrintSheet, FigureStripsWithMirrorImagesThreePages) {
 
 // A 12 x 5 field with u = 40, 10 columns and 14 rows a page: columns 0-9, then 10 and 11.
 TEST_F(PrintSheet, EmptyFieldTiledOverPages) {
-    gs.fieldWidth = 12;
-    gs.fieldHeight = 5;
-    gs.placed[0] = {10, 0, FigureMatrix{1}};
-    ::At(gs.board, 11, 4) = kCellBlocked;
+    gs.position.fieldWidth = 12;
+    gs.position.fieldHeight = 5;
+    gs.position.placed[0] = {10, 0, FigureMatrix{1}};
+    ::At(gs.position.board, 11, 4) = kCellBlocked;
     RecordingPages pages(400, 560);
     Print(PrintSheetKind::EmptyField, pages);
     EXPECT_EQ(pages.log, "doc Zendrak;page;end;page;end;end doc");
@@ -130,8 +130,8 @@ TEST_F(PrintSheet, EmptyFieldTiledOverPages) {
 
     // A pattern background shows through blocked cells.
     WriteBackground("flat.bmp", 64, 64, [](int, int) { return RGB(32, 64, 160); });
-    gs.backgroundName = "flat.bmp";
-    gs.backgroundType = 0;
+    gs.settings.view.backgroundName = "flat.bmp";
+    gs.settings.view.backgroundType = BackgroundType::PatternImage;
     BuildBackground(surfaces, gs, hwnd);
     RecordingPages pattern(400, 560);
     Print(PrintSheetKind::EmptyField, pattern);
@@ -140,9 +140,9 @@ TEST_F(PrintSheet, EmptyFieldTiledOverPages) {
 
 TEST_F(PrintSheet, PositionAsLargeAsThePageAllows) {
     // A 20 x 3 field on a portrait page: k = 400 / 20, a band at the top.
-    gs.fieldWidth = 20;
-    gs.fieldHeight = 3;
-    gs.placed[0] = {17, -1, FigureMatrix{0, 0, 0, 0, 0, 3, 3, 3}};
+    gs.position.fieldWidth = 20;
+    gs.position.fieldHeight = 3;
+    gs.position.placed[0] = {17, -1, FigureMatrix{0, 0, 0, 0, 0, 3, 3, 3}};
     RecordingPages band(400, 600);
     Print(PrintSheetKind::Position, band);
     EXPECT_EQ(band.log, "doc Zendrak;page;end;end doc");
@@ -151,8 +151,8 @@ TEST_F(PrintSheet, PositionAsLargeAsThePageAllows) {
     EXPECT_TRUE(Cell(band, 0, 0, 3, 20, kPaper));
 
     // 25 x 25 fills the whole picture, also beyond the screen-sized back buffer.
-    gs.fieldWidth = gs.fieldHeight = 25;
-    ::At(gs.board, 24, 23) = kCellBlocked;
+    gs.position.fieldWidth = gs.position.fieldHeight = 25;
+    ::At(gs.position.board, 24, 23) = kCellBlocked;
     RecordingPages full(1000, 1000);
     Print(PrintSheetKind::Position, full);
     EXPECT_TRUE(Cell(full, 0, 24, 24, 40, TestTileColour(0)));
@@ -170,7 +170,7 @@ TEST_F(PrintSheet, FailedDocumentOrPageEndsTheJob) {
     Print(PrintSheetKind::Figures, secondPage);
     EXPECT_EQ(secondPage.log, "doc Zendrak;page;end;page failed;end doc");
 
-    gs.fieldWidth = 24;
+    gs.position.fieldWidth = 24;
     RecordingPages firstPage(100, 1000); // u = 10: three pages of 10 columns
     firstPage.failPage = 1;
     Print(PrintSheetKind::EmptyField, firstPage);

@@ -37,10 +37,10 @@ TEST_F(RenderDraw, SquareCopiedBlendedInvertedOrShadow) {
 TEST_F(RenderDraw, CellsWithSeamsTilesAndGaps) {
     const uint8_t cells[] = {1, 1, 2, //
                              0, 255, 13};
-    gs.colorContour = 0x00FF00;
+    gs.settings.view.colorContour = 0x00FF00;
     CellsToDraw toDraw{surfaces.skin.dc, 48, 0, 0, 3, 2, cells, 3, true, true, false, 100};
     TestCanvas canvas(150, 100, kUnder);
-    DrawCells(surfaces, canvas.dc(), toDraw, gs);
+    DrawCells(surfaces, canvas.dc(), toDraw, gs.settings.view);
     HDC dc = canvas.dc();
     EXPECT_TRUE(PixelNear(dc, 47, 24, TestTileColour(1))); // no seam inside one figure
     EXPECT_TRUE(PixelNear(dc, 48, 24, TestTileColour(1)));
@@ -57,20 +57,20 @@ TEST_F(RenderDraw, CellsWithSeamsTilesAndGaps) {
     toDraw.drawEmpty = false;
     toDraw.inColour = false;
     TestCanvas plain(150, 100, kUnder);
-    DrawCells(surfaces, plain.dc(), toDraw, gs);
+    DrawCells(surfaces, plain.dc(), toDraw, gs.settings.view);
     EXPECT_TRUE(PixelNear(plain.dc(), 24, 24, TestTileColour(13)));
     EXPECT_TRUE(PixelNear(plain.dc(), 24, 72, kUnder));
 
     toDraw.inColour = true;
-    gs.useOneColor = 1;
-    gs.squareIndex = 4;
+    gs.settings.view.useOneColor = 1;
+    gs.settings.view.squareIndex = 4;
     TestCanvas one(150, 100, kUnder);
-    DrawCells(surfaces, one.dc(), toDraw, gs);
+    DrawCells(surfaces, one.dc(), toDraw, gs.settings.view);
     EXPECT_TRUE(PixelNear(one.dc(), 24, 24, TestTileColour(5)));
     EXPECT_TRUE(PixelNear(one.dc(), 120, 24, TestTileColour(5)));
     EXPECT_TRUE(PixelNear(one.dc(), 120, 72, TestTileColour(13)));
-    gs.squareIndex = 99; // a hand-edited settings file: the last figure tile
-    DrawCells(surfaces, one.dc(), toDraw, gs);
+    gs.settings.view.squareIndex = 99; // a hand-edited settings file: the last figure tile
+    DrawCells(surfaces, one.dc(), toDraw, gs.settings.view);
     EXPECT_TRUE(PixelNear(one.dc(), 24, 24, TestTileColour(12)));
 }
 

@@ -33,47 +33,46 @@ protected:
 
 TEST_F(RenderOwnerItem, FigureListEntries) {
     const RECT rect{0, 210, 111, 252}; // entry 5: picture at (111 / 2 - 20, 210 + 1)
-    const POINT square = FirstCell(gs.handMatrices[5], true, 35, 211);
-    DrawOwnerItem(surfaces, gs, 1000, Item(ODT_LISTBOX, 5, rect, false), 0);
+    const POINT square = FirstCell(gs.hand.matrices[5], true, 35, 211);
+    DrawFigureListItem(surfaces, gs, Item(ODT_LISTBOX, 5, rect, false));
     EXPECT_TRUE(Is(square, TestTileColour(5)));
-    EXPECT_TRUE(Is({2, 230}, gs.colorBack));
-    gs.figureCount[5] = 0; // on the field: without colour
-    DrawOwnerItem(surfaces, gs, 1000, Item(ODT_LISTBOX, 5, rect, false), 0);
+    EXPECT_TRUE(Is({2, 230}, gs.settings.view.colorBack));
+    gs.position.inList[5] = 0; // on the field: without colour
+    DrawFigureListItem(surfaces, gs, Item(ODT_LISTBOX, 5, rect, false));
     EXPECT_TRUE(Is(square, TestTileColour(13)));
-    EXPECT_TRUE(Is(FirstCell(gs.handMatrices[5], false, 35, 211), TestTileColour(0)));
+    EXPECT_TRUE(Is(FirstCell(gs.hand.matrices[5], false, 35, 211), TestTileColour(0)));
 
-    DrawOwnerItem(surfaces, gs, 1000, Item(ODT_LISTBOX, 5, rect, true), 0);
+    DrawFigureListItem(surfaces, gs, Item(ODT_LISTBOX, 5, rect, true));
     EXPECT_TRUE(Is({2, 230}, 0x535353)); // the shaded back colour over a solid background
     // Over a pattern, black at alpha 96 darkens the spot of the background behind the item.
     WriteBackground("stripes.bmp", 2, 1, [](int x, int) { return x ? 0x3080C0 : 0xC08030; });
-    gs.backgroundType = 0;
-    gs.backgroundName = "stripes.bmp";
+    gs.settings.view.backgroundType = BackgroundType::PatternImage;
+    gs.settings.view.backgroundName = "stripes.bmp";
     BuildBackground(surfaces, gs, hwnd);
-    gs.fieldOffsetX = 1; // the list's client area starts at x = 33: item x 2 is background x 35
-    DrawOwnerItem(surfaces, gs, 1000, Item(ODT_LISTBOX, 5, rect, true), 0);
+    gs.position.fieldOffsetX = 1; // the list's client area starts at x = 33: item x 2 is background x 35
+    DrawFigureListItem(surfaces, gs, Item(ODT_LISTBOX, 5, rect, true));
     EXPECT_TRUE(Is({2, 230}, Blended(0, 0x3080C0, 96), 1));
 
     const RECT empty{0, 300, 111, 342};
-    DrawOwnerItem(surfaces, gs, 1000, Item(ODT_LISTBOX, static_cast<UINT>(-1), empty, true), 0);
+    DrawFigureListItem(surfaces, gs, Item(ODT_LISTBOX, static_cast<UINT>(-1), empty, true));
     EXPECT_TRUE(Is({2, 320}, kItemBefore));
 }
 
 TEST_F(RenderOwnerItem, OrientationMenuItems) {
     FigureMatrix first{};
-    ASSERT_TRUE(NthOrientation(gs, 5, 1, first));
+    ASSERT_TRUE(NthOrientation(5, 1, first));
     const RECT rect{0, 42, 120, 84}; // picture at (120 / 2 - 20, 42 + 1)
     const POINT square = FirstCell(first, true, 40, 43);
-    DrawOwnerItem(surfaces, gs, 0, Item(ODT_MENU, 32772, rect, false), 5);
+    DrawOrientationItem(surfaces, gs, Item(ODT_MENU, 32772, rect, false), 5, 1);
     EXPECT_TRUE(Is(square, TestTileColour(13)));
-    EXPECT_TRUE(Is({2, 60}, gs.colorBack));
-    DrawOwnerItem(surfaces, gs, 0, Item(ODT_MENU, 32772, rect, true), 5);
+    EXPECT_TRUE(Is({2, 60}, gs.settings.view.colorBack));
+    DrawOrientationItem(surfaces, gs, Item(ODT_MENU, 32772, rect, true), 5, 1);
     EXPECT_TRUE(Is(square, TestTileColour(5)));
     EXPECT_TRUE(Is({2, 60}, 0x535353));
 
-    // No figure selected, or no orientation item: the menu item is left as it was.
+    // No figure selected: the menu item is left as it was.
     const RECT below{0, 84, 120, 126};
-    DrawOwnerItem(surfaces, gs, 0, Item(ODT_MENU, 32772, below, true), 0);
-    DrawOwnerItem(surfaces, gs, 0, Item(ODT_MENU, 32773, below, true), 5);
+    DrawOrientationItem(surfaces, gs, Item(ODT_MENU, 32772, below, true), 0, 1);
     EXPECT_TRUE(Is({2, 100}, kItemBefore));
 }
 

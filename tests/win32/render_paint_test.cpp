@@ -12,9 +12,9 @@ class RenderPaint : public RenderTest {
 protected:
     void SetUp() override {
         RenderTest::SetUp();
-        gs.handMatrices[3] = FigureMatrix{3, 3, 3, 3, 3};
-        gs.grabX = gs.grabY = 24;
-        gs.opaque = 100;
+        gs.hand.matrices[3] = FigureMatrix{3, 3, 3, 3, 3};
+        gs.hand.grabX = gs.hand.grabY = 24;
+        gs.settings.view.opacityPercent = 100;
     }
     // The top-left pixel of cell (c, r).
     static POINT Cell(int c, int r) { return {192 + 48 * (c + 1), 32 + 48 * (r + 1)}; }
@@ -30,9 +30,9 @@ protected:
 };
 
 TEST_F(RenderPaint, FieldFiguresSeamsAndOneClippedCopy) {
-    gs.placed[0] = {0, 0, FigureMatrix{1, 1}};
-    gs.placed[1] = {2, 0, FigureMatrix{2}};
-    ::At(gs.board, 9, 5) = kCellBlocked;
+    gs.position.placed[0] = {0, 0, FigureMatrix{1, 1}};
+    gs.position.placed[1] = {2, 0, FigureMatrix{2}};
+    ::At(gs.position.board, 9, 5) = kCellBlocked;
     Paint(0, Centre(5, 5));
     EXPECT_TRUE(At(Centre(0, 0), TestTileColour(1)));
     EXPECT_TRUE(At({Cell(1, 0).x - 1, 100}, TestTileColour(1))); // no seam in figure 1
@@ -64,11 +64,11 @@ TEST_F(RenderPaint, FigureInHandWithShadowAndOpacity) {
     EXPECT_TRUE(At({Centre(2, 2).x, Cell(2, 3).y + 4}, shadow, 1));
     EXPECT_TRUE(At({Cell(7, 2).x + 12, Centre(2, 2).y}, TestTileColour(0)));
 
-    gs.opaque = 75;
+    gs.settings.view.opacityPercent = 75;
     Paint(3, Centre(2, 2));
     EXPECT_TRUE(At({Cell(2, 2).x + 4, Cell(2, 2).y + 4},
                    Blended(TestTileColour(3), TestTileColour(0), 191), 1));
-    gs.opaque = 5; // a hand-edited settings file: still at least half opaque
+    gs.settings.view.opacityPercent = 5; // a hand-edited settings file: still at least half opaque
     Paint(3, Centre(2, 2));
     EXPECT_TRUE(At({Cell(2, 2).x + 4, Cell(2, 2).y + 4},
                    Blended(TestTileColour(3), TestTileColour(0), 127), 1));
@@ -77,7 +77,7 @@ TEST_F(RenderPaint, FigureInHandWithShadowAndOpacity) {
 TEST_F(RenderPaint, InvertedOnlyWhenIllegalAndAsked) {
     Paint(3, Centre(7, 2)); // columns 7 to 11 of a 10-column field
     EXPECT_TRUE(At(Centre(7, 2), TestTileColour(3)));
-    gs.showInverse = 1;
+    gs.settings.view.showInverse = 1;
     Paint(3, Centre(7, 2));
     EXPECT_TRUE(At(Centre(7, 2), Inverted(TestTileColour(3))));
     Paint(3, Centre(2, 2));
@@ -85,7 +85,7 @@ TEST_F(RenderPaint, InvertedOnlyWhenIllegalAndAsked) {
 }
 
 TEST_F(RenderPaint, LegalMoveMarkWithoutFigureWhileDisabled) {
-    gs.showLegalMove = 1;
+    gs.settings.view.showLegalMove = 1;
     Paint(3, Centre(2, 2), false);
     EXPECT_TRUE(At(Centre(2, 2), TestTileColour(13)));
     EXPECT_TRUE(At(Centre(6, 2), TestTileColour(13)));
@@ -93,7 +93,7 @@ TEST_F(RenderPaint, LegalMoveMarkWithoutFigureWhileDisabled) {
     Paint(3, Centre(7, 2), false); // illegal: no mark
     EXPECT_TRUE(At(Centre(7, 2), TestTileColour(0)));
 
-    gs.figureCount[3] = 0; // on the field: nothing in hand
+    gs.position.inList[3] = 0; // on the field: nothing in hand
     Paint(3, Centre(2, 2));
     EXPECT_TRUE(At(Centre(2, 2), TestTileColour(0)));
 }
@@ -105,10 +105,10 @@ namespace {
 // The largest field at the largest squares in a window smaller than it: drawn from the
 // top-left corner and cut at the window's edges, every pixel of the window painted.
 TEST_F(RenderPaint, LargestFieldAtLargestSquaresIsCutAtTheWindowEdges) {
-    gs.fieldWidth = gs.fieldHeight = 24;
-    gs.squareSize = 64;
+    gs.position.fieldWidth = gs.position.fieldHeight = 24;
+    gs.settings.view.squareSize = 64;
     ReloadSkin(surfaces, gs, hwnd);
-    gs.fieldOffsetX = gs.fieldOffsetY = 0;
+    gs.position.fieldOffsetX = gs.position.fieldOffsetY = 0;
     Paint(0, {5, 5});
     const POINT firstCell{192 + 64 + 32, 32 + 64 + 32};
     EXPECT_TRUE(At(firstCell, TestTileColour(0)));
@@ -127,7 +127,7 @@ TEST_F(RenderPaint, WindowLargerThanTheScreenIsPaintedWhole) {
     TestCanvas big(w, h, kWindowBefore);
     PaintInput in{{0, 0, w, h}, {32, 32, 160, 578}, {5, 5}, 0, true};
     PaintMainWindow(surfaces, gs, big.dc(), in);
-    EXPECT_TRUE(PixelNear(big.dc(), w - 1, h - 1, gs.colorBack));
+    EXPECT_TRUE(PixelNear(big.dc(), w - 1, h - 1, gs.settings.view.colorBack));
 }
 
 } // namespace

@@ -54,7 +54,7 @@ void SelectRow(HWND dialog, int row) {
 
 std::vector<Row> RowsOf(const GameState& gs) {
     std::vector<Row> rows;
-    for (const SoundSetting& s : gs.sounds) rows.push_back({s.enabled != 0, s.name, s.file});
+    for (const SoundSetting& s : gs.settings.sounds) rows.push_back({s.enabled != 0, s.name, s.file});
     return rows;
 }
 
@@ -69,8 +69,8 @@ protected:
     void SetUp() override {
         DialogTest::SetUp();
         StartPlainGame();
-        gs().sounds[1].enabled = 0;
-        gs().sounds[2].file = "C:\\waves\\turn.wav";
+        gs().settings.sounds[1].enabled = 0;
+        gs().settings.sounds[2].file = "C:\\waves\\turn.wav";
     }
     DialogRun Sound(const std::function<void(DialogDriver&, HWND)>& script) {
         return Run(IDM_SOUND, [&](DialogDriver& d) {
@@ -147,7 +147,7 @@ TEST_F(SoundDialog, PlayAndSelectNeedASelectedRow) {
     EXPECT_EQ(run.messages, (std::vector<std::string>{"none: Please select a line in list box.",
                                                       "none: Please select a line in list box."}));
     EXPECT_EQ(filter, "Wave file (*.wav)");
-    const fs::path chosen = gs().sounds[3].file;
+    const fs::path chosen = gs().settings.sounds[3].file;
     EXPECT_TRUE(chosen.is_absolute()) << chosen;
     EXPECT_EQ(chosen.filename(), "win.wav");
     EXPECT_TRUE(fs::equivalent(chosen.parent_path(), fs::current_path())) << chosen;

@@ -128,8 +128,8 @@ void RenderTest::SetUp() {
                     [](int x, int) { return TestTileColour(x / 64); });
 
     InitGameState(gs);
-    gs.skinName = kTestSkin;
-    gs.backgroundType = 1;
+    gs.settings.view.skinName = kTestSkin;
+    gs.settings.view.backgroundType = BackgroundType::SolidColour;
     hwnd = MakeHiddenWindow();
     ASSERT_NE(hwnd, nullptr);
     CreateSurfaces(surfaces, hwnd);

@@ -20,13 +20,13 @@ const char* const kTiling[6] = {"ILUUUTZVVV", "ILUFUTZZZV", "ILFFTTTXZV",
                                 "ILLFFWXXXP", "INNNYWWXPP", "NNYYYYWWPP"};
 
 // Each figure's record in the tiling above.
-Figure TilingFigure(const GameState& gs, int figure) {
+Figure TilingFigure(int figure) {
     Grid grid{};
     for (int r = 0; r < 6; ++r)
         for (int c = 0; c < 10; ++c)
             if (kTiling[r][c] == FigureLetter(figure)) At(grid, c, r) = static_cast<uint8_t>(figure);
     Figure f;
-    EXPECT_TRUE(ExtractPlacement(gs, figure, grid, f));
+    EXPECT_TRUE(ExtractPlacement(figure, grid, f));
     return f;
 }
 
@@ -45,52 +45,52 @@ TEST_F(UiPlay, StartsWithDefaultsAndFirstStartSquareSize) {
     EXPECT_FALSE(MenuEnabled(IDM_SAVE));
     EXPECT_FALSE(MenuEnabled(IDM_SAVE_PUZZLE));
     EXPECT_TRUE(MenuEnabled(IDM_ANALYSE));
-    EXPECT_EQ(gs().cursorMode, 1);
+    EXPECT_EQ(gs().settings.view.cursorMode, CursorMode::MiddleSquare);
     // No settings file: a first start, so the square size follows the screen and then the
     // automatic sizing of the window.
     RECT client;
     GetClientRect(app().hwndMain, &client);
-    EXPECT_EQ(gs().squareSize, AutoSquareSize(client.right, client.bottom, 10, 6));
+    EXPECT_EQ(gs().settings.view.squareSize, AutoSquareSize(client.right, client.bottom, 10, 6));
 }
 
 TEST_F(UiPlay, DropTakeBackUndoRedoAndMenuStates) {
     WriteFile("Zendrak.ini", kPlainSettings);
     StartGame();
-    ASSERT_EQ(gs().squareSize, 40);
-    Figure i = TilingFigure(gs(), 1);
+    ASSERT_EQ(gs().settings.view.squareSize, 40);
+    Figure i = TilingFigure(1);
     DropFigure(1, i.matrix, i.x, i.y);
-    EXPECT_EQ(gs().figureCount[1], 0);
-    EXPECT_EQ(gs().placed[0], i);
+    EXPECT_EQ(gs().position.inList[1], 0);
+    EXPECT_EQ(gs().position.placed[0], i);
     EXPECT_TRUE(MenuEnabled(IDM_UNDO));
     EXPECT_FALSE(MenuEnabled(IDM_REDO)) << "greyed after every new drop";
     EXPECT_TRUE(MenuEnabled(IDM_SAVE));
 
     // An illegal drop (the L over the I) changes nothing.
-    Figure l = TilingFigure(gs(), 2);
+    Figure l = TilingFigure(2);
     DropFigure(2, l.matrix, i.x, i.y);
-    EXPECT_EQ(gs().figureCount[2], 1);
-    EXPECT_EQ(gs().historyCount, 2);
+    EXPECT_EQ(gs().position.inList[2], 1);
+    EXPECT_EQ(gs().position.historyCount, 2);
     // The right button neither drops nor takes.
     PressAt(CellCentre(5, 5), WM_RBUTTONDOWN);
-    EXPECT_EQ(gs().figureCount[2], 1);
+    EXPECT_EQ(gs().position.inList[2], 1);
 
     DropFigure(2, l.matrix, l.x, l.y);
     SelectFigure(0);
     PressAt(CellCentre(0, 0)); // the I: taken back into the hand
-    EXPECT_EQ(gs().figureCount[1], 1);
+    EXPECT_EQ(gs().position.inList[1], 1);
     EXPECT_EQ(SendMessageA(app().hwndFigureList, LB_GETCURSEL, 0, 0), 1);
-    EXPECT_EQ(gs().handMatrices[1], i.matrix);
+    EXPECT_EQ(gs().hand.matrices[1], i.matrix);
 
     Command(IDM_UNDO);
-    EXPECT_EQ(gs().figureCount[1], 0) << "undo restores the position before the last drop";
-    EXPECT_EQ(gs().figureCount[2], 1);
+    EXPECT_EQ(gs().position.inList[1], 0) << "undo restores the position before the last drop";
+    EXPECT_EQ(gs().position.inList[2], 1);
     EXPECT_EQ(SendMessageA(app().hwndFigureList, LB_GETCURSEL, 0, 0), 0) << "nothing in hand";
     EXPECT_TRUE(MenuEnabled(IDM_REDO));
     Command(IDM_UNDO);
     EXPECT_FALSE(MenuEnabled(IDM_UNDO));
     Command(IDM_REDO);
     Command(IDM_REDO);
-    EXPECT_EQ(gs().figureCount[2], 0);
+    EXPECT_EQ(gs().position.inList[2], 0);
     EXPECT_FALSE(MenuEnabled(IDM_REDO));
 }
 
@@ -101,30 +101,30 @@ TEST_F(UiPlay, KeysWheelAndExtraButtonsTurnTheHeldFigure) {
     FigureMatrix m = BaseShapes()[2];
     SendMessageA(app().hwndMain, WM_KEYDOWN, 'S', 0);
     TurnClockwise(m);
-    EXPECT_EQ(gs().handMatrices[2], m);
+    EXPECT_EQ(gs().hand.matrices[2], m);
     SendMessageA(app().hwndMain, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0);
     TurnClockwise(m);
-    EXPECT_EQ(gs().handMatrices[2], m) << "the wheel towards the user turns clockwise";
+    EXPECT_EQ(gs().hand.matrices[2], m) << "the wheel towards the user turns clockwise";
     SendMessageA(app().hwndMain, WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0);
     TurnCounterClockwise(m);
-    EXPECT_EQ(gs().handMatrices[2], m);
+    EXPECT_EQ(gs().hand.matrices[2], m);
     SendMessageA(app().hwndMain, WM_XBUTTONDOWN, MAKEWPARAM(0, XBUTTON2), 0);
     FlipLeftRight(m);
-    EXPECT_EQ(gs().handMatrices[2], m);
+    EXPECT_EQ(gs().hand.matrices[2], m);
     // The grab point follows square 3 of the new orientation.
-    int k = CatalogueIndex(gs(), m);
+    int k = CatalogueIndex(m);
     ASSERT_GE(k, 0);
     for (int cell = 0; cell < kMatrixCells; ++cell) {
-        if (gs().numberedCatalogue[k][cell] == 3) {
-            EXPECT_EQ(gs().grabX, 40 * (cell % 5) + 20);
+        if (Orientations().numbered[k][cell] == 3) {
+            EXPECT_EQ(gs().hand.grabX, 40 * (cell % 5) + 20);
         }
     }
     // The middle button puts the figure back into the list, still turned.
     SendMessageA(app().hwndMain, WM_MBUTTONDOWN, 0, 0);
     EXPECT_EQ(HeldFigure(gs()), 0);
-    EXPECT_EQ(gs().handMatrices[2], m);
+    EXPECT_EQ(gs().hand.matrices[2], m);
     SendMessageA(app().hwndMain, WM_KEYDOWN, 'S', 0);
-    EXPECT_EQ(gs().handMatrices[2], m) << "keys do nothing with an empty hand";
+    EXPECT_EQ(gs().hand.matrices[2], m) << "keys do nothing with an empty hand";
 }
 
 TEST_F(UiPlay, WinIsAnnouncedOnceAndRecorded) {
@@ -135,19 +135,19 @@ TEST_F(UiPlay, WinIsAnnouncedOnceAndRecorded) {
     StartGame();
     MessageBoxWatcher watcher;
     for (int f = 1; f <= kFigureCount; ++f) {
-        Figure fig = TilingFigure(gs(), f);
+        Figure fig = TilingFigure(f);
         DropFigure(f, fig.matrix, fig.x, fig.y);
-        ASSERT_EQ(gs().figureCount[f], 0) << "figure " << f;
+        ASSERT_EQ(gs().position.inList[f], 0) << "figure " << f;
     }
-    EXPECT_EQ(gs().gameWon, 1);
+    EXPECT_EQ(gs().position.gameWon, 1);
     SelectFigure(0);
     PressAt(CellCentre(9, 0)); // the V
     ASSERT_EQ(HeldFigure(gs()), 4);
-    Figure v = TilingFigure(gs(), 4);
+    Figure v = TilingFigure(4);
     DropFigure(4, v.matrix, v.x, v.y);
-    EXPECT_EQ(gs().figureCount[4], 0);
+    EXPECT_EQ(gs().position.inList[4], 0);
     EXPECT_EQ(watcher.Texts(), std::vector<std::string>{"Congratulations! The game is won."});
-    ASSERT_EQ(gs().solved.size(), 1u);
+    ASSERT_EQ(gs().settings.solved.size(), 1u);
 
     CloseGame();
     std::string ini = ReadFile("Zendrak.ini");
@@ -163,9 +163,9 @@ TEST_F(UiPlay, SwappedButtonsKeepThePhysicalLeftButtonPrimary) {
     EXPECT_EQ(app().primaryButtonDown, static_cast<UINT>(WM_RBUTTONDOWN));
     EXPECT_TRUE(GetSystemMetrics(SM_SWAPBUTTON)) << "the system setting is left as it was";
     SwapMouseButton(wasSwapped);
-    Figure x = TilingFigure(gs(), 11);
+    Figure x = TilingFigure(11);
     DropFigure(11, x.matrix, x.x, x.y); // sent as the left button: not the primary one now
-    EXPECT_EQ(gs().figureCount[11], 1);
+    EXPECT_EQ(gs().position.inList[11], 1);
     CloseGame();
     StartGame();
     EXPECT_EQ(app().primaryButtonDown, static_cast<UINT>(WM_LBUTTONDOWN));

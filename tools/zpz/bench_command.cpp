@@ -28,7 +28,7 @@ const char kHelp[] =
     "ratios. A reference run longer than the cap (default 60 s) is stopped and reported.\n"
     "Exit status 1 when the two searches disagree anywhere.\n";
 
-struct Position {
+struct BenchPosition {
     std::string name;
     GameState* gs;
 };
@@ -38,12 +38,12 @@ GameState& NewState(int w, int h) {
     states.push_back(std::make_unique<GameState>());
     GameState& gs = *states.back();
     InitGameState(gs);
-    gs.fieldWidth = w;
-    gs.fieldHeight = h;
+    gs.position.fieldWidth = w;
+    gs.position.fieldHeight = h;
     return gs;
 }
 
-void Block(GameState& gs, int x, int y) { At(gs.board, x, y) = kCellBlocked; }
+void Block(GameState& gs, int x, int y) { At(gs.position.board, x, y) = kCellBlocked; }
 
 GameState& RandomShape(std::mt19937& rng, int w, int h) {
     GameState& gs = NewState(w, h);
@@ -51,8 +51,8 @@ GameState& RandomShape(std::mt19937& rng, int w, int h) {
     return gs;
 }
 
-std::vector<Position> FixedSet() {
-    std::vector<Position> set;
+std::vector<BenchPosition> FixedSet() {
+    std::vector<BenchPosition> set;
     std::mt19937 rng(1207);
     for (auto [w, h] : {std::pair{10, 6}, {12, 5}, {15, 4}, {20, 3}}) {
         set.push_back({std::to_string(w) + "x" + std::to_string(h), &NewState(w, h)});
@@ -68,7 +68,7 @@ std::vector<Position> FixedSet() {
         GameState& holes = NewState(8, 8);
         for (int k = 0; k < 4;) {
             int x = static_cast<int>(rng() % 8), y = static_cast<int>(rng() % 8);
-            if (At(holes.board, x, y) == 0) { Block(holes, x, y); ++k; }
+            if (At(holes.position.board, x, y) == 0) { Block(holes, x, y); ++k; }
         }
         set.push_back({"8x8 holes " + std::to_string(i), &holes});
     }
@@ -95,7 +95,7 @@ int RunBench(const Arguments& args) {
         return kExitOk;
     }
     double cap = 60;
-    std::vector<Position> positions;
+    std::vector<BenchPosition> positions;
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--cap" && i + 1 < args.size()) {
             cap = std::atof(args[++i].c_str());
@@ -104,7 +104,7 @@ int RunBench(const Arguments& args) {
         GameState& gs = NewState(10, 6);
         PuzzleImage image;
         std::string reason;
-        if (!ReadPuzzleFile(args[i], true, gs.orientationCatalogue, image, &reason)) {
+        if (!ReadPuzzleFile(args[i], true, Orientations().catalogue, image, &reason)) {
             std::fprintf(stderr, "zpz bench: %s: invalid: %s\n", args[i].c_str(), reason.c_str());
             return kExitUsage;
         }
@@ -116,16 +116,16 @@ int RunBench(const Arguments& args) {
     using Clock = std::chrono::steady_clock;
     std::vector<double> fastTimes, refTimes, ratios;
     int differ = 0, capped = 0;
-    for (const Position& p : positions) {
+    for (const BenchPosition& p : positions) {
         GameState& gs = *p.gs;
         ComposeSolverGrid(gs);
-        Grid start = gs.solverGrid;
+        Grid start = gs.position.solverGrid;
         auto t0 = Clock::now();
         Search(gs, 1);
         double fast = std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
-        Grid found = gs.solverGrid;
-        int foundFlag = gs.solutionFound;
-        gs.solverGrid = start;
+        Grid found = gs.position.solverGrid;
+        int foundFlag = gs.position.solutionFound;
+        gs.position.solverGrid = start;
         t0 = Clock::now();
         bool finished = ReferenceSearchWithin(gs, 1, cap);
         double ref = std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
@@ -137,7 +137,7 @@ int RunBench(const Arguments& args) {
         } else {
             refTimes.push_back(ref);
             ratios.push_back(ref / std::max(fast, 0.001));
-            bool same = found == gs.solverGrid && foundFlag == gs.solutionFound;
+            bool same = found == gs.position.solverGrid && foundFlag == gs.position.solutionFound;
             differ += !same;
             verdict = same ? (foundFlag ? "same tiling" : "same: no variant") : "DIFFERENT";
         }

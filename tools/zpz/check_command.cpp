@@ -64,7 +64,7 @@ int RunCheck(const Arguments& args) {
         }
         PuzzleImage image;
         std::string reason;
-        if (ReadPuzzleFile(file, withFigures, gs.orientationCatalogue, image, &reason)) {
+        if (ReadPuzzleFile(file, withFigures, Orientations().catalogue, image, &reason)) {
             std::printf("%s: valid %dx%d open=%d figures=%d\n", file.c_str(), image.width,
                         image.height, OpenCells(image), FigureCount(image));
         } else {

@@ -96,7 +96,7 @@ int RunCount(const Arguments& args) {
             usageError = true;
             continue;
         }
-        if (!ReadPuzzleFile(file, o.withFigures, gs.orientationCatalogue, image, &reason)) {
+        if (!ReadPuzzleFile(file, o.withFigures, Orientations().catalogue, image, &reason)) {
             std::fprintf(stderr, "zpz count: %s: invalid: %s\n", file.c_str(), reason.c_str());
             usageError = true;
             continue;

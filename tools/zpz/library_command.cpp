@@ -26,10 +26,10 @@ const char kHelp[] =
 
 // The fault of one puzzle, or an empty string when it is good. shapes maps the canonical key
 // of every good field seen so far to its puzzle.
-std::string CheckPuzzle(const GameState& gs, const LibraryPuzzle& puzzle, PuzzleImage& image,
+std::string CheckPuzzle(const LibraryPuzzle& puzzle, PuzzleImage& image,
                         std::map<std::string, std::string>& shapes) {
     std::string reason;
-    if (!ReadPuzzleFile(puzzle.file.string(), false, gs.orientationCatalogue, image, &reason))
+    if (!ReadPuzzleFile(puzzle.file.string(), false, Orientations().catalogue, image, &reason))
         return "invalid: " + reason;
     int open = 0;
     for (int r = 0; r < image.height; ++r)
@@ -63,7 +63,7 @@ int RunLibrary(const Arguments& args) {
     int failed = 0;
     for (const LibraryPuzzle& puzzle : listing.puzzles) {
         PuzzleImage image;
-        std::string fault = CheckPuzzle(gs, puzzle, image, shapes);
+        std::string fault = CheckPuzzle(puzzle, image, shapes);
         std::string name = puzzle.group + "/" + puzzle.name;
         if (fault.empty()) {
             std::printf("%s: ok %dx%d\n", name.c_str(), image.width, image.height);

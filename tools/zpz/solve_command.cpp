@@ -21,10 +21,10 @@ const char kHelp[] =
     "Exit status: 0 solved, 1 no variant, 2 usage error, missing or invalid file.\n";
 
 void PrintTiling(const GameState& gs) {
-    for (int r = 0; r < gs.fieldHeight; ++r) {
+    for (int r = 0; r < gs.position.fieldHeight; ++r) {
         std::string row;
-        for (int c = 0; c < gs.fieldWidth; ++c) {
-            uint8_t v = At(gs.solverGrid, c, r);
+        for (int c = 0; c < gs.position.fieldWidth; ++c) {
+            uint8_t v = At(gs.position.solverGrid, c, r);
             row += v == kCellBlocked ? '#' : FigureLetter(v);
         }
         std::puts(row.c_str());
@@ -69,7 +69,7 @@ int RunSolve(const Arguments& args) {
     InitGameState(gs);
     PuzzleImage image;
     std::string reason;
-    if (!ReadPuzzleFile(file, true, gs.orientationCatalogue, image, &reason)) {
+    if (!ReadPuzzleFile(file, true, Orientations().catalogue, image, &reason)) {
         std::fprintf(stderr, "zpz solve: %s: invalid: %s\n", file.c_str(), reason.c_str());
         return kExitUsage;
     }

@@ -65,7 +65,7 @@ int RunTable(const Arguments& args) {
         PuzzleImage image;
         std::string reason;
         std::string line = "| " + Cell(p.group) + " | " + Cell(p.name) + " | ";
-        if (!ReadPuzzleFile(p.file.string(), false, gs.orientationCatalogue, image, &reason)) {
+        if (!ReadPuzzleFile(p.file.string(), false, Orientations().catalogue, image, &reason)) {
             rows += line + "invalid: " + Cell(reason) + " | | |\n";
             status = kExitFailed;
             continue;

@@ -25,5 +25,5 @@ struct PuzzleImage;
 
 // Starts a game on the image's field with its figures laid, as loading a saved game does,
 // and runs the analysis search from figure 1. True when a tiling was found; it stands on
-// gs.solverGrid.
+// gs.position.solverGrid.
 bool SolveImage(GameState& gs, const PuzzleImage& image);

@@ -1,82 +1,58 @@
-"""Take a figure from the figure list, carry it over the field, turn it with S and with the
-wheel, drop it; an illegal drop changes nothing; take a figure back from the field."""
+"""The real mouse: take L from the figure list, carry it over the field, turn it with S and
+the wheel, drop it; illegal drops change nothing; take it back from the field and drop it
+again."""
 
-from zendrak_e2e import (ORIENTATIONS, FIELD_H, FIELD_W, check, log, scenario, turned,
-                         wait_for)
+from zendrak_e2e import ORIENTATIONS, log, scenario, wait_for
 
-L_FIGURE = 2
-I_FIGURE = 1
+L, I = 2, 1
 
 
 def body(new_game):
     game = new_game()
     game.start()
-    empty = frozenset()
-    game.expect_board(empty, "at the start")
-    check(game.list_state()["sel"] == 0, "the hand is not empty at the start")
-    game.expect_nothing_held("at the start")
-    for figure in range(1, 13):
-        game.expect_list_picture(figure, ORIENTATIONS[figure][0], "#", "at the start")
+    game.expect_board(frozenset(), "at the start")
+    game.expect_held(None, "at the start")
 
-    log("take L from the list and carry it over the field")
-    game.select(L_FIGURE)
-    base = ORIENTATIONS[L_FIGURE][0]
+    log("take L from the list, carry it over the field, turn it with S and the wheel")
+    game.select(L)
     game.move(*game.cell_center(2, 2))
     game.move(*game.cell_center(6, 3))
+    base, once, twice = ORIENTATIONS[L][:3]       # L has no symmetry: turned 0, 1, 2 times
     game.expect_held(base, "L taken")
-
-    log("turn with S (clockwise), the wheel towards the user (clockwise) and away")
     game.move(*game.cell_center(5, 2))
     game.key("s")
-    once = turned(base, "s")
     game.expect_held(once, "after S")
-    game.move(*game.cell_center(5, 2))
-    game.click(*game.cell_center(5, 2), button=5)
-    twice = turned(base, "ss")
-    game.expect_held(twice, "after the wheel towards the user")
-    game.move(*game.cell_center(5, 2))
-    game.click(*game.cell_center(5, 2), button=4)
-    game.expect_held(once, "after the wheel away from the user")
-    game.expect_board(empty, "while carrying")
+    for button, turned, what in ((5, twice, "towards the user"), (4, once, "away from the user")):
+        game.click(*game.cell_center(5, 2), button=button)
+        game.expect_held(turned, "after the wheel " + what)
+    game.expect_board(frozenset(), "while carrying")
 
     log("drop L with square 3 on cell (4, 2)")
-    target = (4, 2)
-    game.click(*game.cell_center(*target))
-    r3, c3 = once.square3
-    l_cells = frozenset((target[0] + c - c3, target[1] + r - r3) for r, c in once.cells)
+    game.click(*game.cell_center(4, 2))
+    l_cells = once.at(4, 2)
     game.expect_board(l_cells, "after dropping L")
-    game.expect_nothing_held("after dropping L")
-    check(game.list_state()["sel"] == L_FIGURE, "the list selection moved after the drop")
-    game.expect_list_picture(L_FIGURE, once, "o", "after dropping L")
+    game.expect_held(None, "after dropping L")
 
     log("illegal drops: I over L, and I sticking out above the field")
-    game.select(I_FIGURE)
-    i_base = ORIENTATIONS[I_FIGURE][0]
-    game.expect_held(i_base, "I taken")
-    before = game.board()
-    occupied = sorted(l_cells)[0]
+    game.select(I)
+    game.expect_held(ORIENTATIONS[I][0], "I taken")
+    occupied = min(l_cells)
     for cell, why in ((occupied, "on L"), ((8, 0), "above the field")):
         game.click(*game.cell_center(*cell))
         game.sync()
-        game.expect_held(i_base, "after the illegal drop " + why)
-        check(game.board() == before, "the field changed after the illegal drop " + why)
-        check(game.list_state()["sel"] == I_FIGURE, "the hand changed after an illegal drop")
+        game.expect_held(ORIENTATIONS[I][0], "after the illegal drop " + why)
+        game.expect_board(l_cells, "after the illegal drop " + why)
 
-    log("empty hand, then take L back from the field")
+    log("the empty hand takes L back from the field, then drops it elsewhere")
     game.select(0)
-    game.expect_nothing_held("with the empty hand")
+    game.expect_held(None, "with the empty hand")
     game.click(*game.cell_center(*occupied))
-    wait_for("figure list selection after taking L back", lambda: game.list_state()["sel"],
-             lambda sel: sel == L_FIGURE)
-    game.expect_held(once, "L taken back (in its orientation on the field)")
-    game.expect_board(empty, "after taking L back")
-    game.expect_list_picture(L_FIGURE, once, "#", "after taking L back")
-
-    log("drop it again elsewhere: a legal drop after taking back")
-    target = (FIELD_W - 3, FIELD_H - 3)
-    game.click(*game.cell_center(*target))
-    l_cells = frozenset((target[0] + c - c3, target[1] + r - r3) for r, c in once.cells)
-    game.expect_board(l_cells, "after dropping L again")
+    wait_for("the list selection after taking L back", lambda: game.list_state()["sel"],
+             lambda sel: sel == L)
+    game.expect_held(once, "L taken back in its orientation on the field")
+    game.expect_board(frozenset(), "after taking L back")
+    game.click(*game.cell_center(7, 3))
+    game.expect_board(once.at(7, 3), "after dropping L again")
 
 
 scenario(body)
