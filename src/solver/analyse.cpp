@@ -62,3 +62,23 @@ int LayOneFigure(GameState& gs, const std::function<int()>& random) {
     }
     return k != 0 && LayFromSolution(gs, k) ? k : 0;
 }
+
+AnalyseOpening OpenAnalyse(const GameState& gs) {
+    return {FiguresLeft(gs) == 0, gs.settings.analyseMode};
+}
+
+AnalyseOutcome StartAnalyse(GameState& gs, AnalyseChoice choice, const std::function<int()>& random) {
+    gs.settings.analyseMode = choice;
+    if (!AnalysePosition(gs)) return {false, InformationMessage("There is no variant.")};
+    switch (choice) {
+    case AnalyseChoice::AllFigures:
+        LayAllFigures(gs);
+        return {true, std::nullopt};
+    case AnalyseChoice::OneFigure:
+        LayOneFigure(gs, random);
+        return {true, std::nullopt};
+    case AnalyseChoice::Nothing:
+        break;
+    }
+    return {false, InformationMessage("Analyse is completed.")};
+}

@@ -1,10 +1,18 @@
 // The modal dialogs of the Game and Position menus, each in its own file.
 #pragma once
 
+#include "model/message.h"
 #include "ui/app.h"
 
-// Opens dialog `resource` over the main window and returns what it ended with.
+// Every dialog follows one convention: RunDialog opens it over the main window with the App as
+// its parameter; its procedure takes the App from AttachApp (null before WM_INITDIALOG) and
+// never from a global; it ends with IDOK when it acted and IDCANCEL when it did not. Its
+// decisions are the core's; the procedure moves values between controls and the model.
 INT_PTR RunDialog(App& app, int resource, DLGPROC procedure);
+App* AttachApp(HWND dialog, UINT message, LPARAM lParam);
+
+// Shows a message of the core's in a message box owned by `owner`; returns the button pressed.
+int ShowMessage(HWND owner, const Message& message);
 
 // New game: choose a puzzle of the library. 1 when a new game was started, 2 on Cancel.
 INT_PTR NewGameDialog(App& app);

@@ -158,4 +158,46 @@ TEST(Analyse, OneFigureNeverLaysAFigureOnTheBoard) {
     EXPECT_EQ(FiguresLeft(gs), 0);
 }
 
+// The dialog's decisions: what it opens with, and what Start lays and says for each choice on
+// a solvable and on an unsolvable position.
+TEST(AnalyseDialog, OpeningAndStartForEveryChoice) {
+    GameState done = ReadyState(12, 5);
+    done.settings.analyseMode = AnalyseChoice::Nothing;
+    EXPECT_EQ(OpenAnalyse(done).checked, AnalyseChoice::Nothing);
+    EXPECT_FALSE(OpenAnalyse(done).completed);
+    ASSERT_TRUE(AnalysePosition(done));
+    LayAllFigures(done);
+    EXPECT_TRUE(OpenAnalyse(done).completed) << "every figure on the field: nothing to analyse";
+
+    const Message noVariant = InformationMessage("There is no variant.");
+    const Message completed = InformationMessage("Analyse is completed.");
+    struct Case {
+        AnalyseChoice choice;
+        bool solvable;
+        bool laid;
+        std::optional<Message> message;
+        int left; // figures in the list afterwards
+    } cases[] = {
+        {AnalyseChoice::Nothing, true, false, completed, 12},
+        {AnalyseChoice::OneFigure, true, true, std::nullopt, 11},
+        {AnalyseChoice::AllFigures, true, true, std::nullopt, 0},
+        {AnalyseChoice::AllFigures, false, false, noVariant, 11},
+        {AnalyseChoice::OneFigure, false, false, noVariant, 11},
+        {AnalyseChoice::Nothing, false, false, noVariant, 11},
+    };
+    for (const Case& c : cases) {
+        GameState gs = ReadyState();
+        if (!c.solvable) { // the X in the corner cuts off a cell
+            LayFigure(gs, Figure{-1, -1, BaseShapes()[11]});
+            gs.position.inList[11] = 0;
+        }
+        const AnalyseOutcome outcome = StartAnalyse(gs, c.choice, [] { return 4; });
+        const int choice = static_cast<int>(c.choice);
+        EXPECT_EQ(gs.settings.analyseMode, c.choice) << "remembered whatever the outcome: " << choice;
+        EXPECT_EQ(outcome.laid, c.laid) << choice << " " << c.solvable;
+        EXPECT_EQ(outcome.message, c.message) << choice << " " << c.solvable;
+        EXPECT_EQ(FiguresLeft(gs), c.left) << choice << " " << c.solvable;
+    }
+}
+
 } // namespace
