@@ -6,7 +6,7 @@ JOBS    := 2
 
 ZIP     := build/Zendrak-1.4-win64.zip
 
-.PHONY: all deps native release windows help dist zip art puzzles test compare-fixed compare-library test-native test-win32 test-e2e test-data run bench clean fuzz test-fuzz
+.PHONY: format check-format all deps native release windows help dist zip art puzzles test compare-fixed compare-library test-native test-win32 test-e2e test-data run bench clean fuzz test-fuzz
 
 all: native release windows
 
@@ -49,9 +49,19 @@ art:
 puzzles: release
 	python3 tools/puzzles/make_library.py --zpz $(RELEASE)/zpz
 
-test: release zip native
+# Every C++ file in the project's clang-format style; `make test` fails on a file that differs.
+FORMATTED := $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
+format: deps
+	clang-format -i $(FORMATTED)
+check-format: deps
+	@clang-format --dry-run --Werror $(FORMATTED) && echo "format: $(words $(FORMATTED)) files as clang-format writes them"
+
+# The fast native tests first, then the Windows program, the end-to-end scenarios and the rest.
+test: check-format native
+	$(MAKE) --no-print-directory test-native
+	$(MAKE) --no-print-directory release zip
 	$(RELEASE)/zpz library data/Puzzles
-	$(MAKE) --no-print-directory test-data test-win32 test-e2e test-native
+	$(MAKE) --no-print-directory test-data test-win32 test-e2e
 	$(MAKE) --no-print-directory -j2 compare-fixed compare-library
 	$(MAKE) --no-print-directory test-fuzz
 

@@ -16,6 +16,8 @@ file(GLOB ZENDRAK_RC_FILES CONFIGURE_DEPENDS resources/icons/*.ico resources/bit
 set(ZENDRAK_RC ${CMAKE_CURRENT_SOURCE_DIR}/resources/zendrak.rc ${CMAKE_CURRENT_SOURCE_DIR}/resources/dialogs.rc)
 add_executable(Zendrak WIN32 src/ui/win_main.cpp ${ZENDRAK_RC})
 target_link_libraries(Zendrak PRIVATE zendrak_ui)
+# The shipped program carries no symbols.
+target_link_options(Zendrak PRIVATE -s)
 zendrak_warnings(Zendrak)
 target_include_directories(Zendrak PRIVATE resources)
 set_source_files_properties(${ZENDRAK_RC} PROPERTIES OBJECT_DEPENDS

@@ -33,7 +33,6 @@
 
 // Controls of the main window
 #define IDC_FIGURE_LIST 1000
-#define IDC_HISTORY_LIST 1001
 
 // Commands
 #define IDM_ABOUT 104

@@ -4,7 +4,7 @@ set -e
 packages="cmake make g++ libgtest-dev googletest python3 \
     g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 \
     wine64 wine xvfb xdotool imagemagick x11-utils xclip fonts-wine \
-    fp-utils clang libclang-rt-14-dev"
+    fp-utils clang clang-format libclang-rt-14-dev"
 missing=""
 for p in $packages; do
     dpkg -s "$p" >/dev/null 2>&1 || missing="$missing $p"

@@ -3,6 +3,33 @@
 
 #include "model/placement.h"
 
+namespace {
+
+// Restores the position the history points at.
+void RestorePosition(GameState& gs) {
+    int p = gs.position.historyPosition;
+    if (p < 0 || p > kHistorySteps) return;
+    if (IsSquaresEditor(gs)) {
+        if (p == 0)
+            gs.editor.field.fill(0);
+        else
+            gs.editor.field = gs.position.historyFields[p - 1];
+        return;
+    }
+    if (p == 0)
+        gs.position.placed.fill(Figure{});
+    else
+        gs.position.placed = gs.position.historyFigures[p - 1];
+    gs.position.inList.fill(1);
+    gs.position.inList[0] = 0;
+    for (const Figure& f : gs.position.placed) {
+        int k = FigureOf(f.matrix);
+        if (k >= 1 && k <= kFigureCount) gs.position.inList[k] = 0;
+    }
+}
+
+} // namespace
+
 void ResetHistory(GameState& gs) {
     gs.position.historyCount = 1;
     gs.position.historyPosition = 0;
@@ -51,27 +78,6 @@ bool StepTo(GameState& gs, int delta) {
 bool Undo(GameState& gs) { return StepTo(gs, -1); }
 bool Redo(GameState& gs) { return StepTo(gs, +1); }
 
-void RestorePosition(GameState& gs) {
-    int p = gs.position.historyPosition;
-    if (p < 0 || p > kHistorySteps) return;
-    if (IsSquaresEditor(gs)) {
-        if (p == 0)
-            gs.editor.field.fill(0);
-        else
-            gs.editor.field = gs.position.historyFields[p - 1];
-        return;
-    }
-    if (p == 0)
-        gs.position.placed.fill(Figure{});
-    else
-        gs.position.placed = gs.position.historyFigures[p - 1];
-    gs.position.inList.fill(1);
-    gs.position.inList[0] = 0;
-    for (const Figure& f : gs.position.placed) {
-        int k = FigureOf(f.matrix);
-        if (k >= 1 && k <= kFigureCount) gs.position.inList[k] = 0;
-    }
-}
 
 void LoadHistoryPosition(GameState& gs, const Placement& figures) {
     gs.position.historyFigures[0] = figures;

@@ -20,9 +20,6 @@ bool Redo(GameState& gs);
 bool CanUndo(const GameState& gs);
 bool CanRedo(const GameState& gs);
 
-// Restores the position the history points at (after its selection changed).
-void RestorePosition(GameState& gs);
-
 // Makes the history two positions long with `figures` as position 1 and restores it: what
 // loading a saved game does.
 void LoadHistoryPosition(GameState& gs, const Placement& figures);

@@ -23,10 +23,6 @@ CellView GridView(const Grid& grid, int columns, int rows) {
     return {grid.data(), kGridSide, columns, rows};
 }
 
-CellView MatrixView(const FigureMatrix& matrix) {
-    return {matrix.data(), kMatrixSide, kMatrixSide, kMatrixSide};
-}
-
 uint8_t ContourSides(const CellView& view, int column, int row) {
     const uint8_t v = view.At(column, row);
     // A neighbour outside the view always counts as different, so grid edges get a contour.

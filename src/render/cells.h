@@ -35,7 +35,6 @@ struct CellView {
     uint8_t At(int column, int row) const { return cells[row * stride + column]; }
 };
 CellView GridView(const Grid& grid, int columns, int rows);
-CellView MatrixView(const FigureMatrix& matrix);
 
 // Contour sides as bits, in the order they are drawn.
 constexpr uint8_t kSideLeft = 1;

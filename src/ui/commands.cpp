@@ -24,20 +24,11 @@ void StepHistory(App& app, bool back) {
     }
 }
 
-bool OnListNotification(App& app, int id, int notification) {
-    if (notification != LBN_SELCHANGE) return true;
-    if (id == IDC_FIGURE_LIST) {
-        OnFigureListSelectionChanged(app);
-    } else {
-        RestorePosition(app.gs);
-        SyncFigureList(app);
-        RepaintMain();
-    }
-    return true;
-}
-
 bool Dispatch(App& app, int id, int notification) {
-    if (id == IDC_FIGURE_LIST || id == IDC_HISTORY_LIST) return OnListNotification(app, id, notification);
+    if (id == IDC_FIGURE_LIST) {
+        if (notification == LBN_SELCHANGE) OnFigureListSelectionChanged(app);
+        return true;
+    }
     if (OrientationOfCommand(id) != 0) {
         OnOrientationCommand(app, id);
         return true;

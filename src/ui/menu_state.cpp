@@ -1,7 +1,7 @@
 // Which commands the game offers in its current state.
 #include "ui/menu_state.h"
 
-#include "model/history.h"
+#include "model/offered_commands.h"
 #include "resource.h"
 
 namespace {
@@ -13,15 +13,14 @@ void Enable(HMENU menu, UINT id, bool enabled) {
 } // namespace
 
 void UpdateMenuStates(App& app) {
-    const GameState& gs = app.gs;
+    const OfferedCommands offered = CommandsOffered(app.gs);
     HMENU menu = GetMenu(app.hwndMain);
-    bool playing = gs.editor.mode == EditMode::Playing;
-    Enable(menu, IDM_SAVE_PUZZLE, gs.editor.mode == EditMode::Editing);
-    Enable(menu, IDM_SAVE, playing && gs.position.unsavedChanges != 0);
-    Enable(menu, IDM_ANALYSE, playing);
-    Enable(menu, IDM_COPY_IMAGE, playing);
-    Enable(menu, IDM_COPY_SMALL_IMAGE, playing);
-    Enable(menu, IDM_PRINT_POSITION, playing);
-    Enable(menu, IDM_UNDO, CanUndo(gs));
-    Enable(menu, IDM_REDO, CanRedo(gs));
+    Enable(menu, IDM_SAVE_PUZZLE, offered.savePuzzle);
+    Enable(menu, IDM_SAVE, offered.saveGame);
+    Enable(menu, IDM_ANALYSE, offered.analyse);
+    Enable(menu, IDM_COPY_IMAGE, offered.copyImage);
+    Enable(menu, IDM_COPY_SMALL_IMAGE, offered.copyImage);
+    Enable(menu, IDM_PRINT_POSITION, offered.printPosition);
+    Enable(menu, IDM_UNDO, offered.undo);
+    Enable(menu, IDM_REDO, offered.redo);
 }

@@ -1,9 +1,10 @@
-// Fuzzes IniReader: any text must parse, and every lookup must answer what a plain reading
-// of the lookup rules in files/ini.h gives.
+// Fuzzes IniReader: any text parses, every lookup keeps what files/ini.h promises whatever the
+// text holds, and a section written in front of the text reads back as written.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <limits>
-#include <set>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -16,16 +17,10 @@ namespace {
 
 constexpr std::size_t kNoLimit = std::numeric_limits<std::size_t>::max();
 // Lookups per input, so that a text of many thousand keys stays fast to run.
-constexpr int kMaxLookups = 64;
+constexpr std::size_t kMaxLookups = 64;
 
-std::string_view Trim(std::string_view s) {
-    std::size_t first = s.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
-}
-
-char Fold(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
 }
 
 // The name with the case of its ASCII letters swapped.
@@ -40,79 +35,68 @@ std::string SwapCase(std::string_view s) {
     return out;
 }
 
-// The name with its ASCII letters in lower case, for telling repeats.
-std::string Folded(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        c = Fold(c);
-    return out;
-}
-
-struct Section {
-    std::string_view name;
-    std::vector<std::pair<std::string_view, std::string_view>> keys;
-    std::set<std::string> folded; // of the keys
-};
-
-// The sections and keys the rules keep, first occurrences only, in the order of the text.
-std::vector<Section> PlainReading(std::string_view text) {
-    std::vector<Section> sections;
-    std::set<std::string> seen; // folded section names
-    Section* current = nullptr;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        start = end + 1;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        line = Trim(line);
-        if (line.empty() || line[0] == ';') continue;
-        if (line[0] == '[') {
-            std::size_t close = line.find(']');
-            if (close == std::string_view::npos) continue;
-            std::string_view name = Trim(line.substr(1, close - 1));
-            bool added = seen.insert(Folded(name)).second;
-            current = added ? &sections.emplace_back(Section{name, {}, {}}) : nullptr;
-            continue;
-        }
-        std::size_t equals = line.find('=');
-        if (current == nullptr || equals == std::string_view::npos) continue;
-        std::string_view key = Trim(line.substr(0, equals));
-        if (key.empty()) continue;
-        if (current->folded.insert(Folded(key)).second)
-            current->keys.emplace_back(key, Trim(line.substr(equals + 1)));
+// The pieces of the text between '[', ']', '=' and line ends, without blanks around them, each
+// with the delimiter that ended it. They are names to ask for, not answers: a piece after '['
+// is taken as a section, a piece before '=' as a key of the last section taken.
+std::vector<std::pair<std::string_view, char>> Pieces(std::string_view text) {
+    std::vector<std::pair<std::string_view, char>> pieces;
+    while (!text.empty()) {
+        std::size_t end = text.find_first_of("[]=\n");
+        std::string_view piece = text.substr(0, end);
+        while (!piece.empty() && IsBlank(piece.front()))
+            piece.remove_prefix(1);
+        while (!piece.empty() && IsBlank(piece.back()))
+            piece.remove_suffix(1);
+        pieces.emplace_back(piece, end == std::string_view::npos ? '\0' : text[end]);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     }
-    return sections;
+    return pieces;
 }
 
-// The integer of a value whose digits fit in 9 places; false for a longer digit run.
-bool SmallInt(std::string_view value, int& out) {
-    std::size_t i = value.empty() || (value[0] != '+' && value[0] != '-') ? 0 : 1;
-    long long n = 0;
-    std::size_t digits = 0;
-    for (; i < value.size() && value[i] >= '0' && value[i] <= '9'; ++i) {
-        if (++digits > 9) return false;
-        n = n * 10 + (value[i] - '0');
+// One lookup, against what the reader promises of any lookup: a missing key gives the caller's
+// default, whatever it is; a present one gives one value for any default and either letter
+// case, one line long without blanks around it, cut to the buffer less one; its number does
+// not depend on the default unless the value is empty.
+void CheckLookup(const IniReader& ini, std::string_view section, std::string_view key) {
+    const std::string a = ini.GetString(section, key, "a", kNoLimit);
+    const std::string b = ini.GetString(section, key, "b", kNoLimit);
+    const int one = ini.GetInt(section, key, 1), two = ini.GetInt(section, key, 2);
+    if (a != b) {
+        FUZZ_CHECK(a == "a" && b == "b" && one == 1 && two == 2);
+        return;
     }
-    out = static_cast<int>(!value.empty() && value[0] == '-' ? -n : n);
-    return true;
+    const std::string& value = a;
+    FUZZ_CHECK(value.find('\n') == std::string::npos);
+    FUZZ_CHECK(value.empty() || (!IsBlank(value.front()) && !IsBlank(value.back())));
+    FUZZ_CHECK(ini.GetString(SwapCase(section), SwapCase(key), "b", kNoLimit) == value);
+    for (std::size_t buffer : {std::size_t{0}, std::size_t{1}, kRowBufferSize, kNameBufferSize})
+        FUZZ_CHECK(ini.GetString(section, key, "a", buffer) ==
+                   value.substr(0, buffer == 0 ? 0 : buffer - 1));
+    FUZZ_CHECK(value.empty() ? one == 1 && two == 2 : one == two);
 }
 
-void CheckKey(const IniReader& ini, std::string_view section, std::string_view key,
-              std::string_view value) {
+// A name the writer may put on a key line: not empty, not a comment.
+std::string KeyName(std::string_view piece) {
+    if (piece.empty() || piece[0] == ';') return "k" + std::string(piece);
+    return std::string(piece);
+}
+
+// A section written in front of the text, with a key and a number named by pieces of it, comes
+// first and so wins over whatever the text holds under the same names.
+void CheckWrittenInFront(std::string_view text,
+                         const std::vector<std::pair<std::string_view, char>>& pieces,
+                         const uint8_t* data, std::size_t size) {
+    auto piece = [&](std::size_t i) {
+        return pieces.empty() ? std::string_view{} : pieces[i % pieces.size()].first;
+    };
+    const std::string section(piece(0)), key = KeyName(piece(1)), value(piece(2));
+    int32_t number = 0;
+    std::memcpy(&number, data, std::min(size, sizeof number));
+    const std::string written = "[" + section + "]\r\n" + key + " = " + value + "\r\n" + key +
+                                "#n=" + std::to_string(number) + "\n" + std::string(text);
+    const IniReader ini(written);
     FUZZ_CHECK(ini.GetString(section, key, "?", kNoLimit) == value);
-    FUZZ_CHECK(ini.GetString(SwapCase(section), SwapCase(key), "?", kNoLimit) == value);
-    for (std::size_t buffer : {std::size_t{0}, std::size_t{1}, kRowBufferSize, kNameBufferSize}) {
-        std::string cut = ini.GetString(section, key, "?", buffer);
-        FUZZ_CHECK(cut == value.substr(0, buffer == 0 ? 0 : buffer - 1));
-    }
-    int a = ini.GetInt(section, key, 1), b = ini.GetInt(section, key, 2);
-    int expected = 0;
-    if (value.empty())
-        FUZZ_CHECK(a == 1 && b == 2);
-    else
-        FUZZ_CHECK(a == b && (!SmallInt(value, expected) || a == expected));
+    FUZZ_CHECK(ini.GetInt(SwapCase(section), key + "#N", 0) == number);
 }
 
 } // namespace
@@ -120,16 +104,19 @@ void CheckKey(const IniReader& ini, std::string_view section, std::string_view k
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const IniReader ini(text);
-    int lookups = 0;
-    for (const Section& section : PlainReading(text)) {
-        for (const auto& [key, value] : section.keys) {
-            if (++lookups > kMaxLookups) return 0;
-            CheckKey(ini, section.name, key, value);
+    const auto pieces = Pieces(text);
+    std::string_view section;
+    std::size_t lookups = 0;
+    for (std::size_t i = 0; i < pieces.size() && lookups < kMaxLookups; ++i) {
+        const auto [piece, end] = pieces[i];
+        if (i > 0 && pieces[i - 1].second == '[') section = piece;
+        if (end == '=') {
+            CheckLookup(ini, section, piece);
+            ++lookups;
         }
-        // A key of this section under a name the text never gives is missing.
-        if (++lookups > kMaxLookups) return 0;
-        FUZZ_CHECK(ini.GetString(section.name, "=", "default", kNoLimit) == "default");
-        FUZZ_CHECK(ini.GetInt(section.name, "", 7) == 7);
     }
+    // A key no line can hold is missing from every section.
+    FUZZ_CHECK(ini.GetString(section, "=", "default", kNoLimit) == "default");
+    CheckWrittenInFront(text, pieces, data, size);
     return 0;
 }

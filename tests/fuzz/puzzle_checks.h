@@ -9,7 +9,7 @@
 #include "fuzz_check.h"
 #include "model/game_state.h"
 
-// A state as the game has it after start-up; the orientation catalogue for the reader.
+// A state as the game has it after start-up.
 inline const GameState& StartedGame() {
     static const std::unique_ptr<GameState> gs = [] {
         auto state = std::make_unique<GameState>();
@@ -30,7 +30,7 @@ inline GameState& Playing() {
 // Reads the text; a refusal must name its reason.
 inline bool Read(const std::string& text, bool withFigures, PuzzleImage& image) {
     std::string reason;
-    bool ok = ReadPuzzleText(text, withFigures, StartedGame().orientationCatalogue, image, &reason);
+    bool ok = ReadPuzzleText(text, withFigures, Orientations().catalogue, image, &reason);
     FUZZ_CHECK(ok || !reason.empty());
     return ok;
 }

@@ -13,7 +13,7 @@ namespace {
 
 // The figures of a valid image: filled slots first, each an entry of the catalogue, each
 // figure at most once, all of them on open cells of the field without overlapping.
-void CheckFigures(const GameState& started, const PuzzleImage& image) {
+void CheckFigures(const PuzzleImage& image) {
     std::array<int, kFigureCount + 1> listed{};
     bool ended = false;
     for (const Figure& f : image.figures) {
@@ -22,7 +22,7 @@ void CheckFigures(const GameState& started, const PuzzleImage& image) {
             ended = true;
             continue;
         }
-        FUZZ_CHECK(!ended && CatalogueIndex(started, f.matrix) >= 0);
+        FUZZ_CHECK(!ended && CatalogueIndex(f.matrix) >= 0);
         ++listed[static_cast<std::size_t>(FigureOf(f.matrix))];
     }
     // On the composed picture: five squares of each listed figure (none lost off the grid or
@@ -49,9 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     PuzzleImage image;
     if (!Read(text, true, image)) return 0;
-    const GameState& started = StartedGame();
     CheckField(image);
-    CheckFigures(started, image);
+    CheckFigures(image);
     // Read for play, the same text gives the same field without the figures.
     PuzzleImage field;
     FUZZ_CHECK(Read(text, false, field));
@@ -61,9 +60,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     GameState& gs = Playing();
     ApplyPuzzleImage(gs, image);
     LoadHistoryPosition(gs, image.figures);
-    FUZZ_CHECK(gs.placed == image.figures);
+    FUZZ_CHECK(gs.position.placed == image.figures);
     for (int k = 1; k <= kFigureCount; ++k) {
-        bool inList = gs.figureCount[static_cast<std::size_t>(k)] != 0;
+        bool inList = gs.position.inList[static_cast<std::size_t>(k)] != 0;
         bool placed = false;
         for (const Figure& f : image.figures)
             placed = placed || FigureOf(f.matrix) == k;
@@ -71,6 +70,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     }
     CheckRoundTrip(WriteSavedGameText(gs), true, image);
     ComposeBoard(gs, Point{});
-    FUZZ_CHECK(gs.board == ComposePreview(image));
+    FUZZ_CHECK(gs.position.board == ComposePreview(image));
     return 0;
 }

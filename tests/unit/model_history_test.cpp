@@ -3,6 +3,7 @@
 
 #include "model/geometry.h"
 #include "model/history.h"
+#include "model/offered_commands.h"
 #include "model/placement.h"
 #include "model/shapes.h"
 #include "test_support.h"
@@ -164,6 +165,35 @@ TEST(History, EditorRectanglesAreRecordedOnlyWhenTheyChangeTheField) {
     EXPECT_EQ(gs.editor.field, Grid{});
     Undo(gs);
     EXPECT_EQ(At(gs.editor.field, 9, 5), kCellSquare);
+}
+
+// The menu's enabled commands in each state of a game.
+TEST(History, CommandsOfferedFollowTheGame) {
+    GameState fresh = ReadyState();
+    GameState moved = ReadyState();
+    Drop(moved, 1, -2, 0);
+    moved.position.unsavedChanges = true;
+    GameState undone = moved;
+    Undo(undone);
+    GameState saved = moved;
+    saved.position.unsavedChanges = false;
+    GameState editing = ReadyState();
+    StartEditor(editing);
+    GameState editedOnce = editing;
+    Drop(editedOnce, 2, 0, 0);
+    struct Case {
+        const char* what;
+        const GameState& gs;
+        OfferedCommands offered;
+    } cases[] = {
+        {"a new game", fresh, {false, false, true, true, true, false, false}},
+        {"after a drop", moved, {false, true, true, true, true, true, false}},
+        {"after undo", undone, {false, true, true, true, true, false, true}},
+        {"after saving", saved, {false, false, true, true, true, true, false}},
+        {"the editor", editing, {true, false, false, false, false, false, false}},
+        {"the editor after a step", editedOnce, {true, false, false, false, false, true, false}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(CommandsOffered(c.gs), c.offered) << c.what;
 }
 
 } // namespace

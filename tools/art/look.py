@@ -157,7 +157,7 @@ def shoot_dialogs(exe, probe_exe, data, out):
                                 stderr=subprocess.DEVNULL)
         try:
             probe(probe_exe, "wait-window", "ZENDRAKAPP", "20000")
-            x, y, w, h = (int(v) for v in probe(probe_exe, "client-origin").split()[:4])
+            x, y, w, h = (int(v) for v in probe(probe_exe, "client-origin", "ZENDRAKAPP").split()[:4])
             xdo("mousemove", x + w // 2, y + 10)
             xdo("click", "1")
             time.sleep(0.3)
@@ -189,7 +189,7 @@ def shoot(exe, probe_exe, data, skin, background, out_png):
                                 stderr=subprocess.DEVNULL)
         try:
             probe(probe_exe, "wait-window", "ZENDRAKAPP", "20000")
-            x, y, w, h = (int(v) for v in probe(probe_exe, "client-origin").split()[:4])
+            x, y, w, h = (int(v) for v in probe(probe_exe, "client-origin", "ZENDRAKAPP").split()[:4])
             width = 12 * SQUARE + 224
             height = max(8 * SQUARE, 546) + 64
             ox = (w - width) // 2 if w >= width else 0

@@ -89,6 +89,7 @@ int Usage() {
                         "  list-items TARGET ID              tree TARGET ID\n"
                         "  sync TARGET                       state TARGET\n"
                         "  minimize TARGET                   close TARGET\n"
+                        "  client-origin TARGET              click-button TARGET ID\n"
                         "  serve\n");
     return kExitUsage;
 }
@@ -232,6 +233,12 @@ int Dispatch(const std::vector<std::string>& args) {
                         static_cast<long>(r.right), static_cast<long>(r.bottom));
             return kExitOk;
         }
+        POINT origin{0, 0};
+        if (command == "client-origin" && GetClientRect(hwnd, &r) && ClientToScreen(hwnd, &origin)) {
+            std::printf("%ld %ld %ld %ld\n", static_cast<long>(origin.x), static_cast<long>(origin.y),
+                        static_cast<long>(r.right - r.left), static_cast<long>(r.bottom - r.top));
+            return kExitOk;
+        }
         if (command == "sync") return Sync(hwnd);
         if (command == "state") {
             std::printf("visible=%d iconic=%d foreground=%d\n", IsWindowVisible(hwnd) ? 1 : 0,
@@ -249,6 +256,7 @@ int Dispatch(const std::vector<std::string>& args) {
         std::fprintf(g_err, "probe: %s has no control %s\n", args[1].c_str(), args[2].c_str());
         return kExitNotFound;
     }
+    if (command == "click-button") return PostMessageA(control, BM_CLICK, 0, 0) ? kExitOk : kExitNotFound;
     if (command == "text") {
         std::printf("%s\n", TextOf(control).c_str());
         return kExitOk;
