@@ -57,10 +57,13 @@ struct Budget {
     bool timed = false;
     Clock::time_point deadline;
     long nodes = 0;
+    long maxNodes = -1; // no limit
     bool expired = false;
     bool Spent() {
+        ++nodes;
+        if (maxNodes >= 0 && nodes > maxNodes) expired = true;
         // Looking at the clock every few thousand placements keeps its cost out of the search.
-        if (timed && (++nodes & 0xFFF) == 0 && Clock::now() > deadline) expired = true;
+        if (timed && (nodes & 0xFFF) == 0 && Clock::now() > deadline) expired = true;
         return expired;
     }
 };
@@ -106,14 +109,28 @@ void ReferenceSearch(GameState& gs, int n) {
     Run(gs, n, budget);
 }
 
-bool ReferenceSearchWithin(GameState& gs, int n, double seconds) {
-    Budget budget;
-    budget.timed = true;
-    budget.deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+namespace {
+
+bool RunWithin(GameState& gs, int n, Budget& budget) {
     Grid start = gs.position.solverGrid;
     Run(gs, n, budget);
     if (!budget.expired) return true;
     gs.position.solverGrid = start;
     gs.position.solutionFound = 0;
     return false;
+}
+
+} // namespace
+
+bool ReferenceSearchWithin(GameState& gs, int n, double seconds) {
+    Budget budget;
+    budget.timed = true;
+    budget.deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+    return RunWithin(gs, n, budget);
+}
+
+bool ReferenceSearchWithinSteps(GameState& gs, int n, long placements) {
+    Budget budget;
+    budget.maxNodes = placements;
+    return RunWithin(gs, n, budget);
 }

@@ -10,3 +10,6 @@ void ReferenceSearch(GameState& gs, int n);
 
 // The same with a time limit: false (grid restored, solutionFound 0) when it ran out.
 bool ReferenceSearchWithin(GameState& gs, int n, double seconds);
+// The same with a limit on the placements tried instead of time, so that a test gives the same
+// answer however busy the machine is.
+bool ReferenceSearchWithinSteps(GameState& gs, int n, long placements);
