@@ -17,7 +17,7 @@ void Stamp(Grid& grid, const FigureMatrix& m, int x, int y) {
 
 Rect FieldFrame(const GameState& gs) {
     int s = gs.settings.view.squareSize;
-    int left = 192 + gs.position.fieldOffsetX, top = 32 + gs.position.fieldOffsetY;
+    int left = kFieldFrameLeft + gs.position.fieldOffsetX, top = kFieldFrameTop + gs.position.fieldOffsetY;
     return {left, top, left + (gs.position.fieldWidth + 2) * s, top + (gs.position.fieldHeight + 2) * s};
 }
 

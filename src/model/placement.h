@@ -4,6 +4,13 @@
 
 #include "model/game_state.h"
 
+// Where the field frame lies in the window before the centring offset: right of the left
+// margin, the figure list and the gap beside it; below the top margin.
+constexpr int kLayoutMargin = 32; // every outer margin, and the gap between list and frame
+constexpr int kFigureListWidth = 128;
+constexpr int kFieldFrameLeft = kLayoutMargin + kFigureListWidth + kLayoutMargin; // 192
+constexpr int kFieldFrameTop = kLayoutMargin;
+
 // Writes the non-zero cells of m at (x, y) into grid; cells outside 25 x 25 are skipped.
 void Stamp(Grid& grid, const FigureMatrix& m, int x, int y);
 

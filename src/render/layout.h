@@ -1,13 +1,10 @@
 // Main-window layout arithmetic: content size, centring offset, square size choice and limits.
 #pragma once
 
-#include "model/game_state.h"
+#include "model/placement.h"
 
-constexpr int kLayoutMargin = 32; // every outer margin, and the gap between list and frame
-constexpr int kFigureListWidth = 128;
 constexpr int kFigureListHeight = 546; // also the least height of the content
-constexpr int kFieldFrameLeft = kLayoutMargin + kFigureListWidth + kLayoutMargin; // 192
-constexpr int kFieldFrameTop = kLayoutMargin;
+constexpr int kItemHeight = 42;        // a figure list entry and an orientation menu item
 constexpr int kExtraWidth = kFieldFrameLeft + kLayoutMargin; // 224
 constexpr int kExtraHeight = 2 * kLayoutMargin;              // 64
 

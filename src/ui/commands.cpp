@@ -86,7 +86,7 @@ bool Dispatch(App& app, int id, int notification) {
         return true;
     case IDM_LARGER_SQUARES:
     case IDM_SMALLER_SQUARES:
-        ChangeSquareSize(app, id == IDM_LARGER_SQUARES ? 8 : -8);
+        ChangeSquareSize(app, id == IDM_LARGER_SQUARES ? kSquareSizeStep : -kSquareSizeStep);
         return true;
     default:
         return false;

@@ -5,6 +5,7 @@
 
 #include "model/placement.h"
 #include "render/draw_gdi.h"
+#include "render/layout.h"
 #include "resource.h"
 #include "ui/main_window.h"
 
@@ -24,7 +25,7 @@ void PaintBelowItems(App& app, HWND hwnd) {
     GetClientRect(hwnd, &client);
     int count = static_cast<int>(SendMessageA(hwnd, LB_GETCOUNT, 0, 0));
     int top = static_cast<int>(SendMessageA(hwnd, LB_GETTOPINDEX, 0, 0));
-    int itemsBottom = (count - top) * 42;
+    int itemsBottom = (count - top) * kItemHeight;
     if (itemsBottom >= client.bottom) return;
     RECT strip{0, itemsBottom, client.right, client.bottom};
     POINT origin{0, 0};
@@ -65,7 +66,7 @@ void CreateFigureList(App& app) {
         0, "LISTBOX", "List box",
         WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS |
             LBS_NOINTEGRALHEIGHT,
-        32, 32, 128, 512, app.hwndMain, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_FIGURE_LIST)),
+        kLayoutMargin, kLayoutMargin, kFigureListWidth, kFigureListHeight, app.hwndMain, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_FIGURE_LIST)),
         app.hInstance, nullptr);
 }
 

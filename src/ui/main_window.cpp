@@ -3,6 +3,7 @@
 
 #include <windowsx.h>
 
+#include "render/layout.h"
 #include "render/paint_gdi.h"
 #include "resource.h"
 #include "ui/app.h"
@@ -33,10 +34,10 @@ void OnPaint(HWND hwnd) {
 
 void OnMeasureItem(MEASUREITEMSTRUCT* item) {
     if (item->CtlType == ODT_MENU) {
-        item->itemHeight = 42;
-        if (item->itemWidth < 42) item->itemWidth = 42;
+        item->itemHeight = kItemHeight;
+        if (item->itemWidth < kItemHeight) item->itemWidth = kItemHeight;
     } else if (item->CtlID == IDC_FIGURE_LIST) {
-        item->itemHeight = 42;
+        item->itemHeight = kItemHeight;
     }
 }
 
