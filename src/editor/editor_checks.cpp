@@ -3,22 +3,7 @@
 
 #include <algorithm>
 
-#include "editor/editor_messages.h"
 #include "model/placement.h"
-
-const char* EditorCheckMessage(EditorCheck check) {
-    switch (check) {
-    case EditorCheck::Ok:
-        return "";
-    case EditorCheck::AllFiguresNotPlaced:
-        return kEditorPutAllFigures;
-    case EditorCheck::WrongCount:
-        return kEditorWrongSquareCount;
-    case EditorCheck::AreaNotMultipleOf5:
-        return kEditorAreaNotMultipleOf5;
-    }
-    return "";
-}
 
 int CountSquares(const Grid& grid) {
     return static_cast<int>(std::count_if(grid.begin(), grid.end(), [](uint8_t v) { return v; }));

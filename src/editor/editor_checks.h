@@ -16,9 +16,6 @@ enum class EditorCheck {
     AreaNotMultipleOf5,  // "By squares": a connected group cannot be tiled by figures
 };
 
-// The text the UI shows for a failed check; empty for Ok.
-const char* EditorCheckMessage(EditorCheck check);
-
 // Nonzero cells of the whole 25 x 25 grid.
 int CountSquares(const Grid& grid);
 

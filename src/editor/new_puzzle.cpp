@@ -1,6 +1,27 @@
 // Saving a new puzzle from the editor, the parts without files: check and trim, then commit.
 #include "editor/new_puzzle.h"
 
+#include "files/puzzle_file.h"
+#include "files/puzzle_paths.h"
+
+namespace {
+
+const char* CheckFailedText(EditorCheck check) {
+    switch (check) {
+    case EditorCheck::Ok:
+        break;
+    case EditorCheck::AllFiguresNotPlaced:
+        return "Please put all figures.";
+    case EditorCheck::WrongCount:
+        return "Number of squares must be 60 (12 figures * 5 squares). Please check your task.";
+    case EditorCheck::AreaNotMultipleOf5:
+        return "Area of closed figure must divide to 5. Please check your task.";
+    }
+    return "";
+}
+
+} // namespace
+
 PreparedPuzzle PrepareNewPuzzle(const GameState& gs) {
     PreparedPuzzle out;
     const bool bySquares = gs.settings.creationMethod == CreationMethod::BySquares;
@@ -8,6 +29,27 @@ PreparedPuzzle PrepareNewPuzzle(const GameState& gs) {
     if (out.check != EditorCheck::Ok) return out;
     out.puzzle = TrimDrawing(bySquares ? gs.editor.field : ComposeFigures(gs.position.placed));
     return out;
+}
+
+PuzzleSave StartPuzzleSave(const GameState& gs) {
+    PuzzleSave save;
+    save.editing = gs.editor.mode == EditMode::Editing;
+    if (!save.editing) return save;
+    const PreparedPuzzle prepared = PrepareNewPuzzle(gs);
+    if (prepared.check != EditorCheck::Ok) {
+        save.refusal = InformationMessage(CheckFailedText(prepared.check));
+        return save;
+    }
+    save.puzzle = prepared.puzzle;
+    save.file = {{"Puzzles", std::string("Puzzles\\") + kUserPuzzleFolder},
+                 MakeUserPuzzlePath(gs.settings.newPuzzleName),
+                 WritePuzzleText(prepared.puzzle.width, prepared.puzzle.height, prepared.puzzle.field)};
+    return save;
+}
+
+PuzzleSaveOutcome FinishPuzzleSave(FileSave result) {
+    if (result != FileSave::Written) return {SaveFailedMessage(result), false};
+    return {Message{"New puzzle saved succesfully.", MessageIcon::Question}, true};
 }
 
 void CommitNewPuzzle(GameState& gs, const TrimmedPuzzle& puzzle, const std::string& name) {

@@ -1,10 +1,14 @@
-// Saving a new puzzle from the editor, the parts without files: check and trim, then commit.
+// "Save puzzle": saving a new puzzle from the editor, the parts without files: check and trim,
+// what to write and what the player is told, then the commit.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "editor/editor_checks.h"
 #include "editor/trim.h"
+#include "files/saving.h"
+#include "model/message.h"
 
 // The library folder that holds the player's own puzzles.
 constexpr const char* kUserPuzzleFolder = "My puzzles";
@@ -18,6 +22,23 @@ struct PreparedPuzzle {
 // `placed`; "By squares": the editor field) and, when it passes, trims the drawing.
 // The game state is not changed: the UI writes the file first.
 PreparedPuzzle PrepareNewPuzzle(const GameState& gs);
+
+// "Save puzzle" up to the write.
+struct PuzzleSave {
+    bool editing = false;           // outside the editor the command does nothing
+    std::optional<Message> refusal; // a failed check (information icon): nothing is written
+    TrimmedPuzzle puzzle;
+    FileToSave file; // the trimmed field as "Puzzles\My puzzles\" + newPuzzleName + ".zpz"
+};
+PuzzleSave StartPuzzleSave(const GameState& gs);
+
+struct PuzzleSaveOutcome {
+    Message message;
+    bool commit = false; // the file was written: CommitNewPuzzle once the player has read it
+};
+// After the write: "New puzzle saved succesfully." (question icon), or the failure's message,
+// and then the drawing stays exactly as it was.
+PuzzleSaveOutcome FinishPuzzleSave(FileSave result);
 
 // After the file was written: ends editing and starts play on the new puzzle, which becomes
 // the current puzzle of the user folder under `name`. The caller relayouts and repaints.

@@ -3,6 +3,9 @@
 
 #include <string>
 
+// The longest name the player can type into the name box of Save and Create puzzle.
+constexpr int kMaxTypedNameLength = 100;
+
 // "[" lastFolder "] " (if any) + lastFile " " (if any) + "[" date "]", where every character of
 // the user's short date that is not a digit becomes "_":
 // ("Tutorial", "move a figure", "12/31/10") -> "[Tutorial] move a figure [12_31_10]".

@@ -3,13 +3,15 @@
 
 #include <commctrl.h>
 
-#include "editor/create_checks.h"
+#include "editor/create_puzzle.h"
 #include "files/puzzle_paths.h"
-#include "ui/file_save.h"
+#include "files/saving.h"
 #include "resource.h"
+#include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/figure_list.h"
 #include "ui/file_name_edit.h"
+#include "ui/file_save.h"
 #include "ui/help.h"
 #include "ui/main_window.h"
 #include "ui/window_layout.h"
@@ -17,69 +19,60 @@
 namespace {
 
 void InitArrows(HWND dialog, int arrowsId, int value) {
-    HWND arrows = GetDlgItem(dialog, arrowsId);
-    SendMessageA(arrows, UDM_SETRANGE32, kMinFieldSide, kMaxFieldSide);
-    // A remembered size from a hand-edited settings file is brought into range here.
-    SendMessageA(arrows, UDM_SETPOS32, 0, LimitEditorSide(value));
+    SendControl(dialog, arrowsId, UDM_SETRANGE32, kMinFieldSide, kMaxFieldSide);
+    SendControl(dialog, arrowsId, UDM_SETPOS32, 0, value);
 }
 
-int ArrowsValue(HWND dialog, int arrowsId) {
-    return static_cast<int>(SendDlgItemMessageA(dialog, arrowsId, UDM_GETPOS32, 0, 0));
+int ArrowsValue(HWND dialog, int arrowsId) { return static_cast<int>(SendControl(dialog, arrowsId, UDM_GETPOS32)); }
+
+CreatePuzzleForm FormOf(HWND dialog) {
+    return {ArrowsValue(dialog, IDC_WIDTH_ARROWS), ArrowsValue(dialog, IDC_HEIGHT_ARROWS),
+            IsChecked(dialog, IDC_BY_SQUARES) ? CreationMethod::BySquares : CreationMethod::ByFigures,
+            ControlText(dialog, IDC_FILE_NAME)};
 }
 
-void OnInit(const GameState& gs, HWND dialog) {
-    InitArrows(dialog, IDC_WIDTH_ARROWS, gs.settings.createWidth);
-    InitArrows(dialog, IDC_HEIGHT_ARROWS, gs.settings.createHeight);
-    HWND name = GetDlgItem(dialog, IDC_FILE_NAME);
-    SendMessageA(name, EM_LIMITTEXT, 100, 0);
-    SetWindowTextA(name, gs.settings.newPuzzleName.c_str());
-    MakeFileNameEdit(name);
+BOOL OnInit(const GameState& gs, HWND dialog) {
+    const CreatePuzzleForm form = OpenCreatePuzzle(gs);
+    InitArrows(dialog, IDC_WIDTH_ARROWS, form.width);
+    InitArrows(dialog, IDC_HEIGHT_ARROWS, form.height);
+    SetControlText(dialog, IDC_FILE_NAME, form.name);
+    MakeFileNameEdit(GetDlgItem(dialog, IDC_FILE_NAME));
     CheckRadioButton(dialog, IDC_BY_FIGURES, IDC_BY_SQUARES,
-                     gs.settings.creationMethod == CreationMethod::BySquares ? IDC_BY_SQUARES : IDC_BY_FIGURES);
+                     form.method == CreationMethod::BySquares ? IDC_BY_SQUARES : IDC_BY_FIGURES);
+    return TRUE;
 }
 
 void OnOk(App& app, HWND dialog) {
-    int w = ArrowsValue(dialog, IDC_WIDTH_ARROWS), h = ArrowsValue(dialog, IDC_HEIGHT_ARROWS);
-    char text[260] = {};
-    GetDlgItemTextA(dialog, IDC_FILE_NAME, text, sizeof text);
-    CreateCheck check = CheckCreateInput(w, h, text);
-    if (check != CreateCheck::Ok) {
-        ShowMessage(dialog, CreateCheckMessage(check), MB_OK);
+    const CreatePuzzleForm form = FormOf(dialog);
+    if (const std::optional<Message> refusal = CheckCreatePuzzle(form)) {
+        ShowMessage(dialog, *refusal);
         return;
     }
-    if (FileExists(MakeUserPuzzlePath(text)) &&
-        ShowMessage(dialog, "File exist. Overwrite?", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
-        return;
-    GameState& gs = app.gs;
-    gs.settings.createWidth = w;
-    gs.settings.createHeight = h;
-    gs.settings.creationMethod =
-        IsDlgButtonChecked(dialog, IDC_BY_SQUARES) == BST_CHECKED ? CreationMethod::BySquares : CreationMethod::ByFigures;
-    gs.settings.newPuzzleName = text;
-    NewGameReset(gs);
-    StartEditor(gs);
+    const std::optional<Message> question = OverwriteCheck(FileExists(MakeUserPuzzlePath(form.name)));
+    if (question && ShowMessage(dialog, *question) != IDYES) return;
+    StartCreatingPuzzle(app.gs, form);
     SyncFigureList(app);
     Relayout(app);
     RepaintMain();
-    EndDialog(dialog, 1);
+    EndDialog(dialog, IDOK);
 }
 
-INT_PTR CALLBACK CreatePuzzleProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    App& app = TheApp();
+INT_PTR CALLBACK CreatePuzzleProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    App* app = AttachApp(dialog, message, lParam);
+    if (app == nullptr) return FALSE;
     switch (message) {
     case WM_INITDIALOG:
-        OnInit(app.gs, dialog);
-        return TRUE;
+        return OnInit(app->gs, dialog);
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDOK:
-            OnOk(app, dialog);
+            OnOk(*app, dialog);
             return TRUE;
         case IDC_CREATE_HELP:
-            ShowHelp(app, 3);
+            ShowHelp(*app, 3);
             return TRUE;
         case IDCANCEL:
-            EndDialog(dialog, 2);
+            EndDialog(dialog, IDCANCEL);
             return TRUE;
         default:
             return FALSE;

@@ -2,6 +2,7 @@
 #include "ui/file_name_edit.h"
 
 #include "files/puzzle_paths.h"
+#include "files/save_name.h"
 
 namespace {
 
@@ -33,6 +34,7 @@ LRESULT CALLBACK FileNameEditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 } // namespace
 
 void MakeFileNameEdit(HWND edit) {
+    SendMessageA(edit, EM_LIMITTEXT, kMaxTypedNameLength, 0);
     auto standard = SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FileNameEditProc));
     SetPropA(edit, kStandardProcProperty, reinterpret_cast<HANDLE>(standard));
 }

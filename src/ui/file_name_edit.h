@@ -3,6 +3,6 @@
 
 #include <windows.h>
 
-// Makes the edit control refuse the characters a file name cannot hold, and any pasting,
-// with the default beep.
+// Makes the edit control take at most kMaxTypedNameLength characters and refuse the ones a
+// file name cannot hold, and any pasting, with the default beep.
 void MakeFileNameEdit(HWND edit);

@@ -63,7 +63,3 @@ bool FileExists(const std::string& path) {
 }
 
 void SimulateDiskFault(DiskFault fault) { simulatedFault = fault; }
-
-const char* FileSaveMessage(FileSave result) {
-    return result == FileSave::CannotOpen ? "Error open file for save." : "Error save file.";
-}

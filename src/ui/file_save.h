@@ -3,11 +3,7 @@
 
 #include <string>
 
-enum class FileSave {
-    Written,
-    CannotOpen,  // the file cannot be opened for writing, or its temporary twin not created
-    ShortWrite,  // not all of the text reached the disk, or the old file could not be replaced
-};
+#include "files/saving.h"
 
 // Writes text to a temporary file beside `path` and moves it over `path` only when the whole
 // text was written, so that a failure leaves any old file intact.
@@ -23,6 +19,3 @@ bool FileExists(const std::string& path);
 // that may not be written), Full lets only half of the text reach the disk.
 enum class DiskFault { None, ReadOnly, Full };
 void SimulateDiskFault(DiskFault fault);
-
-// The message a failed save shows: "Error open file for save." or "Error save file.".
-const char* FileSaveMessage(FileSave result);

@@ -1,8 +1,7 @@
 // The Load dialog: the saved games with a preview; OK resumes one, Delete removes one.
-#include "files/puzzle_file.h"
-#include "files/puzzle_paths.h"
-#include "model/history.h"
+#include "files/game_dialogs.h"
 #include "resource.h"
+#include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/figure_list.h"
 #include "ui/folder_listing.h"
@@ -12,76 +11,73 @@
 
 namespace {
 
-HWND List(HWND dialog) { return GetDlgItem(dialog, IDC_SAVED_GAMES); }
-
-// "Save\" + the selected line; empty when no line is selected.
-std::string SelectedGamePath(HWND dialog) {
-    HWND list = List(dialog);
-    LRESULT line = SendMessageA(list, LB_GETCURSEL, 0, 0);
-    if (line == LB_ERR || SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(line), 0) >= 260) return {};
-    char text[260] = {};
-    SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(text));
-    return std::string("Save\\") + text;
+// "Save\" + the chosen line; empty when no line is chosen.
+std::string ChosenGamePath(HWND dialog) {
+    return ListedGamePath(ListLine(dialog, IDC_SAVED_GAMES, ListSelection(dialog, IDC_SAVED_GAMES)));
 }
 
-void RepaintPreview(HWND dialog) { InvalidateRect(GetDlgItem(dialog, IDC_PREVIEW), nullptr, FALSE); }
+BOOL OnInit(HWND dialog) {
+    for (const std::string& file : ListFiles(kSavedGamesPattern)) AddListLine(dialog, IDC_SAVED_GAMES, file);
+    return TRUE;
+}
 
 void OnOk(App& app, HWND dialog) {
-    std::string path = SelectedGamePath(dialog);
-    if (path.empty()) return;
-    PuzzleImage image;
-    if (ReadPuzzleFile(path, true, Orientations().catalogue, image)) {
-        ApplyPuzzle(app, image);
-        // The loaded figures become position 1: undo empties the field, redo brings them back.
-        LoadHistoryPosition(app.gs, image.figures);
-        // The current puzzle stays; its file is read again to know whether this game plays it.
-        ReadCurrentPuzzleField(app.gs);
+    const std::string path = ChosenGamePath(dialog);
+    const LoadOutcome outcome = LoadChosenGame(app.gs, !path.empty(), ReadChosenFile(path, true));
+    if (outcome == LoadOutcome::NothingChosen) return;
+    if (outcome == LoadOutcome::Loaded) {
         SyncFigureList(app);
         Relayout(app);
         RepaintMain();
     }
-    EndDialog(dialog, 1);
+    EndDialog(dialog, IDOK);
 }
 
 void OnDelete(HWND dialog) {
-    std::string path = SelectedGamePath(dialog);
-    if (path.empty()) {
-        MessageBeep(0);
-        return;
+    const std::string path = ChosenGamePath(dialog);
+    const bool deleted = !path.empty() && DeleteFileA(path.c_str());
+    const LoadDeletion deletion = DeleteOutcome(!path.empty(), deleted);
+    if (deletion.beep) MessageBeep(0);
+    if (deletion.message) ShowMessage(dialog, *deletion.message);
+    if (deletion.removeLine) {
+        const int line = ListSelection(dialog, IDC_SAVED_GAMES);
+        SendControl(dialog, IDC_SAVED_GAMES, LB_DELETESTRING, static_cast<WPARAM>(line));
     }
-    if (!DeleteFileA(path.c_str())) {
-        ShowMessage(dialog, "Error delete file.", MB_OK | MB_ICONERROR);
-    } else {
-        SendMessageA(List(dialog), LB_DELETESTRING, SendMessageA(List(dialog), LB_GETCURSEL, 0, 0), 0);
-    }
-    RepaintPreview(dialog);
+    if (deletion.repaintPreview) RepaintControl(dialog, IDC_PREVIEW);
+}
+
+void OnDrawPreview(App& app, HWND dialog, const DRAWITEMSTRUCT& item) {
+    const std::string path = ChosenGamePath(dialog);
+    DrawPuzzlePreview(app, item, !path.empty(), ReadChosenFile(path, true), kGamePreviewTexts);
+}
+
+void OnListNotification(App& app, HWND dialog, int notification) {
+    if (notification == LBN_SELCHANGE) RepaintControl(dialog, IDC_PREVIEW);
+    if (notification == LBN_DBLCLK) OnOk(app, dialog);
 }
 
 INT_PTR CALLBACK LoadProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    App& app = TheApp();
+    App* app = AttachApp(dialog, message, lParam);
+    if (app == nullptr) return FALSE;
     switch (message) {
     case WM_INITDIALOG:
-        for (const std::string& file : ListFiles("Save\\*.zpz"))
-            SendMessageA(List(dialog), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(file.c_str()));
-        return TRUE;
+        return OnInit(dialog);
     case WM_DRAWITEM:
-        DrawPuzzlePreview(app, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), SelectedGamePath(dialog),
-                          true, {"Game is not selected.", "The game is invalid."});
+        OnDrawPreview(*app, dialog, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDC_SAVED_GAMES:
-            if (HIWORD(wParam) == LBN_SELCHANGE) RepaintPreview(dialog);
-            if (HIWORD(wParam) == LBN_DBLCLK) OnOk(app, dialog);
+            OnListNotification(*app, dialog, HIWORD(wParam));
             return TRUE;
         case IDOK:
-            OnOk(app, dialog);
+            OnOk(*app, dialog);
             return TRUE;
         case IDC_DELETE:
             OnDelete(dialog);
             return TRUE;
         case IDCANCEL:
-            EndDialog(dialog, 2);
+            EndDialog(dialog, IDCANCEL);
             return TRUE;
         default:
             return FALSE;

@@ -3,12 +3,15 @@
 
 #include <commctrl.h>
 
-#include "files/puzzle_file.h"
-#include "files/puzzle_paths.h"
+#include "files/game_dialogs.h"
 #include "resource.h"
+#include "ui/controls.h"
 #include "ui/dialogs.h"
+#include "ui/figure_list.h"
 #include "ui/folder_listing.h"
+#include "ui/main_window.h"
 #include "ui/puzzle_preview.h"
+#include "ui/window_layout.h"
 
 namespace {
 
@@ -17,7 +20,7 @@ enum TreeImage { kImageUnsolved = 0, kImageSolved = 1, kImageGroup = 2 };
 HWND Tree(HWND dialog) { return GetDlgItem(dialog, IDC_PUZZLE_TREE); }
 
 std::string ItemText(HWND tree, HTREEITEM item) {
-    char text[260] = {};
+    char text[kMaxNameLength + 1] = {};
     TVITEMA tv{};
     tv.mask = TVIF_TEXT;
     tv.hItem = item;
@@ -37,12 +40,6 @@ HTREEITEM AddItem(HWND tree, HTREEITEM parent, const std::string& text, int imag
     return reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
 }
 
-bool IsSolved(const GameState& gs, const std::string& group, const std::string& name) {
-    for (const SolvedPuzzle& p : gs.settings.solved)
-        if (p.folder == group && p.file == name) return true;
-    return false;
-}
-
 void AttachImages(HINSTANCE instance, HWND tree) {
     HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 3, 0);
     for (int id : {IDI_UNSOLVED, IDI_SOLVED, IDI_GROUP}) {
@@ -53,87 +50,86 @@ void AttachImages(HINSTANCE instance, HWND tree) {
     TreeView_SetImageList(tree, images, TVSIL_NORMAL);
 }
 
-void FillTree(const GameState& gs, HWND tree) {
-    for (const std::string& group : ListFolders("Puzzles\\*.*")) {
-        HTREEITEM groupItem = AddItem(tree, TVI_ROOT, group, kImageGroup);
-        for (const std::string& file : ListFiles("Puzzles\\" + group + "\\*.zpz")) {
-            std::string name = PuzzleNameOfFile(file);
-            AddItem(tree, groupItem, name, IsSolved(gs, group, name) ? kImageSolved : kImageUnsolved);
-        }
-    }
+std::vector<LibraryFolder> ListLibrary() {
+    std::vector<LibraryFolder> library;
+    for (const std::string& group : ListFolders(kLibraryGroupsPattern))
+        library.push_back({group, ListFiles(LibraryPuzzlesPattern(group))});
+    return library;
 }
 
-void SelectCurrentPuzzle(const GameState& gs, HWND tree) {
-    for (HTREEITEM g = TreeView_GetRoot(tree); g; g = TreeView_GetNextSibling(tree, g)) {
-        if (ItemText(tree, g) != gs.settings.lastFolder) continue;
-        for (HTREEITEM p = TreeView_GetChild(tree, g); p; p = TreeView_GetNextSibling(tree, p)) {
-            if (ItemText(tree, p) == gs.settings.lastFile) {
-                TreeView_SelectItem(tree, p);
-                TreeView_EnsureVisible(tree, p);
-                return;
-            }
-        }
-        return;
-    }
-}
-
-// "Puzzles\group\name.zpz" of the selected puzzle; empty when a group or nothing is selected.
-std::string SelectedPuzzlePath(HWND dialog) {
+// The tree item chosen: a puzzle under its group, a group, or nothing.
+LibraryChoice ChosenItem(HWND dialog) {
     HWND tree = Tree(dialog);
     HTREEITEM item = TreeView_GetSelection(tree);
-    HTREEITEM parent = item ? TreeView_GetParent(tree, item) : nullptr;
-    if (parent == nullptr) return {};
-    return MakeLibraryPuzzlePath(ItemText(tree, parent), ItemText(tree, item));
+    if (item == nullptr) return {};
+    HTREEITEM parent = TreeView_GetParent(tree, item);
+    if (parent == nullptr) return {ItemText(tree, item), {}};
+    return {ItemText(tree, parent), ItemText(tree, item)};
+}
+
+BOOL OnInit(App& app, HWND dialog) {
+    HWND tree = Tree(dialog);
+    AttachImages(app.hInstance, tree);
+    const NewGameOpening opening = OpenNewGame(app.gs, ListLibrary());
+    HTREEITEM current = nullptr;
+    for (int g = 0; g < static_cast<int>(opening.groups.size()); ++g) {
+        const LibraryGroup& group = opening.groups[g];
+        HTREEITEM groupItem = AddItem(tree, TVI_ROOT, group.name, kImageGroup);
+        for (int p = 0; p < static_cast<int>(group.puzzles.size()); ++p) {
+            const LibraryPuzzle& puzzle = group.puzzles[p];
+            HTREEITEM item = AddItem(tree, groupItem, puzzle.name, puzzle.solved ? kImageSolved : kImageUnsolved);
+            if (g == opening.currentGroup && p == opening.currentPuzzle) current = item;
+        }
+    }
+    if (current != nullptr) {
+        TreeView_SelectItem(tree, current);
+        TreeView_EnsureVisible(tree, current);
+    }
+    return TRUE;
 }
 
 void OnOk(App& app, HWND dialog) {
-    std::string path = SelectedPuzzlePath(dialog);
-    if (path.empty()) {
-        ShowMessage(dialog, "Puzzle is not selected.", MB_OK | MB_ICONINFORMATION);
+    const LibraryChoice choice = ChosenItem(dialog);
+    const std::optional<PuzzleImage> file = ReadChosenFile(ChosenPuzzlePath(choice), false);
+    const std::optional<Message> refusal = StartNewGame(app.gs, choice, file);
+    if (refusal) {
+        ShowMessage(dialog, *refusal);
         return;
     }
-    PuzzleImage image;
-    if (!ReadPuzzleFile(path, false, Orientations().catalogue, image)) {
-        ShowMessage(dialog, "Please select a valid puzzle.", MB_OK | MB_ICONINFORMATION);
-        return;
-    }
-    ApplyPuzzle(app, image);
-    HWND tree = Tree(dialog);
-    HTREEITEM item = TreeView_GetSelection(tree);
-    app.gs.settings.lastFolder = ItemText(tree, TreeView_GetParent(tree, item));
-    app.gs.settings.lastFile = ItemText(tree, item);
-    SetCurrentPuzzleField(app.gs, image.width, image.height, image.cells);
-    EndDialog(dialog, 1);
+    SyncFigureList(app);
+    Relayout(app);
+    RepaintMain();
+    EndDialog(dialog, IDOK);
 }
 
-bool OnNotify(App& app, HWND dialog, const NMHDR& note) {
-    if (note.idFrom != IDC_PUZZLE_TREE) return false;
-    if (note.code == TVN_SELCHANGEDA || note.code == TVN_SELCHANGEDW) {
-        InvalidateRect(GetDlgItem(dialog, IDC_PREVIEW), nullptr, FALSE);
-    } else if (note.code == NM_DBLCLK && !SelectedPuzzlePath(dialog).empty()) {
+void OnDrawPreview(App& app, HWND dialog, const DRAWITEMSTRUCT& item) {
+    const std::string path = ChosenPuzzlePath(ChosenItem(dialog));
+    DrawPuzzlePreview(app, item, !path.empty(), ReadChosenFile(path, false), kPuzzlePreviewTexts);
+}
+
+BOOL OnNotify(App& app, HWND dialog, const NMHDR& note) {
+    if (note.idFrom != IDC_PUZZLE_TREE) return FALSE;
+    if (note.code == TVN_SELCHANGEDA || note.code == TVN_SELCHANGEDW)
+        RepaintControl(dialog, IDC_PREVIEW);
+    else if (note.code == NM_DBLCLK && !ChosenPuzzlePath(ChosenItem(dialog)).empty())
         OnOk(app, dialog);
-    }
-    return true;
+    return TRUE;
 }
 
 INT_PTR CALLBACK NewGameProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    App& app = TheApp();
+    App* app = AttachApp(dialog, message, lParam);
+    if (app == nullptr) return FALSE;
     switch (message) {
     case WM_INITDIALOG:
-        AttachImages(app.hInstance, Tree(dialog));
-        FillTree(app.gs, Tree(dialog));
-        SelectCurrentPuzzle(app.gs, Tree(dialog));
-        return TRUE;
+        return OnInit(*app, dialog);
     case WM_NOTIFY:
-        return OnNotify(app, dialog, *reinterpret_cast<const NMHDR*>(lParam));
+        return OnNotify(*app, dialog, *reinterpret_cast<const NMHDR*>(lParam));
     case WM_DRAWITEM:
-        DrawPuzzlePreview(app, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam),
-                          SelectedPuzzlePath(dialog), false,
-                          {"Puzzle is not selected.", "The puzzle is invalid."});
+        OnDrawPreview(*app, dialog, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;
     case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK) OnOk(app, dialog);
-        if (LOWORD(wParam) == IDCANCEL) EndDialog(dialog, 2);
+        if (LOWORD(wParam) == IDOK) OnOk(*app, dialog);
+        if (LOWORD(wParam) == IDCANCEL) EndDialog(dialog, IDCANCEL);
         return TRUE;
     case WM_DESTROY:
         ImageList_Destroy(TreeView_GetImageList(Tree(dialog), TVSIL_NORMAL));

@@ -1,16 +1,12 @@
 // The small picture of a puzzle or saved game that the New game and Load dialogs show.
 #pragma once
 
-#include <string>
+#include <optional>
 
+#include "files/game_dialogs.h"
 #include "ui/app.h"
 
-struct PreviewTexts {
-    const char* nothingSelected; // shown when `path` is empty
-    const char* invalid;         // shown when the file does not read
-};
-
-// Draws the preview control's item: the file at `path` read anew (with its figures when
-// asked) at 8 pixels a square, centred on the window background, or one of the two texts.
-void DrawPuzzlePreview(App& app, const DRAWITEMSTRUCT& item, const std::string& path,
-                       bool withFigures, const PreviewTexts& texts);
+// Draws the preview control's item as PlanPreview says: the chosen file's picture centred on
+// the window background, or one of the two texts.
+void DrawPuzzlePreview(App& app, const DRAWITEMSTRUCT& item, bool chosen, const std::optional<PuzzleImage>& file,
+                       const PreviewTexts& texts);

@@ -1,8 +1,8 @@
 // The Save dialog and the saving of a game under a typed name.
-#include "files/puzzle_file.h"
-#include "files/puzzle_paths.h"
+#include "files/game_dialogs.h"
 #include "files/save_name.h"
 #include "resource.h"
+#include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/file_name_edit.h"
 #include "ui/file_save.h"
@@ -16,36 +16,35 @@ std::string TodayShortDate() {
     return date;
 }
 
-void OnInit(App& app, HWND dialog) {
+BOOL OnInit(App& app, HWND dialog) {
     HWND edit = GetDlgItem(dialog, IDC_FILE_NAME);
-    SendMessageA(edit, EM_LIMITTEXT, 100, 0);
     MakeFileNameEdit(edit);
-    std::string name = DefaultSaveName(app.gs.settings.lastFolder, app.gs.settings.lastFile, TodayShortDate());
-    SetWindowTextA(edit, name.c_str());
+    const Settings& settings = app.gs.settings;
+    SetControlText(dialog, IDC_FILE_NAME, DefaultSaveName(settings.lastFolder, settings.lastFile, TodayShortDate()));
     SendMessageA(edit, EM_SETSEL, 0, -1);
     SetFocus(edit);
+    return FALSE; // the focus is set on the name box
 }
 
 void OnOk(App& app, HWND dialog) {
-    char text[260] = {};
-    GetDlgItemTextA(dialog, IDC_FILE_NAME, text, sizeof text);
-    if (IsBlankName(text)) {
-        ShowMessage(dialog, "Please enter a file name", MB_OK | MB_ICONERROR);
+    const std::string name = ControlText(dialog, IDC_FILE_NAME);
+    if (const std::optional<Message> refusal = CheckSaveName(name)) {
+        ShowMessage(dialog, *refusal);
         return;
     }
-    SaveGame(app, text); // exactly as typed, blanks included
-    EndDialog(dialog, 1);
+    SaveGame(app, name);
+    EndDialog(dialog, IDOK);
 }
 
-INT_PTR CALLBACK SaveProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    App& app = TheApp();
+INT_PTR CALLBACK SaveProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    App* app = AttachApp(dialog, message, lParam);
+    if (app == nullptr) return FALSE;
     switch (message) {
     case WM_INITDIALOG:
-        OnInit(app, dialog);
-        return FALSE; // the focus is set on the name box
+        return OnInit(*app, dialog);
     case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK) OnOk(app, dialog);
-        if (LOWORD(wParam) == IDCANCEL) EndDialog(dialog, 2);
+        if (LOWORD(wParam) == IDOK) OnOk(*app, dialog);
+        if (LOWORD(wParam) == IDCANCEL) EndDialog(dialog, IDCANCEL);
         return TRUE;
     default:
         return FALSE;
@@ -55,21 +54,14 @@ INT_PTR CALLBACK SaveProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
 } // namespace
 
 void SaveGame(App& app, const std::string& name) {
-    std::string text = WriteSavedGameText(app.gs);
-    if (app.gs.position.historyCount < 2) return; // nothing was ever laid: nothing to save
-    CreateDirectoryA("Save", nullptr);
-    std::string path = MakeSavedGamePath(name);
-    if (FileExists(path) &&
-        ShowMessage(app.hwndMain, "File exist. Overwrite?", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
-        return;
-    FileSave result = SaveFileReplacing(path, text);
-    if (result != FileSave::Written) {
-        ShowMessage(app.hwndMain, FileSaveMessage(result), MB_OK | MB_ICONERROR);
-        return;
-    }
-    ShowMessage(app.hwndMain, "Game saved.", MB_OK | MB_ICONQUESTION);
-    app.gs.position.unsavedChanges = 0;
-    UpdateMenuStates(app);
+    const std::optional<FileToSave> file = PrepareGameSave(app.gs, name);
+    if (!file) return;
+    for (const std::string& folder : file->folders) CreateDirectoryA(folder.c_str(), nullptr);
+    const std::optional<Message> question = OverwriteCheck(FileExists(file->path));
+    if (question && ShowMessage(app.hwndMain, *question) != IDYES) return;
+    const GameSaveOutcome outcome = FinishGameSave(app.gs, SaveFileReplacing(file->path, file->text));
+    ShowMessage(app.hwndMain, outcome.message);
+    if (outcome.saved) UpdateMenuStates(app);
 }
 
 INT_PTR SaveDialog(App& app) { return RunDialog(app, IDD_SAVE, SaveProc); }

@@ -1,8 +1,5 @@
 // "Save puzzle": check the drawing, write it as a puzzle of "My puzzles" and play it.
-#include "editor/editor_checks.h"
 #include "editor/new_puzzle.h"
-#include "files/puzzle_file.h"
-#include "files/puzzle_paths.h"
 #include "ui/dialogs.h"
 #include "ui/figure_list.h"
 #include "ui/file_save.h"
@@ -11,25 +8,18 @@
 #include "ui/window_layout.h"
 
 void SavePuzzle(App& app) {
-    GameState& gs = app.gs;
-    if (gs.editor.mode != EditMode::Editing) return;
     // The drawing is checked and trimmed on a copy: nothing changes until the file is written.
-    PreparedPuzzle prepared = PrepareNewPuzzle(gs);
-    if (prepared.check != EditorCheck::Ok) {
-        ShowMessage(app.hwndMain, EditorCheckMessage(prepared.check), MB_OK | MB_ICONINFORMATION);
+    const PuzzleSave save = StartPuzzleSave(app.gs);
+    if (!save.editing) return;
+    if (save.refusal) {
+        ShowMessage(app.hwndMain, *save.refusal);
         return;
     }
-    const TrimmedPuzzle& puzzle = prepared.puzzle;
-    CreateDirectoryA("Puzzles", nullptr);
-    CreateDirectoryA("Puzzles\\My puzzles", nullptr);
-    std::string text = WritePuzzleText(puzzle.width, puzzle.height, puzzle.field);
-    FileSave result = SaveFileReplacing(MakeUserPuzzlePath(gs.settings.newPuzzleName), text);
-    if (result != FileSave::Written) {
-        ShowMessage(app.hwndMain, FileSaveMessage(result), MB_OK | MB_ICONERROR);
-        return;
-    }
-    ShowMessage(app.hwndMain, "New puzzle saved succesfully.", MB_OK | MB_ICONQUESTION);
-    CommitNewPuzzle(gs, puzzle, gs.settings.newPuzzleName);
+    for (const std::string& folder : save.file.folders) CreateDirectoryA(folder.c_str(), nullptr);
+    const PuzzleSaveOutcome outcome = FinishPuzzleSave(SaveFileReplacing(save.file.path, save.file.text));
+    ShowMessage(app.hwndMain, outcome.message);
+    if (!outcome.commit) return;
+    CommitNewPuzzle(app.gs, save.puzzle, app.gs.settings.newPuzzleName);
     SyncFigureList(app);
     RepaintMain();
     UpdateMenuStates(app);

@@ -1,7 +1,6 @@
-// Checks of a new puzzle: square count, group areas, all figures laid, and the Create dialog.
+// Checks of a new puzzle: square count, group areas and all figures laid.
 #include <gtest/gtest.h>
 
-#include "editor/create_checks.h"
 #include "editor/editor_checks.h"
 #include "test_support.h"
 
@@ -63,7 +62,6 @@ TEST(Editor, FiguresCheckAndComposition) {
     EXPECT_EQ(CheckFiguresPlaced(counts), EditorCheck::Ok);
     counts[12] = 1;
     EXPECT_EQ(CheckFiguresPlaced(counts), EditorCheck::AllFiguresNotPlaced);
-    EXPECT_STREQ(EditorCheckMessage(EditorCheck::AllFiguresNotPlaced), "Please put all figures.");
 
     Placement placed{};
     placed[0] = {-2, 0, MatrixFromText("..#../..#../..#../..#../..#..", 1)};
@@ -72,14 +70,6 @@ TEST(Editor, FiguresCheckAndComposition) {
     EXPECT_EQ(CountSquares(drawing), 10);
     EXPECT_EQ(At(drawing, 0, 4), 1);
     EXPECT_EQ(At(drawing, 3, 3), 11);
-}
-
-TEST(EditorCreate, SizeAndNameChecks) {
-    EXPECT_EQ(CheckCreateInput(6, 10, "a"), CreateCheck::Ok);
-    EXPECT_EQ(CheckCreateInput(3, 20, "a"), CreateCheck::Ok);
-    EXPECT_EQ(CheckCreateInput(7, 8, "a"), CreateCheck::AreaTooSmall);
-    EXPECT_EQ(CheckCreateInput(10, 6, "   "), CreateCheck::NameMissing);
-    EXPECT_EQ(CheckCreateInput(10, 6, " x "), CreateCheck::Ok);
 }
 
 } // namespace

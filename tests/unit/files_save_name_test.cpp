@@ -1,4 +1,4 @@
-// Tests of the Save dialog's proposed name and of blank names.
+// Tests of the name the Save dialog proposes.
 #include <gtest/gtest.h>
 
 #include "files/save_name.h"
@@ -9,11 +9,4 @@ TEST(SaveName, DefaultNameFromLastPuzzleAndDate) {
     EXPECT_EQ(DefaultSaveName("", "", "31.12.10"), "[31_12_10]");
     EXPECT_EQ(DefaultSaveName("", "cross", "2010-12-31"), "cross [2010_12_31]");
     EXPECT_EQ(DefaultSaveName("Easy", "", "1 2 3"), "[Easy] [1_2_3]");
-}
-
-TEST(SaveName, BlankNames) {
-    EXPECT_TRUE(IsBlankName(""));
-    EXPECT_TRUE(IsBlankName("   "));
-    EXPECT_FALSE(IsBlankName("  a "));
-    EXPECT_FALSE(IsBlankName("."));
 }

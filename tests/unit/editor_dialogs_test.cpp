@@ -1,0 +1,145 @@
+// The decisions of the Create puzzle dialog and of "Save puzzle".
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "editor/create_puzzle.h"
+#include "editor/new_puzzle.h"
+#include "files/puzzle_file.h"
+#include "model/placement.h"
+#include "model/shapes.h"
+#include "solver/analyse.h"
+#include "test_support.h"
+
+namespace {
+
+TEST(CreatePuzzleDialog, OpeningChecksInOrderAndOk) {
+    struct Opening {
+        int width, height; // remembered
+        CreatePuzzleForm form;
+    } openings[] = {
+        {99, 2, {24, 3, CreationMethod::BySquares, "remembered"}},
+        {10, 6, {10, 6, CreationMethod::BySquares, "remembered"}},
+    };
+    for (const Opening& o : openings) {
+        GameState gs = ReadyState();
+        gs.settings.createWidth = o.width;
+        gs.settings.createHeight = o.height;
+        gs.settings.creationMethod = CreationMethod::BySquares;
+        gs.settings.newPuzzleName = "remembered";
+        EXPECT_EQ(OpenCreatePuzzle(gs), o.form) << o.width << " x " << o.height;
+    }
+
+    const Message areaTooSmall{"Value of {Width * Height} must be equal or more than 60."};
+    const Message noName{"Please enter a file name."};
+    struct Check {
+        int width, height;
+        const char* name;
+        std::optional<Message> message;
+    } checks[] = {
+        {7, 8, "   ", areaTooSmall}, // the size is checked first
+        {5, 11, "a", areaTooSmall}, {3, 20, "   ", noName}, {10, 6, "", noName},
+        {3, 20, "a", std::nullopt}, {24, 24, " x ", std::nullopt},
+    };
+    for (const Check& c : checks)
+        EXPECT_EQ(CheckCreatePuzzle({c.width, c.height, CreationMethod::ByFigures, c.name}), c.message)
+            << c.width << " x " << c.height << " [" << c.name << "]";
+
+    struct Start {
+        CreatePuzzleForm form;
+        int listEntries; // the figure list: one square, or the twelve figures
+    } starts[] = {
+        {{3, 20, CreationMethod::BySquares, "old"}, 1},
+        {{12, 8, CreationMethod::ByFigures, "tiles"}, kFigureCount + 1},
+    };
+    for (const Start& s : starts) {
+        auto gs = std::make_unique<GameState>(ReadyState());
+        LayFigure(*gs, Figure{-2, 0, BaseShapes()[1]});
+        StartCreatingPuzzle(*gs, s.form);
+        EXPECT_EQ(gs->settings.createWidth, s.form.width);
+        EXPECT_EQ(gs->settings.createHeight, s.form.height);
+        EXPECT_EQ(gs->settings.creationMethod, s.form.method);
+        EXPECT_EQ(gs->settings.newPuzzleName, s.form.name);
+        EXPECT_EQ(gs->editor.mode, EditMode::Editing);
+        EXPECT_EQ(gs->position.fieldWidth, s.form.width);
+        EXPECT_EQ(gs->position.fieldHeight, s.form.height);
+        EXPECT_EQ(gs->position.historyCount, 1) << "a new game";
+        EXPECT_EQ(gs->hand.listEntries, s.listEntries);
+    }
+}
+
+// Paints a w x h block of squares with its top-left cell at (x, y).
+void Fill(Grid& g, int x, int y, int w, int h) {
+    for (int r = y; r < y + h; ++r)
+        for (int c = x; c < x + w; ++c) At(g, c, r) = kCellSquare;
+}
+
+TEST(SavePuzzle, ChecksThenTheFileThenTheOutcome) {
+    const Message wrongCount =
+        InformationMessage("Number of squares must be 60 (12 figures * 5 squares). Please check your task.");
+    const Message notMultipleOf5 =
+        InformationMessage("Area of closed figure must divide to 5. Please check your task.");
+    const Message putAll = InformationMessage("Please put all figures.");
+    Grid halves{}; // two 5 x 6 blocks with a blank column between them
+    Fill(halves, 2, 1, 5, 6);
+    Fill(halves, 8, 1, 5, 6);
+    Grid fiftyNine = halves, thirtyOneAndTwentyNine = halves;
+    At(fiftyNine, 12, 6) = kCellOpen;
+    At(thirtyOneAndTwentyNine, 12, 6) = kCellOpen;
+    At(thirtyOneAndTwentyNine, 2, 7) = kCellSquare;
+    std::string halvesText = "[GAME]\r\nDX = 11\r\nDY = 6\r\n\r\n[DATA]\r\n";
+    for (int r = 1; r <= 6; ++r) halvesText += "ROW_" + std::to_string(r) + " = 11111011111\r\n";
+    std::string tilingText = "[GAME]\r\nDX = 10\r\nDY = 6\r\n\r\n[DATA]\r\n";
+    for (int r = 1; r <= 6; ++r) tilingText += "ROW_" + std::to_string(r) + " = 1111111111\r\n";
+
+    struct Case {
+        bool editing;
+        CreationMethod method;
+        Grid drawing;        // "By squares"
+        int figuresLaid;     // "By figures": the first figures of the 10 x 6 tiling
+        std::optional<Message> refusal;
+        std::string text;    // written when nothing is refused
+    } cases[] = {
+        {false, CreationMethod::BySquares, halves, 0, std::nullopt, ""},
+        {true, CreationMethod::BySquares, fiftyNine, 0, wrongCount, ""},
+        {true, CreationMethod::BySquares, thirtyOneAndTwentyNine, 0, notMultipleOf5, ""},
+        {true, CreationMethod::BySquares, halves, 0, std::nullopt, halvesText},
+        {true, CreationMethod::ByFigures, halves, 11, putAll, ""},
+        {true, CreationMethod::ByFigures, Grid{}, 12, std::nullopt, tilingText},
+    };
+    for (const Case& c : cases) {
+        auto gs = std::make_unique<GameState>(ReadyState());
+        ASSERT_TRUE(AnalysePosition(*gs));
+        for (int k = 1; k <= c.figuresLaid; ++k) LayOneFigure(*gs, [k] { return k - 1; });
+        gs->settings.newPuzzleName = "two halves";
+        gs->settings.creationMethod = c.method;
+        gs->editor.mode = c.editing ? EditMode::Editing : EditMode::Playing;
+        gs->editor.field = c.drawing;
+        const PuzzleSave save = StartPuzzleSave(*gs);
+        EXPECT_EQ(save.editing, c.editing);
+        EXPECT_EQ(save.refusal, c.refusal) << c.figuresLaid;
+        EXPECT_EQ(save.file.text, c.text);
+        if (c.text.empty()) continue;
+        EXPECT_EQ(save.file.folders, (std::vector<std::string>{"Puzzles", "Puzzles\\My puzzles"}));
+        EXPECT_EQ(save.file.path, "Puzzles\\My puzzles\\two halves.zpz");
+        EXPECT_EQ(save.file.text, WritePuzzleText(save.puzzle.width, save.puzzle.height, save.puzzle.field))
+            << "the puzzle committed is the one written";
+    }
+
+    struct Outcome {
+        FileSave result;
+        Message message;
+        bool commit;
+    } outcomes[] = {
+        {FileSave::Written, {"New puzzle saved succesfully.", MessageIcon::Question}, true},
+        {FileSave::CannotOpen, ErrorMessage("Error open file for save."), false},
+        {FileSave::ShortWrite, ErrorMessage("Error save file."), false},
+    };
+    for (const Outcome& o : outcomes) {
+        const PuzzleSaveOutcome outcome = FinishPuzzleSave(o.result);
+        EXPECT_EQ(outcome.message, o.message);
+        EXPECT_EQ(outcome.commit, o.commit) << o.message.text;
+    }
+}
+
+} // namespace
