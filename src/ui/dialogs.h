@@ -35,5 +35,3 @@ void SavePuzzle(App& app);
 // Saves the current game as "Save\" + name + ".zpz", talking to the player.
 void SaveGame(App& app, const std::string& name);
 
-// Starts a new game on a read puzzle: the field, the layout and a repaint.
-void ApplyPuzzle(App& app, const struct PuzzleImage& image);
