@@ -47,21 +47,9 @@ void OnStart(App& app, HWND dialog) {
     EndDialog(dialog, IDOK);
 }
 
-INT_PTR CALLBACK AnalyseProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    App* app = AttachApp(dialog, message, lParam);
-    if (app == nullptr) return FALSE;
-    switch (message) {
-    case WM_INITDIALOG:
-        return OnInit(*app, dialog);
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK) OnStart(*app, dialog);
-        if (LOWORD(wParam) == IDCANCEL) EndDialog(dialog, IDCANCEL);
-        return TRUE;
-    default:
-        return FALSE;
-    }
-}
-
 } // namespace
 
-INT_PTR AnalyseDialog(App& app) { return RunDialog(app, IDD_ANALYSE, AnalyseProc); }
+INT_PTR AnalyseDialog(App& app) {
+    return RunDialog(app, IDD_ANALYSE,
+                     {.init = [&](HWND d) { return OnInit(app, d); }, .ok = [&](HWND d) { OnStart(app, d); }});
+}

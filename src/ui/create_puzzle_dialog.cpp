@@ -57,31 +57,13 @@ void OnOk(App& app, HWND dialog) {
     EndDialog(dialog, IDOK);
 }
 
-INT_PTR CALLBACK CreatePuzzleProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    App* app = AttachApp(dialog, message, lParam);
-    if (app == nullptr) return FALSE;
-    switch (message) {
-    case WM_INITDIALOG:
-        return OnInit(app->gs, dialog);
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDOK:
-            OnOk(*app, dialog);
-            return TRUE;
-        case IDC_CREATE_HELP:
-            ShowHelp(*app, 3);
-            return TRUE;
-        case IDCANCEL:
-            EndDialog(dialog, IDCANCEL);
-            return TRUE;
-        default:
-            return FALSE;
-        }
-    default:
-        return FALSE;
-    }
-}
-
 } // namespace
 
-INT_PTR CreatePuzzleDialog(App& app) { return RunDialog(app, IDD_CREATE_PUZZLE, CreatePuzzleProc); }
+INT_PTR CreatePuzzleDialog(App& app) {
+    return RunDialog(app, IDD_CREATE_PUZZLE,
+                     {.init = [&](HWND d) { return OnInit(app.gs, d); },
+                      .ok = [&](HWND d) { OnOk(app, d); },
+                      .command = [&](HWND, int id, int) {
+                          if (id == IDC_CREATE_HELP) ShowHelp(app, 3);
+                      }});
+}

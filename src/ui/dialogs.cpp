@@ -1,14 +1,55 @@
 // What the dialogs share: opening them and showing the core's messages.
 #include "ui/dialogs.h"
 
-INT_PTR RunDialog(App& app, int resource, DLGPROC procedure) {
-    return DialogBoxParamA(app.hInstance, MAKEINTRESOURCEA(resource), app.hwndMain, procedure,
-                           reinterpret_cast<LPARAM>(&app));
+namespace {
+
+const DialogHandlers& HandlersOf(HWND dialog) {
+    return *reinterpret_cast<const DialogHandlers*>(GetWindowLongPtrA(dialog, DWLP_USER));
 }
 
-App* AttachApp(HWND dialog, UINT message, LPARAM lParam) {
-    if (message == WM_INITDIALOG) SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-    return reinterpret_cast<App*>(GetWindowLongPtrA(dialog, DWLP_USER));
+INT_PTR OnDialogCommand(HWND dialog, const DialogHandlers& h, int id, int notification) {
+    if (id == IDOK && h.ok) {
+        h.ok(dialog);
+    } else if (id == IDCANCEL) {
+        EndDialog(dialog, IDCANCEL);
+    } else if (h.command) {
+        h.command(dialog, id, notification);
+    } else {
+        return FALSE;
+    }
+    return TRUE;
+}
+
+INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+        const DialogHandlers& h = HandlersOf(dialog);
+        return h.init ? h.init(dialog) : TRUE;
+    }
+    if (GetWindowLongPtrA(dialog, DWLP_USER) == 0) return FALSE;
+    const DialogHandlers& h = HandlersOf(dialog);
+    switch (message) {
+    case WM_COMMAND:
+        return OnDialogCommand(dialog, h, LOWORD(wParam), HIWORD(wParam));
+    case WM_NOTIFY:
+        return h.notify ? h.notify(dialog, *reinterpret_cast<const NMHDR*>(lParam)) : FALSE;
+    case WM_DRAWITEM:
+        if (!h.drawItem) return FALSE;
+        h.drawItem(dialog, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+    case WM_DESTROY:
+        if (h.destroy) h.destroy(dialog);
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+} // namespace
+
+INT_PTR RunDialog(const App& app, int resource, const DialogHandlers& handlers) {
+    return DialogBoxParamA(app.hInstance, MAKEINTRESOURCEA(resource), app.hwndMain, DialogProc,
+                           reinterpret_cast<LPARAM>(&handlers));
 }
 
 int ShowMessage(HWND owner, const Message& message) {

@@ -1,30 +1,41 @@
 // The modal dialogs of the Game and Position menus, each in its own file.
 #pragma once
 
+#include <functional>
+#include <string>
+
 #include "model/message.h"
 #include "ui/app.h"
 
-// Every dialog follows one convention: RunDialog opens it over the main window with the App as
-// its parameter; its procedure takes the App from AttachApp (null before WM_INITDIALOG) and
-// never from a global; it ends with IDOK when it acted and IDCANCEL when it did not. Its
-// decisions are the core's; the procedure moves values between controls and the model.
-INT_PTR RunDialog(App& app, int resource, DLGPROC procedure);
-App* AttachApp(HWND dialog, UINT message, LPARAM lParam);
+// Every dialog follows one convention: RunDialog opens it over the main window with its
+// handlers as the dialog's parameter, and one procedure hands each message to them. A handler
+// captures the App it works on (no global lookup); a dialog ends with IDOK when it acted and
+// IDCANCEL when it did not (Cancel always ends it so). Its decisions are the core's; the
+// handlers move values between the controls and the model and show what the decision says.
+struct DialogHandlers {
+    std::function<BOOL(HWND)> init = nullptr;                  // WM_INITDIALOG; FALSE: it set the focus
+    std::function<void(HWND)> ok = nullptr;                    // the OK button
+    std::function<void(HWND, int, int)> command = nullptr;     // any other command: id, notification
+    std::function<BOOL(HWND, const NMHDR&)> notify = nullptr;  // WM_NOTIFY
+    std::function<void(HWND, const DRAWITEMSTRUCT&)> drawItem = nullptr;
+    std::function<void(HWND)> destroy = nullptr;               // WM_DESTROY
+};
+INT_PTR RunDialog(const App& app, int resource, const DialogHandlers& handlers);
 
 // Shows a message of the core's in a message box owned by `owner`; returns the button pressed.
 int ShowMessage(HWND owner, const Message& message);
 
-// New game: choose a puzzle of the library. 1 when a new game was started, 2 on Cancel.
+// New game: choose a puzzle of the library.
 INT_PTR NewGameDialog(App& app);
-// Save: save the game under a typed name. 1 after an attempt to save, 2 on Cancel.
+// Save: save the game under a typed name.
 INT_PTR SaveDialog(App& app);
-// Load: resume a saved game, or delete one. 1 on OK, 2 on Cancel.
+// Load: resume a saved game, or delete one.
 INT_PTR LoadDialog(App& app);
 // Analyse by computer: search the position and lay none, one or all missing figures.
 INT_PTR AnalyseDialog(App& app);
-// Options: the view options with previews; OK and Apply redraw the game. 1 on OK, 2 on Cancel.
+// Options: the view options with previews; OK and Apply redraw the game.
 INT_PTR OptionsDialog(App& app);
-// Sound: the five sound events' switches and files. 1 on OK, 2 on Cancel.
+// Sound: the five sound events' switches and files.
 INT_PTR SoundDialog(App& app);
 
 // Create puzzle: size, method and name; OK switches the game into the editor.

@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "resource.h"
+#include "ui/controls.h"
 #include "ui/dialogs.h"
 
 void ShowHelp(const App& app, int topic) {
@@ -16,27 +17,14 @@ void OpenHomePage(const App& app) {
     ShellExecuteA(app.hwndMain, "open", "marwen.url", nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-namespace {
-
-INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    const App& app = TheApp();
-    switch (message) {
-    case WM_INITDIALOG:
-        SetDlgItemTextA(dialog, IDC_ABOUT_TITLE, (app.appTitle + " version " + app.appVersion).c_str());
-        SetDlgItemTextA(dialog, IDC_ABOUT_CREDIT, app.creditLine.c_str());
-        SetDlgItemTextA(dialog, IDC_ABOUT_LEGAL, app.legalLine.c_str());
-        return TRUE;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
-            EndDialog(dialog, LOWORD(wParam));
-            return TRUE;
-        }
-        return FALSE;
-    default:
-        return FALSE;
-    }
+INT_PTR AboutDialog(App& app) {
+    return RunDialog(app, IDD_ABOUT,
+                     {.init =
+                          [&](HWND d) {
+                              SetControlText(d, IDC_ABOUT_TITLE, app.appTitle + " version " + app.appVersion);
+                              SetControlText(d, IDC_ABOUT_CREDIT, app.creditLine);
+                              SetControlText(d, IDC_ABOUT_LEGAL, app.legalLine);
+                              return TRUE;
+                          },
+                      .ok = [](HWND d) { EndDialog(d, IDOK); }});
 }
-
-} // namespace
-
-INT_PTR AboutDialog(App& app) { return RunDialog(app, IDD_ABOUT, AboutProc); }

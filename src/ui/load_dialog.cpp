@@ -56,37 +56,17 @@ void OnListNotification(App& app, HWND dialog, int notification) {
     if (notification == LBN_DBLCLK) OnOk(app, dialog);
 }
 
-INT_PTR CALLBACK LoadProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    App* app = AttachApp(dialog, message, lParam);
-    if (app == nullptr) return FALSE;
-    switch (message) {
-    case WM_INITDIALOG:
-        return OnInit(dialog);
-    case WM_DRAWITEM:
-        OnDrawPreview(*app, dialog, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-        return TRUE;
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDC_SAVED_GAMES:
-            OnListNotification(*app, dialog, HIWORD(wParam));
-            return TRUE;
-        case IDOK:
-            OnOk(*app, dialog);
-            return TRUE;
-        case IDC_DELETE:
-            OnDelete(dialog);
-            return TRUE;
-        case IDCANCEL:
-            EndDialog(dialog, IDCANCEL);
-            return TRUE;
-        default:
-            return FALSE;
-        }
-    default:
-        return FALSE;
-    }
+void OnCommand(App& app, HWND dialog, int id, int notification) {
+    if (id == IDC_SAVED_GAMES) OnListNotification(app, dialog, notification);
+    if (id == IDC_DELETE) OnDelete(dialog);
 }
 
 } // namespace
 
-INT_PTR LoadDialog(App& app) { return RunDialog(app, IDD_LOAD, LoadProc); }
+INT_PTR LoadDialog(App& app) {
+    return RunDialog(app, IDD_LOAD,
+                     {.init = [](HWND d) { return OnInit(d); },
+                      .ok = [&](HWND d) { OnOk(app, d); },
+                      .command = [&](HWND d, int id, int notification) { OnCommand(app, d, id, notification); },
+                      .drawItem = [&](HWND d, const DRAWITEMSTRUCT& item) { OnDrawPreview(app, d, item); }});
+}

@@ -116,29 +116,13 @@ BOOL OnNotify(App& app, HWND dialog, const NMHDR& note) {
     return TRUE;
 }
 
-INT_PTR CALLBACK NewGameProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    App* app = AttachApp(dialog, message, lParam);
-    if (app == nullptr) return FALSE;
-    switch (message) {
-    case WM_INITDIALOG:
-        return OnInit(*app, dialog);
-    case WM_NOTIFY:
-        return OnNotify(*app, dialog, *reinterpret_cast<const NMHDR*>(lParam));
-    case WM_DRAWITEM:
-        OnDrawPreview(*app, dialog, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-        return TRUE;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK) OnOk(*app, dialog);
-        if (LOWORD(wParam) == IDCANCEL) EndDialog(dialog, IDCANCEL);
-        return TRUE;
-    case WM_DESTROY:
-        ImageList_Destroy(TreeView_GetImageList(Tree(dialog), TVSIL_NORMAL));
-        return FALSE;
-    default:
-        return FALSE;
-    }
-}
-
 } // namespace
 
-INT_PTR NewGameDialog(App& app) { return RunDialog(app, IDD_NEW_GAME, NewGameProc); }
+INT_PTR NewGameDialog(App& app) {
+    return RunDialog(app, IDD_NEW_GAME,
+                     {.init = [&](HWND d) { return OnInit(app, d); },
+                      .ok = [&](HWND d) { OnOk(app, d); },
+                      .notify = [&](HWND d, const NMHDR& note) { return OnNotify(app, d, note); },
+                      .drawItem = [&](HWND d, const DRAWITEMSTRUCT& item) { OnDrawPreview(app, d, item); },
+                      .destroy = [](HWND d) { ImageList_Destroy(TreeView_GetImageList(Tree(d), TVSIL_NORMAL)); }});
+}

@@ -36,22 +36,12 @@ void OnOk(App& app, HWND dialog) {
     EndDialog(dialog, IDOK);
 }
 
-INT_PTR CALLBACK SaveProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    App* app = AttachApp(dialog, message, lParam);
-    if (app == nullptr) return FALSE;
-    switch (message) {
-    case WM_INITDIALOG:
-        return OnInit(*app, dialog);
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK) OnOk(*app, dialog);
-        if (LOWORD(wParam) == IDCANCEL) EndDialog(dialog, IDCANCEL);
-        return TRUE;
-    default:
-        return FALSE;
-    }
-}
-
 } // namespace
+
+INT_PTR SaveDialog(App& app) {
+    return RunDialog(app, IDD_SAVE,
+                     {.init = [&](HWND d) { return OnInit(app, d); }, .ok = [&](HWND d) { OnOk(app, d); }});
+}
 
 void SaveGame(App& app, const std::string& name) {
     const std::optional<FileToSave> file = PrepareGameSave(app.gs, name);
@@ -64,4 +54,3 @@ void SaveGame(App& app, const std::string& name) {
     if (outcome.saved) UpdateMenuStates(app);
 }
 
-INT_PTR SaveDialog(App& app) { return RunDialog(app, IDD_SAVE, SaveProc); }
