@@ -12,6 +12,7 @@
 #include "render/layout.h"
 #include "resource.h"
 #include "solver/search.h"
+#include "ui/orientation_menus.h"
 
 namespace {
 
@@ -43,6 +44,9 @@ TEST_F(UiPlay, StartsWithDefaultsAndFirstStartSquareSize) {
     EXPECT_FALSE(MenuEnabled(IDM_UNDO));
     EXPECT_FALSE(MenuEnabled(IDM_SAVE_PUZZLE));
     EXPECT_TRUE(MenuEnabled(IDM_ANALYSE));
+    // A figure's orientation menu offers exactly its orientations.
+    for (int count : {1, 2, 4, 8}) EXPECT_EQ(GetMenuItemCount(OrientationMenuFor(app(), count)), count);
+    EXPECT_EQ(OrientationMenuFor(app(), 3), nullptr);
     // No settings file: a first start, so the square size follows the screen and then the
     // automatic sizing of the window.
     RECT client;
