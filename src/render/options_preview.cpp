@@ -1,4 +1,4 @@
-// The Options dialog's arithmetic: size items, preview frame and figure places, tile average.
+// The Options dialog's preview arithmetic: frame and figure places, tile average.
 #include "render/options_preview.h"
 
 namespace {
@@ -9,13 +9,6 @@ constexpr int kFigureStep = 40;   // one 5 x 5 matrix of 8-pixel cells
 constexpr int kFiguresPerRow = 4;
 
 } // namespace
-
-int SquareSizeOfItem(int item) { return 24 + 8 * item; }
-
-std::string SquareIndexItemText(int item) {
-    const int number = item + 1;
-    return std::string(number < 10 ? "0" : "") + std::to_string(number);
-}
 
 std::vector<Point> PreviewFrameSquares() {
     std::vector<Point> squares;

@@ -1,18 +1,10 @@
-// The Options dialog's arithmetic: combo items, the skin preview's geometry, tile averages.
+// The Options dialog's preview arithmetic: the skin preview's geometry, tile averages.
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "model/types.h"
-
-// The square-size combo box holds "24", "32", ... "64": item i is 24 + 8 * i pixels.
-constexpr int kSquareSizeItems = 6;
-int SquareSizeOfItem(int item);
-// The square-index combo box holds "01" to "12": item i names tile i + 1.
-constexpr int kSquareIndexItems = 12;
-std::string SquareIndexItemText(int item);
 
 // The preview skin holds the 14 tiles at 8 pixels side by side: tile k at (8k, 0).
 constexpr int kPreviewTile = 8;

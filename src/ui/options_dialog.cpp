@@ -4,9 +4,12 @@
 #include <commctrl.h>
 
 #include "render/cells.h"
+#include "render/gdi_handles_gdi.h"
+#include "render/options_dialog_model.h"
 #include "render/options_preview.h"
 #include "resource.h"
 #include "ui/colour_button.h"
+#include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/folder_listing.h"
 #include "ui/help.h"
@@ -16,186 +19,158 @@
 
 namespace {
 
-// What the dialog owns while it is open.
-struct OptionsState {
-    App* app = nullptr;
+// What the dialog keeps while it is open, in its window's user data: the listed bitmaps and
+// the preview skin.
+struct OptionsSession {
+    explicit OptionsSession(HDC reference) : preview(reference) {}
+    OptionsLists lists;
     PreviewSkin preview;
 };
 
-OptionsState* StateOf(HWND dialog) {
-    return reinterpret_cast<OptionsState*>(GetWindowLongPtrA(dialog, DWLP_USER));
+OptionsSession* SessionOf(HWND dialog) {
+    return reinterpret_cast<OptionsSession*>(GetWindowLongPtrA(dialog, GWLP_USERDATA));
 }
 
-LRESULT SendItem(HWND dialog, int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-    return SendDlgItemMessageA(dialog, id, message, wParam, lParam);
+void AddComboItems(HWND dialog, int id, const std::vector<std::string>& items) {
+    for (const std::string& item : items)
+        SendControl(dialog, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
 }
 
-int Selection(HWND dialog, int id, UINT message) { return static_cast<int>(SendItem(dialog, id, message)); }
-
-bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
-
-void Check(HWND dialog, int id, int32_t flag) { CheckDlgButton(dialog, id, flag != 0 ? BST_CHECKED : BST_UNCHECKED); }
-
-void AddString(HWND dialog, int id, UINT message, const std::string& text) {
-    SendItem(dialog, id, message, 0, reinterpret_cast<LPARAM>(text.c_str()));
+void FillChoices(HWND dialog, const OptionsLists& lists) {
+    for (const std::string& name : lists.skins)
+        AddListLine(dialog, IDC_SKIN_LIST, name);
+    for (const std::string& name : lists.backgrounds)
+        AddListLine(dialog, IDC_BACKGROUND_LIST, name);
+    AddComboItems(dialog, IDC_SQUARE_SIZE, SquareSizeItems());
+    AddComboItems(dialog, IDC_SQUARE_INDEX, SquareIndexItems());
+    SendControl(dialog, IDC_OPAQUE, TBM_SETRANGE, FALSE, MAKELPARAM(kMinOpacity, kMaxOpacity));
+    SendControl(dialog, IDC_OPAQUE, TBM_SETLINESIZE, 0, 5);
+    SendControl(dialog, IDC_OPAQUE, TBM_SETTICFREQ, 5, 0);
 }
 
-// Selects the first entry that begins with `prefix` (letter case ignored), or entry 0.
-void SelectByPrefix(HWND dialog, int id, bool combo, const std::string& prefix) {
-    const LRESULT found = SendItem(dialog, id, combo ? CB_FINDSTRING : LB_FINDSTRING, static_cast<WPARAM>(-1),
-                                   reinterpret_cast<LPARAM>(prefix.c_str()));
-    SendItem(dialog, id, combo ? CB_SETCURSEL : LB_SETCURSEL, found < 0 ? 0 : static_cast<WPARAM>(found));
+void ShowColours(HWND dialog, const OptionsForm& form) {
+    SetColourButton(dialog, IDC_COLOR_BACK, form.colorBack);
+    SetColourButton(dialog, IDC_COLOR_INK, form.colorInk);
+    SetColourButton(dialog, IDC_COLOR_CONTOUR, form.colorContour);
 }
 
-// The selected entry of list id, or `unchanged` when none is selected.
-std::string SelectedEntry(HWND dialog, int id, const std::string& unchanged) {
-    const int selected = Selection(dialog, id, LB_GETCURSEL);
-    if (selected < 0) return unchanged;
-    char text[MAX_PATH] = {};
-    if (SendItem(dialog, id, LB_GETTEXTLEN, static_cast<WPARAM>(selected)) >= MAX_PATH) return unchanged;
-    SendItem(dialog, id, LB_GETTEXT, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(text));
-    return text;
+void Select(HWND dialog, int id, UINT message, int line) {
+    SendControl(dialog, id, message, static_cast<WPARAM>(line));
 }
 
-void FillList(HWND dialog, int id, const std::string& pattern) {
-    for (const std::string& name : ListFiles(pattern)) AddString(dialog, id, LB_ADDSTRING, name);
-}
-
-void FillCombos(HWND dialog) {
-    for (int i = 0; i < kSquareSizeItems; ++i)
-        AddString(dialog, IDC_SQUARE_SIZE, CB_ADDSTRING, std::to_string(SquareSizeOfItem(i)));
-    for (int i = 0; i < kSquareIndexItems; ++i)
-        AddString(dialog, IDC_SQUARE_INDEX, CB_ADDSTRING, SquareIndexItemText(i));
-}
-
-void InitTrackBar(HWND dialog) {
-    SendItem(dialog, IDC_OPAQUE, TBM_SETRANGE, FALSE, MAKELPARAM(50, 100));
-    SendItem(dialog, IDC_OPAQUE, TBM_SETLINESIZE, 0, 5);
-    SendItem(dialog, IDC_OPAQUE, TBM_SETTICFREQ, 5, 0);
-}
-
-void FillControls(HWND dialog, const ViewOptions& o) {
-    SetColourButton(dialog, IDC_COLOR_BACK, o.colorBack);
-    SetColourButton(dialog, IDC_COLOR_INK, o.colorInk);
-    SetColourButton(dialog, IDC_COLOR_CONTOUR, o.colorContour);
-    Check(dialog, IDC_AUTO_SIZE, o.autoSize);
-    Check(dialog, IDC_SHOW_LEGAL_MOVE, o.showLegalMove);
-    Check(dialog, IDC_SHOW_SHADOW, o.showShadow);
-    Check(dialog, IDC_SHOW_INVERSE, o.showInverse);
-    Check(dialog, IDC_SHOW_CONTOUR, o.showContour);
-    Check(dialog, IDC_USE_ONE_COLOR, o.useOneColor);
-    SendItem(dialog, IDC_SQUARE_INDEX, CB_SETCURSEL, static_cast<WPARAM>(o.squareIndex));
-    SelectByPrefix(dialog, IDC_SQUARE_SIZE, true, std::to_string(o.squareSize));
-    SelectByPrefix(dialog, IDC_SKIN_LIST, false, o.skinName);
-    SendItem(dialog, IDC_OPAQUE, TBM_SETPOS, TRUE, o.opacityPercent);
+void ShowForm(HWND dialog, const OptionsForm& form) {
+    ShowColours(dialog, form);
+    SetChecked(dialog, IDC_AUTO_SIZE, form.autoSize);
+    SetChecked(dialog, IDC_SHOW_LEGAL_MOVE, form.showLegalMove);
+    SetChecked(dialog, IDC_SHOW_SHADOW, form.showShadow);
+    SetChecked(dialog, IDC_SHOW_INVERSE, form.showInverse);
+    SetChecked(dialog, IDC_SHOW_CONTOUR, form.showContour);
+    SetChecked(dialog, IDC_USE_ONE_COLOR, form.useOneColor);
+    Select(dialog, IDC_SQUARE_INDEX, CB_SETCURSEL, form.squareIndexItem);
+    Select(dialog, IDC_SQUARE_SIZE, CB_SETCURSEL, form.squareSizeItem);
+    Select(dialog, IDC_SKIN_LIST, LB_SETCURSEL, form.skinLine);
+    SendControl(dialog, IDC_OPAQUE, TBM_SETPOS, TRUE, form.opacityPercent);
     CheckRadioButton(dialog, IDC_PATTERN_IMAGE, IDC_SOLID_COLOR,
-                     o.backgroundType == BackgroundType::PatternImage ? IDC_PATTERN_IMAGE : IDC_SOLID_COLOR);
-    SelectByPrefix(dialog, IDC_BACKGROUND_LIST, false, o.backgroundName);
+                     form.solidColour ? IDC_SOLID_COLOR : IDC_PATTERN_IMAGE);
+    Select(dialog, IDC_BACKGROUND_LIST, LB_SETCURSEL, form.backgroundLine);
 }
 
-void ReadControls(HWND dialog, ViewOptions& o) {
-    o.colorBack = ColourOfButton(dialog, IDC_COLOR_BACK);
-    o.colorInk = ColourOfButton(dialog, IDC_COLOR_INK);
-    o.colorContour = ColourOfButton(dialog, IDC_COLOR_CONTOUR);
-    o.cursorMode = CursorMode::MiddleSquare;
-    o.autoSize = Checked(dialog, IDC_AUTO_SIZE);
-    o.showLegalMove = Checked(dialog, IDC_SHOW_LEGAL_MOVE);
-    o.showShadow = Checked(dialog, IDC_SHOW_SHADOW);
-    o.showInverse = Checked(dialog, IDC_SHOW_INVERSE);
-    o.showContour = Checked(dialog, IDC_SHOW_CONTOUR);
-    const int size = Selection(dialog, IDC_SQUARE_SIZE, CB_GETCURSEL);
-    if (size >= 0) o.squareSize = SquareSizeOfItem(size);
-    o.skinName = SelectedEntry(dialog, IDC_SKIN_LIST, o.skinName);
-    const int index = Selection(dialog, IDC_SQUARE_INDEX, CB_GETCURSEL);
-    if (index >= 0) o.squareIndex = index;
-    o.useOneColor = Checked(dialog, IDC_USE_ONE_COLOR);
-    o.opacityPercent = static_cast<int32_t>(SendItem(dialog, IDC_OPAQUE, TBM_GETPOS));
-    o.backgroundName = SelectedEntry(dialog, IDC_BACKGROUND_LIST, o.backgroundName);
-    o.backgroundType = Checked(dialog, IDC_SOLID_COLOR) ? BackgroundType::SolidColour : BackgroundType::PatternImage;
+OptionsForm ReadForm(HWND dialog) {
+    OptionsForm form;
+    form.colorBack = ColourOfButton(dialog, IDC_COLOR_BACK);
+    form.colorInk = ColourOfButton(dialog, IDC_COLOR_INK);
+    form.colorContour = ColourOfButton(dialog, IDC_COLOR_CONTOUR);
+    form.autoSize = IsChecked(dialog, IDC_AUTO_SIZE);
+    form.showLegalMove = IsChecked(dialog, IDC_SHOW_LEGAL_MOVE);
+    form.showShadow = IsChecked(dialog, IDC_SHOW_SHADOW);
+    form.showInverse = IsChecked(dialog, IDC_SHOW_INVERSE);
+    form.showContour = IsChecked(dialog, IDC_SHOW_CONTOUR);
+    form.useOneColor = IsChecked(dialog, IDC_USE_ONE_COLOR);
+    form.solidColour = IsChecked(dialog, IDC_SOLID_COLOR);
+    form.squareSizeItem = static_cast<int>(SendControl(dialog, IDC_SQUARE_SIZE, CB_GETCURSEL));
+    form.squareIndexItem = static_cast<int>(SendControl(dialog, IDC_SQUARE_INDEX, CB_GETCURSEL));
+    form.opacityPercent = static_cast<int>(SendControl(dialog, IDC_OPAQUE, TBM_GETPOS));
+    form.skinLine = ListSelection(dialog, IDC_SKIN_LIST);
+    form.backgroundLine = ListSelection(dialog, IDC_BACKGROUND_LIST);
+    return form;
 }
 
-void Enable(HWND dialog, int id, bool on) { EnableWindow(GetDlgItem(dialog, id), on ? TRUE : FALSE); }
-
-void UpdateEnabling(HWND dialog) {
-    Enable(dialog, IDC_COLOR_CONTOUR, Checked(dialog, IDC_SHOW_CONTOUR));
-    const bool oneColour = Checked(dialog, IDC_USE_ONE_COLOR);
-    Enable(dialog, IDC_SQUARE_INDEX, oneColour);
-    Enable(dialog, IDC_SQUARE_INDEX_LABEL, oneColour);
-    const bool pattern = Checked(dialog, IDC_PATTERN_IMAGE);
-    Enable(dialog, IDC_BACKGROUND_LIST, pattern);
-    Enable(dialog, IDC_BACKGROUND_PREVIEW, pattern);
-    Enable(dialog, IDC_COLOR_BACK, !pattern);
-    Enable(dialog, IDC_SQUARE_SIZE, !Checked(dialog, IDC_AUTO_SIZE));
+void ShowEnabling(HWND dialog, const OptionsSession& session) {
+    const OptionsEnabling enabled = EnabledOptions(ReadForm(dialog), session.lists);
+    EnableControl(dialog, IDC_COLOR_CONTOUR, enabled.contourColour);
+    EnableControl(dialog, IDC_SQUARE_INDEX, enabled.squareIndex);
+    EnableControl(dialog, IDC_SQUARE_INDEX_LABEL, enabled.squareIndex);
+    EnableControl(dialog, IDC_BACKGROUND_LIST, enabled.backgrounds);
+    EnableControl(dialog, IDC_BACKGROUND_PREVIEW, enabled.backgrounds);
+    EnableControl(dialog, IDC_COLOR_BACK, enabled.backColour);
+    EnableControl(dialog, IDC_SQUARE_SIZE, enabled.squareSize);
+    EnableControl(dialog, IDC_PICK_FROM_SKIN, enabled.pickFromSkin);
 }
 
 // Invalidates the dialog and both previews, so that they follow the controls.
 void RepaintDialog(HWND dialog) {
     InvalidateRect(dialog, nullptr, TRUE);
-    InvalidateRect(GetDlgItem(dialog, IDC_SKIN_PREVIEW), nullptr, FALSE);
-    InvalidateRect(GetDlgItem(dialog, IDC_BACKGROUND_PREVIEW), nullptr, FALSE);
+    RepaintControl(dialog, IDC_SKIN_PREVIEW);
+    RepaintControl(dialog, IDC_BACKGROUND_PREVIEW);
 }
 
-void LoadPreviewSkin(HWND dialog, OptionsState& state) {
-    LoadPreviewSkin(state.preview, state.app->hwndMain, SelectedEntry(dialog, IDC_SKIN_LIST, ""));
+void LoadPreview(const App& app, HWND dialog, OptionsSession& session) {
+    session.preview.Load(app.hwndMain, PreviewSkinName(ReadForm(dialog), session.lists));
 }
 
-void OnInit(HWND dialog, OptionsState& state) {
-    FillList(dialog, IDC_SKIN_LIST, "Skins\\*.bmp");
-    FillList(dialog, IDC_BACKGROUND_LIST, "Background\\*.bmp");
-    if (SendItem(dialog, IDC_SKIN_LIST, LB_GETCOUNT) <= 0) Enable(dialog, IDC_PICK_FROM_SKIN, false);
-    FillCombos(dialog);
-    InitTrackBar(dialog);
-    FillControls(dialog, state.app->gs.settings.view);
-    UpdateEnabling(dialog);
-    CreatePreviewSkin(state.preview, dialog);
-    LoadPreviewSkin(dialog, state);
+void OnInit(App& app, HWND dialog) {
+    WindowDc window(dialog);
+    auto* session = new OptionsSession(window.get());
+    SetWindowLongPtrA(dialog, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(session));
+    session->lists = {ListFiles("Skins\\*.bmp"), ListFiles("Background\\*.bmp")};
+    FillChoices(dialog, session->lists);
+    ShowForm(dialog, OpenOptions(app.gs.settings.view, session->lists));
+    ShowEnabling(dialog, *session);
+    LoadPreview(app, dialog, *session);
 }
 
 // OK and Apply: the controls become the game's view options and the picture is rebuilt.
-void Apply(HWND dialog, App& app) {
-    GameState& gs = app.gs;
-    ReadControls(dialog, gs.settings.view);
-    LimitViewOptions(gs.settings.view);
+void OnApply(App& app, HWND dialog, const OptionsSession& session) {
+    ApplyOptions(app.gs, ReadForm(dialog), session.lists);
     Relayout(app);
-    ReloadSkin(app.surfaces, gs, app.hwndMain);
-    BuildBackground(app.surfaces, gs, app.hwndMain);
+    ReloadSkin(app.surfaces, app.gs, app.hwndMain);
+    BuildBackground(app.surfaces, app.gs, app.hwndMain);
     // The figure in hand is drawn anew from the new skin.
     SendMessageA(app.hwndMain, WM_COMMAND, MAKEWPARAM(IDC_FIGURE_LIST, LBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(app.hwndFigureList));
     RepaintMain();
 }
 
-void SetDefaults(HWND dialog, OptionsState& state) {
-    FillControls(dialog, ViewOptions{});
-    UpdateEnabling(dialog);
-    LoadPreviewSkin(dialog, state);
+void OnDefault(const App& app, HWND dialog, OptionsSession& session) {
+    ShowForm(dialog, DefaultOptions(session.lists));
+    ShowEnabling(dialog, session);
+    LoadPreview(app, dialog, session);
     RepaintDialog(dialog);
 }
 
-// Ink from the open cell, back and contour from the plain square of the skin in the list.
-void PickFromSkin(HWND dialog, const OptionsState& state) {
-    SetColourButton(dialog, IDC_COLOR_INK, AverageTileColour(state.preview, kPreviewTile * kTileOpen));
-    const COLORREF plain = AverageTileColour(state.preview, kPreviewTile * kTilePlain);
-    SetColourButton(dialog, IDC_COLOR_BACK, plain);
-    SetColourButton(dialog, IDC_COLOR_CONTOUR, plain);
+void OnPickFromSkin(HWND dialog, const OptionsSession& session) {
+    OptionsForm form = ReadForm(dialog);
+    PickColoursFromSkin(form, session.preview.AverageTileColour(kPreviewTile * kTileOpen),
+                        session.preview.AverageTileColour(kPreviewTile * kTilePlain));
+    ShowColours(dialog, form);
     RepaintDialog(dialog);
 }
 
-void OnButton(HWND dialog, OptionsState& state, int id) {
+void OnButton(App& app, HWND dialog, OptionsSession& session, int id) {
     switch (id) {
     case IDOK:
-        Apply(dialog, *state.app);
+        OnApply(app, dialog, session);
         EndDialog(dialog, IDOK);
         break;
     case IDC_APPLY:
-        Apply(dialog, *state.app);
+        OnApply(app, dialog, session);
         RepaintDialog(dialog);
         break;
     case IDCANCEL:
         EndDialog(dialog, IDCANCEL);
         break;
     case IDC_OPTIONS_DEFAULT:
-        SetDefaults(dialog, state);
+        OnDefault(app, dialog, session);
         break;
     case IDC_COLOR_BACK:
     case IDC_COLOR_INK:
@@ -203,17 +178,17 @@ void OnButton(HWND dialog, OptionsState& state, int id) {
         if (ChooseButtonColour(dialog, id)) RepaintDialog(dialog);
         break;
     case IDC_PICK_FROM_SKIN:
-        PickFromSkin(dialog, state);
+        OnPickFromSkin(dialog, session);
         break;
     case IDC_OPTIONS_HELP:
-        ShowHelp(*state.app, 2);
+        ShowHelp(app, 2);
         break;
     case IDC_SHOW_CONTOUR:
     case IDC_USE_ONE_COLOR:
     case IDC_PATTERN_IMAGE:
     case IDC_SOLID_COLOR:
     case IDC_AUTO_SIZE:
-        UpdateEnabling(dialog);
+        ShowEnabling(dialog, session);
         RepaintDialog(dialog);
         break;
     default:
@@ -221,66 +196,61 @@ void OnButton(HWND dialog, OptionsState& state, int id) {
     }
 }
 
-void OnCommand(HWND dialog, OptionsState& state, int id, int notification) {
+void OnCommand(App& app, HWND dialog, OptionsSession& session, int id, int notification) {
     if (id == IDC_SKIN_LIST || id == IDC_BACKGROUND_LIST) {
         if (notification != LBN_SELCHANGE) return;
-        LoadPreviewSkin(dialog, state);
+        LoadPreview(app, dialog, session);
         RepaintDialog(dialog);
     } else if (id == IDC_SQUARE_INDEX) {
         if (notification == CBN_SELCHANGE) RepaintDialog(dialog);
     } else if (notification == BN_CLICKED) {
-        OnButton(dialog, state, id);
+        OnButton(app, dialog, session, id);
     }
 }
 
 // Both previews are drawn off-screen first, then copied into their static control.
-void OnDrawItem(HWND dialog, OptionsState& state, const DRAWITEMSTRUCT& item) {
-    ViewOptions shown = state.app->gs.settings.view;
-    ReadControls(dialog, shown);
-    const RECT area{0, 0, item.rcItem.right - item.rcItem.left, item.rcItem.bottom - item.rcItem.top};
-    HDC buffer = CreateCompatibleDC(item.hDC);
-    HBITMAP bitmap = CreateCompatibleBitmap(item.hDC, area.right, area.bottom);
-    HGDIOBJ original = SelectObject(buffer, bitmap);
-    if (item.CtlID == IDC_SKIN_PREVIEW) {
-        const bool haveSkin = Selection(dialog, IDC_SKIN_LIST, LB_GETCURSEL) >= 0;
-        DrawSkinPreview(*state.app, state.preview, buffer, area, shown, haveSkin);
-    } else {
-        DrawBackgroundPreview(buffer, area, shown.backgroundName);
-    }
-    BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, area.right, area.bottom, buffer, 0, 0, SRCCOPY);
-    SelectObject(buffer, original);
-    DeleteObject(bitmap);
-    DeleteDC(buffer);
+void OnDrawItem(App& app, HWND dialog, const OptionsSession& session, const DRAWITEMSTRUCT& item) {
+    const OptionsForm form = ReadForm(dialog);
+    const ViewOptions shown = FormOptions(app.gs.settings.view, form, session.lists);
+    const RECT area{0, 0, item.rcItem.right - item.rcItem.left,
+                    item.rcItem.bottom - item.rcItem.top};
+    MemoryDc buffer(item.hDC);
+    OwnedBitmap bitmap(CreateCompatibleBitmap(item.hDC, area.right, area.bottom));
+    ScopedSelect select(buffer.get(), bitmap.get());
+    if (item.CtlID == IDC_SKIN_PREVIEW)
+        DrawSkinPreview(app, session.preview, buffer.get(), area, shown, form.skinLine >= 0);
+    else
+        DrawBackgroundPreview(buffer.get(), area, shown.backgroundName);
+    BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, area.right, area.bottom, buffer.get(), 0, 0,
+           SRCCOPY);
 }
 
-void OnDestroy(HWND dialog, OptionsState* state) {
-    for (int id : {IDC_COLOR_BACK, IDC_COLOR_INK, IDC_COLOR_CONTOUR}) FreeColourButton(dialog, id);
-    if (state == nullptr) return;
-    FreePreviewSkin(state->preview);
-    delete state;
-    SetWindowLongPtrA(dialog, DWLP_USER, 0);
+void OnDestroy(HWND dialog, OptionsSession* session) {
+    for (int id : {IDC_COLOR_BACK, IDC_COLOR_INK, IDC_COLOR_CONTOUR})
+        FreeColourButton(dialog, id);
+    SetWindowLongPtrA(dialog, GWLP_USERDATA, 0);
+    delete session;
 }
 
 INT_PTR CALLBACK OptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    App* app = AttachApp(dialog, message, lParam);
+    if (app == nullptr) return FALSE;
     if (message == WM_INITDIALOG) {
-        auto* state = new OptionsState{reinterpret_cast<App*>(lParam), {}};
-        SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
-        OnInit(dialog, *state);
+        OnInit(*app, dialog);
         return TRUE;
     }
-    OptionsState* state = StateOf(dialog);
-    if (message == WM_DESTROY) {
-        OnDestroy(dialog, state);
-        return FALSE;
-    }
-    if (state == nullptr) return FALSE;
+    OptionsSession* session = SessionOf(dialog);
+    if (session == nullptr) return FALSE;
     switch (message) {
     case WM_COMMAND:
-        OnCommand(dialog, *state, LOWORD(wParam), HIWORD(wParam));
+        OnCommand(*app, dialog, *session, LOWORD(wParam), HIWORD(wParam));
         return TRUE;
     case WM_DRAWITEM:
-        OnDrawItem(dialog, *state, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        OnDrawItem(*app, dialog, *session, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;
+    case WM_DESTROY:
+        OnDestroy(dialog, session);
+        return FALSE;
     default:
         return FALSE;
     }
@@ -289,6 +259,5 @@ INT_PTR CALLBACK OptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
 } // namespace
 
 INT_PTR OptionsDialog(App& app) {
-    return DialogBoxParamA(app.hInstance, MAKEINTRESOURCEA(IDD_OPTIONS), app.hwndMain, OptionsDialogProc,
-                           reinterpret_cast<LPARAM>(&app));
+    return RunDialog(app, IDD_OPTIONS, OptionsDialogProc);
 }

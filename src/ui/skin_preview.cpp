@@ -40,14 +40,13 @@ void DrawMissingSkin(HDC target, const RECT& area, const GameState& gs) {
     const char* text = "Skin is not found.";
     const int length = static_cast<int>(strlen(text));
     SIZE extent{};
-    HGDIOBJ font = SelectObject(target, GetStockObject(DEFAULT_GUI_FONT));
+    ScopedSelect font(target, GetStockObject(DEFAULT_GUI_FONT));
     GetTextExtentPoint32A(target, text, length, &extent);
     SetTextColor(target, gs.settings.view.colorInk);
     SetBkMode(target, TRANSPARENT);
     SetTextAlign(target, TA_CENTER | TA_TOP);
     ExtTextOutA(target, kMissingTextCentre.x, kMissingTextCentre.y - extent.cy / 2, 0, nullptr,
                 text, static_cast<UINT>(length), nullptr);
-    SelectObject(target, font);
 }
 
 void DrawFrame(HDC target, HDC skin) {
@@ -58,38 +57,28 @@ void DrawFrame(HDC target, HDC skin) {
 
 void DrawFigures(App& app, HDC target, HDC skin, const ViewOptions& shown) {
     for (int figure = 1; figure <= kFigureCount; ++figure) {
-        const CellsToDraw toDraw =
-            MatrixToDraw(skin, kPreviewTile, PreviewFigureOrigin(figure), app.gs.hand.matrices[figure], true);
+        const CellsToDraw toDraw = MatrixToDraw(skin, kPreviewTile, PreviewFigureOrigin(figure),
+                                                app.gs.hand.matrices[figure], true);
         DrawCells(app.surfaces, target, toDraw, shown);
     }
 }
 
 } // namespace
 
-void CreatePreviewSkin(PreviewSkin& preview, HWND dialog) {
-    WindowDc window(dialog);
-    preview.dc = CreateCompatibleDC(window.get());
-    preview.bitmap = CreateCompatibleBitmap(window.get(), kPreviewSkinWidth, kPreviewTile);
-    preview.original = static_cast<HBITMAP>(SelectObject(preview.dc, preview.bitmap));
-}
+PreviewSkin::PreviewSkin(HDC reference)
+    : dc_(reference), bitmap_(CreateCompatibleBitmap(reference, kPreviewSkinWidth, kPreviewTile)),
+      select_(dc_.get(), bitmap_.get()) {}
 
-void LoadPreviewSkin(PreviewSkin& preview, HWND hwndMain, const std::string& name) {
+void PreviewSkin::Load(HWND hwndMain, const std::string& name) {
     OwnedBitmap file(LoadSkinBitmap(hwndMain, name));
-    ShrinkTileRow(preview.dc, file.get());
+    ShrinkTileRow(dc_.get(), file.get());
 }
 
-void FreePreviewSkin(PreviewSkin& preview) {
-    if (preview.dc == nullptr) return;
-    SelectObject(preview.dc, preview.original);
-    DeleteObject(preview.bitmap);
-    DeleteDC(preview.dc);
-    preview = {};
-}
-
-COLORREF AverageTileColour(const PreviewSkin& preview, int x) {
+COLORREF PreviewSkin::AverageTileColour(int x) const {
     uint32_t pixels[kPreviewTile * kPreviewTile];
     for (int j = 0; j < kPreviewTile; ++j)
-        for (int i = 0; i < kPreviewTile; ++i) pixels[j * kPreviewTile + i] = GetPixel(preview.dc, x + i, j);
+        for (int i = 0; i < kPreviewTile; ++i)
+            pixels[j * kPreviewTile + i] = GetPixel(dc_.get(), x + i, j);
     return AverageColour(pixels);
 }
 
@@ -100,14 +89,14 @@ void DrawSkinPreview(App& app, const PreviewSkin& preview, HDC target, const REC
         return;
     }
     FillRect(target, &area, GetSysColorBrush(COLOR_BTNFACE));
-    DrawFrame(target, preview.dc);
-    DrawFigures(app, target, preview.dc, shown);
+    DrawFrame(target, preview.dc());
+    DrawFigures(app, target, preview.dc(), shown);
 }
 
 void DrawBackgroundPreview(HDC target, const RECT& area, const std::string& name) {
     const std::string path = "Background\\" + name;
-    OwnedBitmap image(static_cast<HBITMAP>(
-        LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
+    OwnedBitmap image(static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
+                                                      LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
     if (image.get() == nullptr) {
         FillRect(target, &area, GetSysColorBrush(COLOR_BTNFACE));
         return;

@@ -5,24 +5,25 @@
 
 #include <string>
 
+#include "render/gdi_handles_gdi.h"
 #include "ui/app.h"
 
 // A memory device context holding a skin shrunk to 8-pixel tiles (tile k at x = 8k).
-struct PreviewSkin {
-    HDC dc = nullptr;
-    HBITMAP original = nullptr; // the bitmap the context was created with
-    HBITMAP bitmap = nullptr;   // the preview skin selected into it
+class PreviewSkin {
+  public:
+    // The context and its bitmap, compatible with `reference` (the dialog's context).
+    explicit PreviewSkin(HDC reference);
+    // Loads "Skins\" + name (or the substitute skin) and shrinks its 14 tiles to 8 pixels.
+    void Load(HWND hwndMain, const std::string& name);
+    // The average colour of the 8 x 8 tile whose left edge is at x.
+    COLORREF AverageTileColour(int x) const;
+    HDC dc() const { return dc_.get(); }
+
+  private:
+    MemoryDc dc_;
+    OwnedBitmap bitmap_;
+    ScopedSelect select_;
 };
-
-// Creates the context, compatible with the dialog's.
-void CreatePreviewSkin(PreviewSkin& preview, HWND dialog);
-// Loads "Skins\" + name (or the substitute skin) and shrinks its 14 tiles to 8 pixels.
-void LoadPreviewSkin(PreviewSkin& preview, HWND hwndMain, const std::string& name);
-// Deletes the preview skin and the context.
-void FreePreviewSkin(PreviewSkin& preview);
-
-// The average colour of the 8 x 8 tile whose left edge is at x.
-COLORREF AverageTileColour(const PreviewSkin& preview, int x);
 
 // The skin preview into `target` (`area` its size): the frame of inverted plain squares and
 // the figures in hand in their orientations, drawn with the options of `shown`. Without a

@@ -1,12 +1,128 @@
-// The Options dialog's arithmetic: the skin preview's frame and figure places, tile averages.
+// The Options dialog: its opening values, enabling and buttons, and the preview's arithmetic.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
 
+#include "render/options_dialog_model.h"
 #include "render/options_preview.h"
 
 namespace {
+
+const OptionsLists kLists{{"A.bmp", "b.bmp", "skin 03.bmp", "skin 10.bmp"},
+                          {"Tile.bmp", "wood 2.bmp", "z.bmp"}};
+
+TEST(OptionsDialog, OpeningSelectsTheOptionsAndOkGivesThemBack) {
+    EXPECT_EQ(SquareSizeItems(), (std::vector<std::string>{"24", "32", "40", "48", "56", "64"}));
+    ASSERT_EQ(SquareIndexItems().size(), 12u);
+    EXPECT_EQ(SquareIndexItems().front() + SquareIndexItems().back(), "0112");
+
+    struct Case {
+        std::string skin, background;
+        int size, index;
+        OptionsLists lists;
+        int skinLine, backgroundLine, sizeItem, indexItem;
+        bool roundTrip; // OK on the opened controls gives the options back
+    } cases[] = {
+        {"b.bmp", "z.bmp", 56, 11, kLists, 1, 2, 4, 11, true},
+        {"B.BMP", "tile.bmp", 24, 0, kLists, 1, 0, 0, 0, false},    // letter case ignored: "b.bmp"
+        {"skin", "wood", 64, 5, kLists, 2, 1, 5, 5, false},         // the first name that begins so
+        {"gone.bmp", "gone.bmp", 36, 3, kLists, 0, 0, 0, 3, false}, // else the first line, "24"
+        {"b.bmp", "z.bmp", 48, 12, {}, -1, -1, 3, -1, true},        // nothing listed, index beyond
+    };
+    for (const Case& c : cases) {
+        ViewOptions view;
+        view.skinName = c.skin;
+        view.backgroundName = c.background;
+        view.squareSize = c.size;
+        view.squareIndex = c.index;
+        const OptionsForm form = OpenOptions(view, c.lists);
+        EXPECT_EQ(form.skinLine, c.skinLine) << c.skin;
+        EXPECT_EQ(form.backgroundLine, c.backgroundLine) << c.background;
+        EXPECT_EQ(form.squareSizeItem, c.sizeItem) << c.size;
+        EXPECT_EQ(form.squareIndexItem, c.indexItem) << c.index;
+        EXPECT_EQ(FormOptions(view, form, c.lists) == view, c.roundTrip) << c.skin << " " << c.size;
+    }
+
+    ViewOptions custom;
+    custom.colorBack = 1;
+    custom.colorInk = 2;
+    custom.colorContour = 3;
+    custom.autoSize = false;
+    custom.showContour = false;
+    custom.showLegalMove = true;
+    custom.showShadow = false;
+    custom.showInverse = true;
+    custom.useOneColor = true;
+    custom.opacityPercent = 50;
+    custom.backgroundType = BackgroundType::SolidColour;
+    custom.skinName = "A.bmp";
+    const OptionsForm form = OpenOptions(custom, kLists);
+    EXPECT_EQ(FormOptions(ViewOptions{}, form, kLists), custom) << "every control is read back";
+
+    GameState gs;
+    gs.settings.view = custom;
+    ApplyOptions(gs, DefaultOptions(kLists), kLists);
+    EXPECT_EQ(gs.settings.view, ViewOptions{}) << "Set default, then OK";
+}
+
+TEST(OptionsDialog, OkAndApplyKeepWhatIsNotSelectedAndLimitTheRest) {
+    GameState gs;
+    gs.settings.view.cursorMode = CursorMode::LastSquareCorner;
+    gs.settings.view.squareSize = 30;
+    const ViewOptions before = gs.settings.view;
+    OptionsForm form = OpenOptions(before, kLists);
+    form.skinLine = form.backgroundLine = form.squareSizeItem = form.squareIndexItem = -1;
+    form.opacityPercent = 120;
+    form.colorInk = 0xFF123456;
+    ApplyOptions(gs, form, kLists);
+    ViewOptions expected = before;
+    expected.cursorMode = CursorMode::MiddleSquare;
+    expected.opacityPercent = 100;
+    expected.colorInk = 0x123456;
+    EXPECT_EQ(gs.settings.view, expected);
+
+    form.skinLine = 3;
+    form.squareSizeItem = 1;
+    form.squareIndexItem = 7;
+    form.backgroundLine = 2;
+    form.opacityPercent = 20;
+    ApplyOptions(gs, form, kLists);
+    EXPECT_EQ(gs.settings.view.skinName, "skin 10.bmp");
+    EXPECT_EQ(gs.settings.view.backgroundName, "z.bmp");
+    EXPECT_EQ(gs.settings.view.squareSize, 32);
+    EXPECT_EQ(gs.settings.view.squareIndex, 7);
+    EXPECT_EQ(gs.settings.view.opacityPercent, 50);
+
+    EXPECT_EQ(PreviewSkinName(form, kLists), "skin 10.bmp");
+    form.skinLine = -1;
+    EXPECT_EQ(PreviewSkinName(form, kLists), "") << "the substitute skin";
+    PickColoursFromSkin(form, 0x111111, 0x222222);
+    EXPECT_EQ(std::vector<uint32_t>({form.colorInk, form.colorBack, form.colorContour}),
+              std::vector<uint32_t>({0x111111, 0x222222, 0x222222}));
+}
+
+TEST(OptionsDialog, SwitchesEnableTheirControls) {
+    struct Case {
+        bool contour, oneColour, solid, autoSize;
+        bool skins;
+        OptionsEnabling enabled; // contour colour, index, backgrounds, back colour, size, pick
+    } cases[] = {
+        {false, false, false, false, true, {false, false, true, false, true, true}},
+        {true, true, true, true, true, {true, true, false, true, false, true}},
+        {true, false, true, false, false, {true, false, false, true, true, false}},
+        {false, true, false, true, false, {false, true, true, false, false, false}},
+    };
+    for (const Case& c : cases) {
+        OptionsForm form;
+        form.showContour = c.contour;
+        form.useOneColor = c.oneColour;
+        form.solidColour = c.solid;
+        form.autoSize = c.autoSize;
+        EXPECT_EQ(EnabledOptions(form, c.skins ? kLists : OptionsLists{}), c.enabled)
+            << c.contour << c.oneColour << c.solid << c.autoSize << c.skins;
+    }
+}
 
 TEST(OptionsPreview, FrameRingsTheTwelveFiguresWithoutOverlap) {
     std::vector<Point> frame = PreviewFrameSquares();
@@ -27,7 +143,8 @@ TEST(OptionsPreview, AverageColourKeepsChannelsApartAndRoundsDown) {
     uint32_t pixels[64];
     std::fill(std::begin(pixels), std::end(pixels), 0x203040u);
     EXPECT_EQ(AverageColour(pixels), 0x203040u);
-    for (int i = 0; i < 64; ++i) pixels[i] = i < 32 ? 0xFFFFFFu : 0u;
+    for (int i = 0; i < 64; ++i)
+        pixels[i] = i < 32 ? 0xFFFFFFu : 0u;
     EXPECT_EQ(AverageColour(pixels), 0x7F7F7Fu) << "127.5 rounds down";
     std::fill(std::begin(pixels), std::end(pixels), 0x0000FFu);
     pixels[5] = 0x00FF00u;
