@@ -10,7 +10,8 @@
 
 namespace {
 
-constexpr int kChoiceButtons[] = {IDC_PLACE_NOTHING, IDC_PLACE_ONE, IDC_PLACE_ALL}; // by AnalyseChoice
+constexpr int kChoiceButtons[] = {IDC_PLACE_NOTHING, IDC_PLACE_ONE,
+                                  IDC_PLACE_ALL}; // by AnalyseChoice
 
 AnalyseChoice CheckedChoice(HWND dialog) {
     if (IsChecked(dialog, IDC_PLACE_ALL)) return AnalyseChoice::AllFigures;
@@ -25,7 +26,8 @@ BOOL OnInit(App& app, HWND dialog) {
         EndDialog(dialog, IDCANCEL);
         return FALSE;
     }
-    CheckRadioButton(dialog, IDC_PLACE_NOTHING, IDC_PLACE_ALL, kChoiceButtons[static_cast<int>(opening.checked)]);
+    CheckRadioButton(dialog, IDC_PLACE_NOTHING, IDC_PLACE_ALL,
+                     kChoiceButtons[static_cast<int>(opening.checked)]);
     return TRUE;
 }
 
@@ -34,7 +36,8 @@ void OnStart(App& app, HWND dialog) {
     EnableControl(dialog, IDCANCEL, false);
     SetWindowTextA(dialog, "Please wait...");
     UpdateWindow(dialog);
-    const AnalyseOutcome outcome = StartAnalyse(app.gs, CheckedChoice(dialog), [] { return std::rand(); });
+    const AnalyseOutcome outcome =
+        StartAnalyse(app.gs, CheckedChoice(dialog), [] { return std::rand(); });
     if (outcome.laid) {
         MessageBeep(0);
         SyncFigureList(app);
@@ -50,6 +53,7 @@ void OnStart(App& app, HWND dialog) {
 } // namespace
 
 INT_PTR AnalyseDialog(App& app) {
-    return RunDialog(app, IDD_ANALYSE,
-                     {.init = [&](HWND d) { return OnInit(app, d); }, .ok = [&](HWND d) { OnStart(app, d); }});
+    return RunDialog(
+        app, IDD_ANALYSE,
+        {.init = [&](HWND d) { return OnInit(app, d); }, .ok = [&](HWND d) { OnStart(app, d); }});
 }

@@ -23,11 +23,14 @@ void InitArrows(HWND dialog, int arrowsId, int value) {
     SendControl(dialog, arrowsId, UDM_SETPOS32, 0, value);
 }
 
-int ArrowsValue(HWND dialog, int arrowsId) { return static_cast<int>(SendControl(dialog, arrowsId, UDM_GETPOS32)); }
+int ArrowsValue(HWND dialog, int arrowsId) {
+    return static_cast<int>(SendControl(dialog, arrowsId, UDM_GETPOS32));
+}
 
 CreatePuzzleForm FormOf(HWND dialog) {
     return {ArrowsValue(dialog, IDC_WIDTH_ARROWS), ArrowsValue(dialog, IDC_HEIGHT_ARROWS),
-            IsChecked(dialog, IDC_BY_SQUARES) ? CreationMethod::BySquares : CreationMethod::ByFigures,
+            IsChecked(dialog, IDC_BY_SQUARES) ? CreationMethod::BySquares
+                                              : CreationMethod::ByFigures,
             ControlText(dialog, IDC_FILE_NAME)};
 }
 
@@ -48,7 +51,8 @@ void OnOk(App& app, HWND dialog) {
         ShowMessage(dialog, *refusal);
         return;
     }
-    const std::optional<Message> question = OverwriteCheck(FileExists(MakeUserPuzzlePath(form.name)));
+    const std::optional<Message> question =
+        OverwriteCheck(FileExists(MakeUserPuzzlePath(form.name)));
     if (question && ShowMessage(dialog, *question) != IDYES) return;
     StartCreatingPuzzle(app.gs, form);
     SyncFigureList(app);
@@ -63,7 +67,8 @@ INT_PTR CreatePuzzleDialog(App& app) {
     return RunDialog(app, IDD_CREATE_PUZZLE,
                      {.init = [&](HWND d) { return OnInit(app.gs, d); },
                       .ok = [&](HWND d) { OnOk(app, d); },
-                      .command = [&](HWND, int id, int) {
-                          if (id == IDC_CREATE_HELP) ShowHelp(app, 3);
-                      }});
+                      .command =
+                          [&](HWND, int id, int) {
+                              if (id == IDC_CREATE_HELP) ShowHelp(app, 3);
+                          }});
 }

@@ -53,12 +53,20 @@ INT_PTR RunDialog(const App& app, int resource, const DialogHandlers& handlers) 
 }
 
 int ShowMessage(HWND owner, const Message& message) {
-    UINT flags = message.buttons == MessageButtons::YesNoDefaultNo ? MB_YESNO | MB_DEFBUTTON2 : MB_OK;
+    UINT flags =
+        message.buttons == MessageButtons::YesNoDefaultNo ? MB_YESNO | MB_DEFBUTTON2 : MB_OK;
     switch (message.icon) {
-    case MessageIcon::Information: flags |= MB_ICONINFORMATION; break;
-    case MessageIcon::Error: flags |= MB_ICONERROR; break;
-    case MessageIcon::Question: flags |= MB_ICONQUESTION; break;
-    case MessageIcon::None: break;
+    case MessageIcon::Information:
+        flags |= MB_ICONINFORMATION;
+        break;
+    case MessageIcon::Error:
+        flags |= MB_ICONERROR;
+        break;
+    case MessageIcon::Question:
+        flags |= MB_ICONQUESTION;
+        break;
+    case MessageIcon::None:
+        break;
     }
     return ShowMessage(owner, message.text.c_str(), flags);
 }

@@ -13,12 +13,12 @@
 // IDCANCEL when it did not (Cancel always ends it so). Its decisions are the core's; the
 // handlers move values between the controls and the model and show what the decision says.
 struct DialogHandlers {
-    std::function<BOOL(HWND)> init = nullptr;                  // WM_INITDIALOG; FALSE: it set the focus
-    std::function<void(HWND)> ok = nullptr;                    // the OK button
-    std::function<void(HWND, int, int)> command = nullptr;     // any other command: id, notification
-    std::function<BOOL(HWND, const NMHDR&)> notify = nullptr;  // WM_NOTIFY
+    std::function<BOOL(HWND)> init = nullptr;              // WM_INITDIALOG; FALSE: it set the focus
+    std::function<void(HWND)> ok = nullptr;                // the OK button
+    std::function<void(HWND, int, int)> command = nullptr; // any other command: id, notification
+    std::function<BOOL(HWND, const NMHDR&)> notify = nullptr; // WM_NOTIFY
     std::function<void(HWND, const DRAWITEMSTRUCT&)> drawItem = nullptr;
-    std::function<void(HWND)> destroy = nullptr;               // WM_DESTROY
+    std::function<void(HWND)> destroy = nullptr; // WM_DESTROY
 };
 INT_PTR RunDialog(const App& app, int resource, const DialogHandlers& handlers);
 
@@ -45,4 +45,3 @@ void SavePuzzle(App& app);
 
 // Saves the current game as "Save\" + name + ".zpz", talking to the player.
 void SaveGame(App& app, const std::string& name);
-

@@ -21,7 +21,8 @@ INT_PTR AboutDialog(App& app) {
     return RunDialog(app, IDD_ABOUT,
                      {.init =
                           [&](HWND d) {
-                              SetControlText(d, IDC_ABOUT_TITLE, app.appTitle + " version " + app.appVersion);
+                              SetControlText(d, IDC_ABOUT_TITLE,
+                                             app.appTitle + " version " + app.appVersion);
                               SetControlText(d, IDC_ABOUT_CREDIT, app.creditLine);
                               SetControlText(d, IDC_ABOUT_LEGAL, app.legalLine);
                               return TRUE;

@@ -13,11 +13,13 @@ namespace {
 
 // "Save\" + the chosen line; empty when no line is chosen.
 std::string ChosenGamePath(HWND dialog) {
-    return ListedGamePath(ListLine(dialog, IDC_SAVED_GAMES, ListSelection(dialog, IDC_SAVED_GAMES)));
+    return ListedGamePath(
+        ListLine(dialog, IDC_SAVED_GAMES, ListSelection(dialog, IDC_SAVED_GAMES)));
 }
 
 BOOL OnInit(HWND dialog) {
-    for (const std::string& file : ListFiles(kSavedGamesPattern)) AddListLine(dialog, IDC_SAVED_GAMES, file);
+    for (const std::string& file : ListFiles(kSavedGamesPattern))
+        AddListLine(dialog, IDC_SAVED_GAMES, file);
     return TRUE;
 }
 
@@ -64,9 +66,10 @@ void OnCommand(App& app, HWND dialog, int id, int notification) {
 } // namespace
 
 INT_PTR LoadDialog(App& app) {
-    return RunDialog(app, IDD_LOAD,
-                     {.init = [](HWND d) { return OnInit(d); },
-                      .ok = [&](HWND d) { OnOk(app, d); },
-                      .command = [&](HWND d, int id, int notification) { OnCommand(app, d, id, notification); },
-                      .drawItem = [&](HWND d, const DRAWITEMSTRUCT& item) { OnDrawPreview(app, d, item); }});
+    return RunDialog(
+        app, IDD_LOAD,
+        {.init = [](HWND d) { return OnInit(d); },
+         .ok = [&](HWND d) { OnOk(app, d); },
+         .command = [&](HWND d, int id, int notification) { OnCommand(app, d, id, notification); },
+         .drawItem = [&](HWND d, const DRAWITEMSTRUCT& item) { OnDrawPreview(app, d, item); }});
 }

@@ -17,7 +17,9 @@ namespace {
 
 enum TreeImage { kImageUnsolved = 0, kImageSolved = 1, kImageGroup = 2 };
 
-HWND Tree(HWND dialog) { return GetDlgItem(dialog, IDC_PUZZLE_TREE); }
+HWND Tree(HWND dialog) {
+    return GetDlgItem(dialog, IDC_PUZZLE_TREE);
+}
 
 std::string ItemText(HWND tree, HTREEITEM item) {
     char text[kMaxNameLength + 1] = {};
@@ -37,13 +39,15 @@ HTREEITEM AddItem(HWND tree, HTREEITEM parent, const std::string& text, int imag
     insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
     insert.item.pszText = const_cast<char*>(text.c_str());
     insert.item.iImage = insert.item.iSelectedImage = image;
-    return reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+    return reinterpret_cast<HTREEITEM>(
+        SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
 }
 
 void AttachImages(HINSTANCE instance, HWND tree) {
     HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 3, 0);
     for (int id : {IDI_UNSOLVED, IDI_SOLVED, IDI_GROUP}) {
-        HICON icon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, 0));
+        HICON icon =
+            static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, 0));
         ImageList_ReplaceIcon(images, -1, icon);
         DestroyIcon(icon);
     }
@@ -77,7 +81,8 @@ BOOL OnInit(App& app, HWND dialog) {
         HTREEITEM groupItem = AddItem(tree, TVI_ROOT, group.name, kImageGroup);
         for (int p = 0; p < static_cast<int>(group.puzzles.size()); ++p) {
             const LibraryPuzzle& puzzle = group.puzzles[p];
-            HTREEITEM item = AddItem(tree, groupItem, puzzle.name, puzzle.solved ? kImageSolved : kImageUnsolved);
+            HTREEITEM item = AddItem(tree, groupItem, puzzle.name,
+                                     puzzle.solved ? kImageSolved : kImageUnsolved);
             if (g == opening.currentGroup && p == opening.currentPuzzle) current = item;
         }
     }
@@ -119,10 +124,12 @@ BOOL OnNotify(App& app, HWND dialog, const NMHDR& note) {
 } // namespace
 
 INT_PTR NewGameDialog(App& app) {
-    return RunDialog(app, IDD_NEW_GAME,
-                     {.init = [&](HWND d) { return OnInit(app, d); },
-                      .ok = [&](HWND d) { OnOk(app, d); },
-                      .notify = [&](HWND d, const NMHDR& note) { return OnNotify(app, d, note); },
-                      .drawItem = [&](HWND d, const DRAWITEMSTRUCT& item) { OnDrawPreview(app, d, item); },
-                      .destroy = [](HWND d) { ImageList_Destroy(TreeView_GetImageList(Tree(d), TVSIL_NORMAL)); }});
+    return RunDialog(
+        app, IDD_NEW_GAME,
+        {.init = [&](HWND d) { return OnInit(app, d); },
+         .ok = [&](HWND d) { OnOk(app, d); },
+         .notify = [&](HWND d, const NMHDR& note) { return OnNotify(app, d, note); },
+         .drawItem = [&](HWND d, const DRAWITEMSTRUCT& item) { OnDrawPreview(app, d, item); },
+         .destroy =
+             [](HWND d) { ImageList_Destroy(TreeView_GetImageList(Tree(d), TVSIL_NORMAL)); }});
 }

@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include <memory>
+
 #include "render/cells.h"
 #include "render/gdi_handles_gdi.h"
 #include "render/options_dialog_model.h"
@@ -19,17 +21,12 @@
 
 namespace {
 
-// What the dialog keeps while it is open, in its window's user data: the listed bitmaps and
-// the preview skin.
+// What the dialog keeps while it is open: the listed bitmaps and the preview skin.
 struct OptionsSession {
     explicit OptionsSession(HDC reference) : preview(reference) {}
     OptionsLists lists;
     PreviewSkin preview;
 };
-
-OptionsSession* SessionOf(HWND dialog) {
-    return reinterpret_cast<OptionsSession*>(GetWindowLongPtrA(dialog, GWLP_USERDATA));
-}
 
 void AddComboItems(HWND dialog, int id, const std::vector<std::string>& items) {
     for (const std::string& item : items)
@@ -118,10 +115,10 @@ void LoadPreview(const App& app, HWND dialog, OptionsSession& session) {
     session.preview.Load(app.hwndMain, PreviewSkinName(ReadForm(dialog), session.lists));
 }
 
-void OnInit(App& app, HWND dialog) {
+void OnInit(App& app, HWND dialog, std::unique_ptr<OptionsSession>& opened) {
     WindowDc window(dialog);
-    auto* session = new OptionsSession(window.get());
-    SetWindowLongPtrA(dialog, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(session));
+    opened = std::make_unique<OptionsSession>(window.get());
+    OptionsSession* session = opened.get();
     session->lists = {ListFiles("Skins\\*.bmp"), ListFiles("Background\\*.bmp")};
     FillChoices(dialog, session->lists);
     ShowForm(dialog, OpenOptions(app.gs.settings.view, session->lists));
@@ -158,16 +155,9 @@ void OnPickFromSkin(HWND dialog, const OptionsSession& session) {
 
 void OnButton(App& app, HWND dialog, OptionsSession& session, int id) {
     switch (id) {
-    case IDOK:
-        OnApply(app, dialog, session);
-        EndDialog(dialog, IDOK);
-        break;
     case IDC_APPLY:
         OnApply(app, dialog, session);
         RepaintDialog(dialog);
-        break;
-    case IDCANCEL:
-        EndDialog(dialog, IDCANCEL);
         break;
     case IDC_OPTIONS_DEFAULT:
         OnDefault(app, dialog, session);
@@ -225,39 +215,30 @@ void OnDrawItem(App& app, HWND dialog, const OptionsSession& session, const DRAW
            SRCCOPY);
 }
 
-void OnDestroy(HWND dialog, OptionsSession* session) {
+void OnDestroy(HWND dialog) {
     for (int id : {IDC_COLOR_BACK, IDC_COLOR_INK, IDC_COLOR_CONTOUR})
         FreeColourButton(dialog, id);
-    SetWindowLongPtrA(dialog, GWLP_USERDATA, 0);
-    delete session;
-}
-
-INT_PTR CALLBACK OptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    App* app = AttachApp(dialog, message, lParam);
-    if (app == nullptr) return FALSE;
-    if (message == WM_INITDIALOG) {
-        OnInit(*app, dialog);
-        return TRUE;
-    }
-    OptionsSession* session = SessionOf(dialog);
-    if (session == nullptr) return FALSE;
-    switch (message) {
-    case WM_COMMAND:
-        OnCommand(*app, dialog, *session, LOWORD(wParam), HIWORD(wParam));
-        return TRUE;
-    case WM_DRAWITEM:
-        OnDrawItem(*app, dialog, *session, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-        return TRUE;
-    case WM_DESTROY:
-        OnDestroy(dialog, session);
-        return FALSE;
-    default:
-        return FALSE;
-    }
 }
 
 } // namespace
 
 INT_PTR OptionsDialog(App& app) {
-    return RunDialog(app, IDD_OPTIONS, OptionsDialogProc);
+    std::unique_ptr<OptionsSession> session;
+    return RunDialog(
+        app, IDD_OPTIONS,
+        {.init =
+             [&](HWND d) {
+                 OnInit(app, d, session);
+                 return TRUE;
+             },
+         .ok =
+             [&](HWND d) {
+                 OnApply(app, d, *session);
+                 EndDialog(d, IDOK);
+             },
+         .command = [&](HWND d, int id,
+                        int notification) { OnCommand(app, d, *session, id, notification); },
+         .drawItem = [&](HWND d,
+                         const DRAWITEMSTRUCT& item) { OnDrawItem(app, d, *session, item); },
+         .destroy = [](HWND d) { OnDestroy(d); }});
 }

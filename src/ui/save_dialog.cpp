@@ -20,7 +20,8 @@ BOOL OnInit(App& app, HWND dialog) {
     HWND edit = GetDlgItem(dialog, IDC_FILE_NAME);
     MakeFileNameEdit(edit);
     const Settings& settings = app.gs.settings;
-    SetControlText(dialog, IDC_FILE_NAME, DefaultSaveName(settings.lastFolder, settings.lastFile, TodayShortDate()));
+    SetControlText(dialog, IDC_FILE_NAME,
+                   DefaultSaveName(settings.lastFolder, settings.lastFile, TodayShortDate()));
     SendMessageA(edit, EM_SETSEL, 0, -1);
     SetFocus(edit);
     return FALSE; // the focus is set on the name box
@@ -39,18 +40,20 @@ void OnOk(App& app, HWND dialog) {
 } // namespace
 
 INT_PTR SaveDialog(App& app) {
-    return RunDialog(app, IDD_SAVE,
-                     {.init = [&](HWND d) { return OnInit(app, d); }, .ok = [&](HWND d) { OnOk(app, d); }});
+    return RunDialog(
+        app, IDD_SAVE,
+        {.init = [&](HWND d) { return OnInit(app, d); }, .ok = [&](HWND d) { OnOk(app, d); }});
 }
 
 void SaveGame(App& app, const std::string& name) {
     const std::optional<FileToSave> file = PrepareGameSave(app.gs, name);
     if (!file) return;
-    for (const std::string& folder : file->folders) CreateDirectoryA(folder.c_str(), nullptr);
+    for (const std::string& folder : file->folders)
+        CreateDirectoryA(folder.c_str(), nullptr);
     const std::optional<Message> question = OverwriteCheck(FileExists(file->path));
     if (question && ShowMessage(app.hwndMain, *question) != IDYES) return;
-    const GameSaveOutcome outcome = FinishGameSave(app.gs, SaveFileReplacing(file->path, file->text));
+    const GameSaveOutcome outcome =
+        FinishGameSave(app.gs, SaveFileReplacing(file->path, file->text));
     ShowMessage(app.hwndMain, outcome.message);
     if (outcome.saved) UpdateMenuStates(app);
 }
-

@@ -144,14 +144,8 @@ void OnSelect(HWND dialog) {
     if (GetOpenFileNameA(&open)) SetText(List(dialog), line, kColumnFile, file);
 }
 
-void OnCommand(App& app, HWND dialog, int id) {
+void OnCommand(HWND dialog, int id) {
     switch (id) {
-    case IDOK:
-        OnOk(app, dialog);
-        break;
-    case IDCANCEL:
-        EndDialog(dialog, IDCANCEL);
-        break;
     case IDC_SOUND_DEFAULT:
         OnDefault(dialog);
         break;
@@ -170,23 +164,15 @@ void OnCommand(App& app, HWND dialog, int id) {
     }
 }
 
-INT_PTR CALLBACK SoundDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    App* app = AttachApp(dialog, message, lParam);
-    if (app == nullptr) return FALSE;
-    switch (message) {
-    case WM_INITDIALOG:
-        OnInit(*app, dialog);
-        return TRUE;
-    case WM_COMMAND:
-        OnCommand(*app, dialog, LOWORD(wParam));
-        return TRUE;
-    default:
-        return FALSE;
-    }
-}
-
 } // namespace
 
 INT_PTR SoundDialog(App& app) {
-    return RunDialog(app, IDD_SOUND, SoundDialogProc);
+    return RunDialog(app, IDD_SOUND,
+                     {.init =
+                          [&](HWND d) {
+                              OnInit(app, d);
+                              return TRUE;
+                          },
+                      .ok = [&](HWND d) { OnOk(app, d); },
+                      .command = [](HWND d, int id, int) { OnCommand(d, id); }});
 }
