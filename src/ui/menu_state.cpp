@@ -1,26 +1,30 @@
 // Which commands the game offers in its current state.
 #include "ui/menu_state.h"
 
+#include <utility>
+
 #include "model/offered_commands.h"
 #include "resource.h"
 
 namespace {
 
-void Enable(HMENU menu, UINT id, bool enabled) {
-    EnableMenuItem(menu, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
-}
+// Each menu item and the command it offers.
+constexpr std::pair<UINT, bool OfferedCommands::*> kMenuItems[] = {
+    {IDM_SAVE_PUZZLE, &OfferedCommands::savePuzzle},
+    {IDM_SAVE, &OfferedCommands::saveGame},
+    {IDM_ANALYSE, &OfferedCommands::analyse},
+    {IDM_COPY_IMAGE, &OfferedCommands::copyImage},
+    {IDM_COPY_SMALL_IMAGE, &OfferedCommands::copyImage},
+    {IDM_PRINT_POSITION, &OfferedCommands::printPosition},
+    {IDM_UNDO, &OfferedCommands::undo},
+    {IDM_REDO, &OfferedCommands::redo},
+};
 
 } // namespace
 
 void UpdateMenuStates(App& app) {
     const OfferedCommands offered = CommandsOffered(app.gs);
     HMENU menu = GetMenu(app.hwndMain);
-    Enable(menu, IDM_SAVE_PUZZLE, offered.savePuzzle);
-    Enable(menu, IDM_SAVE, offered.saveGame);
-    Enable(menu, IDM_ANALYSE, offered.analyse);
-    Enable(menu, IDM_COPY_IMAGE, offered.copyImage);
-    Enable(menu, IDM_COPY_SMALL_IMAGE, offered.copyImage);
-    Enable(menu, IDM_PRINT_POSITION, offered.printPosition);
-    Enable(menu, IDM_UNDO, offered.undo);
-    Enable(menu, IDM_REDO, offered.redo);
+    for (auto [id, offer] : kMenuItems)
+        EnableMenuItem(menu, id, MF_BYCOMMAND | (offered.*offer ? MF_ENABLED : MF_GRAYED));
 }

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include <memory>
+#include <utility>
 
 #include "render/cells.h"
 #include "render/gdi_handles_gdi.h"
@@ -55,14 +56,20 @@ void Select(HWND dialog, int id, UINT message, int line) {
     SendControl(dialog, id, message, static_cast<WPARAM>(line));
 }
 
+// The check boxes and the switches they show.
+constexpr std::pair<int, bool OptionsForm::*> kSwitches[] = {
+    {IDC_AUTO_SIZE, &OptionsForm::autoSize},
+    {IDC_SHOW_LEGAL_MOVE, &OptionsForm::showLegalMove},
+    {IDC_SHOW_SHADOW, &OptionsForm::showShadow},
+    {IDC_SHOW_INVERSE, &OptionsForm::showInverse},
+    {IDC_SHOW_CONTOUR, &OptionsForm::showContour},
+    {IDC_USE_ONE_COLOR, &OptionsForm::useOneColor},
+};
+
 void ShowForm(HWND dialog, const OptionsForm& form) {
     ShowColours(dialog, form);
-    SetChecked(dialog, IDC_AUTO_SIZE, form.autoSize);
-    SetChecked(dialog, IDC_SHOW_LEGAL_MOVE, form.showLegalMove);
-    SetChecked(dialog, IDC_SHOW_SHADOW, form.showShadow);
-    SetChecked(dialog, IDC_SHOW_INVERSE, form.showInverse);
-    SetChecked(dialog, IDC_SHOW_CONTOUR, form.showContour);
-    SetChecked(dialog, IDC_USE_ONE_COLOR, form.useOneColor);
+    for (auto [id, flag] : kSwitches)
+        SetChecked(dialog, id, form.*flag);
     Select(dialog, IDC_SQUARE_INDEX, CB_SETCURSEL, form.squareIndexItem);
     Select(dialog, IDC_SQUARE_SIZE, CB_SETCURSEL, form.squareSizeItem);
     Select(dialog, IDC_SKIN_LIST, LB_SETCURSEL, form.skinLine);
@@ -77,12 +84,8 @@ OptionsForm ReadForm(HWND dialog) {
     form.colorBack = ColourOfButton(dialog, IDC_COLOR_BACK);
     form.colorInk = ColourOfButton(dialog, IDC_COLOR_INK);
     form.colorContour = ColourOfButton(dialog, IDC_COLOR_CONTOUR);
-    form.autoSize = IsChecked(dialog, IDC_AUTO_SIZE);
-    form.showLegalMove = IsChecked(dialog, IDC_SHOW_LEGAL_MOVE);
-    form.showShadow = IsChecked(dialog, IDC_SHOW_SHADOW);
-    form.showInverse = IsChecked(dialog, IDC_SHOW_INVERSE);
-    form.showContour = IsChecked(dialog, IDC_SHOW_CONTOUR);
-    form.useOneColor = IsChecked(dialog, IDC_USE_ONE_COLOR);
+    for (auto [id, flag] : kSwitches)
+        form.*flag = IsChecked(dialog, id);
     form.solidColour = IsChecked(dialog, IDC_SOLID_COLOR);
     form.squareSizeItem = static_cast<int>(SendControl(dialog, IDC_SQUARE_SIZE, CB_GETCURSEL));
     form.squareIndexItem = static_cast<int>(SendControl(dialog, IDC_SQUARE_INDEX, CB_GETCURSEL));
@@ -92,16 +95,22 @@ OptionsForm ReadForm(HWND dialog) {
     return form;
 }
 
+// Each control and the rule that enables it.
+constexpr std::pair<int, bool OptionsEnabling::*> kEnabledBy[] = {
+    {IDC_COLOR_CONTOUR, &OptionsEnabling::contourColour},
+    {IDC_SQUARE_INDEX, &OptionsEnabling::squareIndex},
+    {IDC_SQUARE_INDEX_LABEL, &OptionsEnabling::squareIndex},
+    {IDC_BACKGROUND_LIST, &OptionsEnabling::backgrounds},
+    {IDC_BACKGROUND_PREVIEW, &OptionsEnabling::backgrounds},
+    {IDC_COLOR_BACK, &OptionsEnabling::backColour},
+    {IDC_SQUARE_SIZE, &OptionsEnabling::squareSize},
+    {IDC_PICK_FROM_SKIN, &OptionsEnabling::pickFromSkin},
+};
+
 void ShowEnabling(HWND dialog, const OptionsSession& session) {
     const OptionsEnabling enabled = EnabledOptions(ReadForm(dialog), session.lists);
-    EnableControl(dialog, IDC_COLOR_CONTOUR, enabled.contourColour);
-    EnableControl(dialog, IDC_SQUARE_INDEX, enabled.squareIndex);
-    EnableControl(dialog, IDC_SQUARE_INDEX_LABEL, enabled.squareIndex);
-    EnableControl(dialog, IDC_BACKGROUND_LIST, enabled.backgrounds);
-    EnableControl(dialog, IDC_BACKGROUND_PREVIEW, enabled.backgrounds);
-    EnableControl(dialog, IDC_COLOR_BACK, enabled.backColour);
-    EnableControl(dialog, IDC_SQUARE_SIZE, enabled.squareSize);
-    EnableControl(dialog, IDC_PICK_FROM_SKIN, enabled.pickFromSkin);
+    for (auto [id, rule] : kEnabledBy)
+        EnableControl(dialog, id, enabled.*rule);
 }
 
 // Invalidates the dialog and both previews, so that they follow the controls.
