@@ -35,9 +35,8 @@ void OnCreate(HWND hwnd) {
     App& app = TheApp();
     GameState& gs = app.gs;
     app.hwndMain = hwnd;
+    InitGameState(gs); // the 10 x 6 field after a new game reset, as zpz and the tests start
     LoadSettings(app);
-    gs.position.fieldWidth = 10;
-    gs.position.fieldHeight = 6;
     CreateSurfaces(app.surfaces, hwnd);
     ReloadSkin(app.surfaces, gs, hwnd);
     BuildBackground(app.surfaces, gs, hwnd);
@@ -45,7 +44,6 @@ void OnCreate(HWND hwnd) {
     CreateFigureList(app);
     app.primaryButtonDown = ProbePrimaryButton();
     SubclassFigureList(app);
-    NewGameReset(gs);
     ReadCurrentPuzzleField(gs);
     SyncFigureList(app);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
