@@ -41,9 +41,10 @@ PuzzleSave StartPuzzleSave(const GameState& gs) {
         return save;
     }
     save.puzzle = prepared.puzzle;
-    save.file = {{"Puzzles", std::string("Puzzles\\") + kUserPuzzleFolder},
-                 MakeUserPuzzlePath(gs.settings.newPuzzleName),
-                 WritePuzzleText(prepared.puzzle.width, prepared.puzzle.height, prepared.puzzle.field)};
+    save.file = {
+        {"Puzzles", std::string("Puzzles\\") + kUserPuzzleFolder},
+        MakeUserPuzzlePath(gs.settings.newPuzzleName),
+        WritePuzzleText(prepared.puzzle.width, prepared.puzzle.height, prepared.puzzle.field)};
     return save;
 }
 

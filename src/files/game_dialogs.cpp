@@ -7,12 +7,13 @@
 
 std::optional<PuzzleImage> ReadChosenFile(const std::string& path, bool withFigures) {
     PuzzleImage image;
-    if (path.empty() || !ReadPuzzleFile(path, withFigures, Orientations().catalogue, image)) return std::nullopt;
+    if (path.empty() || !ReadPuzzleFile(path, withFigures, Orientations().catalogue, image))
+        return std::nullopt;
     return image;
 }
 
-PreviewPicture PlanPreview(bool chosen, const std::optional<PuzzleImage>& file, const PreviewTexts& texts,
-                           int width, int height) {
+PreviewPicture PlanPreview(bool chosen, const std::optional<PuzzleImage>& file,
+                           const PreviewTexts& texts, int width, int height) {
     PreviewPicture picture;
     if (!chosen || !file) {
         picture.text = chosen ? texts.invalid : texts.nothingChosen;
@@ -28,7 +29,9 @@ PreviewPicture PlanPreview(bool chosen, const std::optional<PuzzleImage>& file, 
 
 // ---- New game ----
 
-std::string LibraryPuzzlesPattern(const std::string& group) { return "Puzzles\\" + group + "\\*.zpz"; }
+std::string LibraryPuzzlesPattern(const std::string& group) {
+    return "Puzzles\\" + group + "\\*.zpz";
+}
 
 namespace {
 
@@ -67,7 +70,8 @@ NewGameOpening OpenNewGame(const GameState& gs, const std::vector<LibraryFolder>
 }
 
 std::string ChosenPuzzlePath(const LibraryChoice& choice) {
-    return choice.puzzle.empty() ? std::string() : MakeLibraryPuzzlePath(choice.group, choice.puzzle);
+    return choice.puzzle.empty() ? std::string()
+                                 : MakeLibraryPuzzlePath(choice.group, choice.puzzle);
 }
 
 std::optional<Message> StartNewGame(GameState& gs, const LibraryChoice& choice,
@@ -83,7 +87,9 @@ std::optional<Message> StartNewGame(GameState& gs, const LibraryChoice& choice,
 
 // ---- Load ----
 
-std::string ListedGamePath(const std::string& line) { return line.empty() ? std::string() : "Save\\" + line; }
+std::string ListedGamePath(const std::string& line) {
+    return line.empty() ? std::string() : "Save\\" + line;
+}
 
 LoadOutcome LoadChosenGame(GameState& gs, bool chosen, const std::optional<PuzzleImage>& file) {
     if (!chosen) return LoadOutcome::NothingChosen;

@@ -21,7 +21,8 @@ struct PreviewTexts {
     const char* nothingChosen;
     const char* invalid;
 };
-inline constexpr PreviewTexts kPuzzlePreviewTexts{"Puzzle is not selected.", "The puzzle is invalid."};
+inline constexpr PreviewTexts kPuzzlePreviewTexts{"Puzzle is not selected.",
+                                                  "The puzzle is invalid."};
 inline constexpr PreviewTexts kGamePreviewTexts{"Game is not selected.", "The game is invalid."};
 constexpr int kPreviewSquareSize = 8;
 
@@ -33,8 +34,8 @@ struct PreviewPicture {
     int left = 0; // where cell (0, 0) lands in the control
     int top = 0;
 };
-PreviewPicture PlanPreview(bool chosen, const std::optional<PuzzleImage>& file, const PreviewTexts& texts,
-                           int width, int height);
+PreviewPicture PlanPreview(bool chosen, const std::optional<PuzzleImage>& file,
+                           const PreviewTexts& texts, int width, int height);
 
 // ---- New game ----
 

@@ -114,7 +114,8 @@ std::string WritePuzzleText(int width, int height, const Grid& cells) {
 }
 
 std::string WriteSavedGameText(const GameState& gs) {
-    std::string text = WritePuzzleText(gs.position.fieldWidth, gs.position.fieldHeight, gs.position.board);
+    std::string text =
+        WritePuzzleText(gs.position.fieldWidth, gs.position.fieldHeight, gs.position.board);
     text += kLineEnd;
     text += "[SAVE]";
     text += kLineEnd;
@@ -169,13 +170,15 @@ void ApplyPuzzleImage(GameState& gs, const PuzzleImage& image) {
 
 Grid ComposePreview(const PuzzleImage& image) {
     Grid grid = image.cells;
-    for (const Figure& f : image.figures) Stamp(grid, f.matrix, f.x, f.y);
+    for (const Figure& f : image.figures)
+        Stamp(grid, f.matrix, f.x, f.y);
     return grid;
 }
 
 void ReadCurrentPuzzleField(GameState& gs) {
     PuzzleImage image;
-    if (ReadPuzzleFile(MakeLibraryPuzzlePath(gs.settings.lastFolder, gs.settings.lastFile), false, Orientations().catalogue, image))
+    if (ReadPuzzleFile(MakeLibraryPuzzlePath(gs.settings.lastFolder, gs.settings.lastFile), false,
+                       Orientations().catalogue, image))
         SetCurrentPuzzleField(gs, image.width, image.height, image.cells);
     else
         gs.position.currentPuzzleField = CurrentPuzzleField{};

@@ -23,11 +23,13 @@ std::string PuzzleNameOfFile(const std::string& fileName) {
 
 void SortNamesIgnoringCase(std::vector<std::string>& names) {
     auto lower = [](std::string s) {
-        for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        for (char& c : s)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         return s;
     };
-    std::stable_sort(names.begin(), names.end(),
-                     [&](const std::string& a, const std::string& b) { return lower(a) < lower(b); });
+    std::stable_sort(names.begin(), names.end(), [&](const std::string& a, const std::string& b) {
+        return lower(a) < lower(b);
+    });
 }
 
 bool IsForbiddenFileNameChar(char c) {

@@ -7,5 +7,6 @@ std::optional<Message> OverwriteCheck(bool fileExists) {
 }
 
 Message SaveFailedMessage(FileSave result) {
-    return ErrorMessage(result == FileSave::CannotOpen ? "Error open file for save." : "Error save file.");
+    return ErrorMessage(result == FileSave::CannotOpen ? "Error open file for save."
+                                                       : "Error save file.");
 }

@@ -10,7 +10,9 @@ namespace {
 constexpr const char* kLineEnd = "\r\n";
 
 // Numbers from the file become the settings' choices and switches here, and nowhere else.
-bool SwitchOf(int32_t number) { return number != 0; }
+bool SwitchOf(int32_t number) {
+    return number != 0;
+}
 BackgroundType BackgroundTypeOf(int32_t number) {
     return number == 0 ? BackgroundType::PatternImage : BackgroundType::SolidColour;
 }
@@ -19,13 +21,14 @@ CreationMethod CreationMethodOf(int32_t number) {
 }
 // The Analyse dialog shows any number but 0 and 1 as "All figures", and that is what is kept.
 AnalyseChoice AnalyseChoiceOf(int32_t number) {
-    return number == 0 ? AnalyseChoice::Nothing : number == 1 ? AnalyseChoice::OneFigure : AnalyseChoice::AllFigures;
+    return number == 0   ? AnalyseChoice::Nothing
+           : number == 1 ? AnalyseChoice::OneFigure
+                         : AnalyseChoice::AllFigures;
 }
 
 // The keys of the OPTIONS and LAST sections with their fields, in the order the file is
 // written in; `keys` is a KeyWriter or a KeyReader, so that one list serves both.
-template <class S, class Keys>
-void OptionKeys(S& s, Keys& keys) {
+template <class S, class Keys> void OptionKeys(S& s, Keys& keys) {
     keys.Switch("AUTO_SIZE", s.view.autoSize);
     keys.Text("BACKGROUND_NAME", s.view.backgroundName);
     keys.Choice("BACKGROUND_TYPE", s.view.backgroundType, BackgroundTypeOf);
@@ -46,8 +49,7 @@ void OptionKeys(S& s, Keys& keys) {
     keys.Switch("USE_ONE_COLOR", s.view.useOneColor);
 }
 
-template <class S, class Keys>
-void LastKeys(S& s, Keys& keys) {
+template <class S, class Keys> void LastKeys(S& s, Keys& keys) {
     keys.Choice("AI", s.analyseMode, AnalyseChoiceOf);
     keys.Choice("CREATION_METHOD", s.creationMethod, CreationMethodOf);
     keys.Number("DX", s.createWidth);
@@ -88,12 +90,10 @@ struct KeyWriter {
     // Colours are written as the signed numbers the integer reader gives back.
     void Colour(const char* key, uint32_t colour) { Number(key, static_cast<int32_t>(colour)); }
     void Text(const char* key, const std::string& value) { AppendLine(text, key, value); }
-    template <class E, class Of>
-    void Choice(const char* key, E value, Of) {
+    template <class E, class Of> void Choice(const char* key, E value, Of) {
         Number(key, static_cast<int32_t>(value));
     }
-    template <class E>
-    void WrittenOnly(const char* key, E value) {
+    template <class E> void WrittenOnly(const char* key, E value) {
         Number(key, static_cast<int32_t>(value));
     }
 };
@@ -108,12 +108,10 @@ struct KeyReader {
         colour = static_cast<uint32_t>(ini.GetInt(section, key, static_cast<int32_t>(colour)));
     }
     void Text(const char* key, std::string& value) { value = ReadName(ini, section, key, value); }
-    template <class E, class Of>
-    void Choice(const char* key, E& value, Of of) {
+    template <class E, class Of> void Choice(const char* key, E& value, Of of) {
         value = of(ini.GetInt(section, key, static_cast<int32_t>(value)));
     }
-    template <class E>
-    void WrittenOnly(const char*, E&) {}
+    template <class E> void WrittenOnly(const char*, E&) {}
 };
 
 } // namespace

@@ -19,4 +19,3 @@ std::string WriteSettingsText(const Settings& settings, const Rect& windowRect);
 // starts as the middle square, whatever the file says. Names are cut to kMaxNameLength
 // characters, and blanks the cut leaves at the end are dropped.
 void ReadSettingsText(const std::string& text, Settings& settings, Rect& windowRect);
-

@@ -12,4 +12,3 @@ constexpr std::size_t kMaxFileBytes = 4u << 20;
 // Reads the file's bytes unchanged into text; false (text emptied) when it cannot be read or
 // is larger than kMaxFileBytes.
 bool ReadWholeFile(const std::string& path, std::string& text);
-

@@ -47,20 +47,26 @@ void NewGameReset(GameState& gs) {
 }
 
 void SetCurrentPuzzleField(GameState& gs, int32_t width, int32_t height, const Grid& cells) {
-    gs.position.currentPuzzleField = {.known = true, .width = width, .height = height, .cells = cells};
+    gs.position.currentPuzzleField = {
+        .known = true, .width = width, .height = height, .cells = cells};
 }
 
 bool PlaysCurrentPuzzle(const GameState& gs) {
     const CurrentPuzzleField& puzzle = gs.position.currentPuzzleField;
-    if (!puzzle.known || puzzle.width != gs.position.fieldWidth || puzzle.height != gs.position.fieldHeight) return false;
+    if (!puzzle.known || puzzle.width != gs.position.fieldWidth ||
+        puzzle.height != gs.position.fieldHeight)
+        return false;
     for (int y = 0; y < puzzle.height; ++y)
         for (int x = 0; x < puzzle.width; ++x)
-            if ((At(puzzle.cells, x, y) == kCellBlocked) != (At(gs.position.board, x, y) == kCellBlocked)) return false;
+            if ((At(puzzle.cells, x, y) == kCellBlocked) !=
+                (At(gs.position.board, x, y) == kCellBlocked))
+                return false;
     return true;
 }
 
 bool IsSquaresEditor(const GameState& gs) {
-    return gs.editor.mode == EditMode::Editing && gs.settings.creationMethod == CreationMethod::BySquares;
+    return gs.editor.mode == EditMode::Editing &&
+           gs.settings.creationMethod == CreationMethod::BySquares;
 }
 
 void StartEditor(GameState& gs) {
@@ -78,7 +84,9 @@ void StartEditor(GameState& gs) {
     gs.editor.field.fill(0);
 }
 
-int HeldFigure(const GameState& gs) { return HeldFigure(gs, gs.hand.selection); }
+int HeldFigure(const GameState& gs) {
+    return HeldFigure(gs, gs.hand.selection);
+}
 
 int HeldFigure(const GameState& gs, int sel) {
     if (sel < 1 || sel > kFigureCount || sel >= gs.hand.listEntries) return 0;

@@ -55,7 +55,14 @@ struct SolvedPuzzle {
 };
 
 // The five sound events, in the fixed order of the settings file.
-enum SoundEvent { kSoundDrop, kSoundTake, kSoundRotate, kSoundLevelCompleted, kSoundError, kSoundEventCount };
+enum SoundEvent {
+    kSoundDrop,
+    kSoundTake,
+    kSoundRotate,
+    kSoundLevelCompleted,
+    kSoundError,
+    kSoundEventCount
+};
 
 // Name of sound event index (0..4): "drop", "take", "rotate", "level is completed", "error";
 // also the prefix of its settings keys. Empty outside 0..4.
@@ -103,7 +110,7 @@ struct Position {
     // Where the field is centred in the window: added to the field frame's fixed corner.
     int32_t fieldOffsetX = 0;
     int32_t fieldOffsetY = 0;
-    Grid board{};      // composed: 0 open, 1..12 a figure, 13 an editor square, 255 blocked
+    Grid board{}; // composed: 0 open, 1..12 a figure, 13 an editor square, 255 blocked
     Placement placed{};
     // Per figure 1..12: 1 while it is in the figure list, 0 once it lies on the field.
     std::array<int8_t, kFigureCount + 1> inList{};
@@ -155,8 +162,8 @@ struct OrientationTables {
     // The 63 distinct orientations in one fixed order: the order is part of the saved-game
     // format (its F index).
     std::array<FigureMatrix, kOrientationCount> catalogue{};
-    std::array<FigureMatrix, kOrientationCount> numbered{}; // squares numbered 1..5
-    std::array<FigureMatrix, kOrientationCount> aligned{};  // moved to the top-left corner
+    std::array<FigureMatrix, kOrientationCount> numbered{};  // squares numbered 1..5
+    std::array<FigureMatrix, kOrientationCount> aligned{};   // moved to the top-left corner
     std::array<OrientationSet, kFigureCount + 1> byFigure{}; // entry 0 unused
 };
 const OrientationTables& Orientations();

@@ -68,13 +68,17 @@ void MoveToTopLeft(FigureMatrix& m) {
     if (IsEmptyMatrix(m) || m[0] != 0) return;
     while (!RowHasSquare(m, 0)) {
         for (int r = 0; r < 4; ++r)
-            for (int c = 0; c < kMatrixSide; ++c) At(m, c, r) = At(m, c, r + 1);
-        for (int c = 0; c < kMatrixSide; ++c) At(m, c, 4) = 0;
+            for (int c = 0; c < kMatrixSide; ++c)
+                At(m, c, r) = At(m, c, r + 1);
+        for (int c = 0; c < kMatrixSide; ++c)
+            At(m, c, 4) = 0;
     }
     while (!ColumnHasSquare(m, 0)) {
         for (int c = 0; c < 4; ++c)
-            for (int r = 0; r < kMatrixSide; ++r) At(m, c, r) = At(m, c + 1, r);
-        for (int r = 0; r < kMatrixSide; ++r) At(m, 4, r) = 0;
+            for (int r = 0; r < kMatrixSide; ++r)
+                At(m, c, r) = At(m, c + 1, r);
+        for (int r = 0; r < kMatrixSide; ++r)
+            At(m, 4, r) = 0;
     }
 }
 

@@ -36,7 +36,8 @@ void ResetHistory(GameState& gs) {
 }
 
 bool RecordDrop(GameState& gs) {
-    int p = gs.position.historyPosition >= 0 ? gs.position.historyPosition : gs.position.historyCount - 1;
+    int p = gs.position.historyPosition >= 0 ? gs.position.historyPosition
+                                             : gs.position.historyCount - 1;
     if (p < 0 || p >= kHistorySteps) return false;
     gs.position.historyFigures[p] = gs.position.placed;
     gs.position.historyCount = p + 2;
@@ -53,10 +54,13 @@ bool RecordEditorRectangle(GameState& gs) {
     return true;
 }
 
-bool CanUndo(const GameState& gs) { return gs.position.historyPosition > 0 && gs.position.historyCount > 0; }
+bool CanUndo(const GameState& gs) {
+    return gs.position.historyPosition > 0 && gs.position.historyCount > 0;
+}
 
 bool CanRedo(const GameState& gs) {
-    return gs.position.historyPosition >= 0 && gs.position.historyPosition < gs.position.historyCount - 1;
+    return gs.position.historyPosition >= 0 &&
+           gs.position.historyPosition < gs.position.historyCount - 1;
 }
 
 namespace {
@@ -75,9 +79,12 @@ bool StepTo(GameState& gs, int delta) {
 
 } // namespace
 
-bool Undo(GameState& gs) { return StepTo(gs, -1); }
-bool Redo(GameState& gs) { return StepTo(gs, +1); }
-
+bool Undo(GameState& gs) {
+    return StepTo(gs, -1);
+}
+bool Redo(GameState& gs) {
+    return StepTo(gs, +1);
+}
 
 void LoadHistoryPosition(GameState& gs, const Placement& figures) {
     gs.position.historyFigures[0] = figures;

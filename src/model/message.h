@@ -13,8 +13,12 @@ struct Message {
     bool operator==(const Message&) const = default;
 };
 
-inline Message InformationMessage(std::string text) { return {std::move(text), MessageIcon::Information}; }
-inline Message ErrorMessage(std::string text) { return {std::move(text), MessageIcon::Error}; }
+inline Message InformationMessage(std::string text) {
+    return {std::move(text), MessageIcon::Information};
+}
+inline Message ErrorMessage(std::string text) {
+    return {std::move(text), MessageIcon::Error};
+}
 // The overwrite questions: "No" is the default button.
 inline Message OverwriteQuestion() {
     return {"File exist. Overwrite?", MessageIcon::Question, MessageButtons::YesNoDefaultNo};

@@ -4,9 +4,9 @@
 #include "model/game_state.h"
 
 struct OfferedCommands {
-    bool savePuzzle = false;    // only while the editor is open
-    bool saveGame = false;      // in play, after a move not yet saved
-    bool analyse = false;       // the analysis, printing and copying of the position: in play
+    bool savePuzzle = false; // only while the editor is open
+    bool saveGame = false;   // in play, after a move not yet saved
+    bool analyse = false;    // the analysis, printing and copying of the position: in play
     bool printPosition = false;
     bool copyImage = false;
     bool undo = false;

@@ -11,14 +11,17 @@ void Stamp(Grid& grid, const FigureMatrix& m, int x, int y) {
         for (int c = 0; c < kMatrixSide; ++c) {
             uint8_t v = At(m, c, r);
             int gx = x + c, gy = y + r;
-            if (v != 0 && gx >= 0 && gx < kGridSide && gy >= 0 && gy < kGridSide) At(grid, gx, gy) = v;
+            if (v != 0 && gx >= 0 && gx < kGridSide && gy >= 0 && gy < kGridSide)
+                At(grid, gx, gy) = v;
         }
 }
 
 Rect FieldFrame(const GameState& gs) {
     int s = gs.settings.view.squareSize;
-    int left = kFieldFrameLeft + gs.position.fieldOffsetX, top = kFieldFrameTop + gs.position.fieldOffsetY;
-    return {left, top, left + (gs.position.fieldWidth + 2) * s, top + (gs.position.fieldHeight + 2) * s};
+    int left = kFieldFrameLeft + gs.position.fieldOffsetX,
+        top = kFieldFrameTop + gs.position.fieldOffsetY;
+    return {left, top, left + (gs.position.fieldWidth + 2) * s,
+            top + (gs.position.fieldHeight + 2) * s};
 }
 
 Rect FieldArea(const GameState& gs) {
@@ -44,7 +47,8 @@ void ApplyRectangle(Grid& grid, Point a, Point b, uint8_t value, int width, int 
     int x0 = std::max(std::min(a.x, b.x), 0), x1 = std::min(std::max(a.x, b.x), width - 1);
     int y0 = std::max(std::min(a.y, b.y), 0), y1 = std::min(std::max(a.y, b.y), height - 1);
     for (int y = y0; y <= y1; ++y)
-        for (int x = x0; x <= x1; ++x) At(grid, x, y) = value;
+        for (int x = x0; x <= x1; ++x)
+            At(grid, x, y) = value;
 }
 
 } // namespace
@@ -54,29 +58,34 @@ void ComposeBoard(const GameState& gs, Grid& target, const Placement& figures, P
         target = gs.editor.field;
         if (gs.editor.rectDrag != RectangleDrag::None) {
             uint8_t value = gs.editor.rectDrag == RectangleDrag::Filling ? kCellSquare : kCellOpen;
-            ApplyRectangle(target, {gs.editor.rectStartX, gs.editor.rectStartY}, CellUnderPointer(gs, pointer),
-                           value, gs.position.fieldWidth, gs.position.fieldHeight);
+            ApplyRectangle(target, {gs.editor.rectStartX, gs.editor.rectStartY},
+                           CellUnderPointer(gs, pointer), value, gs.position.fieldWidth,
+                           gs.position.fieldHeight);
         }
         return;
     }
     for (uint8_t& cell : target)
         if (cell != kCellBlocked) cell = kCellOpen;
-    for (const Figure& f : figures) Stamp(target, f.matrix, f.x, f.y);
+    for (const Figure& f : figures)
+        Stamp(target, f.matrix, f.x, f.y);
 }
 
 bool CommitEditorRectangle(GameState& gs, Point pointer) {
     if (!IsSquaresEditor(gs) || gs.editor.rectDrag == RectangleDrag::None) return false;
     uint8_t value = gs.editor.rectDrag == RectangleDrag::Filling ? kCellSquare : kCellOpen;
     Grid before = gs.editor.field;
-    ApplyRectangle(gs.editor.field, {gs.editor.rectStartX, gs.editor.rectStartY}, CellUnderPointer(gs, pointer), value,
-                   gs.position.fieldWidth, gs.position.fieldHeight);
+    ApplyRectangle(gs.editor.field, {gs.editor.rectStartX, gs.editor.rectStartY},
+                   CellUnderPointer(gs, pointer), value, gs.position.fieldWidth,
+                   gs.position.fieldHeight);
     gs.editor.rectDrag = RectangleDrag::None;
     if (gs.editor.field == before) return false;
     RecordEditorRectangle(gs);
     return true;
 }
 
-void ComposeBoard(GameState& gs, Point pointer) { ComposeBoard(gs, gs.position.board, gs.position.placed, pointer); }
+void ComposeBoard(GameState& gs, Point pointer) {
+    ComposeBoard(gs, gs.position.board, gs.position.placed, pointer);
+}
 
 DropTarget DropPositionAndLegality(const GameState& gs, Point pointer) {
     return DropPositionAndLegality(gs, HeldFigure(gs), pointer);
@@ -92,8 +101,9 @@ DropTarget DropPositionAndLegality(const GameState& gs, int held, Point pointer)
     t.x = (2 * s - gs.hand.grabX - frame.left - h + pointer.x) / s - 2;
     t.y = (2 * s - gs.hand.grabY - frame.top - h + pointer.y) / s - 2;
     t.hasPosition = true;
-    bool sizeOk = gs.position.fieldWidth >= kMinFieldSide && gs.position.fieldWidth <= kMaxFieldSide &&
-                  gs.position.fieldHeight >= kMinFieldSide && gs.position.fieldHeight <= kMaxFieldSide;
+    bool sizeOk =
+        gs.position.fieldWidth >= kMinFieldSide && gs.position.fieldWidth <= kMaxFieldSide &&
+        gs.position.fieldHeight >= kMinFieldSide && gs.position.fieldHeight <= kMaxFieldSide;
     t.legal = sizeOk;
     const FigureMatrix& m = gs.hand.matrices[held];
     for (int r = 0; r < kMatrixSide && t.legal; ++r)
@@ -142,7 +152,8 @@ void RecordSolved(GameState& gs, const std::string& folder, const std::string& f
 
 bool RunWinTest(GameState& gs) {
     int left = 0;
-    for (int f = 1; f <= kFigureCount; ++f) left += gs.position.inList[f];
+    for (int f = 1; f <= kFigureCount; ++f)
+        left += gs.position.inList[f];
     if (left != 0 || gs.position.gameWon != 0) return false;
     gs.position.gameWon = 1;
     // A saved game of another field, loaded while this puzzle was current, is not this puzzle.
@@ -153,7 +164,8 @@ bool RunWinTest(GameState& gs) {
 int TakeBackFigure(GameState& gs, Point pointer) {
     Rect field = FieldArea(gs);
     if (!field.Contains(pointer) || gs.settings.view.squareSize <= 0) return 0;
-    int x = (pointer.x - field.left) / gs.settings.view.squareSize, y = (pointer.y - field.top) / gs.settings.view.squareSize;
+    int x = (pointer.x - field.left) / gs.settings.view.squareSize,
+        y = (pointer.y - field.top) / gs.settings.view.squareSize;
     if (x >= kGridSide || y >= kGridSide) return 0;
     int v = At(gs.position.board, x, y);
     if (v < 1 || v > kFigureCount) return 0;
@@ -177,9 +189,11 @@ void UpdateGrabPoint(GameState& gs) {
     int s = gs.settings.view.squareSize;
     if (gs.settings.view.cursorMode == CursorMode::FirstSquareCorner) {
         int c = 0;
-        while (c < 4 && !ColumnHasSquare(m, c)) ++c;
+        while (c < 4 && !ColumnHasSquare(m, c))
+            ++c;
         int r = 0;
-        while (r < 4 && At(m, c, r) == 0) ++r;
+        while (r < 4 && At(m, c, r) == 0)
+            ++r;
         gs.hand.grabX = s * c;
         gs.hand.grabY = s * r;
     } else if (gs.settings.view.cursorMode == CursorMode::MiddleSquare) {
@@ -193,9 +207,11 @@ void UpdateGrabPoint(GameState& gs) {
             }
     } else {
         int c = 4;
-        while (c > 0 && !ColumnHasSquare(m, c)) --c;
+        while (c > 0 && !ColumnHasSquare(m, c))
+            --c;
         int r = 4;
-        while (r > 0 && At(m, c, r) == 0) --r;
+        while (r > 0 && At(m, c, r) == 0)
+            --r;
         gs.hand.grabX = s * (c + 1);
         gs.hand.grabY = s * (r + 1);
     }

@@ -33,8 +33,8 @@ Point CellUnderPointer(const GameState& gs, Point pointer);
 struct DropTarget {
     bool hasPosition = false; // false when nothing is held or the pointer is outside the frame
     bool legal = false;
-    int x = 0;                // board column of the held matrix's left column
-    int y = 0;                // board row of the held matrix's top row
+    int x = 0; // board column of the held matrix's left column
+    int y = 0; // board row of the held matrix's top row
 };
 
 // Where the held figure would land for the pointer, and whether it may be dropped there.
@@ -44,11 +44,11 @@ DropTarget DropPositionAndLegality(const GameState& gs, Point pointer);
 DropTarget DropPositionAndLegality(const GameState& gs, int held, Point pointer);
 
 enum class DropResult {
-    NotHeld,  // nothing in hand or pointer outside the frame: nothing happened
-    Illegal,  // refused: the UI plays "error"
-    Dropped,  // laid and recorded: the UI plays "drop" and refreshes the menus
-    Won,      // as Dropped, and the game was just won: the UI plays "drop", shows
-              // "Congratulations! The game is won." and then plays "level is completed"
+    NotHeld, // nothing in hand or pointer outside the frame: nothing happened
+    Illegal, // refused: the UI plays "error"
+    Dropped, // laid and recorded: the UI plays "drop" and refreshes the menus
+    Won,     // as Dropped, and the game was just won: the UI plays "drop", shows
+             // "Congratulations! The game is won." and then plays "level is completed"
 };
 
 // Drops the figure in hand at the pointer (composes the board first).

@@ -3,11 +3,17 @@
 
 #include "model/game_state.h"
 
-int32_t LimitSquareSize(int32_t size) { return std::clamp(size, kMinSquareSize, kMaxSquareSize); }
+int32_t LimitSquareSize(int32_t size) {
+    return std::clamp(size, kMinSquareSize, kMaxSquareSize);
+}
 
-int32_t LimitOpacity(int32_t percent) { return std::clamp(percent, kMinOpacity, kMaxOpacity); }
+int32_t LimitOpacity(int32_t percent) {
+    return std::clamp(percent, kMinOpacity, kMaxOpacity);
+}
 
-int32_t LimitEditorSide(int32_t side) { return std::clamp(side, kMinFieldSide, kMaxFieldSide); }
+int32_t LimitEditorSide(int32_t side) {
+    return std::clamp(side, kMinFieldSide, kMaxFieldSide);
+}
 
 void LimitViewOptions(ViewOptions& o) {
     o.squareSize = LimitSquareSize(o.squareSize);

@@ -45,8 +45,12 @@ const ShapeTables& Tables() {
 
 } // namespace
 
-const std::array<FigureMatrix, kFigureCount + 1>& BaseShapes() { return Tables().base; }
-const std::array<FigureMatrix, kFigureCount + 1>& NumberedShapes() { return Tables().numbered; }
+const std::array<FigureMatrix, kFigureCount + 1>& BaseShapes() {
+    return Tables().base;
+}
+const std::array<FigureMatrix, kFigureCount + 1>& NumberedShapes() {
+    return Tables().numbered;
+}
 
 char FigureLetter(int figure) {
     constexpr std::string_view kLetters = "?ILTVWYZPFUXN";
@@ -59,7 +63,9 @@ int FigureOf(const FigureMatrix& m) {
     return 0;
 }
 
-bool IsEmptyMatrix(const FigureMatrix& m) { return FigureOf(m) == 0; }
+bool IsEmptyMatrix(const FigureMatrix& m) {
+    return FigureOf(m) == 0;
+}
 
 bool RowHasSquare(const FigureMatrix& m, int row) {
     for (int c = 0; c < kMatrixSide; ++c)

@@ -4,17 +4,17 @@
 #include <array>
 #include <cstdint>
 
-constexpr int kFigureCount = 12;      // figures are numbered 1..12; 0 is the empty hand
+constexpr int kFigureCount = 12; // figures are numbered 1..12; 0 is the empty hand
 constexpr int kMatrixSide = 5;
 constexpr int kMatrixCells = 25;
-constexpr int kGridSide = 25;         // every board-like grid is 25 x 25 with stride 25
+constexpr int kGridSide = 25; // every board-like grid is 25 x 25 with stride 25
 constexpr int kGridCells = kGridSide * kGridSide;
 constexpr int kOrientationCount = 63; // distinct orientations of all twelve figures
 constexpr int kMinFieldSide = 3;      // playable fields are 3..24 cells in each direction
 constexpr int kMaxFieldSide = 24;
 constexpr int kHistorySteps = 300;
 constexpr int kMaxSolved = 1000;
-constexpr int kMaxNameLength = 259;   // names and paths are held in 260-byte buffers
+constexpr int kMaxNameLength = 259; // names and paths are held in 260-byte buffers
 
 // Cell values of the board, the editor field and the history grids.
 constexpr uint8_t kCellOpen = 0;
@@ -27,10 +27,18 @@ using FigureMatrix = std::array<uint8_t, kMatrixCells>;
 // A 25 x 25 grid, row-major, cell (x, y) at y * 25 + x.
 using Grid = std::array<uint8_t, kGridCells>;
 
-inline uint8_t& At(Grid& g, int x, int y) { return g[y * kGridSide + x]; }
-inline uint8_t At(const Grid& g, int x, int y) { return g[y * kGridSide + x]; }
-inline uint8_t& At(FigureMatrix& m, int col, int row) { return m[row * kMatrixSide + col]; }
-inline uint8_t At(const FigureMatrix& m, int col, int row) { return m[row * kMatrixSide + col]; }
+inline uint8_t& At(Grid& g, int x, int y) {
+    return g[y * kGridSide + x];
+}
+inline uint8_t At(const Grid& g, int x, int y) {
+    return g[y * kGridSide + x];
+}
+inline uint8_t& At(FigureMatrix& m, int col, int row) {
+    return m[row * kMatrixSide + col];
+}
+inline uint8_t At(const FigureMatrix& m, int col, int row) {
+    return m[row * kMatrixSide + col];
+}
 
 // One placed figure: the matrix's top-left cell lies at board column x, row y (may be negative).
 struct Figure {
@@ -64,5 +72,7 @@ struct Rect {
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
     // Left and top edges inside, right and bottom edges outside.
-    bool Contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+    bool Contains(Point p) const {
+        return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
+    }
 };

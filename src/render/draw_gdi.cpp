@@ -55,7 +55,8 @@ void DrawSquare(Surfaces& s, HDC target, int x, int y, int size, int tile, int o
     }
 }
 
-CellsToDraw MatrixToDraw(HDC source, int size, Point origin, const FigureMatrix& m, bool drawEmpty) {
+CellsToDraw MatrixToDraw(HDC source, int size, Point origin, const FigureMatrix& m,
+                         bool drawEmpty) {
     CellsToDraw toDraw;
     toDraw.source = source;
     toDraw.size = size;

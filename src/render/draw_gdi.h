@@ -12,16 +12,16 @@ void DrawSquare(Surfaces& s, HDC target, int x, int y, int size, int tile, int o
                 bool inverted, HDC source);
 
 struct CellsToDraw {
-    HDC source = nullptr;       // a skin surface whose tiles are `size` pixels wide
-    int size = 0;               // square size in pixels
-    int x0 = 0;                 // where cell (0, 0) lands
+    HDC source = nullptr; // a skin surface whose tiles are `size` pixels wide
+    int size = 0;         // square size in pixels
+    int x0 = 0;           // where cell (0, 0) lands
     int y0 = 0;
     int columns = 0;
     int rows = 0;
     const uint8_t* cells = nullptr; // row-major, `stride` bytes per row
     int stride = 0;
-    bool drawEmpty = true;     // draw cells of value 0 as tile 0
-    bool inColour = true;      // false: every nonzero cell as tile 13
+    bool drawEmpty = true; // draw cells of value 0 as tile 0
+    bool inColour = true;  // false: every nonzero cell as tile 13
     bool inverted = false;
     int opacity = 100;
 };

@@ -4,9 +4,8 @@
 #include <windows.h>
 
 // Deletes a GDI object (brush, bitmap, region) when it goes out of scope.
-template <typename Handle>
-class GdiObject {
-public:
+template <typename Handle> class GdiObject {
+  public:
     GdiObject() = default;
     explicit GdiObject(Handle handle) : handle_(handle) {}
     GdiObject(const GdiObject&) = delete;
@@ -22,7 +21,7 @@ public:
         return h;
     }
 
-private:
+  private:
     Handle handle_ = nullptr;
 };
 
@@ -32,7 +31,7 @@ using OwnedRegion = GdiObject<HRGN>;
 
 // A memory device context compatible with `reference` (the screen when null).
 class MemoryDc {
-public:
+  public:
     explicit MemoryDc(HDC reference) : dc_(CreateCompatibleDC(reference)) {}
     MemoryDc(const MemoryDc&) = delete;
     MemoryDc& operator=(const MemoryDc&) = delete;
@@ -41,13 +40,13 @@ public:
     }
     HDC get() const { return dc_; }
 
-private:
+  private:
     HDC dc_ = nullptr;
 };
 
 // Selects an object into a device context and selects the previous one back at the end.
 class ScopedSelect {
-public:
+  public:
     ScopedSelect(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
     ScopedSelect(const ScopedSelect&) = delete;
     ScopedSelect& operator=(const ScopedSelect&) = delete;
@@ -55,14 +54,14 @@ public:
         if (previous_ != nullptr && previous_ != HGDI_ERROR) SelectObject(dc_, previous_);
     }
 
-private:
+  private:
     HDC dc_;
     HGDIOBJ previous_;
 };
 
 // The device context of a window (the screen when null), released at the end.
 class WindowDc {
-public:
+  public:
     explicit WindowDc(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)) {}
     WindowDc(const WindowDc&) = delete;
     WindowDc& operator=(const WindowDc&) = delete;
@@ -71,7 +70,7 @@ public:
     }
     HDC get() const { return dc_; }
 
-private:
+  private:
     HWND hwnd_;
     HDC dc_;
 };

@@ -13,9 +13,11 @@ constexpr int kFiguresPerRow = 4;
 std::vector<Point> PreviewFrameSquares() {
     std::vector<Point> squares;
     for (int y : {0, kFrameBottom})
-        for (int x = 0; x <= kFrameRight; x += kPreviewTile) squares.push_back({x, y});
+        for (int x = 0; x <= kFrameRight; x += kPreviewTile)
+            squares.push_back({x, y});
     for (int x : {0, kFrameRight})
-        for (int y = kPreviewTile; y < kFrameBottom; y += kPreviewTile) squares.push_back({x, y});
+        for (int y = kPreviewTile; y < kFrameBottom; y += kPreviewTile)
+            squares.push_back({x, y});
     return squares;
 }
 

@@ -56,13 +56,14 @@ void DrawListEntry(Surfaces& s, const GameState& gs, const DRAWITEMSTRUCT& item,
 }
 
 // Composed at the item's own place in the back buffer; only the highlighted item is in colour.
-void DrawOrientationPicture(Surfaces& s, const GameState& gs, const DRAWITEMSTRUCT& item, bool selected,
-                            COLORREF back, int figure, int n) {
+void DrawOrientationPicture(Surfaces& s, const GameState& gs, const DRAWITEMSTRUCT& item,
+                            bool selected, COLORREF back, int figure, int n) {
     const RECT& rc = item.rcItem;
     const int w = rc.right - rc.left;
     const int h = rc.bottom - rc.top;
     FillItemBackground(s, gs.settings.view, rc, rc.left, rc.top, back);
-    if (selected && gs.settings.view.backgroundType == BackgroundType::PatternImage) DarkenItem(s, rc.left, rc.top, w, h);
+    if (selected && gs.settings.view.backgroundType == BackgroundType::PatternImage)
+        DarkenItem(s, rc.left, rc.top, w, h);
     FigureMatrix m{};
     if (!NthOrientation(figure, n, m)) return;
     DrawItemPicture(s, gs, m, ItemPictureOrigin(rc.right, rc.top), selected);
@@ -73,8 +74,8 @@ void DrawOrientationPicture(Surfaces& s, const GameState& gs, const DRAWITEMSTRU
 ShadedColors ItemColours(const GameState& gs, const DRAWITEMSTRUCT& item) {
     const ViewOptions& view = gs.settings.view;
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
-    const ShadedColors colours =
-        selected ? ShadeColors(view.colorBack, view.colorInk) : ShadedColors{view.colorBack, view.colorInk};
+    const ShadedColors colours = selected ? ShadeColors(view.colorBack, view.colorInk)
+                                          : ShadedColors{view.colorBack, view.colorInk};
     SetTextColor(item.hDC, colours.ink);
     SetBkColor(item.hDC, colours.back);
     return colours;
@@ -87,7 +88,9 @@ void DrawFigureListItem(Surfaces& s, const GameState& gs, const DRAWITEMSTRUCT& 
     DrawListEntry(s, gs, item, (item.itemState & ODS_SELECTED) != 0, colours.back);
 }
 
-void DrawOrientationItem(Surfaces& s, const GameState& gs, const DRAWITEMSTRUCT& item, int figure, int n) {
+void DrawOrientationItem(Surfaces& s, const GameState& gs, const DRAWITEMSTRUCT& item, int figure,
+                         int n) {
     const ShadedColors colours = ItemColours(gs, item);
-    DrawOrientationPicture(s, gs, item, (item.itemState & ODS_SELECTED) != 0, colours.back, figure, n);
+    DrawOrientationPicture(s, gs, item, (item.itemState & ODS_SELECTED) != 0, colours.back, figure,
+                           n);
 }

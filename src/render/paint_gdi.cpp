@@ -12,7 +12,6 @@
 
 namespace {
 
-
 // What one paint draws with: the square size and opacity kept to what the skin surfaces and
 // the blends can take, and the field frame's top-left corner.
 struct PaintGeometry {
@@ -27,7 +26,8 @@ PaintGeometry GeometryOf(const GameState& gs) {
     PaintGeometry g;
     g.s = LimitSquareSize(gs.settings.view.squareSize);
     g.opacity = LimitOpacity(gs.settings.view.opacityPercent);
-    g.frame = {kFieldFrameLeft + gs.position.fieldOffsetX, kFieldFrameTop + gs.position.fieldOffsetY};
+    g.frame = {kFieldFrameLeft + gs.position.fieldOffsetX,
+               kFieldFrameTop + gs.position.fieldOffsetY};
     g.columns = std::clamp(static_cast<int>(gs.position.fieldWidth), 0, kGridSide);
     g.rows = std::clamp(static_cast<int>(gs.position.fieldHeight), 0, kGridSide);
     return g;
@@ -63,7 +63,8 @@ void DrawField(Surfaces& s, const GameState& gs, const PaintGeometry& g, HBRUSH 
 }
 
 // The held figure's shape in tile 13 where a legal drop would land.
-void DrawLegalMoveMark(Surfaces& s, const GameState& gs, const PaintGeometry& g, const HeldAtPointer& hand) {
+void DrawLegalMoveMark(Surfaces& s, const GameState& gs, const PaintGeometry& g,
+                       const HeldAtPointer& hand) {
     const FigureMatrix mark = LegalMoveMark(gs.hand.matrices[hand.figure]);
     const Point at{g.frame.x + (hand.drop.x + 1) * g.s, g.frame.y + (hand.drop.y + 1) * g.s};
     CellsToDraw toDraw = MatrixToDraw(s.skin.dc, g.s, at, mark, false);
@@ -72,8 +73,8 @@ void DrawLegalMoveMark(Surfaces& s, const GameState& gs, const PaintGeometry& g,
 }
 
 // The shadow is drawn first so the figure covers it.
-void DrawFigureInHand(Surfaces& s, const GameState& gs, const PaintGeometry& g, const HeldAtPointer& hand,
-                      Point pointer) {
+void DrawFigureInHand(Surfaces& s, const GameState& gs, const PaintGeometry& g,
+                      const HeldAtPointer& hand, Point pointer) {
     const FigureMatrix& m = gs.hand.matrices[hand.figure];
     const Point at{pointer.x - gs.hand.grabX, pointer.y - gs.hand.grabY};
     if (gs.settings.view.showShadow != 0) {
@@ -112,7 +113,8 @@ void PaintMainWindow(Surfaces& s, GameState& gs, HDC hdc, const PaintInput& in) 
     DrawField(s, gs, g, ink.get());
     const HeldAtPointer hand = FigureAtPointer(gs, in.selection, pointer);
     if (hand.figure != 0) {
-        if (hand.drop.legal && gs.settings.view.showLegalMove != 0) DrawLegalMoveMark(s, gs, g, hand);
+        if (hand.drop.legal && gs.settings.view.showLegalMove != 0)
+            DrawLegalMoveMark(s, gs, g, hand);
         if (in.windowEnabled) DrawFigureInHand(s, gs, g, hand, pointer);
     }
     RECT listFrame = in.figureList;

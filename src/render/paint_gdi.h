@@ -7,10 +7,10 @@
 
 // What the paint needs from the window around the game state.
 struct PaintInput {
-    RECT client{};         // the main window's client rectangle
-    RECT figureList{};     // the figure list's window rectangle in client coordinates
-    POINT pointer{};       // the mouse pointer in client coordinates
-    int selection = -1;    // the figure list's selection (-1 none)
+    RECT client{};             // the main window's client rectangle
+    RECT figureList{};         // the figure list's window rectangle in client coordinates
+    POINT pointer{};           // the mouse pointer in client coordinates
+    int selection = -1;        // the figure list's selection (-1 none)
     bool windowEnabled = true; // false while a modal dialog is open
 };
 
@@ -21,4 +21,5 @@ void PaintMainWindow(Surfaces& s, GameState& gs, HDC hdc, const PaintInput& in);
 // WM_DRAWITEM of a figure list entry.
 void DrawFigureListItem(Surfaces& s, const GameState& gs, const DRAWITEMSTRUCT& item);
 // WM_DRAWITEM of an orientation menu item: orientation n (1..8) of `figure`.
-void DrawOrientationItem(Surfaces& s, const GameState& gs, const DRAWITEMSTRUCT& item, int figure, int n);
+void DrawOrientationItem(Surfaces& s, const GameState& gs, const DRAWITEMSTRUCT& item, int figure,
+                         int n);

@@ -14,8 +14,12 @@ namespace {
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr RECT kWholePicture{0, 0, kPrintPictureSide, kPrintPictureSide};
 
-int FieldColumns(const GameState& gs) { return std::clamp<int>(gs.position.fieldWidth, 0, kGridSide); }
-int FieldRows(const GameState& gs) { return std::clamp<int>(gs.position.fieldHeight, 0, kGridSide); }
+int FieldColumns(const GameState& gs) {
+    return std::clamp<int>(gs.position.fieldWidth, 0, kGridSide);
+}
+int FieldRows(const GameState& gs) {
+    return std::clamp<int>(gs.position.fieldHeight, 0, kGridSide);
+}
 
 // The picture's background: a pattern background as the window shows it, else white. White
 // also where the screen-sized back buffer does not reach.
@@ -44,11 +48,13 @@ void DrawBoardPicture(Surfaces& s, GameState& gs, HDC picture) {
 void DrawFigureStrip(Surfaces& s, const GameState& gs, HDC picture, HBRUSH white,
                      const FigureMatrix& figure) {
     FillRect(picture, &kWholePicture, white);
-    DrawCells(s, picture, MatrixToDraw(s.fullSkin.dc, kPrintCellSize, {0, 0}, figure, false), gs.settings.view);
+    DrawCells(s, picture, MatrixToDraw(s.fullSkin.dc, kPrintCellSize, {0, 0}, figure, false),
+              gs.settings.view);
     FigureMatrix mirror = figure;
     FlipLeftRight(mirror);
     DrawCells(s, picture,
-              MatrixToDraw(s.fullSkin.dc, kPrintCellSize, {kMirrorPictureX, 0}, mirror, false), gs.settings.view);
+              MatrixToDraw(s.fullSkin.dc, kPrintCellSize, {kMirrorPictureX, 0}, mirror, false),
+              gs.settings.view);
 }
 
 void Stretch(PageDevice& device, HDC picture, const PageStretch& st) {
@@ -65,8 +71,7 @@ void PrintPosition(const GameState& gs, HDC picture, PageDevice& device) {
 }
 
 // The twelve figures in their current orientation, as many strips a page as fit.
-void PrintFigures(Surfaces& s, const GameState& gs, HDC picture, HBRUSH white,
-                  PageDevice& device) {
+void PrintFigures(Surfaces& s, const GameState& gs, HDC picture, HBRUSH white, PageDevice& device) {
     const SIZE page = device.PageSize();
     const int u = PageUnit(page.cx, page.cy);
     const int perPage = StripsPerPage(page.cy, u);
@@ -105,9 +110,15 @@ bool PrinterPages::StartDocument(const char* name) {
     return StartDocA(dc_, &info) > 0;
 }
 
-bool PrinterPages::StartNextPage() { return StartPage(dc_) > 0; }
-void PrinterPages::EndCurrentPage() { EndPage(dc_); }
-void PrinterPages::EndDocument() { EndDoc(dc_); }
+bool PrinterPages::StartNextPage() {
+    return StartPage(dc_) > 0;
+}
+void PrinterPages::EndCurrentPage() {
+    EndPage(dc_);
+}
+void PrinterPages::EndDocument() {
+    EndDoc(dc_);
+}
 
 void PrintPages(Surfaces& s, GameState& gs, HDC reference, PrintSheetKind kind, PageDevice& device,
                 const std::string& documentName) {

@@ -10,7 +10,7 @@
 // Where the pages of a print job go: the printer's device context, or a stand-in that keeps
 // the pages. Each call reports whether the device took it.
 class PageDevice {
-public:
+  public:
     virtual ~PageDevice() = default;
     virtual HDC Dc() = 0;        // what a page is drawn on
     virtual SIZE PageSize() = 0; // printable pixels: HORZRES x VERTRES
@@ -23,7 +23,7 @@ public:
 // A printer device context (from the print dialog) as a page device. The context stays the
 // caller's.
 class PrinterPages : public PageDevice {
-public:
+  public:
     explicit PrinterPages(HDC printer) : dc_(printer) {}
     HDC Dc() override { return dc_; }
     SIZE PageSize() override;
@@ -32,7 +32,7 @@ public:
     void EndCurrentPage() override;
     void EndDocument() override;
 
-private:
+  private:
     HDC dc_;
 };
 

@@ -44,8 +44,8 @@ void CreateSurfaces(Surfaces& s, HWND hwndMain) {
 }
 
 void FreeSurfaces(Surfaces& s) {
-    for (Surface* surface : {&s.skin, &s.smallSkin, &s.fullSkin, &s.scratch, &s.backBuffer,
-                             &s.background}) {
+    for (Surface* surface :
+         {&s.skin, &s.smallSkin, &s.fullSkin, &s.scratch, &s.backBuffer, &s.background}) {
         FreeSurface(*surface);
     }
 }
@@ -71,4 +71,3 @@ void CopyFromSurface(const Surface& source, int sx, int sy, int w, int h, HDC ta
     BitBlt(target, x + left - sx, y + top - sy, right - left, bottom - top, source.dc, left, top,
            SRCCOPY);
 }
-

@@ -25,17 +25,17 @@ constexpr int kSkinRegionWidth = 70 * kSkinTileSide; // 4480
 constexpr int kSkinRegionHeight = 5 * kSkinTileSide; // 320
 constexpr int kSkinRowWidth = 14 * kSkinTileSide;    // 896: the tiles that are drawn
 constexpr int kSmallTileSide = 8;
-constexpr int kSmallSkinWidth = kSkinRegionWidth / 8; // 560
+constexpr int kSmallSkinWidth = kSkinRegionWidth / 8;   // 560
 constexpr int kSmallSkinHeight = kSkinRegionHeight / 8; // 40
 constexpr int kFullSkinSide = 1600;
 constexpr int kScratchWidth = 256;
 constexpr int kScratchHeight = 700;
 
 struct Surfaces {
-    Surface skin;       // the skin at squareSize: tile k at (k * squareSize, 0)
-    Surface smallSkin;  // 8-pixel tiles: figure list, menus, previews
-    Surface fullSkin;   // the 14 tiles at 64 pixels: printing
-    Surface scratch;    // black squares and inverted tiles before blending
+    Surface skin;      // the skin at squareSize: tile k at (k * squareSize, 0)
+    Surface smallSkin; // 8-pixel tiles: figure list, menus, previews
+    Surface fullSkin;  // the 14 tiles at 64 pixels: printing
+    Surface scratch;   // black squares and inverted tiles before blending
     // The picture being composed and the window background: as large as the screen, or as
     // the client area when the window is larger (on a larger second monitor).
     Surface backBuffer;
@@ -54,9 +54,7 @@ void ReplaceSurfaceBitmap(Surface& surface, HBITMAP bitmap);
 
 // Copies w x h pixels from (sx, sy) of source to (x, y) of target, leaving out the part of the
 // rectangle that lies outside the source's bitmap.
-void CopyFromSurface(const Surface& source, int sx, int sy, int w, int h, HDC target, int x,
-                     int y);
-
+void CopyFromSurface(const Surface& source, int sx, int sy, int w, int h, HDC target, int x, int y);
 
 // "Skins\" + name as a DIB section, or the substitute skin (light grey open cell, red figures,
 // grey plain square, each tile framed in white) when the file cannot be loaded.
@@ -64,7 +62,8 @@ HBITMAP LoadSkinBitmap(HWND hwndMain, const std::string& name);
 // True when the skin file loads (the substitute is not needed).
 bool SkinFileLoads(const std::string& name);
 
-// Reloads the skin named by gs.settings.view.skinName and refills the three skin surfaces for squareSize.
+// Reloads the skin named by gs.settings.view.skinName and refills the three skin surfaces for
+// squareSize.
 void ReloadSkin(Surfaces& s, const GameState& gs, HWND hwndMain);
 
 // Recreates backBuffer and background, as large as the screen and the main window's client

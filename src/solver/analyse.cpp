@@ -8,12 +8,14 @@ void ComposeSolverGrid(GameState& gs) {
     gs.position.solverGrid = gs.position.board;
     for (uint8_t& cell : gs.position.solverGrid)
         if (cell != kCellBlocked) cell = kCellOpen;
-    for (const Figure& f : gs.position.placed) Stamp(gs.position.solverGrid, f.matrix, f.x, f.y);
+    for (const Figure& f : gs.position.placed)
+        Stamp(gs.position.solverGrid, f.matrix, f.x, f.y);
 }
 
 int FiguresLeft(const GameState& gs) {
     int left = 0;
-    for (int f = 1; f <= kFigureCount; ++f) left += gs.position.inList[f];
+    for (int f = 1; f <= kFigureCount; ++f)
+        left += gs.position.inList[f];
     return left;
 }
 
@@ -35,7 +37,9 @@ bool LayFromSolution(GameState& gs, int k) {
     return true;
 }
 
-bool OnBoard(const GameState& gs, int k) { return gs.position.inList[k] == 0; }
+bool OnBoard(const GameState& gs, int k) {
+    return gs.position.inList[k] == 0;
+}
 
 } // namespace
 
@@ -67,7 +71,8 @@ AnalyseOpening OpenAnalyse(const GameState& gs) {
     return {FiguresLeft(gs) == 0, gs.settings.analyseMode};
 }
 
-AnalyseOutcome StartAnalyse(GameState& gs, AnalyseChoice choice, const std::function<int()>& random) {
+AnalyseOutcome StartAnalyse(GameState& gs, AnalyseChoice choice,
+                            const std::function<int()>& random) {
     gs.settings.analyseMode = choice;
     if (!AnalysePosition(gs)) return {false, InformationMessage("There is no variant.")};
     switch (choice) {

@@ -39,4 +39,5 @@ struct AnalyseOutcome {
 };
 // Remembers the choice, searches and lays what the choice asks for; `random` draws the one
 // figure of "One figure".
-AnalyseOutcome StartAnalyse(GameState& gs, AnalyseChoice choice, const std::function<int()>& random);
+AnalyseOutcome StartAnalyse(GameState& gs, AnalyseChoice choice,
+                            const std::function<int()>& random);

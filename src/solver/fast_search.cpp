@@ -41,7 +41,8 @@ bool Fits(const Rows& occupied, const Piece& p) {
 }
 
 void Toggle(Rows& occupied, const Piece& p) {
-    for (int i = 0; i < p.height; ++i) occupied[p.top + i] ^= p.rows[i];
+    for (int i = 0; i < p.height; ++i)
+        occupied[p.top + i] ^= p.rows[i];
 }
 
 // What the search starts from: the field as row bits and the figures still to lay.
@@ -83,8 +84,10 @@ Start ReadStart(const GameState& gs, int first) {
     for (int r = 0; r < s.height; ++r)
         for (int c = 0; c < s.width; ++c) {
             uint8_t v = At(gs.position.solverGrid, c, r);
-            if (v != 0) s.occupied[r] |= 1u << c;
-            else ++s.freeCells;
+            if (v != 0)
+                s.occupied[r] |= 1u << c;
+            else
+                ++s.freeCells;
             if (v >= 1 && v <= kFigureCount) present[v] = true;
         }
     for (int f = std::max(first, 1); f <= kFigureCount; ++f)
@@ -99,28 +102,32 @@ void ListPieces(Start& s) {
             for (int r = -2; r <= s.height - 3; ++r)
                 for (int c = -2; c <= s.width - 3; ++c) {
                     Piece p;
-                    if (MakePiece(s, set.matrices[o], c, r, p) && Fits(s.occupied, p)) s.pieces[f].push_back(p);
+                    if (MakePiece(s, set.matrices[o], c, r, p) && Fits(s.occupied, p))
+                        s.pieces[f].push_back(p);
                 }
     }
 }
 
 uint32_t FigureBits(const std::vector<int>& figures, size_t from) {
     uint32_t bits = 0;
-    for (size_t j = from; j < figures.size(); ++j) bits |= 1u << figures[j];
+    for (size_t j = from; j < figures.size(); ++j)
+        bits |= 1u << figures[j];
     return bits;
 }
 
 // The missing figures fill the field: at most 60 free cells, one bit each.
 class FillingWalk {
-public:
-    explicit FillingWalk(const Start& s) : s_(s), index_(NumberFreeCells(s)), oracle_(Neighbours(s, index_)) {
+  public:
+    explicit FillingWalk(const Start& s)
+        : s_(s), index_(NumberFreeCells(s)), oracle_(Neighbours(s, index_)) {
         const std::array<int, kGridCells>& index = index_;
         for (int f : s.missing) {
             for (const Piece& p : s.pieces[f]) {
                 uint64_t mask = 0;
                 for (int row = 0; row < p.height; ++row)
                     for (uint32_t bits = p.rows[row]; bits; bits &= bits - 1)
-                        mask |= uint64_t{1} << index[static_cast<size_t>((p.top + row) * kGridSide + std::countr_zero(bits))];
+                        mask |= uint64_t{1} << index[static_cast<size_t>((p.top + row) * kGridSide +
+                                                                         std::countr_zero(bits))];
                 masks_[f].push_back(mask);
                 oracle_.AddPiece(f, mask);
             }
@@ -137,7 +144,7 @@ public:
 
     const std::vector<size_t>& Chosen() const { return chosen_; }
 
-private:
+  private:
     // Keeps the pieces of the tiling the oracle just found for the figures from missing[k] on.
     void Remember(size_t k) {
         for (size_t j = k; j < s_.missing.size(); ++j)
@@ -176,11 +183,13 @@ private:
         int n = 0;
         for (int r = 0; r < s.height; ++r)
             for (int c = 0; c < s.width; ++c)
-                if (!(s.occupied[r] & (1u << c))) index[static_cast<size_t>(r * kGridSide + c)] = n++;
+                if (!(s.occupied[r] & (1u << c)))
+                    index[static_cast<size_t>(r * kGridSide + c)] = n++;
         return index;
     }
 
-    static std::vector<uint64_t> Neighbours(const Start& s, const std::array<int, kGridCells>& index) {
+    static std::vector<uint64_t> Neighbours(const Start& s,
+                                            const std::array<int, kGridCells>& index) {
         std::vector<uint64_t> neighbours(static_cast<size_t>(s.freeCells));
         const int dx[4] = {1, -1, 0, 0}, dy[4] = {0, 0, 1, -1};
         for (int r = 0; r < s.height; ++r)
@@ -208,7 +217,7 @@ private:
 // Figure 12 lies on the field and there is room to spare: every placement of each figure in
 // order, kept while each empty region holds a multiple of five cells.
 class SparseWalk {
-public:
+  public:
     explicit SparseWalk(const Start& s) : s_(s), occupied_(s.occupied) {
         fullRow_ = s.width >= 32 ? ~0u : (1u << s.width) - 1u;
     }
@@ -216,7 +225,7 @@ public:
     bool Run() { return Walk(0); }
     const std::vector<size_t>& Chosen() const { return chosen_; }
 
-private:
+  private:
     bool Walk(size_t k) {
         if (k == s_.missing.size()) return true;
         std::string key = Key(k);
@@ -237,14 +246,16 @@ private:
 
     bool RegionsDivisibleByFive() const {
         Rows left{};
-        for (int r = 0; r < s_.height; ++r) left[r] = ~occupied_[r] & fullRow_;
+        for (int r = 0; r < s_.height; ++r)
+            left[r] = ~occupied_[r] & fullRow_;
         for (int r0 = 0; r0 < s_.height; ++r0) {
             while (left[r0] != 0) {
                 Rows region{};
                 region[r0] = left[r0] & (~left[r0] + 1u);
                 int size = Fill(left, region, r0);
                 if (size % 5 != 0) return false;
-                for (int r = r0; r < s_.height; ++r) left[r] &= ~region[r];
+                for (int r = r0; r < s_.height; ++r)
+                    left[r] &= ~region[r];
             }
         }
         return true;
@@ -274,13 +285,15 @@ private:
                 }
         }
         int size = 0;
-        for (int r = seedRow; r < height; ++r) size += std::popcount(region[r]);
+        for (int r = seedRow; r < height; ++r)
+            size += std::popcount(region[r]);
         return size;
     }
 
     std::string Key(size_t k) const {
         std::string key(1, static_cast<char>(k));
-        key.append(reinterpret_cast<const char*>(occupied_.data()), static_cast<size_t>(s_.height) * sizeof(uint32_t));
+        key.append(reinterpret_cast<const char*>(occupied_.data()),
+                   static_cast<size_t>(s_.height) * sizeof(uint32_t));
         return key;
     }
 

@@ -125,7 +125,8 @@ bool RunWithin(GameState& gs, int n, Budget& budget) {
 bool ReferenceSearchWithin(GameState& gs, int n, double seconds) {
     Budget budget;
     budget.timed = true;
-    budget.deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+    budget.deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(
+                                         std::chrono::duration<double>(seconds));
     return RunWithin(gs, n, budget);
 }
 

@@ -18,7 +18,8 @@ void MakeRandomShape(GameState& gs, std::mt19937& rng, int w, int h) {
         Point p = open[rng() % open.size()];
         int d = static_cast<int>(rng() % 4);
         Point q{p.x + dx[d], p.y + dy[d]};
-        if (q.x < 0 || q.y < 0 || q.x >= w || q.y >= h || At(gs.position.board, q.x, q.y) == 0) continue;
+        if (q.x < 0 || q.y < 0 || q.x >= w || q.y >= h || At(gs.position.board, q.x, q.y) == 0)
+            continue;
         At(gs.position.board, q.x, q.y) = 0;
         open.push_back(q);
     }

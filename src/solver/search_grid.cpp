@@ -7,7 +7,8 @@
 namespace {
 
 bool InField(const GameState& gs, int column, int row) {
-    return column >= 0 && column < gs.position.fieldWidth && row >= 0 && row < gs.position.fieldHeight;
+    return column >= 0 && column < gs.position.fieldWidth && row >= 0 &&
+           row < gs.position.fieldHeight;
 }
 
 } // namespace
@@ -74,8 +75,10 @@ bool ExtractPlacement(int figure, const Grid& grid, Figure& out) {
         if (Orientations().aligned[k] != window) continue;
         const FigureMatrix& m = Orientations().catalogue[k];
         int top = 0, left = 0;
-        while (top < 4 && !RowHasSquare(m, top)) ++top;
-        while (left < 4 && !ColumnHasSquare(m, left)) ++left;
+        while (top < 4 && !RowHasSquare(m, top))
+            ++top;
+        while (left < 4 && !ColumnHasSquare(m, left))
+            ++left;
         out = Figure{minCol - left, minRow - top, m};
         return true;
     }

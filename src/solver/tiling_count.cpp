@@ -33,7 +33,8 @@ std::vector<Orientation> BuildOrientations() {
             FigureMatrix aligned = m;
             MoveToTopLeft(aligned);
             bool known = false;
-            for (const FigureMatrix& s : seen) known = known || s == aligned;
+            for (const FigureMatrix& s : seen)
+                known = known || s == aligned;
             if (!known) {
                 seen.push_back(aligned);
                 Orientation o;
@@ -67,12 +68,13 @@ struct Place {
 // The open cells numbered in scan order, and every place of every missing figure.
 struct Problem {
     int cellCount = 0;
-    std::array<int, 64> gridIndex{};       // cell number -> y * 25 + x
-    std::array<Board, 64> neighbours{};    // the open cells beside each cell
-    std::vector<Place> places;              // grouped by first cell, then by figure
+    std::array<int, 64> gridIndex{};                      // cell number -> y * 25 + x
+    std::array<Board, 64> neighbours{};                   // the open cells beside each cell
+    std::vector<Place> places;                            // grouped by first cell, then by figure
     std::vector<std::array<int, kFigureCount + 1>> first; // [cell][figure]: start in places
-    uint32_t missing = 0;                   // bit f: figure f + 1 is to be laid
-    std::vector<std::vector<int>> symmetries; // cell permutations mapping the open cells onto themselves
+    uint32_t missing = 0;                                 // bit f: figure f + 1 is to be laid
+    std::vector<std::vector<int>>
+        symmetries; // cell permutations mapping the open cells onto themselves
 };
 
 // Scan order: down the columns when the open cells' bounding box is at least as wide as high,
@@ -107,7 +109,8 @@ bool BuildProblem(const TilingField& field, Problem& p) {
     for (int c = 0; c < p.cellCount; ++c) {
         int x = p.gridIndex[c] % kGridSide, y = p.gridIndex[c] / kGridSide;
         for (auto [nx, ny] : {std::pair{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}})
-            if (nx >= left && nx <= right && ny >= top && ny <= bottom && number[ny * kGridSide + nx] >= 0)
+            if (nx >= left && nx <= right && ny >= top && ny <= bottom &&
+                number[ny * kGridSide + nx] >= 0)
                 p.neighbours[c] |= Board{1} << number[ny * kGridSide + nx];
     }
     std::vector<std::vector<Place>> byFirst(p.cellCount);
@@ -121,7 +124,8 @@ bool BuildProblem(const TilingField& field, Problem& p) {
                     int n = cx <= right && cy <= bottom ? number[cy * kGridSide + cx] : -1;
                     cells = n < 0 ? ~Board{0} : cells | Board{1} << n;
                 }
-                if (cells != ~Board{0}) byFirst[std::countr_zero(cells)].push_back({cells, 0, o.figure - 1});
+                if (cells != ~Board{0})
+                    byFirst[std::countr_zero(cells)].push_back({cells, 0, o.figure - 1});
             }
     }
     p.first.resize(p.cellCount);
@@ -130,13 +134,15 @@ bool BuildProblem(const TilingField& field, Problem& p) {
                          [](const Place& a, const Place& b) { return a.figure < b.figure; });
         int at = 0;
         for (int f = 0; f <= kFigureCount; ++f) {
-            while (at < static_cast<int>(byFirst[c].size()) && byFirst[c][at].figure < f) ++at;
+            while (at < static_cast<int>(byFirst[c].size()) && byFirst[c][at].figure < f)
+                ++at;
             p.first[c][f] = static_cast<int>(p.places.size()) + at;
         }
         p.places.insert(p.places.end(), byFirst[c].begin(), byFirst[c].end());
     }
     for (Place& pl : p.places) {
-        for (Board b = pl.cells; b != 0; b &= b - 1) pl.border |= p.neighbours[std::countr_zero(b)];
+        for (Board b = pl.cells; b != 0; b &= b - 1)
+            pl.border |= p.neighbours[std::countr_zero(b)];
         pl.border &= ~pl.cells;
     }
 
@@ -150,10 +156,17 @@ bool BuildProblem(const TilingField& field, Problem& p) {
             int x = p.gridIndex[c] % kGridSide - left, y = p.gridIndex[c] / kGridSide - top;
             if (t >= 4) x = w - 1 - x;
             switch (t % 4) {
-            case 1: std::swap(x, y), x = w - 1 - x; break; // quarter turns only when w == h
-            case 2: x = w - 1 - x, y = h - 1 - y; break;
-            case 3: std::swap(x, y), y = h - 1 - y; break;
-            default: break;
+            case 1:
+                std::swap(x, y), x = w - 1 - x;
+                break; // quarter turns only when w == h
+            case 2:
+                x = w - 1 - x, y = h - 1 - y;
+                break;
+            case 3:
+                std::swap(x, y), y = h - 1 - y;
+                break;
+            default:
+                break;
             }
             perm[c] = number[(top + y) * kGridSide + left + x];
             fits = perm[c] >= 0;
@@ -164,7 +177,7 @@ bool BuildProblem(const TilingField& field, Problem& p) {
 }
 
 class TilingSearch {
-public:
+  public:
     TilingSearch(const Problem& p, uint64_t limit) : p_(p), limit_(limit) {}
 
     // Counts the tilings; with keepFirst the places of the first one are kept.
@@ -190,12 +203,13 @@ public:
 
     const std::vector<Place>& FirstTiling() const { return first_; }
 
-private:
+  private:
     bool Done() const { return limit_ != 0 && count_ >= limit_; }
 
     int FewestPlacesFigure() const {
         std::array<int, kFigureCount> n{};
-        for (const Place& pl : p_.places) ++n[pl.figure];
+        for (const Place& pl : p_.places)
+            ++n[pl.figure];
         int best = -1;
         for (int f = 0; f < kFigureCount; ++f)
             if ((p_.missing >> f & 1) && (best < 0 || n[f] < n[best])) best = f;
@@ -214,8 +228,10 @@ private:
             std::vector<Board> images;
             for (const std::vector<int>& perm : p_.symmetries) {
                 Board image = 0;
-                for (Board b = pl.cells; b != 0; b &= b - 1) image |= Board{1} << perm[std::countr_zero(b)];
-                if (std::find(images.begin(), images.end(), image) == images.end()) images.push_back(image);
+                for (Board b = pl.cells; b != 0; b &= b - 1)
+                    image |= Board{1} << perm[std::countr_zero(b)];
+                if (std::find(images.begin(), images.end(), image) == images.end())
+                    images.push_back(image);
             }
             seen.insert(seen.end(), images.begin(), images.end());
             out.push_back({pl, images.size()});
@@ -230,7 +246,8 @@ private:
             int c = std::countr_zero(beside);
             Board n = p_.neighbours[c] & open;
             if (n == 0) return true;
-            if ((n & (n - 1)) == 0 && (p_.neighbours[std::countr_zero(n)] & open & ~(Board{1} << c)) == 0)
+            if ((n & (n - 1)) == 0 &&
+                (p_.neighbours[std::countr_zero(n)] & open & ~(Board{1} << c)) == 0)
                 return true;
         }
         return false;

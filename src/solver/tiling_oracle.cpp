@@ -18,7 +18,8 @@ bool TilingOracle::RegionsDivisibleByFive(uint64_t occupied, uint64_t* smallest)
     while (left) {
         uint64_t region = left & (~left + 1), frontier = region;
         while (frontier) {
-            uint64_t grown = neighbours_[static_cast<size_t>(std::countr_zero(frontier))] & left & ~region;
+            uint64_t grown =
+                neighbours_[static_cast<size_t>(std::countr_zero(frontier))] & left & ~region;
             frontier &= frontier - 1;
             region |= grown;
             frontier |= grown;
@@ -35,21 +36,25 @@ bool TilingOracle::RegionsDivisibleByFive(uint64_t occupied, uint64_t* smallest)
 }
 
 void TilingOracle::AddPiece(int figure, uint64_t cells) {
-    if (figure >= 1 && figure <= kFigureCount && (cells & ~all_) == 0) added_.push_back({figure, cells});
+    if (figure >= 1 && figure <= kFigureCount && (cells & ~all_) == 0)
+        added_.push_back({figure, cells});
 }
 
 void TilingOracle::Prepare() {
     // Stable order within each (cell, figure) group keeps the pieces in the order they came.
-    std::vector<std::array<std::vector<uint64_t>, kFigureCount + 1>> groups(static_cast<size_t>(cellCount_));
+    std::vector<std::array<std::vector<uint64_t>, kFigureCount + 1>> groups(
+        static_cast<size_t>(cellCount_));
     for (const auto& [figure, cells] : added_)
         for (uint64_t bits = cells; bits; bits &= bits - 1)
-            groups[static_cast<size_t>(std::countr_zero(bits))][static_cast<size_t>(figure)].push_back(cells);
+            groups[static_cast<size_t>(std::countr_zero(bits))][static_cast<size_t>(figure)]
+                .push_back(cells);
     start_.assign(static_cast<size_t>(cellCount_), {});
     masks_.clear();
     for (size_t c = 0; c < groups.size(); ++c) {
         for (int f = 0; f <= kFigureCount; ++f) {
             start_[c][static_cast<size_t>(f)] = static_cast<uint32_t>(masks_.size());
-            masks_.insert(masks_.end(), groups[c][static_cast<size_t>(f)].begin(), groups[c][static_cast<size_t>(f)].end());
+            masks_.insert(masks_.end(), groups[c][static_cast<size_t>(f)].begin(),
+                          groups[c][static_cast<size_t>(f)].end());
         }
         start_[c][kFigureCount + 1] = static_cast<uint32_t>(masks_.size());
     }
@@ -64,13 +69,16 @@ bool TilingOracle::Tileable(uint64_t occupied, uint32_t remaining) {
     // The regions are tiled one by one, the smallest first: a dead small region is found
     // before any work on the others.
     uint64_t smallest = 0;
-    int cell = RegionsDivisibleByFive(occupied, &smallest) ? FewestChoicesCell(occupied, remaining, smallest) : -1;
+    int cell = RegionsDivisibleByFive(occupied, &smallest)
+                   ? FewestChoicesCell(occupied, remaining, smallest)
+                   : -1;
     if (cell >= 0) {
         const auto& start = start_[static_cast<size_t>(cell)];
         for (uint32_t left = remaining; left; left &= left - 1) {
             int f = std::countr_zero(left);
             uint32_t rest = remaining & ~(1u << f);
-            for (uint32_t i = start[static_cast<size_t>(f)]; i < start[static_cast<size_t>(f) + 1]; ++i)
+            for (uint32_t i = start[static_cast<size_t>(f)]; i < start[static_cast<size_t>(f) + 1];
+                 ++i)
                 if ((masks_[i] & occupied) == 0 && Tileable(occupied | masks_[i], rest)) {
                     found_[static_cast<size_t>(f)] = masks_[i];
                     return true;
@@ -90,7 +98,8 @@ int TilingOracle::FewestChoicesCell(uint64_t occupied, uint32_t remaining, uint6
     uint64_t byDegree[5] = {};
     for (uint64_t f = among; f; f &= f - 1) {
         int cell = std::countr_zero(f);
-        byDegree[std::popcount(neighbours_[static_cast<size_t>(cell)] & free)] |= uint64_t{1} << cell;
+        byDegree[std::popcount(neighbours_[static_cast<size_t>(cell)] & free)] |= uint64_t{1}
+                                                                                  << cell;
     }
     if (byDegree[0]) return -1;
     int best = -1;
@@ -102,7 +111,8 @@ int TilingOracle::FewestChoicesCell(uint64_t occupied, uint32_t remaining, uint6
             uint32_t count = 0;
             for (uint32_t left = remaining; left && count < bestCount; left &= left - 1) {
                 int f = std::countr_zero(left);
-                for (uint32_t i = start[static_cast<size_t>(f)]; i < start[static_cast<size_t>(f) + 1]; ++i)
+                for (uint32_t i = start[static_cast<size_t>(f)];
+                     i < start[static_cast<size_t>(f) + 1]; ++i)
                     if ((masks_[i] & occupied) == 0 && ++count >= bestCount) break;
             }
             if (count == 0) return -1;

@@ -11,7 +11,7 @@
 #include "model/types.h"
 
 class TilingOracle {
-public:
+  public:
     // Cells 0..n-1 (n <= 64) where neighbours[i] has a bit for each cell next to cell i.
     explicit TilingOracle(const std::vector<uint64_t>& neighbours);
 
@@ -30,7 +30,7 @@ public:
     // After Tileable answered true: the piece of figure f in the tiling it found.
     uint64_t FoundPiece(int f) const { return found_[static_cast<size_t>(f)]; }
 
-private:
+  private:
     // The positions already found dead, in an open-addressing table that stops growing at a
     // fixed size (the search stays correct without them, only slower).
     struct Dead {

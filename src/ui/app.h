@@ -12,8 +12,8 @@ struct App {
     HINSTANCE hInstance = nullptr;
     HWND hwndMain = nullptr;
     HWND hwndFigureList = nullptr;
-    HMENU contextMenus[4] = {}; // orientation menus for 1, 2, 4 and 8 orientations
-    HMENU contextMenuOwners[4] = {}; // the loaded menus whose first pop-ups these are
+    HMENU contextMenus[4] = {};              // orientation menus for 1, 2, 4 and 8 orientations
+    HMENU contextMenuOwners[4] = {};         // the loaded menus whose first pop-ups these are
     UINT primaryButtonDown = WM_LBUTTONDOWN; // the button that places and takes figures
     WNDPROC standardListProc = nullptr;
     Surfaces surfaces;

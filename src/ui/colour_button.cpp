@@ -43,13 +43,18 @@ void PaintColourButton(HWND dialog, int id) {
     ReplaceImage(button, ColourBitmap(button, ColourOfButton(dialog, id)));
 }
 
-COLORREF ColourOfButton(HWND dialog, int id) { return GetDlgItemInt(dialog, id, nullptr, FALSE); }
+COLORREF ColourOfButton(HWND dialog, int id) {
+    return GetDlgItemInt(dialog, id, nullptr, FALSE);
+}
 
-void FreeColourButton(HWND dialog, int id) { ReplaceImage(GetDlgItem(dialog, id), nullptr); }
+void FreeColourButton(HWND dialog, int id) {
+    ReplaceImage(GetDlgItem(dialog, id), nullptr);
+}
 
 bool ChooseButtonColour(HWND dialog, int id) {
     COLORREF custom[16];
-    for (int i = 0; i < 16; ++i) custom[i] = kCustomColours[i];
+    for (int i = 0; i < 16; ++i)
+        custom[i] = kCustomColours[i];
     CHOOSECOLORA choice{};
     choice.lStructSize = sizeof choice;
     choice.hwndOwner = dialog;

@@ -9,8 +9,8 @@
 #include "ui/help.h"
 #include "ui/main_window.h"
 #include "ui/menu_state.h"
-#include "ui/orientation_menus.h"
 #include "ui/mouse.h"
+#include "ui/orientation_menus.h"
 #include "ui/print_commands.h"
 #include "ui/window_layout.h"
 

@@ -30,7 +30,8 @@ void PaintBelowItems(App& app, HWND hwnd) {
     RECT strip{0, itemsBottom, client.right, client.bottom};
     POINT origin{0, 0};
     MapWindowPoints(hwnd, app.hwndMain, &origin, 1);
-    FillItemBackground(app.surfaces, app.gs.settings.view, strip, origin.x, origin.y, app.gs.settings.view.colorBack);
+    FillItemBackground(app.surfaces, app.gs.settings.view, strip, origin.x, origin.y,
+                       app.gs.settings.view.colorBack);
     HDC dc = GetDC(hwnd);
     BitBlt(dc, strip.left, strip.top, strip.right - strip.left, strip.bottom - strip.top,
            app.surfaces.backBuffer.dc, strip.left, strip.top, SRCCOPY);
@@ -66,20 +67,21 @@ void CreateFigureList(App& app) {
         0, "LISTBOX", "List box",
         WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS |
             LBS_NOINTEGRALHEIGHT,
-        kLayoutMargin, kLayoutMargin, kFigureListWidth, kFigureListHeight, app.hwndMain, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_FIGURE_LIST)),
-        app.hInstance, nullptr);
+        kLayoutMargin, kLayoutMargin, kFigureListWidth, kFigureListHeight, app.hwndMain,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_FIGURE_LIST)), app.hInstance, nullptr);
 }
 
 void SubclassFigureList(App& app) {
-    app.standardListProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
-        app.hwndFigureList, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListProc)));
+    app.standardListProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(app.hwndFigureList, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListProc)));
 }
 
 void SyncFigureList(App& app) {
     HWND list = app.hwndFigureList;
     if (SendMessageA(list, LB_GETCOUNT, 0, 0) != app.gs.hand.listEntries) {
         SendMessageA(list, LB_RESETCONTENT, 0, 0);
-        for (int i = 0; i < app.gs.hand.listEntries; ++i) SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(""));
+        for (int i = 0; i < app.gs.hand.listEntries; ++i)
+            SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(""));
     }
     SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(app.gs.hand.selection), 0);
     InvalidateRect(list, nullptr, FALSE);

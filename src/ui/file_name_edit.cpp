@@ -35,6 +35,7 @@ LRESULT CALLBACK FileNameEditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 
 void MakeFileNameEdit(HWND edit) {
     SendMessageA(edit, EM_LIMITTEXT, kMaxTypedNameLength, 0);
-    auto standard = SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FileNameEditProc));
+    auto standard =
+        SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FileNameEditProc));
     SetPropA(edit, kStandardProcProperty, reinterpret_cast<HANDLE>(standard));
 }

@@ -12,7 +12,8 @@ HANDLE CreateTemporary(const char* path) {
         SetLastError(ERROR_ACCESS_DENIED);
         return INVALID_HANDLE_VALUE;
     }
-    return CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                       nullptr);
 }
 
 // How many bytes of a write of `size` the disk takes.
@@ -41,7 +42,8 @@ bool CanOpenForWriting(const std::string& path) {
 FileSave SaveFileReplacing(const std::string& path, const std::string& text) {
     if (!CanOpenForWriting(path)) return FileSave::CannotOpen;
     char temporary[MAX_PATH] = {};
-    if (GetTempFileNameA(FolderOf(path).c_str(), "znd", 0, temporary) == 0) return FileSave::CannotOpen;
+    if (GetTempFileNameA(FolderOf(path).c_str(), "znd", 0, temporary) == 0)
+        return FileSave::CannotOpen;
     HANDLE file = CreateTemporary(temporary);
     if (file == INVALID_HANDLE_VALUE) {
         DeleteFileA(temporary);
@@ -50,7 +52,9 @@ FileSave SaveFileReplacing(const std::string& path, const std::string& text) {
     DWORD written = 0;
     BOOL ok = WriteFile(file, text.data(), RoomFor(text.size()), &written, nullptr);
     ok = CloseHandle(file) && ok && written == text.size();
-    if (ok) ok = MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (ok)
+        ok = MoveFileExA(temporary, path.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!ok) {
         DeleteFileA(temporary);
         return FileSave::ShortWrite;
@@ -62,4 +66,6 @@ bool FileExists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-void SimulateDiskFault(DiskFault fault) { simulatedFault = fault; }
+void SimulateDiskFault(DiskFault fault) {
+    simulatedFault = fault;
+}

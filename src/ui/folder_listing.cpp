@@ -43,5 +43,9 @@ std::vector<std::string> List(const std::string& pattern, bool folders) {
 
 } // namespace
 
-std::vector<std::string> ListFolders(const std::string& pattern) { return List(pattern, true); }
-std::vector<std::string> ListFiles(const std::string& pattern) { return List(pattern, false); }
+std::vector<std::string> ListFolders(const std::string& pattern) {
+    return List(pattern, true);
+}
+std::vector<std::string> ListFiles(const std::string& pattern) {
+    return List(pattern, false);
+}

@@ -58,11 +58,15 @@ LRESULT OnListColours(HDC dc) {
     return reinterpret_cast<LRESULT>(GetStockObject(HOLLOW_BRUSH));
 }
 
-POINT PointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+POINT PointOf(LPARAM lParam) {
+    return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+}
 
 } // namespace
 
-void RepaintMain() { InvalidateRect(TheApp().hwndMain, nullptr, FALSE); }
+void RepaintMain() {
+    InvalidateRect(TheApp().hwndMain, nullptr, FALSE);
+}
 
 bool RegisterMainWindowClass(HINSTANCE instance, const std::string& className) {
     WNDCLASSEXA wc{};
@@ -73,7 +77,7 @@ bool RegisterMainWindowClass(HINSTANCE instance, const std::string& className) {
     wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_ZENDRAK));
     wc.hIconSm = LoadIconA(instance, MAKEINTRESOURCEA(IDI_SMALL));
     wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)); // the standard arrow
-    wc.hbrBackground = nullptr; // the paint covers every pixel
+    wc.hbrBackground = nullptr;                                 // the paint covers every pixel
     wc.lpszMenuName = MAKEINTRESOURCEA(IDC_ZENDRAK);
     wc.lpszClassName = className.c_str();
     return RegisterClassExA(&wc) != 0;

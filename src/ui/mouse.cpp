@@ -27,7 +27,8 @@ void AfterDrop(App& app, DropResult result) {
         RepaintMain();
         if (result == DropResult::Won) {
             UpdateWindow(app.hwndMain);
-            ShowMessage(app.hwndMain, "Congratulations! The game is won.", MB_OK | MB_ICONINFORMATION);
+            ShowMessage(app.hwndMain, "Congratulations! The game is won.",
+                        MB_OK | MB_ICONINFORMATION);
             PlaySoundEvent(gs, kSoundLevelCompleted);
         }
         return;
@@ -45,11 +46,16 @@ using Transform = void (*)(FigureMatrix&);
 
 Transform TransformOfKey(int key) {
     switch (key) {
-    case 'A': return TurnCounterClockwise;
-    case 'S': return TurnClockwise;
-    case 'Q': return FlipTopBottom;
-    case 'W': return FlipLeftRight;
-    default: return nullptr;
+    case 'A':
+        return TurnCounterClockwise;
+    case 'S':
+        return TurnClockwise;
+    case 'Q':
+        return FlipTopBottom;
+    case 'W':
+        return FlipLeftRight;
+    default:
+        return nullptr;
     }
 }
 
@@ -69,7 +75,8 @@ void StartRectangle(App& app, UINT message, POINT p) {
     Point cell = CellUnderPointer(gs, {p.x, p.y});
     gs.editor.rectStartX = cell.x;
     gs.editor.rectStartY = cell.y;
-    gs.editor.rectDrag = message == app.primaryButtonDown ? RectangleDrag::Filling : RectangleDrag::Clearing;
+    gs.editor.rectDrag =
+        message == app.primaryButtonDown ? RectangleDrag::Filling : RectangleDrag::Clearing;
     SetCapture(app.hwndMain);
     PlaySoundEvent(gs, gs.editor.rectDrag == RectangleDrag::Filling ? kSoundDrop : kSoundTake);
     RepaintMain();
@@ -93,7 +100,8 @@ void OnMouseMove(App& app) {
 }
 
 void OnButtonUp(App& app) {
-    if (app.gs.editor.mode != EditMode::Editing || app.gs.editor.rectDrag == RectangleDrag::None) return;
+    if (app.gs.editor.mode != EditMode::Editing || app.gs.editor.rectDrag == RectangleDrag::None)
+        return;
     POINT p = PointerInClient(app);
     if (CommitEditorRectangle(app.gs, {p.x, p.y})) UpdateMenuStates(app);
     ReleaseCapture();
@@ -133,8 +141,8 @@ void OnContextMenu(App& app, POINT screen) {
     if (screen.x == -1 && screen.y == -1) GetCursorPos(&screen); // from the keyboard
     HMENU menu = OrientationMenuFor(app, Orientations().byFigure[held].count);
     if (menu == nullptr) return;
-    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screen.x,
-                   screen.y, 0, app.hwndMain, nullptr);
+    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0,
+                   app.hwndMain, nullptr);
 }
 
 void OnKeyDown(App& app, int key) {

@@ -8,8 +8,9 @@ namespace {
 // Menu slot i holds the pop-up for figures of kCounts[i] orientations.
 constexpr int kCounts[4] = {1, 2, 4, 8};
 constexpr int kResources[4] = {IDR_CONTEXT1, IDR_CONTEXT2, IDR_CONTEXT4, IDR_CONTEXT8};
-constexpr int kCommands[8] = {IDM_ORIENTATION_1, IDM_ORIENTATION_2, IDM_ORIENTATION_3, IDM_ORIENTATION_4,
-                              IDM_ORIENTATION_5, IDM_ORIENTATION_6, IDM_ORIENTATION_7, IDM_ORIENTATION_8};
+constexpr int kCommands[8] = {IDM_ORIENTATION_1, IDM_ORIENTATION_2, IDM_ORIENTATION_3,
+                              IDM_ORIENTATION_4, IDM_ORIENTATION_5, IDM_ORIENTATION_6,
+                              IDM_ORIENTATION_7, IDM_ORIENTATION_8};
 
 } // namespace
 
@@ -39,4 +40,6 @@ int OrientationOfCommand(int commandId) {
     return 0;
 }
 
-int CommandOfOrientation(int n) { return n >= 1 && n <= 8 ? kCommands[n - 1] : 0; }
+int CommandOfOrientation(int n) {
+    return n >= 1 && n <= 8 ? kCommands[n - 1] : 0;
+}

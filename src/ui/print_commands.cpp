@@ -14,7 +14,7 @@ namespace {
 // The current directory at construction, set back at destruction: a printer driver's dialog
 // may change it, and every data path is relative to it.
 class KeepCurrentDirectory {
-public:
+  public:
     KeepCurrentDirectory() {
         if (GetCurrentDirectoryW(MAX_PATH, path_) == 0) path_[0] = L'\0';
     }
@@ -24,13 +24,13 @@ public:
         if (path_[0] != L'\0') SetCurrentDirectoryW(path_);
     }
 
-private:
+  private:
     WCHAR path_[MAX_PATH] = {};
 };
 
 // The print dialog's answer; frees the printer context and the device settings it returned.
 class PrintDialog {
-public:
+  public:
     explicit PrintDialog(HWND owner) {
         pd_.lStructSize = sizeof pd_;
         pd_.hwndOwner = owner;
@@ -46,7 +46,7 @@ public:
     }
     HDC printer() const { return pd_.hDC; } // null: cancelled, failed or no printer
 
-private:
+  private:
     PRINTDLGA pd_{};
 };
 
@@ -68,8 +68,9 @@ void PrintSheet(App& app, int command) {
 }
 
 void CopyPositionImage(App& app, int command) {
-    const int cellSize = command == IDM_COPY_SMALL_IMAGE ? kSmallImageCellSize
-                                                         : LimitSquareSize(app.gs.settings.view.squareSize);
+    const int cellSize = command == IDM_COPY_SMALL_IMAGE
+                             ? kSmallImageCellSize
+                             : LimitSquareSize(app.gs.settings.view.squareSize);
     WindowDc window(app.hwndMain);
     OwnedBitmap bitmap(MakePositionBitmap(app.surfaces, app.gs, window.get(), cellSize));
     if (bitmap.get() == nullptr) return;

@@ -3,8 +3,8 @@
 
 #include "render/draw_gdi.h"
 
-void DrawPuzzlePreview(App& app, const DRAWITEMSTRUCT& item, bool chosen, const std::optional<PuzzleImage>& file,
-                       const PreviewTexts& texts) {
+void DrawPuzzlePreview(App& app, const DRAWITEMSTRUCT& item, bool chosen,
+                       const std::optional<PuzzleImage>& file, const PreviewTexts& texts) {
     Surfaces& s = app.surfaces;
     const ViewOptions& view = app.gs.settings.view;
     const int w = item.rcItem.right - item.rcItem.left, h = item.rcItem.bottom - item.rcItem.top;
@@ -14,7 +14,8 @@ void DrawPuzzlePreview(App& app, const DRAWITEMSTRUCT& item, bool chosen, const 
     if (!picture.text.empty()) {
         SetTextColor(s.backBuffer.dc, view.colorInk);
         SetBkMode(s.backBuffer.dc, TRANSPARENT);
-        DrawTextA(s.backBuffer.dc, picture.text.c_str(), -1, &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        DrawTextA(s.backBuffer.dc, picture.text.c_str(), -1, &area,
+                  DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     } else {
         CellsToDraw toDraw;
         toDraw.source = s.smallSkin.dc;

@@ -8,5 +8,5 @@
 
 // Draws the preview control's item as PlanPreview says: the chosen file's picture centred on
 // the window background, or one of the two texts.
-void DrawPuzzlePreview(App& app, const DRAWITEMSTRUCT& item, bool chosen, const std::optional<PuzzleImage>& file,
-                       const PreviewTexts& texts);
+void DrawPuzzlePreview(App& app, const DRAWITEMSTRUCT& item, bool chosen,
+                       const std::optional<PuzzleImage>& file, const PreviewTexts& texts);

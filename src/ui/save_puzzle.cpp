@@ -15,8 +15,10 @@ void SavePuzzle(App& app) {
         ShowMessage(app.hwndMain, *save.refusal);
         return;
     }
-    for (const std::string& folder : save.file.folders) CreateDirectoryA(folder.c_str(), nullptr);
-    const PuzzleSaveOutcome outcome = FinishPuzzleSave(SaveFileReplacing(save.file.path, save.file.text));
+    for (const std::string& folder : save.file.folders)
+        CreateDirectoryA(folder.c_str(), nullptr);
+    const PuzzleSaveOutcome outcome =
+        FinishPuzzleSave(SaveFileReplacing(save.file.path, save.file.text));
     ShowMessage(app.hwndMain, outcome.message);
     if (!outcome.commit) return;
     CommitNewPuzzle(app.gs, save.puzzle, app.gs.settings.newPuzzleName);

@@ -3,12 +3,14 @@
 
 #include "files/settings_file.h"
 #include "files/whole_file.h"
-#include "ui/file_save.h"
 #include "files/window_placement.h"
+#include "ui/file_save.h"
 
 namespace {
 
-Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+Rect ToRect(const RECT& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
 
 // The saved rectangle when it lies wholly on the screen, else the desktop less the task bar.
 void RestoreWindowPlacement(HWND hwnd, const Rect& saved) {
@@ -31,7 +33,9 @@ void RestoreWindowPlacement(HWND hwnd, const Rect& saved) {
 
 } // namespace
 
-std::string SettingsPath(const App& app) { return SettingsFileName(app.appTitle); }
+std::string SettingsPath(const App& app) {
+    return SettingsFileName(app.appTitle);
+}
 
 void LoadSettings(App& app) {
     std::string text;

@@ -21,9 +21,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
         return 0;
     }
     if (!RegisterMainWindowClass(instance, app.windowClass)) return 0;
-    HWND hwnd = CreateWindowA(app.windowClass.c_str(), title.c_str(),
-                              WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0, CW_USEDEFAULT, 0, nullptr,
-                              nullptr, instance, nullptr);
+    HWND hwnd =
+        CreateWindowA(app.windowClass.c_str(), title.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0,
+                      CW_USEDEFAULT, 0, nullptr, nullptr, instance, nullptr);
     if (hwnd == nullptr) return 0;
     ShowWindow(hwnd, showCommand);
     UpdateWindow(hwnd);

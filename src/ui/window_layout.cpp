@@ -10,8 +10,9 @@ void Relayout(App& app) {
     GameState& gs = app.gs;
     RECT client;
     GetClientRect(app.hwndMain, &client);
-    Layout layout = ComputeLayout(client.right, client.bottom, gs.position.fieldWidth, gs.position.fieldHeight,
-                                  gs.settings.view.squareSize, gs.settings.view.autoSize != 0);
+    Layout layout =
+        ComputeLayout(client.right, client.bottom, gs.position.fieldWidth, gs.position.fieldHeight,
+                      gs.settings.view.squareSize, gs.settings.view.autoSize != 0);
     if (layout.squareSize != gs.settings.view.squareSize) {
         gs.settings.view.squareSize = layout.squareSize;
         ReloadSkin(app.surfaces, gs, app.hwndMain);
@@ -36,12 +37,14 @@ void ChangeSquareSize(App& app, int delta) {
 
 void MinTrackSize(App& app, MINMAXINFO* info) {
     const GameState& gs = app.gs;
-    Rect content = MinContentRect(gs.position.fieldWidth, gs.position.fieldHeight, gs.settings.view.squareSize, gs.settings.view.autoSize != 0);
+    Rect content = MinContentRect(gs.position.fieldWidth, gs.position.fieldHeight,
+                                  gs.settings.view.squareSize, gs.settings.view.autoSize != 0);
     RECT r{content.left, content.top, content.right, content.bottom};
     AdjustWindowRect(&r, WS_CAPTION | WS_THICKFRAME, TRUE);
     info->ptMinTrackSize = {r.right - r.left, r.bottom - r.top};
     // At most the screen, or all the monitors together where they reach further, so that the
     // window can fill a second monitor larger than the first.
-    info->ptMaxTrackSize = {std::max(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CXVIRTUALSCREEN)),
-                            std::max(GetSystemMetrics(SM_CYSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN))};
+    info->ptMaxTrackSize = {
+        std::max(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CXVIRTUALSCREEN)),
+        std::max(GetSystemMetrics(SM_CYSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN))};
 }

@@ -234,9 +234,11 @@ int Dispatch(const std::vector<std::string>& args) {
             return kExitOk;
         }
         POINT origin{0, 0};
-        if (command == "client-origin" && GetClientRect(hwnd, &r) && ClientToScreen(hwnd, &origin)) {
-            std::printf("%ld %ld %ld %ld\n", static_cast<long>(origin.x), static_cast<long>(origin.y),
-                        static_cast<long>(r.right - r.left), static_cast<long>(r.bottom - r.top));
+        if (command == "client-origin" && GetClientRect(hwnd, &r) &&
+            ClientToScreen(hwnd, &origin)) {
+            std::printf("%ld %ld %ld %ld\n", static_cast<long>(origin.x),
+                        static_cast<long>(origin.y), static_cast<long>(r.right - r.left),
+                        static_cast<long>(r.bottom - r.top));
             return kExitOk;
         }
         if (command == "sync") return Sync(hwnd);
@@ -256,7 +258,8 @@ int Dispatch(const std::vector<std::string>& args) {
         std::fprintf(g_err, "probe: %s has no control %s\n", args[1].c_str(), args[2].c_str());
         return kExitNotFound;
     }
-    if (command == "click-button") return PostMessageA(control, BM_CLICK, 0, 0) ? kExitOk : kExitNotFound;
+    if (command == "click-button")
+        return PostMessageA(control, BM_CLICK, 0, 0) ? kExitOk : kExitNotFound;
     if (command == "text") {
         std::printf("%s\n", TextOf(control).c_str());
         return kExitOk;

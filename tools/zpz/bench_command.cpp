@@ -2,8 +2,8 @@
 // a fixed, seeded set of positions (or on given files) and checks that both find the same.
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <random>
 
@@ -43,7 +43,9 @@ GameState& NewState(int w, int h) {
     return gs;
 }
 
-void Block(GameState& gs, int x, int y) { At(gs.position.board, x, y) = kCellBlocked; }
+void Block(GameState& gs, int x, int y) {
+    At(gs.position.board, x, y) = kCellBlocked;
+}
 
 GameState& RandomShape(std::mt19937& rng, int w, int h) {
     GameState& gs = NewState(w, h);
@@ -59,21 +61,29 @@ std::vector<BenchPosition> FixedSet() {
         set.push_back({std::to_string(h) + "x" + std::to_string(w), &NewState(h, w)});
     }
     GameState& corners = NewState(8, 8);
-    for (int c : {0, 7}) for (int r : {0, 7}) Block(corners, c, r);
+    for (int c : {0, 7})
+        for (int r : {0, 7})
+            Block(corners, c, r);
     set.push_back({"8x8 without corners", &corners});
     GameState& centre = NewState(8, 8);
-    for (int c : {3, 4}) for (int r : {3, 4}) Block(centre, c, r);
+    for (int c : {3, 4})
+        for (int r : {3, 4})
+            Block(centre, c, r);
     set.push_back({"8x8 centre hole", &centre});
     for (int i = 0; set.size() < 30; ++i) {
         GameState& holes = NewState(8, 8);
         for (int k = 0; k < 4;) {
             int x = static_cast<int>(rng() % 8), y = static_cast<int>(rng() % 8);
-            if (At(holes.position.board, x, y) == 0) { Block(holes, x, y); ++k; }
+            if (At(holes.position.board, x, y) == 0) {
+                Block(holes, x, y);
+                ++k;
+            }
         }
         set.push_back({"8x8 holes " + std::to_string(i), &holes});
     }
     for (int i = 0; set.size() < 170; ++i)
-        set.push_back({"random shape " + std::to_string(i), &RandomShape(rng, 8 + i % 6, 8 + i % 5)});
+        set.push_back(
+            {"random shape " + std::to_string(i), &RandomShape(rng, 8 + i % 6, 8 + i % 5)});
     for (int i = 0; set.size() < 200; ++i) {
         GameState& gs = i % 2 ? NewState(10, 6) : NewState(6, 10);
         LayRandomFigures(gs, rng, 1 + i % 4, 100);
@@ -141,10 +151,12 @@ int RunBench(const Arguments& args) {
             differ += !same;
             verdict = same ? (foundFlag ? "same tiling" : "same: no variant") : "DIFFERENT";
         }
-        std::printf("%-24s fast %9.3f ms  reference %10.1f ms  %s\n", p.name.c_str(), fast, ref, verdict.c_str());
+        std::printf("%-24s fast %9.3f ms  reference %10.1f ms  %s\n", p.name.c_str(), fast, ref,
+                    verdict.c_str());
         std::fflush(stdout);
     }
-    std::printf("positions %zu, different %d, reference capped %d\n", positions.size(), differ, capped);
+    std::printf("positions %zu, different %d, reference capped %d\n", positions.size(), differ,
+                capped);
     std::printf("fast: median %.3f ms, worst %.3f ms\n", Median(fastTimes),
                 fastTimes.empty() ? 0 : *std::max_element(fastTimes.begin(), fastTimes.end()));
     std::printf("reference: median %.1f ms, worst %.1f ms\n", Median(refTimes),

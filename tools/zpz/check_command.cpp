@@ -8,25 +8,26 @@
 
 namespace {
 
-const char kHelp[] =
-    "usage: zpz check [--figures] FILE...\n"
-    "\n"
-    "Reads each FILE as a puzzle (with --figures as a saved game) and prints\n"
-    "  FILE: valid WxH open=N figures=K\n"
-    "or\n"
-    "  FILE: invalid: REASON\n"
-    "Exit status: 0 all valid, 1 some invalid, 2 usage error or missing file.\n";
+const char kHelp[] = "usage: zpz check [--figures] FILE...\n"
+                     "\n"
+                     "Reads each FILE as a puzzle (with --figures as a saved game) and prints\n"
+                     "  FILE: valid WxH open=N figures=K\n"
+                     "or\n"
+                     "  FILE: invalid: REASON\n"
+                     "Exit status: 0 all valid, 1 some invalid, 2 usage error or missing file.\n";
 
 int OpenCells(const PuzzleImage& image) {
     int open = 0;
     for (int r = 0; r < image.height; ++r)
-        for (int c = 0; c < image.width; ++c) open += At(image.cells, c, r) == kCellOpen;
+        for (int c = 0; c < image.width; ++c)
+            open += At(image.cells, c, r) == kCellOpen;
     return open;
 }
 
 int FigureCount(const PuzzleImage& image) {
     int n = 0;
-    for (const Figure& f : image.figures) n += !IsEmptyMatrix(f.matrix);
+    for (const Figure& f : image.figures)
+        n += !IsEmptyMatrix(f.matrix);
     return n;
 }
 

@@ -47,7 +47,8 @@ FieldShape TurnClockwise(const FieldShape& s) {
 
 std::string Key(const FieldShape& s) {
     std::string key = std::to_string(s.width) + "x" + std::to_string(s.height) + ":";
-    for (bool b : s.open) key += b ? '1' : '0';
+    for (bool b : s.open)
+        key += b ? '1' : '0';
     return key;
 }
 
@@ -55,19 +56,22 @@ std::string Key(const FieldShape& s) {
 
 FieldShape Transformed(const FieldShape& shape, int t) {
     FieldShape out = t >= 4 ? MirrorLeftRight(shape) : shape;
-    for (int i = 0; i < t % 4; ++i) out = TurnClockwise(out);
+    for (int i = 0; i < t % 4; ++i)
+        out = TurnClockwise(out);
     return out;
 }
 
 std::string CanonicalKey(const FieldShape& shape) {
     std::string best = Key(shape);
-    for (int t = 1; t < 8; ++t) best = std::min(best, Key(Transformed(shape, t)));
+    for (int t = 1; t < 8; ++t)
+        best = std::min(best, Key(Transformed(shape, t)));
     return best;
 }
 
 int SymmetryCount(const FieldShape& shape) {
     int n = 0;
-    for (int t = 0; t < 8; ++t) n += Transformed(shape, t) == shape;
+    for (int t = 0; t < 8; ++t)
+        n += Transformed(shape, t) == shape;
     return n;
 }
 
@@ -82,6 +86,7 @@ TilingField ComposedField(const PuzzleImage& image) {
 
 int FiguresOnField(const PuzzleImage& image) {
     int n = 0;
-    for (const Figure& f : image.figures) n += !IsEmptyMatrix(f.matrix);
+    for (const Figure& f : image.figures)
+        n += !IsEmptyMatrix(f.matrix);
     return n;
 }

@@ -33,7 +33,8 @@ std::string CheckPuzzle(const LibraryPuzzle& puzzle, PuzzleImage& image,
         return "invalid: " + reason;
     int open = 0;
     for (int r = 0; r < image.height; ++r)
-        for (int c = 0; c < image.width; ++c) open += At(image.cells, c, r) == kCellOpen;
+        for (int c = 0; c < image.width; ++c)
+            open += At(image.cells, c, r) == kCellOpen;
     if (open != 60) return "has " + std::to_string(open) + " open cells, expected 60";
     std::string key = CanonicalKey(TrimmedShape(image));
     auto [at, fresh] = shapes.emplace(key, puzzle.group + "/" + puzzle.name);
@@ -52,7 +53,8 @@ int RunLibrary(const Arguments& args) {
     }
     std::error_code ec;
     if (args.size() != 1 || !fs::is_directory(args[0], ec)) {
-        if (args.size() == 1) std::fprintf(stderr, "zpz library: %s: no such folder\n", args[0].c_str());
+        if (args.size() == 1)
+            std::fprintf(stderr, "zpz library: %s: no such folder\n", args[0].c_str());
         std::fputs(kHelp, stderr);
         return kExitUsage;
     }

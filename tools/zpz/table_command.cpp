@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <map>
 
+#include "field_shape.h"
 #include "files/puzzle_file.h"
 #include "library_listing.h"
 #include "model/game_state.h"
-#include "field_shape.h"
 #include "solver/tiling_count.h"
 #include "zpz.h"
 
@@ -50,7 +50,8 @@ int RunTable(const Arguments& args) {
     }
     std::error_code ec;
     if (args.size() != 1 || !fs::is_directory(args[0], ec)) {
-        if (args.size() == 1) std::fprintf(stderr, "zpz table: %s: no such folder\n", args[0].c_str());
+        if (args.size() == 1)
+            std::fprintf(stderr, "zpz table: %s: no such folder\n", args[0].c_str());
         std::fputs(kHelp, stderr);
         return kExitUsage;
     }
@@ -87,7 +88,8 @@ int RunTable(const Arguments& args) {
     for (const std::string& g : groupOrder) {
         const GroupTotals& t = totals[g];
         std::printf("| %s | %d | %llu | %llu | %llu |\n", Cell(g).c_str(), t.puzzles,
-                    static_cast<unsigned long long>(t.fewest), static_cast<unsigned long long>(t.most),
+                    static_cast<unsigned long long>(t.fewest),
+                    static_cast<unsigned long long>(t.most),
                     static_cast<unsigned long long>(t.sum));
         all.fewest = all.puzzles == 0 ? t.fewest : std::min(all.fewest, t.fewest);
         all.most = std::max(all.most, t.most);
@@ -95,7 +97,8 @@ int RunTable(const Arguments& args) {
         all.puzzles += t.puzzles;
     }
     std::printf("| **all** | **%d** | **%llu** | **%llu** | **%llu** |\n", all.puzzles,
-                static_cast<unsigned long long>(all.fewest), static_cast<unsigned long long>(all.most),
+                static_cast<unsigned long long>(all.fewest),
+                static_cast<unsigned long long>(all.most),
                 static_cast<unsigned long long>(all.sum));
     std::puts("");
     std::puts("| Group | Puzzle | Size | Tilings | Distinct |");
