@@ -1,4 +1,6 @@
-// Drawing one square and a grid of cells from the skin, and item backgrounds.
+// One square from the skin, the skin surfaces and the window background.
+#include <tuple>
+
 #include "render/draw_gdi.h"
 #include "test_window.h"
 
@@ -6,72 +8,76 @@ namespace {
 
 using RenderDraw = RenderTest;
 
-constexpr COLORREF kUnder = 0x204060; // what the canvas holds before drawing
-
-TEST_F(RenderDraw, SquareCopiedBlendedInvertedOrShadow) {
-    TestCanvas canvas(400, 120, kUnder);
-    const COLORREF tile = TestTileColour(2);
-    const auto draw = [&](int x, int size, int t, int opacity, bool inverted) {
-        DrawSquare(surfaces, canvas.dc(), x, 0, size, t, opacity, inverted, surfaces.skin.dc);
+TEST_F(RenderDraw, SquareCopiedBlendedInvertedOrBlack) {
+    const COLORREF two = TestTileColour(2), under = 0x204060;
+    const std::tuple<int, int, int, bool, COLORREF> cases[] = {
+        // square size, tile, opacity, inverted, the colour drawn
+        {48, 2, 100, false, two},
+        {48, 2, 75, false, Blended(two, under, 191)},
+        {48, 2, 100, true, Inverted(two)},
+        {48, 2, 50, true, Blended(Inverted(two), under, 127)},
+        {48, 14, 22, false, Blended(0, under, 56)}, // the shadow's black square
+        {48, 14, 100, true, 0},                     // black, never inverted
+        {200, 2, 100, false, under},                // larger than any skin tile: not drawn
     };
-    draw(0, 48, 2, 100, false);
-    draw(50, 48, 2, 75, false);
-    draw(100, 48, 2, 100, true);
-    draw(150, 48, 2, 50, true);
-    draw(200, 48, 14, 22, false); // the shadow's black square
-    draw(250, 48, 14, 100, false);
-    draw(300, 200, 2, 100, false); // larger than any skin tile: nothing is drawn
-    EXPECT_TRUE(PixelNear(canvas.dc(), 24, 24, tile));
-    EXPECT_TRUE(PixelNear(canvas.dc(), 74, 24, Blended(tile, kUnder, 191), 1));
-    EXPECT_TRUE(PixelNear(canvas.dc(), 124, 24, Inverted(tile)));
-    EXPECT_TRUE(PixelNear(canvas.dc(), 174, 24, Blended(Inverted(tile), kUnder, 127), 1));
-    EXPECT_TRUE(PixelNear(canvas.dc(), 224, 24, Blended(0, kUnder, 56), 1));
-    EXPECT_TRUE(PixelNear(canvas.dc(), 274, 24, 0));
-    EXPECT_TRUE(PixelNear(canvas.dc(), 324, 24, kUnder));
-
-    // A blended square partly off the canvas keeps its visible part.
-    DrawSquare(surfaces, canvas.dc(), -20, 60, 48, 2, 75, false, surfaces.skin.dc);
-    EXPECT_TRUE(PixelNear(canvas.dc(), 10, 80, Blended(tile, kUnder, 191), 1));
+    for (const auto& [size, tile, opacity, inverted, expected] : cases) {
+        TestCanvas canvas(60, 60, under);
+        DrawSquare(surfaces, canvas.dc(), 2, 2, size, tile, opacity, inverted, surfaces.skin.dc);
+        ExpectPixels(canvas.dc(), {{{26, 26}, expected}}, 1, "tile " + std::to_string(tile));
+    }
 }
 
-TEST_F(RenderDraw, CellsWithSeamsTilesAndGaps) {
-    const uint8_t cells[] = {1, 1, 2, //
-                             0, 255, 13};
-    gs.settings.view.colorContour = 0x00FF00;
-    CellsToDraw toDraw{surfaces.skin.dc, 48, 0, 0, 3, 2, cells, 3, true, true, false, 100};
-    TestCanvas canvas(150, 100, kUnder);
-    DrawCells(surfaces, canvas.dc(), toDraw, gs.settings.view);
-    HDC dc = canvas.dc();
-    EXPECT_TRUE(PixelNear(dc, 47, 24, TestTileColour(1))); // no seam inside one figure
-    EXPECT_TRUE(PixelNear(dc, 48, 24, TestTileColour(1)));
-    EXPECT_TRUE(PixelNear(dc, 94, 24, TestTileColour(1))); // a 2-pixel seam between two
-    EXPECT_TRUE(PixelNear(dc, 95, 24, 0x00FF00));
-    EXPECT_TRUE(PixelNear(dc, 96, 24, 0x00FF00));
-    EXPECT_TRUE(PixelNear(dc, 97, 24, TestTileColour(2)));
-    EXPECT_TRUE(PixelNear(dc, 0, 24, 0x00FF00)); // the grid's edge
-    EXPECT_TRUE(PixelNear(dc, 24, 0, 0x00FF00));
-    EXPECT_TRUE(PixelNear(dc, 0, 72, TestTileColour(0))); // open cells get no contour
-    EXPECT_TRUE(PixelNear(dc, 72, 72, kUnder));           // blocked: not drawn
-    EXPECT_TRUE(PixelNear(dc, 120, 72, TestTileColour(13)));
+// Each square size scales the file's 64-pixel tiles anew (24 after 40 is not 24 of 40), at
+// most 64; a file smaller than the tile row scales by the same factor. Probed next to both
+// edges of a tile, where a skin scaled by a wrong factor shows a neighbouring tile.
+TEST_F(RenderDraw, EverySkinScaleStartsFromTheFile) {
+    const auto tile = [](int side, int k) {
+        return std::vector<Probe>{{{k * side + 1, side / 2}, TestTileColour(k)},
+                                  {{k * side + side - 2, side / 2}, TestTileColour(k)}};
+    };
+    ExpectPixels(surfaces.smallSkin.dc, tile(8, 13), 2, "small");
+    ExpectPixels(surfaces.fullSkin.dc, tile(64, 13), 2, "full");
+    for (const auto& [size, side] : {std::pair{48, 48}, {40, 40}, {24, 24}, {1000, 64}}) {
+        gs.settings.view.squareSize = size;
+        ReloadSkin(surfaces, gs, hwnd);
+        ExpectPixels(surfaces.skin.dc, tile(side, 13), 2, std::to_string(size));
+    }
+    WriteBitmapFile("Skins\\small.bmp", 200, 40, [](int x, int) { return TestTileColour(x / 64); });
+    gs.settings.view.skinName = "small.bmp";
+    gs.settings.view.squareSize = 32;
+    ReloadSkin(surfaces, gs, hwnd);
+    ExpectPixels(surfaces.skin.dc, tile(32, 2), 2, "small file");
+}
 
-    toDraw.drawEmpty = false;
-    toDraw.inColour = false;
-    TestCanvas plain(150, 100, kUnder);
-    DrawCells(surfaces, plain.dc(), toDraw, gs.settings.view);
-    EXPECT_TRUE(PixelNear(plain.dc(), 24, 24, TestTileColour(13)));
-    EXPECT_TRUE(PixelNear(plain.dc(), 24, 72, kUnder));
+// Without its file the skin is a substitute: light grey open cell, red figures, grey plain
+// square, each tile framed in white on its outermost pixels.
+TEST_F(RenderDraw, MissingSkinGivesFramedSubstitute) {
+    EXPECT_TRUE(SkinFileLoads("test skin.bmp"));
+    EXPECT_FALSE(SkinFileLoads("no such skin.bmp"));
+    gs.settings.view.skinName = "no such skin.bmp";
+    gs.settings.view.squareSize = 64;
+    ReloadSkin(surfaces, gs, hwnd);
+    for (const auto& [k, colour] :
+         {std::pair<int, COLORREF>{0, 0xF0F0F0}, {1, 0xFF}, {12, 0xFF}, {13, 0x969696}})
+        ExpectPixels(surfaces.skin.dc,
+                     {{{64 * k + 1, 1}, colour},
+                      {{64 * k + 62, 62}, colour},
+                      {{64 * k, 20}, 0xFFFFFF},
+                      {{64 * k + 63, 63}, 0xFFFFFF}},
+                     0, "tile " + std::to_string(k));
+}
 
-    toDraw.inColour = true;
-    gs.settings.view.useOneColor = 1;
-    gs.settings.view.squareIndex = 4;
-    TestCanvas one(150, 100, kUnder);
-    DrawCells(surfaces, one.dc(), toDraw, gs.settings.view);
-    EXPECT_TRUE(PixelNear(one.dc(), 24, 24, TestTileColour(5)));
-    EXPECT_TRUE(PixelNear(one.dc(), 120, 24, TestTileColour(5)));
-    EXPECT_TRUE(PixelNear(one.dc(), 120, 72, TestTileColour(13)));
-    gs.settings.view.squareIndex = 99; // a hand-edited settings file: the last figure tile
-    DrawCells(surfaces, one.dc(), toDraw, gs.settings.view);
-    EXPECT_TRUE(PixelNear(one.dc(), 24, 24, TestTileColour(12)));
+// A pattern is tiled from the top-left corner over the whole surface (1000 % 3, 701 % 2); one
+// that does not load turns the background to the solid colour for good.
+TEST_F(RenderDraw, BackgroundPatternFromTheCornerOrSolidColour) {
+    const auto pattern = [](int x, int y) { return RGB(10 + 40 * x, 20 + 100 * y, 77); };
+    UsePattern("tiny.bmp", 3, 2, pattern);
+    ExpectPixels(surfaces.background.dc, {{{1000, 701}, pattern(1, 1)}});
+    gs.settings.view.backgroundName = "no such pattern.bmp";
+    gs.settings.view.colorBack = 0x123456;
+    BuildBackground(surfaces, gs, hwnd);
+    EXPECT_EQ(gs.settings.view.backgroundType, BackgroundType::SolidColour);
+    ExpectPixels(surfaces.background.dc, {{{1000, 701}, 0x123456}});
 }
 
 } // namespace
