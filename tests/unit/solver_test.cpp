@@ -1,6 +1,8 @@
 // The placement search and the analysis steps built on it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "model/history.h"
 #include "solver/analyse.h"
 #include "solver/search.h"
