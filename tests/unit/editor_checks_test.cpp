@@ -6,16 +6,13 @@
 
 namespace {
 
-// Paints `count` squares row by row into the w-wide block at (x, y).
-void PaintBlock(Grid& g, int x, int y, int w, int count) {
-    for (int i = 0; i < count; ++i)
-        At(g, x + i % w, y + i / w) = kCellSquare;
-}
-
+// Two groups of squares painted row by row into 6-wide blocks.
 Grid TwoBlocks(int first, int second) {
     Grid g{};
-    PaintBlock(g, 0, 0, 6, first);
-    PaintBlock(g, 10, 0, 6, second);
+    for (int i = 0; i < first; ++i)
+        At(g, i % 6, i / 6) = kCellSquare;
+    for (int i = 0; i < second; ++i)
+        At(g, 10 + i % 6, i / 6) = kCellSquare;
     return g;
 }
 
@@ -24,27 +21,17 @@ TEST(Editor, SquaresCheckCountsThenAreas) {
     EXPECT_EQ(CheckSquares(TwoBlocks(31, 29)), EditorCheck::AreaNotMultipleOf5);
     EXPECT_EQ(CheckSquares(TwoBlocks(30, 29)), EditorCheck::WrongCount);
     EXPECT_EQ(CheckSquares(TwoBlocks(31, 30)), EditorCheck::WrongCount);
-
-    // A filled 10 x 6 area plus one square dragged one cell beyond it: counted.
-    Grid g{};
-    PaintBlock(g, 0, 0, 10, 60);
-    At(g, 10, 2) = kCellSquare;
-    EXPECT_EQ(CheckSquares(g), EditorCheck::WrongCount);
-    At(g, 9, 5) = kCellOpen;
-    EXPECT_EQ(CheckSquares(g), EditorCheck::Ok);
 }
 
 TEST(Editor, GroupLabelsInScanOrder) {
-    Grid g{};
-    At(g, 5, 0) = kCellSquare; // met first: label 2
-    // A U whose right arm is reached only by filling down, right and then up.
-    At(g, 0, 1) = At(g, 2, 1) = kCellSquare;
-    At(g, 0, 2) = At(g, 1, 2) = At(g, 2, 2) = kCellSquare;
-    const SquareGroups groups = LabelGroups(g);
-    EXPECT_EQ(groups.sizes, (std::vector<int>{1, 5}));
-    EXPECT_EQ(groups.labels[5], kFirstGroupLabel);
-    EXPECT_EQ(groups.labels[1 * kGridSide + 2], kFirstGroupLabel + 1);
-    EXPECT_EQ(groups.labels[1 * kGridSide + 1], 0);
+    // The first group is met at (1, 0) and reached all over only by filling in all four
+    // directions; the lone square at (5, 0) is met second.
+    const SquareGroups groups = LabelGroups(GridFromRows({".L.L.L", "LL.L..", ".LLL.."}));
+    EXPECT_EQ(groups.sizes, (std::vector<int>{8, 1}));
+    EXPECT_EQ(groups.labels[3], kFirstGroupLabel);
+    EXPECT_EQ(groups.labels[1 * kGridSide + 0], kFirstGroupLabel);
+    EXPECT_EQ(groups.labels[5], kFirstGroupLabel + 1);
+    EXPECT_EQ(groups.labels[2], 0);
 
     // The whole grid as one group, and a checkerboard of 313 single squares.
     Grid full;
@@ -64,12 +51,10 @@ TEST(Editor, FiguresCheckAndComposition) {
     EXPECT_EQ(CheckFiguresPlaced(counts), EditorCheck::AllFiguresNotPlaced);
 
     Placement placed{};
-    placed[0] = {-2, 0, MatrixFromText("..#../..#../..#../..#../..#..", 1)};
-    placed[1] = {1, 1, MatrixFromText("...../..#../.###./..#../.....", 11)};
-    const Grid drawing = ComposeFigures(placed);
-    EXPECT_EQ(CountSquares(drawing), 10);
-    EXPECT_EQ(At(drawing, 0, 4), 1);
-    EXPECT_EQ(At(drawing, 3, 3), 11);
+    placed[0] = {-2, 0, BaseShapes()[1]};
+    placed[1] = {1, 1, BaseShapes()[11]};
+    EXPECT_EQ(RowsOf(ComposeFigures(placed), 5, 5),
+              (std::vector<std::string>{"I....", "I....", "I..X.", "I.XXX", "I..X."}));
 }
 
 } // namespace

@@ -7,58 +7,44 @@
 namespace {
 
 TEST(Trim, DrawingMovesToTheTopLeft) {
-    Grid g{};
     // An L in the box from (3, 2) to (5, 4).
-    At(g, 3, 2) = At(g, 3, 3) = At(g, 3, 4) = At(g, 4, 4) = At(g, 5, 4) = kCellSquare;
-    const TrimmedPuzzle t = TrimDrawing(g);
+    const TrimmedPuzzle t = TrimDrawing(GridFromRows({"", "", "...L", "...L", "...LLL"}));
+    EXPECT_EQ(RowsOf(t.drawing, 4, 4), (std::vector<std::string>{"L...", "L...", "LLL.", "...."}));
+    EXPECT_EQ(RowsOf(t.field, 4, 4), (std::vector<std::string>{".##.", ".##.", "....", "...."}));
     EXPECT_EQ(t.width, 3);
     EXPECT_EQ(t.height, 3);
-    EXPECT_EQ(At(t.drawing, 2, 2), kCellSquare);
-    EXPECT_EQ(CountSquares(t.drawing), 5);
-    EXPECT_EQ(At(t.field, 0, 0), kCellOpen);
-    EXPECT_EQ(At(t.field, 1, 1), kCellBlocked);
-    EXPECT_EQ(At(t.field, 3, 0), 0) << "outside the new field";
-
-    Grid wide{};
-    for (int x = 0; x < 24; ++x)
-        At(wide, x, 7) = kCellSquare;
-    EXPECT_EQ(TrimDrawing(wide).width, 24);
+    // A drawing that touches the last row and column keeps its full extent.
+    Grid corner{};
+    At(corner, 1, 24) = At(corner, 24, 1) = kCellSquare;
+    EXPECT_EQ(TrimDrawing(corner).width, 24);
+    EXPECT_EQ(TrimDrawing(corner).height, 24);
+    EXPECT_EQ(TrimDrawing(Grid{}).width, 1) << "an empty drawing stays inside the grid";
 }
 
-TEST(Trim, PrepareLeavesTheGameAlone) {
-    GameState gs;
-    InitGameState(gs);
-    gs.settings.creationMethod = CreationMethod::BySquares;
-    StartEditor(gs);
+// Each creation method's check, then its drawing trimmed.
+TEST(Trim, PrepareChecksAndTrimsTheDrawingOfTheMethod) {
+    GameState gs = SquaresEditor();
     for (int i = 0; i < 60; ++i)
         At(gs.editor.field, 2 + i % 12, 3 + i / 12) = kCellSquare;
-    const GameState before = gs;
     const PreparedPuzzle p = PrepareNewPuzzle(gs);
     ASSERT_EQ(p.check, EditorCheck::Ok);
     EXPECT_EQ(p.puzzle.width, 12);
     EXPECT_EQ(p.puzzle.height, 5);
-    EXPECT_EQ(gs.editor.field, before.editor.field);
-    EXPECT_EQ(gs.position.board, before.position.board);
-    EXPECT_EQ(gs.position.fieldWidth, before.position.fieldWidth);
-    EXPECT_EQ(gs.settings.createWidth, before.settings.createWidth);
 
     // "By figures": the laid figures are the drawing.
     gs.settings.creationMethod = CreationMethod::ByFigures;
     EXPECT_EQ(PrepareNewPuzzle(gs).check, EditorCheck::AllFiguresNotPlaced);
     gs.position.inList.fill(0);
-    gs.position.placed[0] = {3, 1, MatrixFromText("..#../..#../..#../..#../..#..", 1)};
-    gs.position.placed[1] = {4, 4, MatrixFromText("...../..#../.###./..#../.....", 11)};
+    gs.position.placed[0] = {3, 1, BaseShapes()[1]};
+    gs.position.placed[1] = {4, 4, BaseShapes()[11]};
     const TrimmedPuzzle figures = PrepareNewPuzzle(gs).puzzle;
-    EXPECT_EQ(figures.width, 3);
-    EXPECT_EQ(figures.height, 7);
-    EXPECT_EQ(At(figures.drawing, 1, 6), 11);
+    EXPECT_EQ(
+        RowsOf(figures.drawing, 4, 8),
+        (std::vector<std::string>{"I...", "I...", "I...", "I...", "IX..", "XXX.", ".X..", "...."}));
 }
 
 TEST(Trim, CommitStartsPlayOnTheNewPuzzle) {
-    GameState gs;
-    InitGameState(gs);
-    gs.settings.creationMethod = CreationMethod::BySquares;
-    StartEditor(gs);
+    GameState gs = SquaresEditor();
     Grid drawing{};
     for (int i = 0; i < 60; ++i)
         At(drawing, 4 + i % 15, 9 + i / 15) = kCellSquare;
@@ -72,6 +58,7 @@ TEST(Trim, CommitStartsPlayOnTheNewPuzzle) {
     EXPECT_EQ(gs.position.board, t.field);
     EXPECT_EQ(gs.settings.lastFolder, "My puzzles");
     EXPECT_EQ(gs.settings.lastFile, "stairs");
+    EXPECT_TRUE(PlaysCurrentPuzzle(gs)) << "a win on it counts for the new puzzle";
 }
 
 } // namespace

@@ -3,16 +3,6 @@
 
 #include "files/ini.h"
 
-TEST(IniReader, NamesMatchWithoutCaseAndBlanks) {
-    IniReader ini("[Game]\n  dx   =  10  \r\nDy=6\r\n[ data ]\nRow_1 = 1 0 1");
-    EXPECT_EQ(ini.GetInt("GAME", "DX", -1), 10);
-    EXPECT_EQ(ini.GetInt("game", "DY", -1), 6);
-    EXPECT_EQ(ini.GetString("DATA", "ROW_1", "", 25), "1 0 1"); // inner blanks stay
-    EXPECT_EQ(ini.GetInt("GAME", "ROW_1", -1), -1);             // key of another section
-    EXPECT_EQ(ini.GetInt("SAVE", "DX", 25), 25);                // missing section
-    EXPECT_EQ(ini.GetString("DATA", "ROW_2", "none", 25), "none");
-}
-
 TEST(IniReader, IntegersStopAtTheFirstNonDigit) {
     struct Case {
         const char* value;
@@ -34,24 +24,25 @@ TEST(IniReader, StringsAreCutToTheBufferLessOne) {
     EXPECT_EQ(ini.GetString("S", "K", "", 0), "");
 }
 
-TEST(IniReader, StrayLinesCommentsAndRepeats) {
+TEST(IniReader, NamesBlanksStrayLinesCommentsAndRepeats) {
     IniReader ini("A=1\n" // before any section: ignored
                   "[S]\r\n"
                   "; B=2\n" // comment
                   "no equals sign\n"
-                  "[broken\n" // no closing bracket: not a section
-                  "C=first\n"
-                  "c=second\n"
+                  "[broken\n"                  // no closing bracket: not a section
+                  "  zA \t=  first word  \r\n" // names match without case and blanks
+                  "za=second\n"
                   "D=x=y\n"
                   "[s]\n" // a repeated section is ignored
-                  "C=third\n"
                   "E=5\n"
-                  "[T]\n"
+                  "[ T ]\n"
                   "F=last line");
     EXPECT_EQ(ini.GetInt("S", "A", -1), -1);
     EXPECT_EQ(ini.GetInt("S", "; B", -1), -1);
-    EXPECT_EQ(ini.GetString("S", "C", "", 260), "first");
+    EXPECT_EQ(ini.GetString("s", "Za", "", 260), "first word");
     EXPECT_EQ(ini.GetString("S", "D", "", 260), "x=y");
     EXPECT_EQ(ini.GetInt("S", "E", -1), -1);
     EXPECT_EQ(ini.GetString("T", "F", "", 260), "last line");
+    EXPECT_EQ(ini.GetInt("T", "D", 25), 25) << "a key of another section";
+    EXPECT_EQ(ini.GetString("U", "F", "none", 260), "none") << "a missing section";
 }

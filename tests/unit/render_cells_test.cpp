@@ -14,6 +14,8 @@ TEST(Cells, TileChoice) {
     EXPECT_EQ(CellTile(0, style), kTileOpen);
     EXPECT_EQ(CellTile(13, style), kTilePlain);
     EXPECT_EQ(CellTile(255, style), kNoTile);
+    style.squareIndex = 40; // out of range in a hand-edited settings file: the last figure tile
+    EXPECT_EQ(CellTile(3, style), 12);
     style = {false, false, false, 0, false}; // empty cells left out, not in colour
     EXPECT_EQ(CellTile(0, style), kNoTile);
     EXPECT_EQ(CellTile(7, style), kTilePlain);

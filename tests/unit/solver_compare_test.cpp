@@ -4,7 +4,6 @@
 
 #include <random>
 
-#include "model/placement.h"
 #include "solver/analyse.h"
 #include "solver/reference_search.h"
 #include "solver/sample_positions.h"
@@ -42,7 +41,8 @@ TEST(SolverCompare, SameTilingAsTheReference) {
             GameState part = ReadyState(w, h);
             LayRandomFigures(part, rng, laid, 50);
             ++total;
-            compared += Compare(part, std::to_string(w) + "x" + std::to_string(h) + " with figures");
+            compared +=
+                Compare(part, std::to_string(w) + "x" + std::to_string(h) + " with figures");
         }
     }
     for (int i = 0; i < 40; ++i) {
@@ -54,8 +54,7 @@ TEST(SolverCompare, SameTilingAsTheReference) {
     }
     // Figure 12 laid on a field with room to spare: the analysis need not fill the field.
     GameState spare = ReadyState(8, 9);
-    LayFigure(spare, Figure{-1, -1, Orientations().byFigure[12].matrices[0]});
-    spare.position.inList[12] = 0;
+    Lay(spare, BaseShapes()[12], -1, -1);
     ++total;
     compared += Compare(spare, "figure 12 laid, 72 cells");
     // The reference is slow; positions it cannot finish within its placements are not compared,
