@@ -38,11 +38,12 @@ TEST(CreatePuzzleDialog, OpeningChecksInOrderAndOk) {
         std::optional<Message> message;
     } checks[] = {
         {7, 8, "   ", areaTooSmall}, // the size is checked first
-        {5, 11, "a", areaTooSmall}, {3, 20, "   ", noName}, {10, 6, "", noName},
-        {3, 20, "a", std::nullopt}, {24, 24, " x ", std::nullopt},
+        {5, 11, "a", areaTooSmall},  {3, 20, "   ", noName},        {10, 6, "", noName},
+        {3, 20, "a", std::nullopt},  {24, 24, " x ", std::nullopt},
     };
     for (const Check& c : checks)
-        EXPECT_EQ(CheckCreatePuzzle({c.width, c.height, CreationMethod::ByFigures, c.name}), c.message)
+        EXPECT_EQ(CheckCreatePuzzle({c.width, c.height, CreationMethod::ByFigures, c.name}),
+                  c.message)
             << c.width << " x " << c.height << " [" << c.name << "]";
 
     struct Start {
@@ -71,12 +72,13 @@ TEST(CreatePuzzleDialog, OpeningChecksInOrderAndOk) {
 // Paints a w x h block of squares with its top-left cell at (x, y).
 void Fill(Grid& g, int x, int y, int w, int h) {
     for (int r = y; r < y + h; ++r)
-        for (int c = x; c < x + w; ++c) At(g, c, r) = kCellSquare;
+        for (int c = x; c < x + w; ++c)
+            At(g, c, r) = kCellSquare;
 }
 
 TEST(SavePuzzle, ChecksThenTheFileThenTheOutcome) {
-    const Message wrongCount =
-        InformationMessage("Number of squares must be 60 (12 figures * 5 squares). Please check your task.");
+    const Message wrongCount = InformationMessage(
+        "Number of squares must be 60 (12 figures * 5 squares). Please check your task.");
     const Message notMultipleOf5 =
         InformationMessage("Area of closed figure must divide to 5. Please check your task.");
     const Message putAll = InformationMessage("Please put all figures.");
@@ -88,17 +90,19 @@ TEST(SavePuzzle, ChecksThenTheFileThenTheOutcome) {
     At(thirtyOneAndTwentyNine, 12, 6) = kCellOpen;
     At(thirtyOneAndTwentyNine, 2, 7) = kCellSquare;
     std::string halvesText = "[GAME]\r\nDX = 11\r\nDY = 6\r\n\r\n[DATA]\r\n";
-    for (int r = 1; r <= 6; ++r) halvesText += "ROW_" + std::to_string(r) + " = 11111011111\r\n";
+    for (int r = 1; r <= 6; ++r)
+        halvesText += "ROW_" + std::to_string(r) + " = 11111011111\r\n";
     std::string tilingText = "[GAME]\r\nDX = 10\r\nDY = 6\r\n\r\n[DATA]\r\n";
-    for (int r = 1; r <= 6; ++r) tilingText += "ROW_" + std::to_string(r) + " = 1111111111\r\n";
+    for (int r = 1; r <= 6; ++r)
+        tilingText += "ROW_" + std::to_string(r) + " = 1111111111\r\n";
 
     struct Case {
         bool editing;
         CreationMethod method;
-        Grid drawing;        // "By squares"
-        int figuresLaid;     // "By figures": the first figures of the 10 x 6 tiling
+        Grid drawing;    // "By squares"
+        int figuresLaid; // "By figures": the first figures of the 10 x 6 tiling
         std::optional<Message> refusal;
-        std::string text;    // written when nothing is refused
+        std::string text; // written when nothing is refused
     } cases[] = {
         {false, CreationMethod::BySquares, halves, 0, std::nullopt, ""},
         {true, CreationMethod::BySquares, fiftyNine, 0, wrongCount, ""},
@@ -110,7 +114,8 @@ TEST(SavePuzzle, ChecksThenTheFileThenTheOutcome) {
     for (const Case& c : cases) {
         auto gs = std::make_unique<GameState>(ReadyState());
         ASSERT_TRUE(AnalysePosition(*gs));
-        for (int k = 1; k <= c.figuresLaid; ++k) LayOneFigure(*gs, [k] { return k - 1; });
+        for (int k = 1; k <= c.figuresLaid; ++k)
+            LayOneFigure(*gs, [k] { return k - 1; });
         gs->settings.newPuzzleName = "two halves";
         gs->settings.creationMethod = c.method;
         gs->editor.mode = c.editing ? EditMode::Editing : EditMode::Playing;
@@ -122,7 +127,8 @@ TEST(SavePuzzle, ChecksThenTheFileThenTheOutcome) {
         if (c.text.empty()) continue;
         EXPECT_EQ(save.file.folders, (std::vector<std::string>{"Puzzles", "Puzzles\\My puzzles"}));
         EXPECT_EQ(save.file.path, "Puzzles\\My puzzles\\two halves.zpz");
-        EXPECT_EQ(save.file.text, WritePuzzleText(save.puzzle.width, save.puzzle.height, save.puzzle.field))
+        EXPECT_EQ(save.file.text,
+                  WritePuzzleText(save.puzzle.width, save.puzzle.height, save.puzzle.field))
             << "the puzzle committed is the one written";
     }
 

@@ -18,7 +18,8 @@ PuzzleImage Field(int width, int height, int blocked = 0) {
     PuzzleImage image;
     image.width = width;
     image.height = height;
-    for (int c = 0; c < blocked; ++c) At(image.cells, c, 0) = kCellBlocked;
+    for (int c = 0; c < blocked; ++c)
+        At(image.cells, c, 0) = kCellBlocked;
     return image;
 }
 
@@ -35,7 +36,8 @@ std::unique_ptr<GameState> GameInProgress() {
 
 int FiguresInList(const GameState& gs) {
     int n = 0;
-    for (int f = 1; f <= kFigureCount; ++f) n += gs.position.inList[f];
+    for (int f = 1; f <= kFigureCount; ++f)
+        n += gs.position.inList[f];
     return n;
 }
 
@@ -55,7 +57,8 @@ TEST(DialogPreview, TextOrCentredPictureOfTheChosenFile) {
         {false, std::nullopt, kGamePreviewTexts, 200, 150, "Game is not selected.", 0, 0},
         {true, std::nullopt, kGamePreviewTexts, 200, 150, "The game is invalid.", 0, 0},
         {true, game, kGamePreviewTexts, 200, 150, "", 72, 39},
-        {true, Field(24, 24), kPuzzlePreviewTexts, 150, 101, "", -21, -45}, // larger than the control
+        {true, Field(24, 24), kPuzzlePreviewTexts, 150, 101, "", -21,
+         -45}, // larger than the control
     };
     for (const Case& c : cases) {
         const PreviewPicture picture = PlanPreview(c.chosen, c.file, c.texts, c.width, c.height);
@@ -73,9 +76,11 @@ TEST(DialogPreview, TextOrCentredPictureOfTheChosenFile) {
     auto gs = std::make_unique<GameState>(ReadyState(7, 9));
     gs->position.board = game.cells;
     LayFigure(*gs, game.figures[0]);
-    const std::string path = (std::filesystem::temp_directory_path() / "zendrak_preview_test.zpz").string();
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "zendrak_preview_test.zpz").string();
     ASSERT_TRUE(WriteTextFile(path, WriteSavedGameText(*gs)));
-    const std::optional<PuzzleImage> asGame = ReadChosenFile(path, true), asPuzzle = ReadChosenFile(path, false);
+    const std::optional<PuzzleImage> asGame = ReadChosenFile(path, true),
+                                     asPuzzle = ReadChosenFile(path, false);
     ASSERT_TRUE(asGame && asPuzzle);
     EXPECT_FALSE(IsEmptyMatrix(asGame->figures[0].matrix));
     EXPECT_TRUE(IsEmptyMatrix(asPuzzle->figures[0].matrix));
@@ -87,8 +92,9 @@ TEST(DialogPreview, TextOrCentredPictureOfTheChosenFile) {
 }
 
 TEST(NewGameDialog, TreeWithExactSolvedMarksAndTheCurrentPuzzleSelected) {
-    const std::vector<LibraryFolder> library = {
-        {"Alpha", {"A two.zpz", "b.zpz", "C.zpz"}}, {"beta", {"b.zpz", "x.zpz"}}, {"Gamma empty", {}}};
+    const std::vector<LibraryFolder> library = {{"Alpha", {"A two.zpz", "b.zpz", "C.zpz"}},
+                                                {"beta", {"b.zpz", "x.zpz"}},
+                                                {"Gamma empty", {}}};
     GameState gs = ReadyState();
     gs.settings.solved = {{"Alpha", "b"}, {"alpha", "C"}, {"Beta", "x"}, {"beta", "A two"}};
     const std::vector<LibraryGroup> tree = {
@@ -101,8 +107,8 @@ TEST(NewGameDialog, TreeWithExactSolvedMarksAndTheCurrentPuzzleSelected) {
         const char* file;
         int group, puzzle; // the item selected at opening, -1 none
     } cases[] = {
-        {"beta", "x", 1, 1},    {"Alpha", "A two", 0, 0}, {"Beta", "x", -1, -1}, {"beta", "X", -1, -1},
-        {"Gamma empty", "", -1, -1}, {"Delta", "x", -1, -1},
+        {"beta", "x", 1, 1},   {"Alpha", "A two", 0, 0},    {"Beta", "x", -1, -1},
+        {"beta", "X", -1, -1}, {"Gamma empty", "", -1, -1}, {"Delta", "x", -1, -1},
     };
     for (const Case& c : cases) {
         gs.settings.lastFolder = c.folder;
@@ -112,7 +118,8 @@ TEST(NewGameDialog, TreeWithExactSolvedMarksAndTheCurrentPuzzleSelected) {
         EXPECT_EQ(opening.currentGroup, c.group) << c.folder << "\\" << c.file;
         EXPECT_EQ(opening.currentPuzzle, c.puzzle) << c.folder << "\\" << c.file;
     }
-    EXPECT_EQ(OpenNewGame(gs, {}).groups, std::vector<LibraryGroup>{}) << "no library, an empty tree";
+    EXPECT_EQ(OpenNewGame(gs, {}).groups, std::vector<LibraryGroup>{})
+        << "no library, an empty tree";
     EXPECT_EQ(LibraryPuzzlesPattern("Alpha"), "Puzzles\\Alpha\\*.zpz");
 }
 
@@ -215,13 +222,16 @@ TEST(LoadDialog, ListedFilesAndDelete) {
         {true, true, {false, true, std::nullopt, true}},
         {true, false, {false, false, failed, true}},
     };
-    for (const Case& c : cases) EXPECT_EQ(DeleteOutcome(c.chosen, c.deleted), c.deletion) << c.chosen << c.deleted;
+    for (const Case& c : cases)
+        EXPECT_EQ(DeleteOutcome(c.chosen, c.deleted), c.deletion) << c.chosen << c.deleted;
 }
 
 TEST(SaveDialog, NameCheckOverwriteQuestionAndOutcome) {
     for (const char* blank : {"", "   ", "\t \t"})
-        EXPECT_EQ(CheckSaveName(blank), ErrorMessage("Please enter a file name")) << "[" << blank << "]";
-    for (const char* name : {" x ", ".", "a"}) EXPECT_EQ(CheckSaveName(name), std::nullopt) << name;
+        EXPECT_EQ(CheckSaveName(blank), ErrorMessage("Please enter a file name"))
+            << "[" << blank << "]";
+    for (const char* name : {" x ", ".", "a"})
+        EXPECT_EQ(CheckSaveName(name), std::nullopt) << name;
     EXPECT_EQ(OverwriteCheck(true), OverwriteQuestion());
     EXPECT_EQ(OverwriteCheck(false), std::nullopt);
 

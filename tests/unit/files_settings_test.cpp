@@ -8,8 +8,21 @@ namespace {
 // Every remembered value different from its default.
 Settings Scrambled() {
     Settings s;
-    s.view = ViewOptions{0x00FFEEDD, 0x123456, 64, false, false, 0x00ABCDEF, true, false, true,
-                         CursorMode::LastSquareCorner, "  my skin.bmp", true, 3, 60, "stone.bmp",
+    s.view = ViewOptions{0x00FFEEDD,
+                         0x123456,
+                         64,
+                         false,
+                         false,
+                         0x00ABCDEF,
+                         true,
+                         false,
+                         true,
+                         CursorMode::LastSquareCorner,
+                         "  my skin.bmp",
+                         true,
+                         3,
+                         60,
+                         "stone.bmp",
                          BackgroundType::SolidColour};
     s.colorShadow = 0x808080;
     s.analyseMode = AnalyseChoice::AllFigures;
@@ -20,7 +33,8 @@ Settings Scrambled() {
     s.lastFolder = "My puzzles";
     s.solved = {{"Tutorial", "move a figure"}, {"Easy", "a = b"}, {"My puzzles", "x"}};
     for (int i = 0; i < kSoundEventCount; ++i)
-        s.sounds[i] = SoundSetting{i % 2 == 1, SoundEventName(i), "C:\\waves\\" + std::to_string(i) + ".wav"};
+        s.sounds[i] =
+            SoundSetting{i % 2 == 1, SoundEventName(i), "C:\\waves\\" + std::to_string(i) + ".wav"};
     return s;
 }
 
@@ -94,16 +108,18 @@ TEST(SettingsFile, HandEditedValues) {
     EXPECT_EQ(s.view.squareSize, 24);
     EXPECT_EQ(s.view.squareIndex, 11);
     EXPECT_EQ(s.view.backgroundType, BackgroundType::SolidColour);
-    EXPECT_EQ(s.analyseMode, AnalyseChoice::AllFigures) << "the dialog shows any other value as \"All figures\"";
+    EXPECT_EQ(s.analyseMode, AnalyseChoice::AllFigures)
+        << "the dialog shows any other value as \"All figures\"";
     EXPECT_EQ(s.creationMethod, CreationMethod::ByFigures);
     EXPECT_EQ(s.createWidth, 3);
     EXPECT_EQ(s.createHeight, 24);
     EXPECT_TRUE(s.sounds[0].enabled);
     EXPECT_FALSE(s.sounds[1].enabled);
 
-    ReadSettingsText("[OPTIONS]\nOPAQUE = 49\nSIZE_SQUARE = 65\n[LAST]\nAI = 0\nCREATION_METHOD = 1\n"
-                     "[SOLVED_PUZZLES]\nGROUP_0 = a\nPUZZLE_0 =\nGROUP_1 = c\nPUZZLE_1 = d\n",
-                     s, window);
+    ReadSettingsText(
+        "[OPTIONS]\nOPAQUE = 49\nSIZE_SQUARE = 65\n[LAST]\nAI = 0\nCREATION_METHOD = 1\n"
+        "[SOLVED_PUZZLES]\nGROUP_0 = a\nPUZZLE_0 =\nGROUP_1 = c\nPUZZLE_1 = d\n",
+        s, window);
     EXPECT_EQ(s.view.opacityPercent, 50);
     EXPECT_EQ(s.view.squareSize, 64);
     EXPECT_EQ(s.analyseMode, AnalyseChoice::Nothing);
