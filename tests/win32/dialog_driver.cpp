@@ -82,9 +82,12 @@ std::string IconName(HWND box) {
 
 } // namespace
 
-DialogDriver::DialogDriver(DWORD dialogThread, HWND sentinel) : thread_(dialogThread), sentinel_(sentinel) {}
+DialogDriver::DialogDriver(DWORD dialogThread, HWND sentinel)
+    : thread_(dialogThread), sentinel_(sentinel) {}
 
-void DialogDriver::Fail(const std::string& what) { failures.push_back(what); }
+void DialogDriver::Fail(const std::string& what) {
+    failures.push_back(what);
+}
 
 HWND DialogDriver::WaitFor(const std::function<HWND()>& find, const std::string& what) {
     if (failed()) return nullptr;
@@ -94,7 +97,8 @@ HWND DialogDriver::WaitFor(const std::function<HWND()>& find, const std::string&
         Sleep(10);
     }
     std::string open;
-    for (HWND d : VisibleDialogs(thread_)) open += " \"" + WindowText(d) + "\"";
+    for (HWND d : VisibleDialogs(thread_))
+        open += " \"" + WindowText(d) + "\"";
     Fail("timed out waiting for " + what + "; open dialogs:" + (open.empty() ? " none" : open));
     return nullptr;
 }
@@ -109,11 +113,14 @@ HWND DialogDriver::Wait(const char* caption) {
         std::string("the dialog \"") + caption + "\"");
 }
 
-HWND DialogDriver::WaitBox() { return Wait(TheApp().appTitle.c_str()); }
+HWND DialogDriver::WaitBox() {
+    return Wait(TheApp().appTitle.c_str());
+}
 
 bool DialogDriver::WaitGone(HWND window) {
     // WaitFor waits for a non-null handle: any one stands for "gone".
-    return WaitFor([&] { return IsWindow(window) ? nullptr : HWND_MESSAGE; }, "a window to close") != nullptr;
+    return WaitFor([&] { return IsWindow(window) ? nullptr : HWND_MESSAGE; },
+                   "a window to close") != nullptr;
 }
 
 std::string DialogDriver::Answer(int button) {
@@ -131,8 +138,12 @@ void DialogDriver::Sync(HWND dialog) {
     long mark = ++posted_;
     PostMessageA(sentinel_, kSentinelMessage, static_cast<WPARAM>(mark), 0);
     // A dialog that has ended no longer takes messages from the queue: its end is the sign.
-    WaitFor([&] { return g_sentinelSeen >= mark || (dialog != nullptr && !IsWindow(dialog)) ? sentinel_ : nullptr; },
-            "the dialog's thread");
+    WaitFor(
+        [&] {
+            return g_sentinelSeen >= mark || (dialog != nullptr && !IsWindow(dialog)) ? sentinel_
+                                                                                      : nullptr;
+        },
+        "the dialog's thread");
 }
 
 void DialogDriver::Press(HWND dialog, int id) {
@@ -150,7 +161,8 @@ void DialogDriver::Post(HWND dialog, int id, UINT message, WPARAM wParam, LPARAM
 
 void DialogDriver::Type(HWND dialog, int id, const std::string& chars) {
     if (failed()) return;
-    for (char c : chars) PostMessageA(GetDlgItem(dialog, id), WM_CHAR, static_cast<unsigned char>(c), 1);
+    for (char c : chars)
+        PostMessageA(GetDlgItem(dialog, id), WM_CHAR, static_cast<unsigned char>(c), 1);
     Sync(dialog);
 }
 
@@ -185,7 +197,8 @@ DialogRun DriveDialog(const std::function<void()>& open,
         while (opened) {
             if (GetTickCount() - ended > kRescueGraceMs) {
                 for (HWND d : VisibleDialogs(GetWindowThreadProcessId(sentinel, nullptr))) {
-                    std::string what = WindowText(d) == TheApp().appTitle ? DescribeMessageBox(d) : WindowText(d);
+                    std::string what =
+                        WindowText(d) == TheApp().appTitle ? DescribeMessageBox(d) : WindowText(d);
                     driver.Fail("left open: " + what);
                     PostMessageA(d, WM_COMMAND, IDCANCEL, 0);
                 }
@@ -213,14 +226,16 @@ std::string DescribeTree(HWND tree) {
         tv.cchTextMax = sizeof text;
         tv.stateMask = TVIS_EXPANDED;
         SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
-        lines += std::string(static_cast<size_t>(depth) * 2, ' ') + text + " [" + std::to_string(tv.iImage) + "]";
+        lines += std::string(static_cast<size_t>(depth) * 2, ' ') + text + " [" +
+                 std::to_string(tv.iImage) + "]";
         if ((tv.state & TVIS_EXPANDED) != 0) lines += "+";
         if (item == selected) lines += "*";
         lines += "\n";
     };
     for (HTREEITEM g = TreeView_GetRoot(tree); g; g = TreeView_GetNextSibling(tree, g)) {
         describe(g, 0);
-        for (HTREEITEM p = TreeView_GetChild(tree, g); p; p = TreeView_GetNextSibling(tree, p)) describe(p, 1);
+        for (HTREEITEM p = TreeView_GetChild(tree, g); p; p = TreeView_GetNextSibling(tree, p))
+            describe(p, 1);
     }
     return lines;
 }
@@ -275,7 +290,8 @@ Figure FigureInPicture(int figure, const std::vector<std::string>& rows) {
     Grid grid{};
     for (size_t r = 0; r < rows.size(); ++r)
         for (size_t c = 0; c < rows[r].size(); ++c)
-            if (rows[r][c] == FigureLetter(figure)) At(grid, static_cast<int>(c), static_cast<int>(r)) = static_cast<uint8_t>(figure);
+            if (rows[r][c] == FigureLetter(figure))
+                At(grid, static_cast<int>(c), static_cast<int>(r)) = static_cast<uint8_t>(figure);
     Figure f;
     ExtractPlacement(figure, grid, f);
     return f;
@@ -285,8 +301,9 @@ const std::vector<std::string> kTiling10x6 = {"ILUUUTZVVV", "ILUFUTZZZV", "ILFFT
                                               "ILLFFWXXXP", "INNNYWWXPP", "NNYYYYWWPP"};
 
 void DialogTest::StartPlainGame() {
-    WriteFile("Zendrak.ini", "[OPTIONS]\r\nAUTO_SIZE = 0\r\nSIZE_SQUARE = 40\r\n[WINDOW]\r\nLEFT = 10\r\n"
-                             "TOP = 10\r\nRIGHT = 1010\r\nBOTTOM = 750\r\n");
+    WriteFile("Zendrak.ini",
+              "[OPTIONS]\r\nAUTO_SIZE = 0\r\nSIZE_SQUARE = 40\r\n[WINDOW]\r\nLEFT = 10\r\n"
+              "TOP = 10\r\nRIGHT = 1010\r\nBOTTOM = 750\r\n");
     StartGame();
 }
 
@@ -304,6 +321,7 @@ void DialogTest::LayTiling(std::initializer_list<int> figures) {
 
 int DialogTest::FiguresInList() {
     int left = 0;
-    for (int k = 1; k <= kFigureCount; ++k) left += gs().position.inList[k];
+    for (int k = 1; k <= kFigureCount; ++k)
+        left += gs().position.inList[k];
     return left;
 }

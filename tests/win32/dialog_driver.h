@@ -17,7 +17,7 @@
 // as a failure and the script's later steps then do nothing, so that what is left open is
 // closed by the rescue of DriveDialog.
 class DialogDriver {
-public:
+  public:
     DialogDriver(DWORD dialogThread, HWND sentinel);
 
     // A visible dialog of the test thread with this caption.
@@ -50,7 +50,7 @@ public:
     std::vector<std::string> messages; // every message box answered, in order
     std::vector<std::string> failures;
 
-private:
+  private:
     HWND WaitFor(const std::function<HWND()>& find, const std::string& what);
     DWORD thread_;
     HWND sentinel_;
@@ -91,7 +91,7 @@ extern const std::vector<std::string> kTiling10x6;
 
 // The game window with settings that fix its geometry, and dialogs opened by its commands.
 class DialogTest : public GameWindowTest {
-protected:
+  protected:
     void StartPlainGame();
     // Sends the main window command `id` (it returns when the dialog it opens has ended)
     // while `script` works the dialog.

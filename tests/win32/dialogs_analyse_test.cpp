@@ -21,7 +21,8 @@ TEST_F(DialogAnalyse, ChoiceOnOpeningStartCancelAndAFinishedPosition) {
     });
     EXPECT_EQ(run.failures, std::vector<std::string>{});
     EXPECT_TRUE(nothingChecked);
-    EXPECT_EQ(gs().settings.analyseMode, AnalyseChoice::Nothing) << "Cancel keeps the remembered choice";
+    EXPECT_EQ(gs().settings.analyseMode, AnalyseChoice::Nothing)
+        << "Cancel keeps the remembered choice";
     EXPECT_EQ(FiguresInList(), 4);
 
     run = Run(IDM_ANALYSE, [&](DialogDriver& d) {

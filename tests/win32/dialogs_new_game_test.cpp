@@ -14,12 +14,14 @@ namespace fs = std::filesystem;
 // A field of width x height open cells, with the top-left `blocked` cells of row 0 blocked.
 std::string PuzzleText(int width, int height, int blocked = 0) {
     Grid cells{};
-    for (int c = 0; c < blocked; ++c) At(cells, c, 0) = kCellBlocked;
+    for (int c = 0; c < blocked; ++c)
+        At(cells, c, 0) = kCellBlocked;
     return WritePuzzleText(width, height, cells);
 }
 
 // Selects a tree item as a click on it does.
-void Select(DialogDriver& d, HWND dialog, const std::string& group, const std::string& puzzle = "") {
+void Select(DialogDriver& d, HWND dialog, const std::string& group,
+            const std::string& puzzle = "") {
     HTREEITEM item = FindTreeItem(GetDlgItem(dialog, IDC_PUZZLE_TREE), group, puzzle);
     if (item == nullptr) d.Fail("no tree item " + group + "\\" + puzzle);
     d.Send(dialog, IDC_PUZZLE_TREE, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
@@ -49,7 +51,8 @@ PreviewShot DrawPreview(DialogDriver& d, HWND dialog) {
     item.rcItem = r;
     d.Send(dialog, 0, WM_DRAWITEM, IDC_PREVIEW, reinterpret_cast<LPARAM>(&item));
     for (int y = 0; y < shot.height; ++y)
-        for (int x = 0; x < shot.width; ++x) shot.pixels.push_back(GetPixel(dc.get(), x, y));
+        for (int x = 0; x < shot.width; ++x)
+            shot.pixels.push_back(GetPixel(dc.get(), x, y));
     return shot;
 }
 
@@ -57,7 +60,8 @@ using DialogNewGame = DialogTest;
 
 TEST_F(DialogNewGame, TreePreviewOkAndCancel) {
     // Listed by name with letter case ignored, whatever order the file system gives.
-    for (const char* group : {"Puzzles\\beta", "Puzzles\\Gamma empty", "Puzzles\\Alpha"}) fs::create_directories(group);
+    for (const char* group : {"Puzzles\\beta", "Puzzles\\Gamma empty", "Puzzles\\Alpha"})
+        fs::create_directories(group);
     WriteFile("Puzzles\\Alpha\\C.zpz", "[GAME]\r\nDX = 99\r\n");
     WriteFile("Puzzles\\Alpha\\b.zpz", PuzzleText(7, 9, 3));
     WriteFile("Puzzles\\Alpha\\A two.zpz", PuzzleText(10, 6));
@@ -81,14 +85,13 @@ TEST_F(DialogNewGame, TreePreviewOkAndCancel) {
         d.Press(dialog, IDCANCEL);
     });
     EXPECT_EQ(run.failures, std::vector<std::string>{});
-    EXPECT_EQ(tree,
-              "Alpha [2]\n"
-              "  A two [0]\n"
-              "  b [1]\n"
-              "  C [0]\n"
-              "beta [2]+\n"
-              "  x [0]*\n"
-              "Gamma empty [2]\n");
+    EXPECT_EQ(tree, "Alpha [2]\n"
+                    "  A two [0]\n"
+                    "  b [1]\n"
+                    "  C [0]\n"
+                    "beta [2]+\n"
+                    "  x [0]*\n"
+                    "Gamma empty [2]\n");
     EXPECT_EQ(gs().position.historyCount, 2);
     EXPECT_EQ(gs().settings.lastFolder, "beta");
 

@@ -17,10 +17,13 @@ namespace fs = std::filesystem;
 std::string TodayForFileName() {
     SYSTEMTIME now;
     GetLocalTime(&now);
-    return std::to_string(now.wMonth) + "_" + std::to_string(now.wDay) + "_" + std::to_string(now.wYear);
+    return std::to_string(now.wMonth) + "_" + std::to_string(now.wDay) + "_" +
+           std::to_string(now.wYear);
 }
 
-std::vector<std::string> SaveFolder() { return FolderEntries("Save"); }
+std::vector<std::string> SaveFolder() {
+    return FolderEntries("Save");
+}
 
 void PutTextOnClipboard(const char* text) {
     ASSERT_TRUE(OpenClipboard(nullptr));
@@ -79,7 +82,8 @@ TEST_F(DialogSave, NameBoxThenCancelThenSave) {
         d.WaitGone(dialog);
     });
     EXPECT_EQ(run.failures, std::vector<std::string>{});
-    EXPECT_EQ(run.messages, (std::vector<std::string>{"error: Please enter a file name", "question: Game saved."}));
+    EXPECT_EQ(run.messages, (std::vector<std::string>{"error: Please enter a file name",
+                                                      "question: Game saved."}));
     EXPECT_TRUE(stayed);
     EXPECT_EQ(SaveFolder(), std::vector<std::string>{" x .zpz"});
     EXPECT_EQ(ReadFile("Save\\ x .zpz"), WriteSavedGameText(gs()));
@@ -115,7 +119,8 @@ TEST_F(DialogSave, OverwriteNoKeepsTheOldFileYesReplacesItWholly) {
             EXPECT_EQ(ReadFile("Save\\" + file), old);
         } else {
             EXPECT_EQ(run.messages, (std::vector<std::string>{question, "question: Game saved."}));
-            EXPECT_EQ(ReadFile("Save\\" + file), WriteSavedGameText(gs())) << "no trace of the longer old file";
+            EXPECT_EQ(ReadFile("Save\\" + file), WriteSavedGameText(gs()))
+                << "no trace of the longer old file";
         }
     }
     EXPECT_TRUE(noIsDefault);
@@ -134,7 +139,8 @@ TEST_F(DialogSave, FailedWritesKeepTheOldFilesAndLeaveNoTemporaryFile) {
     fs::create_directories("Save\\folder.zpz");
     WriteFile("Save\\game.zpz", "old");
     WriteFile("Saved", "a file where a folder should be");
-    HANDLE held = CreateFileA("Save\\game.zpz", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE held =
+        CreateFileA("Save\\game.zpz", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE) << "held open by an opener that shares nothing";
     const FileSave heldResult = SaveFileReplacing("Save\\game.zpz", "new");
     CloseHandle(held);

@@ -18,19 +18,22 @@ void SetSize(DialogDriver& d, HWND dialog, int width, int height) {
 }
 
 // Posts a press of an arrow key to the edit box that the up-down control serves.
-void PressArrowKey(DialogDriver& d, HWND dialog, int edit, WPARAM key) { d.Post(dialog, edit, WM_KEYDOWN, key, 1); }
+void PressArrowKey(DialogDriver& d, HWND dialog, int edit, WPARAM key) {
+    d.Post(dialog, edit, WM_KEYDOWN, key, 1);
+}
 
 TEST_F(EditorCreate, RememberedValuesCancelThenOkStartsTheEditor) {
-    WriteFile("Zendrak.ini", "[OPTIONS]\r\nAUTO_SIZE = 0\r\nSIZE_SQUARE = 40\r\n[LAST]\r\nCREATION_METHOD = 1\r\n"
-                             "DX = 99\r\nDY = 2\r\n");
+    WriteFile("Zendrak.ini",
+              "[OPTIONS]\r\nAUTO_SIZE = 0\r\nSIZE_SQUARE = 40\r\n[LAST]\r\nCREATION_METHOD = 1\r\n"
+              "DX = 99\r\nDY = 2\r\n");
     StartGame();
     gs().settings.newPuzzleName = "remembered";
     std::string opened, afterArrows;
     DialogRun run = Run(IDM_CREATE_PUZZLE, [&](DialogDriver& d) {
         HWND dialog = d.Wait("Create puzzle");
         const bool bySquares = d.Send(dialog, IDC_BY_SQUARES, BM_GETCHECK) == BST_CHECKED;
-        opened = d.Text(dialog, IDC_CREATE_WIDTH) + " x " + d.Text(dialog, IDC_CREATE_HEIGHT) + " " +
-                 d.Text(dialog, IDC_FILE_NAME) + (bySquares ? " squares" : "");
+        opened = d.Text(dialog, IDC_CREATE_WIDTH) + " x " + d.Text(dialog, IDC_CREATE_HEIGHT) +
+                 " " + d.Text(dialog, IDC_FILE_NAME) + (bySquares ? " squares" : "");
         PressArrowKey(d, dialog, IDC_CREATE_WIDTH, VK_UP);
         PressArrowKey(d, dialog, IDC_CREATE_HEIGHT, VK_DOWN);
         afterArrows = d.Text(dialog, IDC_CREATE_WIDTH) + " x " + d.Text(dialog, IDC_CREATE_HEIGHT);
@@ -65,7 +68,8 @@ TEST_F(EditorCreate, RememberedValuesCancelThenOkStartsTheEditor) {
     EXPECT_EQ(run.failures, std::vector<std::string>{});
     const std::string question = "question: File exist. Overwrite?";
     EXPECT_EQ(run.messages, (std::vector<std::string>{
-                                "none: Value of {Width * Height} must be equal or more than 60.", question, question}));
+                                "none: Value of {Width * Height} must be equal or more than 60.",
+                                question, question}));
     EXPECT_TRUE(openAfterRefusal);
     EXPECT_TRUE(openAfterNo);
     EXPECT_EQ(gs().editor.mode, EditMode::Editing);
@@ -73,7 +77,8 @@ TEST_F(EditorCreate, RememberedValuesCancelThenOkStartsTheEditor) {
     EXPECT_EQ(gs().position.fieldWidth, 3);
     EXPECT_EQ(gs().position.fieldHeight, 20);
     EXPECT_EQ(gs().settings.newPuzzleName, name);
-    EXPECT_EQ(ReadFile("Puzzles\\My puzzles\\" + name + ".zpz"), "the old puzzle") << "kept until a drawing is saved";
+    EXPECT_EQ(ReadFile("Puzzles\\My puzzles\\" + name + ".zpz"), "the old puzzle")
+        << "kept until a drawing is saved";
     EXPECT_TRUE(MenuEnabled(IDM_SAVE_PUZZLE));
 }
 

@@ -12,7 +12,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class EditorTest : public DialogTest {
-protected:
+  protected:
     // Opens Create puzzle, chooses size, method and name and presses OK.
     void StartEditing(int width, int height, bool bySquares, const char* name) {
         DialogRun run = Run(IDM_CREATE_PUZZLE, [&](DialogDriver& d) {
@@ -111,8 +111,9 @@ TEST_F(EditorSquares, RectanglesFillClearAbandonAndUndoToTheEmptyField) {
     // So does a message box that takes the mouse from the window.
     MovePointer(CellCentre(4, 3));
     PressAt(CellCentre(4, 3));
-    EXPECT_EQ(SaveMessages(), std::vector<std::string>{"information: Number of squares must be 60 (12 figures * "
-                                                       "5 squares). Please check your task."});
+    EXPECT_EQ(SaveMessages(),
+              std::vector<std::string>{"information: Number of squares must be 60 (12 figures * "
+                                       "5 squares). Please check your task."});
     MovePointer(CellCentre(5, 4));
     SendMessageA(app().hwndMain, WM_LBUTTONUP, 0, 0);
     EXPECT_EQ(CountSquares(gs().editor.field), 6);
@@ -138,7 +139,8 @@ TEST_F(EditorSquares, RectanglesFillClearAbandonAndUndoToTheEmptyField) {
     EXPECT_EQ(At(gs().editor.field, 5, 0), kCellSquare);
     EXPECT_EQ(At(gs().editor.field, 9, 5), kCellOpen);
 
-    for (int i = 0; i < 5; ++i) Command(IDM_UNDO);
+    for (int i = 0; i < 5; ++i)
+        Command(IDM_UNDO);
     EXPECT_EQ(gs().editor.field, Grid{}) << "position 0 is the empty field";
     EXPECT_FALSE(MenuEnabled(IDM_UNDO));
     EXPECT_TRUE(MenuEnabled(IDM_REDO));
@@ -159,7 +161,8 @@ TEST_F(EditorSave, ByFiguresNeedsEveryFigureThenTheNewPuzzleIsWrittenPlayedAndSo
     }
     EXPECT_EQ(SaveMessages(), std::vector<std::string>{"question: New puzzle saved succesfully."});
     std::string expected = "[GAME]\r\nDX = 10\r\nDY = 6\r\n\r\n[DATA]\r\n";
-    for (int r = 1; r <= 6; ++r) expected += "ROW_" + std::to_string(r) + " = 1111111111\r\n";
+    for (int r = 1; r <= 6; ++r)
+        expected += "ROW_" + std::to_string(r) + " = 1111111111\r\n";
     EXPECT_EQ(ReadFile("Puzzles\\My puzzles\\tiles.zpz"), expected);
     EXPECT_EQ(UserPuzzles(), std::vector<std::string>{"tiles.zpz"}) << "no temporary file is left";
     EXPECT_EQ(gs().editor.mode, EditMode::Playing);

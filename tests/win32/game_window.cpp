@@ -22,7 +22,8 @@ void GameWindowTest::SetUpTestSuite() {
 }
 
 void GameWindowTest::SetUp() {
-    folder_ = (fs::temp_directory_path() / ("zendrak_ui_" + std::to_string(GetCurrentProcessId()))).string();
+    folder_ = (fs::temp_directory_path() / ("zendrak_ui_" + std::to_string(GetCurrentProcessId())))
+                  .string();
     fs::remove_all(folder_);
     fs::create_directories(folder_);
     SetCurrentDirectoryA(folder_.c_str());
@@ -36,9 +37,9 @@ void GameWindowTest::TearDown() {
 }
 
 void GameWindowTest::StartGame() {
-    HWND hwnd = CreateWindowA(app().windowClass.c_str(), "Zendrak", WS_OVERLAPPEDWINDOW,
-                              CW_USEDEFAULT, 0, CW_USEDEFAULT, 0, nullptr, nullptr, app().hInstance,
-                              nullptr);
+    HWND hwnd =
+        CreateWindowA(app().windowClass.c_str(), "Zendrak", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0,
+                      CW_USEDEFAULT, 0, nullptr, nullptr, app().hInstance, nullptr);
     ASSERT_NE(hwnd, nullptr);
     ShowWindow(hwnd, SW_SHOWNORMAL);
     UpdateWindow(hwnd);
@@ -83,7 +84,8 @@ void GameWindowTest::DropFigure(int figure, const FigureMatrix& matrix, int x, i
     // With the grab point g the drop origin is the cell of (pointer - g + half a square).
     Rect frame = FieldFrame(gs());
     int s = gs().settings.view.squareSize;
-    PressAt({frame.left + s / 2 + gs().hand.grabX + x * s, frame.top + s / 2 + gs().hand.grabY + y * s});
+    PressAt({frame.left + s / 2 + gs().hand.grabX + x * s,
+             frame.top + s / 2 + gs().hand.grabY + y * s});
 }
 
 bool GameWindowTest::MenuEnabled(int id) {
@@ -120,7 +122,8 @@ MessageBoxWatcher::MessageBoxWatcher() {
                     texts_.push_back(text);
                 }
                 PostMessageA(box, WM_COMMAND, IDOK, 0);
-                while (IsWindow(box) && !stop_) Sleep(10);
+                while (IsWindow(box) && !stop_)
+                    Sleep(10);
             }
             Sleep(20);
         }

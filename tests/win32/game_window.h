@@ -5,17 +5,17 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <string>
 #include <atomic>
+#include <functional>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
 
 #include "ui/app.h"
 
 class GameWindowTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite();
     void SetUp() override;
     void TearDown() override;
@@ -49,12 +49,12 @@ protected:
 // Watches for message boxes of the program while a test runs: records each one's text and
 // closes it with OK.
 class MessageBoxWatcher {
-public:
+  public:
     MessageBoxWatcher();
     ~MessageBoxWatcher();
     std::vector<std::string> Texts();
 
-private:
+  private:
     std::thread thread_;
     std::atomic<bool> stop_{false};
     std::mutex mutex_;

@@ -25,7 +25,8 @@ Figure TilingFigure(int figure) {
     Grid grid{};
     for (int r = 0; r < 6; ++r)
         for (int c = 0; c < 10; ++c)
-            if (kTiling[r][c] == FigureLetter(figure)) At(grid, c, r) = static_cast<uint8_t>(figure);
+            if (kTiling[r][c] == FigureLetter(figure))
+                At(grid, c, r) = static_cast<uint8_t>(figure);
     Figure f;
     EXPECT_TRUE(ExtractPlacement(figure, grid, f));
     return f;
@@ -45,7 +46,8 @@ TEST_F(UiPlay, StartsWithDefaultsAndFirstStartSquareSize) {
     EXPECT_FALSE(MenuEnabled(IDM_SAVE_PUZZLE));
     EXPECT_TRUE(MenuEnabled(IDM_ANALYSE));
     // A figure's orientation menu offers exactly its orientations.
-    for (int count : {1, 2, 4, 8}) EXPECT_EQ(GetMenuItemCount(OrientationMenuFor(app(), count)), count);
+    for (int count : {1, 2, 4, 8})
+        EXPECT_EQ(GetMenuItemCount(OrientationMenuFor(app(), count)), count);
     EXPECT_EQ(OrientationMenuFor(app(), 3), nullptr);
     // No settings file: a first start, so the square size follows the screen and then the
     // automatic sizing of the window.
@@ -144,9 +146,11 @@ TEST_F(UiPlay, WinIsAnnouncedOnceAndRecorded) {
 
     CloseGame();
     std::string ini = ReadFile("Zendrak.ini");
-    EXPECT_NE(ini.find("[SOLVED_PUZZLES]\r\nGROUP_0 = Tutorial\r\nPUZZLE_0 = move a figure\r\n"), std::string::npos);
+    EXPECT_NE(ini.find("[SOLVED_PUZZLES]\r\nGROUP_0 = Tutorial\r\nPUZZLE_0 = move a figure\r\n"),
+              std::string::npos);
     EXPECT_NE(ini.find("CURSOR_MODE = 1\r\n"), std::string::npos);
-    EXPECT_NE(ini.find("[WINDOW]\r\nLEFT = 10\r\nRIGHT = 1010\r\nTOP = 10\r\nBOTTOM = 750\r\n"), std::string::npos)
+    EXPECT_NE(ini.find("[WINDOW]\r\nLEFT = 10\r\nRIGHT = 1010\r\nTOP = 10\r\nBOTTOM = 750\r\n"),
+              std::string::npos)
         << ini;
 }
 
