@@ -37,7 +37,6 @@ TEST_F(ClipboardCopy, SmallAndLargeImageOfThePosition) {
                              "BACKGROUND_TYPE = 1\r\nCOLOR_BACK = 1193046\r\n"); // 0x123456
     StartGame();
     DropFigure(1, FigureMatrix{1, 1, 1, 1, 1}, 2, 1);
-    ASSERT_EQ(gs().position.inList[1], 0);
     At(gs().position.board, 9, 5) = kCellBlocked;
     for (const auto& [command, s] : {std::pair{IDM_COPY_SMALL_IMAGE, 8}, {IDM_COPY_IMAGE, 40}}) {
         Command(command);

@@ -28,8 +28,8 @@ TEST_F(RenderDraw, SquareCopiedBlendedInvertedOrBlack) {
 }
 
 // Each square size scales the file's 64-pixel tiles anew (24 after 40 is not 24 of 40), at
-// most 64; a file smaller than the tile row scales by the same factor. Probed next to both
-// edges of a tile, where a skin scaled by a wrong factor shows a neighbouring tile.
+// most 64, probed next to both edges of a tile where a wrong factor shows a neighbour. A file
+// smaller than the tile row scales by the same factor: black below its 40 rows (20 of 32).
 TEST_F(RenderDraw, EverySkinScaleStartsFromTheFile) {
     const auto tile = [](int side, int k) {
         return std::vector<Probe>{{{k * side + 1, side / 2}, TestTileColour(k)},
@@ -47,6 +47,7 @@ TEST_F(RenderDraw, EverySkinScaleStartsFromTheFile) {
     gs.settings.view.squareSize = 32;
     ReloadSkin(surfaces, gs, hwnd);
     ExpectPixels(surfaces.skin.dc, tile(32, 2), 2, "small file");
+    ExpectPixels(surfaces.skin.dc, {{{80, 22}, 0}}, 2, "below the small file");
 }
 
 // Without its file the skin is a substitute: light grey open cell, red figures, grey plain

@@ -44,8 +44,8 @@ TEST_F(RenderPaint, FieldFramesAndOneClippedCopy) {
     gs.position.inList[3] = 0; // nothing in hand
     gs.settings.view.colorContour = 0x00FF00;
     Paint({0, 0});
-    ExpectPixels(window.dc(), {{Cell(5, 3), TestTileColour(1)},
-                               {Cell(5, 3, 0, 0), 0x00FF00},
+    ExpectPixels(window.dc(), {{Cell(5, 3, 24, 0), 0x00FF00},
+                               {Cell(6, 3, 0), TestTileColour(1)}, // one figure: no seam
                                {Cell(7, 3, -2), TestTileColour(1)},
                                {Cell(7, 3, -1), 0x00FF00},
                                {Cell(7, 3, 0), 0x00FF00},
@@ -59,19 +59,22 @@ TEST_F(RenderPaint, FieldFramesAndOneClippedCopy) {
                                {{1050, 300}, kBefore}});
 }
 
-// Figure 3 held at column c of row 2 (at 7 it passes the field's edge: illegal), probed
-// inside its first square, in its shadow 48 / 6 = 8 pixels right of it, and in an empty cell
-// of its matrix, where neither it nor the legal-move mark is drawn.
+// Figure 3 held at columns c..c + 4 of row 2 (from 7 it passes the field's edge: illegal),
+// probed at the centre of its last square, over its own shadow (48 / 6 = 8 pixels right and
+// down), in the shadow right of it, and in an empty cell of its matrix, where neither it nor
+// the legal-move mark is drawn.
 TEST_F(RenderPaint, FigureInHandShadowInverseAndMark) {
     const COLORREF held = TestTileColour(3);
     const std::tuple<int, bool, bool, bool, int, COLORREF, COLORREF> cases[] = {
         // opacity, show inverse, show legal move, window enabled, c, square, shadow
         {100, false, false, true, 2, held, Blended(0, kOpen, 63)}, // shadow at 100 / 10 + 15 %
-        {5, false, false, true, 2, Blended(held, kOpen, 127), Blended(0, kOpen, 51)}, // 50 % least
+        // at least 50 % over the shadow at 50 / 10 + 15 %
+        {5, false, false, true, 2, Blended(held, Blended(0, kOpen, 51), 127),
+         Blended(0, kOpen, 51)},
         {100, true, false, true, 7, Inverted(held), Blended(0, kBack, 63)},
         {100, true, false, true, 2, held, Blended(0, kOpen, 63)},
         {100, false, true, false, 2, TestTileColour(13), kOpen}, // while a dialog is open
-        {100, false, true, false, 7, kOpen, kBack},
+        {100, false, true, false, 7, kBack, kBack},
     };
     for (const auto& row : cases) {
         const auto& [opacity, inverse, mark, enabled, c, square, shadow] = row;
@@ -80,7 +83,7 @@ TEST_F(RenderPaint, FigureInHandShadowInverseAndMark) {
         gs.settings.view.showLegalMove = mark;
         Paint(Cell(c, 2), enabled);
         ExpectPixels(surfaces.backBuffer.dc,
-                     {{Cell(c, 2, 4, 4), square},
+                     {{Cell(c + 4, 2), square},
                       {Cell(c + 5, 2, 4), shadow},
                       {Cell(c + 4, 3), c == 2 ? TestTileColour(1) : kBack}},
                      1, "case " + std::to_string(&row - cases));
@@ -129,9 +132,11 @@ TEST_F(RenderTest, OwnerDrawnListEntriesAndMenuItems) {
             pattern ? BackgroundType::PatternImage : BackgroundType::SolidColour;
         BuildBackground(surfaces, gs, hwnd);
         TestCanvas canvas(120, 100, kBefore);
-        const DRAWITEMSTRUCT item{
-            0,       0,           static_cast<UINT>(figure), 0, selected ? ODS_SELECTED : 0u,
-            nullptr, canvas.dc(), {0, 42, 120, 84},          0};
+        DRAWITEMSTRUCT item{};
+        item.itemID = static_cast<UINT>(figure);
+        item.itemState = selected ? ODS_SELECTED : 0;
+        item.hDC = canvas.dc();
+        item.rcItem = {0, 42, 120, 84};
         if (menu)
             DrawOrientationItem(surfaces, gs, item, figure, 1);
         else
