@@ -143,8 +143,10 @@ TEST(Placement, SolvedListHasNoDuplicatesAndStopsAtItsCap) {
     GameState gs = ReadyState();
     RecordSolved(gs, "Tutorial", "one");
     RecordSolved(gs, "Tutorial", "one");
+    EXPECT_EQ(gs.settings.solved.size(), 1u);
     RecordSolved(gs, "tutorial", "one"); // names compare with letter case
-    EXPECT_EQ(gs.settings.solved.size(), 2u);
+    RecordSolved(gs, "Tutorial", "One");
+    EXPECT_EQ(gs.settings.solved.size(), 3u);
     for (int i = 0; i < kMaxSolved + 5; ++i)
         RecordSolved(gs, "G", std::to_string(i));
     EXPECT_EQ(gs.settings.solved.size(), static_cast<size_t>(kMaxSolved));
