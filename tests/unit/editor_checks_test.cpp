@@ -54,7 +54,7 @@ TEST(Editor, FiguresCheckAndComposition) {
     placed[0] = {-2, 0, BaseShapes()[1]};
     placed[1] = {1, 1, BaseShapes()[11]};
     EXPECT_EQ(RowsOf(ComposeFigures(placed), 5, 5),
-              (std::vector<std::string>{"I....", "I....", "I..X.", "I.XXX", "I..X."}));
+              (Rows{"I....", "I....", "I..X.", "I.XXX", "I..X."}));
 }
 
 } // namespace

@@ -8,9 +8,9 @@ namespace {
 
 TEST(Trim, DrawingMovesToTheTopLeft) {
     // An L in the box from (3, 2) to (5, 4).
-    const TrimmedPuzzle t = TrimDrawing(GridFromRows({"", "", "...L", "...L", "...LLL"}));
-    EXPECT_EQ(RowsOf(t.drawing, 4, 4), (std::vector<std::string>{"L...", "L...", "LLL.", "...."}));
-    EXPECT_EQ(RowsOf(t.field, 4, 4), (std::vector<std::string>{".##.", ".##.", "....", "...."}));
+    const TrimmedPuzzle t = TrimDrawing(GridFromRows({"", "", "...o", "...o", "...ooo"}));
+    EXPECT_EQ(RowsOf(t.drawing, 4, 4), (Rows{"o...", "o...", "ooo.", "...."}));
+    EXPECT_EQ(RowsOf(t.field, 4, 4), (Rows{".##.", ".##.", "....", "...."}));
     EXPECT_EQ(t.width, 3);
     EXPECT_EQ(t.height, 3);
     // A drawing that touches the last row and column keeps its full extent.
@@ -38,26 +38,20 @@ TEST(Trim, PrepareChecksAndTrimsTheDrawingOfTheMethod) {
     gs.position.placed[0] = {3, 1, BaseShapes()[1]};
     gs.position.placed[1] = {4, 4, BaseShapes()[11]};
     const TrimmedPuzzle figures = PrepareNewPuzzle(gs).puzzle;
-    EXPECT_EQ(
-        RowsOf(figures.drawing, 4, 8),
-        (std::vector<std::string>{"I...", "I...", "I...", "I...", "IX..", "XXX.", ".X..", "...."}));
+    EXPECT_EQ(RowsOf(figures.drawing, 4, 8),
+              (Rows{"I...", "I...", "I...", "I...", "IX..", "XXX.", ".X..", "...."}));
 }
 
 TEST(Trim, CommitStartsPlayOnTheNewPuzzle) {
     GameState gs = SquaresEditor();
-    Grid drawing{};
-    for (int i = 0; i < 60; ++i)
-        At(drawing, 4 + i % 15, 9 + i / 15) = kCellSquare;
-    const TrimmedPuzzle t = TrimDrawing(drawing);
-    CommitNewPuzzle(gs, t, "stairs");
+    const TrimmedPuzzle t = TrimDrawing(GridFromRows({"", "..oooo", "..o..o", "..oooo"}));
+    CommitNewPuzzle(gs, t, "ring");
     EXPECT_EQ(gs.editor.mode, EditMode::Playing);
-    EXPECT_EQ(gs.position.fieldWidth, 15);
-    EXPECT_EQ(gs.position.fieldHeight, 4);
-    EXPECT_EQ(gs.settings.createWidth, 15);
-    EXPECT_EQ(gs.settings.createHeight, 4);
-    EXPECT_EQ(gs.position.board, t.field);
+    EXPECT_EQ((Point{gs.position.fieldWidth, gs.position.fieldHeight}), (Point{4, 3}));
+    EXPECT_EQ((Point{gs.settings.createWidth, gs.settings.createHeight}), (Point{4, 3}));
+    EXPECT_EQ(RowsOf(gs.position.board, 4, 3), (Rows{"....", ".##.", "...."}));
     EXPECT_EQ(gs.settings.lastFolder, "My puzzles");
-    EXPECT_EQ(gs.settings.lastFile, "stairs");
+    EXPECT_EQ(gs.settings.lastFile, "ring");
     EXPECT_TRUE(PlaysCurrentPuzzle(gs)) << "a win on it counts for the new puzzle";
 }
 

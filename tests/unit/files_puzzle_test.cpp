@@ -4,6 +4,8 @@
 
 #include <filesystem>
 
+#include <unistd.h>
+
 #include "files/puzzle_file.h"
 #include "files/puzzle_paths.h"
 #include "files/save_name.h"
@@ -85,8 +87,9 @@ TEST(PuzzleFile, ChecksSizesAndRows) {
 
 TEST(PuzzleFile, ChecksEveryFigure) {
     const std::string save = Field(10, 10) + kSave, upright = Group(0, -2, 0, 0);
-    int f2 = 0;
+    int f2 = 0, f12 = 0;
     const Figure second = Placed(2, 0, 0, f2); // covers column 0 like the upright I at x = -2
+    const Figure n1 = Placed(12, 0, 0, f12), n2 = Placed(12, 5, 5, f12);
     const std::pair<std::string, std::string> cases[] = {
         {upright, "valid"},
         {Group(0, -3, 0, 0), "figure 1 lies outside the field"},
@@ -97,7 +100,7 @@ TEST(PuzzleFile, ChecksEveryFigure) {
         {Group(0, -2, 0, -1), "F0 out of range"},
         {"X0 = -2\r\nY0 = 0\r\n", "F0 out of range"},
         {"X0 = -2\r\nF0 = 0\r\n", "figure 1 lies outside the field"}, // missing Y
-        {upright + Group(1, -1, 0, 0), "figure 1 listed twice"},
+        {Group(0, n1.x, n1.y, f12) + Group(1, n2.x, n2.y, f12), "figure 12 listed twice"},
         {upright + Group(1, 0, -2, 1), "figure 1 covers another figure"},
         {upright + Group(1, second.x, second.y, f2), "figure 2 covers another figure"},
         {upright + Group(2, -2, 0, 0), "valid"}, // the list ends at the first missing X
@@ -145,7 +148,9 @@ TEST(PuzzleFile, SavedGameRoundTripThroughAFile) {
     }
     gs->position.historyCount = 2;
 
-    const auto path = (std::filesystem::temp_directory_path() / "zendrak_files_test.zpz").string();
+    // A name of this process's own: other test runs may be writing theirs at the same time.
+    const std::string name = "zendrak_files_test_" + std::to_string(getpid()) + ".zpz";
+    const auto path = (std::filesystem::temp_directory_path() / name).string();
     ASSERT_TRUE(WriteTextFile(path, WriteSavedGameText(*gs)));
     PuzzleImage image;
     std::string reason;

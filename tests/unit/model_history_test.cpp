@@ -114,10 +114,10 @@ TEST(History, LoadedPositionIsPositionOneAndANewGameEmptiesTheHistory) {
     GameState gs = ReadyState();
     Placement figures{};
     figures[0] = Figure{-2, 0, BaseShapes()[1]};
-    figures[1] = Figure{0, 0, BaseShapes()[11]};
+    figures[1] = Figure{0, 0, BaseShapes()[12]};
     LoadHistoryPosition(gs, figures);
     EXPECT_EQ(gs.position.placed, figures);
-    EXPECT_EQ(gs.position.inList[1], 0);
+    EXPECT_TRUE(gs.position.inList[1] == 0 && gs.position.inList[12] == 0);
     EXPECT_FALSE(CanRedo(gs));
     Undo(gs);
     EXPECT_TRUE(FiguresOnField(gs).empty());

@@ -22,20 +22,17 @@ TEST(Cells, TileChoice) {
 }
 
 TEST(Cells, PlanPlacesSquaresWithContourSeams) {
-    // Row 0: figure 1, figure 1, figure 2. Row 1: open, blocked, open.
-    Grid g{};
-    At(g, 0, 0) = At(g, 1, 0) = 1;
-    At(g, 2, 0) = 2;
-    At(g, 1, 1) = kCellBlocked;
+    // A view of 3 x 2 cells: I, I, L above open, blocked, L. The L goes on beyond the view's
+    // right and bottom edges, which still get a contour.
+    const Grid g = GridFromRows({"IILL", ".#L", "..L"});
     // One colour for all figures still separates them: the values differ, not the tiles.
     const CellStyle style{true, true, true, 0, true};
     const std::vector<CellSquare> squares = PlanCells(GridView(g, 3, 2), {100, 50}, 24, style);
-    const std::vector<CellSquare> expected = {
-        {100, 50, 1, kSideLeft | kSideTop | kSideBottom},
-        {124, 50, 1, kSideRight | kSideTop | kSideBottom},
-        {148, 50, 1, kSideLeft | kSideRight | kSideTop | kSideBottom},
-        {100, 74, 0, 0},
-        {148, 74, 0, 0}};
+    const std::vector<CellSquare> expected = {{100, 50, 1, kSideLeft | kSideTop | kSideBottom},
+                                              {124, 50, 1, kSideRight | kSideTop | kSideBottom},
+                                              {148, 50, 1, kSideLeft | kSideRight | kSideTop},
+                                              {100, 74, 0, 0},
+                                              {148, 74, 1, kSideLeft | kSideRight | kSideBottom}};
     EXPECT_EQ(squares, expected);
 }
 

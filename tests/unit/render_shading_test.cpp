@@ -9,6 +9,7 @@ namespace {
 TEST(Shading, ShadeColorsOfTheDocumentedPairs) {
     EXPECT_EQ(ShadeColors(0x6E6E6E, 0xFFFFFF), (ShadedColors{0x535353, 0xFFFFFF}));
     EXPECT_EQ(ShadeColors(0x000000, 0xFFFFFF), (ShadedColors{0x5A5A5A, 0xFFFFFF}));
+    EXPECT_EQ(ShadeColors(0x101010, 0x404040), (ShadedColors{0x6A6A6A, 0x505050})); // ink + 1/4
     EXPECT_EQ(ShadeColors(0xFFFFFF, 0x000000), (ShadedColors{0xCCCCCC, 0x000000}));
     EXPECT_EQ(ShadeColors(0x808080, 0x808080), (ShadedColors{0x676767, 0x707070}));
     EXPECT_EQ(ShadeColors(0x0000FF, 0x00FF00), (ShadedColors{0x0000CC, 0x00E000}));

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
