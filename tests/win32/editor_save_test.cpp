@@ -1,5 +1,5 @@
 // The puzzle editor: "Create puzzle" wired to its model, rectangles of squares drawn with the
-// mouse, and "Save puzzle" writing over an older puzzle of the same name.
+// mouse, and "Save puzzle" writing into new folders and over an older puzzle of the same name.
 #include <filesystem>
 
 #include "dialog_driver.h"
@@ -53,21 +53,14 @@ class EditorSquares : public DialogTest {
     }
 };
 
-// The name holds characters of the upper half of code page 1252, which the system finds only
-// through the ANSI code page.
-TEST_F(EditorSquares, CreateDrawAndSaveOverAnOlderPuzzle) {
+// A puzzle saved into new folders, then one over an older puzzle whose name holds characters
+// of the upper half of code page 1252, which the system finds only through the ANSI code page.
+TEST_F(EditorSquares, CreateDrawAndSaveTwice) {
     WriteFile("Zendrak.ini",
               "[OPTIONS]\r\nAUTO_SIZE = 0\r\nSIZE_SQUARE = 40\r\n[LAST]\r\nCREATION_METHOD = 1\r\n"
               "DX = 99\r\nDY = 2\r\n");
     StartGame();
     gs().settings.newPuzzleName = "remembered";
-    const std::string name = "old \x80\x99", path = "Puzzles\\My puzzles\\" + name + ".zpz";
-    std::filesystem::create_directories("Puzzles\\My puzzles");
-    WriteFile(path, "the old puzzle");
-    auto setSize = [](DialogDriver& d, HWND dialog, int width, int height) {
-        d.Send(dialog, IDC_WIDTH_ARROWS, UDM_SETPOS32, 0, width);
-        d.Send(dialog, IDC_HEIGHT_ARROWS, UDM_SETPOS32, 0, height);
-    };
     auto shown = [](DialogDriver& d, HWND dialog) {
         return d.Text(dialog, IDC_CREATE_WIDTH) + " x " + d.Text(dialog, IDC_CREATE_HEIGHT) + " " +
                d.Text(dialog, IDC_FILE_NAME) +
@@ -79,33 +72,46 @@ TEST_F(EditorSquares, CreateDrawAndSaveOverAnOlderPuzzle) {
         d.Send(dialog, IDC_CREATE_WIDTH, WM_KEYDOWN, VK_UP, 1); // the arrow keys stop at 3 and 24
         d.Send(dialog, IDC_CREATE_HEIGHT, WM_KEYDOWN, VK_DOWN, 1);
         opened.push_back(shown(d, dialog));
-        setSize(d, dialog, 12, 8);
-        d.Press(dialog, IDCANCEL);
+        d.Send(dialog, IDC_WIDTH_ARROWS, UDM_SETPOS32, 0, 10);
+        d.Send(dialog, IDC_HEIGHT_ARROWS, UDM_SETPOS32, 0, 6);
+        d.Send(dialog, IDC_FILE_NAME, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("first"));
+        d.Press(dialog, IDOK);
     });
     EXPECT_EQ(opened,
               (std::vector<std::string>{"24 x 3 remembered squares", "24 x 3 remembered squares"}));
-    EXPECT_EQ(gs().editor.mode, EditMode::Playing) << "Cancel starts no editor";
-
-    // "No" to the overwrite question keeps the dialog open, "Yes" starts the editor; the old
-    // file stays until a drawing is saved.
-    bool openAfterNo = false;
-    DialogRun run = Run(IDM_CREATE_PUZZLE, "Create puzzle", [&](DialogDriver& d, HWND dialog) {
-        setSize(d, dialog, 10, 6);
-        d.Send(dialog, IDC_FILE_NAME, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
-        d.Press(dialog, IDOK);
-        d.Answer(IDNO);
-        openAfterNo = IsWindowVisible(dialog) != FALSE;
-        d.Press(dialog, IDOK);
-        d.Answer(IDYES);
-    });
-    EXPECT_EQ(run.messages, std::vector<std::string>(2, "question: File exist. Overwrite?"));
-    EXPECT_TRUE(openAfterNo);
-    EXPECT_EQ(ReadFile(path), "the old puzzle");
     ASSERT_EQ(gs().editor.mode, EditMode::Editing);
     EXPECT_EQ(gs().position.fieldWidth, 10);
     EXPECT_EQ(gs().position.fieldHeight, 6);
     EXPECT_EQ(SendMessageA(app().hwndFigureList, LB_GETCOUNT, 0, 0), 1)
         << "the square to draw with";
+    Drag(0, 0, 9, 5);
+    EXPECT_EQ(SavePuzzle(), std::vector<std::string>{"question: New puzzle saved succesfully."});
+    std::string drawn = "[GAME]\r\nDX = 10\r\nDY = 6\r\n\r\n[DATA]\r\n";
+    for (int r = 1; r <= 6; ++r)
+        drawn += "ROW_" + std::to_string(r) + " = 1111111111\r\n";
+    EXPECT_EQ(ReadFile("Puzzles\\My puzzles\\first.zpz"), drawn) << "written into new folders";
+    EXPECT_EQ(gs().editor.mode, EditMode::Playing);
+    EXPECT_EQ(SendMessageA(app().hwndFigureList, LB_GETCOUNT, 0, 0), 13);
+    EXPECT_FALSE(MenuEnabled(IDM_SAVE_PUZZLE));
+
+    // "No" to the overwrite question keeps the dialog open, and Cancel then starts nothing;
+    // "Yes" starts the editor, the old file staying until a drawing is saved.
+    const std::string name = "old \x80\x99", path = "Puzzles\\My puzzles\\" + name + ".zpz";
+    WriteFile(path, "the old puzzle");
+    for (int answer : {IDNO, IDYES}) {
+        bool open = false;
+        DialogRun run = Run(IDM_CREATE_PUZZLE, "Create puzzle", [&](DialogDriver& d, HWND dialog) {
+            d.Send(dialog, IDC_FILE_NAME, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+            d.Press(dialog, IDOK);
+            d.Answer(answer);
+            open = IsWindowVisible(dialog) != FALSE;
+            d.Press(dialog, IDCANCEL);
+        });
+        EXPECT_EQ(run.messages, std::vector<std::string>{"question: File exist. Overwrite?"});
+        EXPECT_EQ(open, answer == IDNO);
+        EXPECT_EQ(gs().editor.mode, answer == IDNO ? EditMode::Playing : EditMode::Editing);
+        EXPECT_EQ(ReadFile(path), "the old puzzle");
+    }
 
     Drag(2, 1, 0, 0); // corners in either order
     EXPECT_EQ(Squares(), 6);
@@ -134,15 +140,10 @@ TEST_F(EditorSquares, CreateDrawAndSaveOverAnOlderPuzzle) {
 
     Drag(0, 0, 9, 5);
     EXPECT_EQ(SavePuzzle(), std::vector<std::string>{"question: New puzzle saved succesfully."});
-    std::string expected = "[GAME]\r\nDX = 10\r\nDY = 6\r\n\r\n[DATA]\r\n";
-    for (int r = 1; r <= 6; ++r)
-        expected += "ROW_" + std::to_string(r) + " = 1111111111\r\n";
-    EXPECT_EQ(ReadFile(path), expected);
-    EXPECT_EQ(FolderEntries("Puzzles\\My puzzles"), std::vector<std::string>{name + ".zpz"})
+    EXPECT_EQ(ReadFile(path), drawn);
+    EXPECT_EQ(FolderEntries("Puzzles\\My puzzles"),
+              (std::vector<std::string>{"first.zpz", name + ".zpz"}))
         << "no temporary file";
-    EXPECT_EQ(gs().editor.mode, EditMode::Playing);
-    EXPECT_EQ(SendMessageA(app().hwndFigureList, LB_GETCOUNT, 0, 0), 13);
-    EXPECT_FALSE(MenuEnabled(IDM_SAVE_PUZZLE));
 }
 
 } // namespace
