@@ -59,10 +59,6 @@ HWND DialogDriver::Wait(const char* caption) {
         std::string("\"") + caption + "\"");
 }
 
-HWND DialogDriver::WaitBox() {
-    return Wait(TheApp().appTitle.c_str());
-}
-
 void DialogDriver::WaitGone(HWND window) {
     // WaitFor waits for a non-null handle: any one stands for "gone".
     WaitFor([&] { return IsWindow(window) ? nullptr : HWND_MESSAGE; }, "a window to close");
@@ -75,21 +71,6 @@ void DialogDriver::Answer(int button) {
     messages.push_back(DescribeMessageBox(box));
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
     WaitGone(box);
-}
-
-void DialogDriver::Press(HWND dialog, int id) {
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
-
-void DialogDriver::Click(HWND dialog, int id, int notification) {
-    Send(dialog, 0, WM_COMMAND, MAKEWPARAM(id, notification),
-         reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
-
-void DialogDriver::Type(HWND dialog, int id, const std::string& chars) {
-    for (char c : chars)
-        Send(dialog, id, WM_CHAR, static_cast<unsigned char>(c), 1);
 }
 
 LRESULT DialogDriver::Send(HWND dialog, int id, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -20,7 +20,7 @@ class DialogDriver {
 
     // A visible dialog of the test thread with this caption; a message box of the program.
     HWND Wait(const char* caption);
-    HWND WaitBox();
+    HWND WaitBox() { return Wait(TheApp().appTitle.c_str()); }
     // Waits until the window has gone and the code that showed it has gone on.
     void WaitGone(HWND window);
     // Waits for a message box, records it ("icon: text", the icon one of error, question,
@@ -28,13 +28,22 @@ class DialogDriver {
     void Answer(int button = IDOK);
 
     // A click on a button that opens or ends a window: posted, the script goes on at once.
-    void Press(HWND dialog, int id);
+    void Press(HWND dialog, int id) {
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+    }
     // A click (or another notification) of control id, handled before it returns.
-    void Click(HWND dialog, int id, int notification = BN_CLICKED);
+    void Click(HWND dialog, int id, int notification = BN_CLICKED) {
+        Send(dialog, 0, WM_COMMAND, MAKEWPARAM(id, notification),
+             reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+    }
     // Sends a message, or one WM_CHAR per character, to control id (0: to the dialog itself);
     // a message not handled within the wait is a failure.
     LRESULT Send(HWND dialog, int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
-    void Type(HWND dialog, int id, const std::string& chars);
+    void Type(HWND dialog, int id, const std::string& chars) {
+        for (char c : chars)
+            Send(dialog, id, WM_CHAR, static_cast<unsigned char>(c), 1);
+    }
     std::string Text(HWND dialog, int id);
     // Pixel (x, y) of control id as the screen shows it once pending repaints are done: a
     // control that nothing invalidated still shows its old picture.

@@ -10,6 +10,7 @@ using DialogAnalyse = DialogTest;
 TEST_F(DialogAnalyse, ChoiceOnOpeningCancelStartAndAFinishedPosition) {
     StartPlainGame();
     LayTiling({1, 2, 3, 4, 5, 6, 7, 8});
+    Command(IDM_UNDO);
     gs().settings.analyseMode = AnalyseChoice::Nothing;
     bool nothingChecked = false;
     Run(IDM_ANALYSE, "Analyse by computer", [&](DialogDriver& d, HWND dialog) {
@@ -20,7 +21,7 @@ TEST_F(DialogAnalyse, ChoiceOnOpeningCancelStartAndAFinishedPosition) {
     EXPECT_TRUE(nothingChecked);
     EXPECT_EQ(gs().settings.analyseMode, AnalyseChoice::Nothing)
         << "Cancel keeps the remembered choice";
-    EXPECT_EQ(gs().position.historyCount, 9) << "nothing laid";
+    EXPECT_EQ(gs().position.historyPosition, 7) << "nothing laid";
 
     Run(IDM_ANALYSE, "Analyse by computer", [&](DialogDriver& d, HWND dialog) {
         d.Send(dialog, IDC_PLACE_ALL, BM_CLICK);
@@ -28,7 +29,8 @@ TEST_F(DialogAnalyse, ChoiceOnOpeningCancelStartAndAFinishedPosition) {
         d.WaitGone(dialog);
     });
     EXPECT_EQ(gs().settings.analyseMode, AnalyseChoice::AllFigures);
-    EXPECT_EQ(gs().position.historyCount, 13) << "the last four laid, one by one";
+    EXPECT_EQ(gs().position.historyCount, 13) << "the last five laid, one by one";
+    EXPECT_FALSE(MenuEnabled(IDM_REDO)) << "the menu follows the laid figures";
 
     EXPECT_EQ(Run(IDM_ANALYSE, [](DialogDriver& d) { d.Answer(); }).messages,
               std::vector<std::string>{"none: This task is completed."});

@@ -124,6 +124,7 @@ TEST_F(DialogNewGame, TreePreviewOkAndCancel) {
     });
     EXPECT_EQ(gs().position.fieldWidth, 7);
     EXPECT_EQ(gs().position.fieldHeight, 9);
+    EXPECT_FALSE(MenuEnabled(IDM_UNDO)) << "the menu follows the new game";
 }
 
 } // namespace

@@ -84,6 +84,7 @@ TEST_F(EditorSquares, CreateDrawAndSaveTwice) {
     EXPECT_EQ(gs().position.fieldHeight, 6);
     EXPECT_EQ(SendMessageA(app().hwndFigureList, LB_GETCOUNT, 0, 0), 1)
         << "the square to draw with";
+    EXPECT_TRUE(MenuEnabled(IDM_SAVE_PUZZLE));
     Drag(0, 0, 9, 5);
     EXPECT_EQ(SavePuzzle(), std::vector<std::string>{"question: New puzzle saved succesfully."});
     std::string drawn = "[GAME]\r\nDX = 10\r\nDY = 6\r\n\r\n[DATA]\r\n";

@@ -60,10 +60,6 @@ void GameWindowTest::CloseGame() {
     app().hwndFigureList = nullptr;
 }
 
-void GameWindowTest::Command(int id, int notification) {
-    SendMessageA(app().hwndMain, WM_COMMAND, MAKEWPARAM(id, notification), 0);
-}
-
 void GameWindowTest::SelectFigure(int entry) {
     SendMessageA(app().hwndFigureList, LB_SETCURSEL, static_cast<WPARAM>(entry), 0);
     Command(IDC_FIGURE_LIST, LBN_SELCHANGE);

@@ -26,7 +26,9 @@ class GameWindowTest : public ::testing::Test {
     App& app() { return TheApp(); }
     GameState& gs() { return TheApp().gs; }
 
-    void Command(int id, int notification = 0);
+    void Command(int id, int notification = 0) {
+        SendMessageA(app().hwndMain, WM_COMMAND, MAKEWPARAM(id, notification), 0);
+    }
     void SelectFigure(int entry);
     // The client point at the centre of field cell (column, row).
     POINT CellCentre(int column, int row);
