@@ -69,8 +69,8 @@ TEST_F(UiPlay, UndoRedoMenuStatesAndTheWin) {
     EXPECT_EQ(won.messages,
               std::vector<std::string>{"information: Congratulations! The game is won."});
     SelectFigure(0);
-    PressAt(CellCentre(9, 0)); // the V
-    ASSERT_EQ(HeldFigure(gs()), 4);
+    PressAt(CellCentre(9, 0)); // the V, taken back into the hand
+    ASSERT_EQ(SendMessageA(app().hwndFigureList, LB_GETCURSEL, 0, 0), 4);
     Drive([&] { LayTiling({4}); }, [](DialogDriver&) {});
 }
 
