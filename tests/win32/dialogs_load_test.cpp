@@ -56,7 +56,7 @@ TEST_F(DialogLoad, ListDeleteCancelAndLoad) {
         d.Click(dialog, IDC_SAVED_GAMES, LBN_DBLCLK);
     });
     EXPECT_EQ(gs().position.placed, saved);
-    EXPECT_TRUE(MenuEnabled(IDM_UNDO)) << "the menu follows the loaded game";
+    EXPECT_FALSE(MenuEnabled(IDM_REDO)) << "the menu follows the loaded game";
     EXPECT_FALSE(MenuEnabled(IDM_SAVE));
 }
 
