@@ -109,6 +109,9 @@ TEST_F(DialogSave, FailedWritesKeepTheOldFilesAndLeaveNoTemporaryFile) {
         CloseGame();
     }
     EXPECT_EQ(ReadFile("Zendrak.ini"), settings);
+    StartGame();
+    CloseGame();
+    EXPECT_NE(ReadFile("Zendrak.ini").find("\r\n[SOUND]\r\n"), std::string::npos) << "written";
     EXPECT_EQ(ReadFile("Save\\game.zpz"), "old");
     EXPECT_EQ(FolderEntries("Save"), (std::vector<std::string>{"folder.zpz", "game.zpz"}));
     EXPECT_EQ(FolderEntries("."), (std::vector<std::string>{"Save", "Saved", "Zendrak.ini"}))
