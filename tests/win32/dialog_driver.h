@@ -1,5 +1,4 @@
-// Works the game's modal dialogs from a second thread while the test thread is inside them,
-// and reads the dialogs' controls the way a player sees them.
+// Works the game's modal dialogs from a second thread while the test thread is inside them.
 #pragma once
 
 #include <windows.h>
@@ -11,50 +10,53 @@
 #include <vector>
 
 #include "game_window.h"
-#include "model/game_state.h"
 
-// What the script thread does. Every wait has a time limit; a wait that times out is recorded
-// as a failure and the script's later steps then do nothing, so that what is left open is
-// closed by the rescue of DriveDialog.
+// What the script thread does. Every wait has a time limit; after a wait timed out (a failure)
+// the script's later waits return at once, and what is left open is closed by the rescue of
+// DialogTest::Drive.
 class DialogDriver {
   public:
-    DialogDriver(DWORD dialogThread, HWND sentinel);
+    explicit DialogDriver(DWORD dialogThread) : thread_(dialogThread) {}
 
-    // A visible dialog of the test thread with this caption.
+    // A visible dialog of the test thread with this caption; a message box of the program.
     HWND Wait(const char* caption);
-    // Waits until the window no longer exists.
-    bool WaitGone(HWND window);
-    // A visible message box of the program (caption "Zendrak").
-    HWND WaitBox();
-    // Waits for a message box, records it ("icon: text", icon one of error, question,
-    // information, warning, none), answers it with `button` and returns the record.
-    std::string Answer(int button = IDOK);
+    HWND WaitBox() { return Wait(TheApp().appTitle.c_str()); }
+    // Waits until the window has gone and the code that showed it has gone on.
+    void WaitGone(HWND window);
+    // Waits for a message box, records it ("icon: text", the icon one of error, question,
+    // information, warning, none) and answers it with `button`.
+    void Answer(int button = IDOK);
 
-    // Posts WM_COMMAND (id, BN_CLICKED) to the dialog, as a click on that button does, and
-    // waits until the dialog's thread has taken it from its queue.
-    void Press(HWND dialog, int id);
-    // Posts a message to control id and waits until it was handled.
-    void Post(HWND dialog, int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
-    // Posts one WM_CHAR per character to control id, then waits until they were handled.
-    void Type(HWND dialog, int id, const std::string& chars);
-    // Sends a message to control id (0: to the dialog itself) and returns its result.
+    // A click on a button that opens or ends a window: posted, the script goes on at once.
+    void Press(HWND dialog, int id) {
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+    }
+    // A click (or another notification) of control id, handled before it returns.
+    void Click(HWND dialog, int id, int notification = BN_CLICKED) {
+        Send(dialog, 0, WM_COMMAND, MAKEWPARAM(id, notification),
+             reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+    }
+    // Sends a message, or one WM_CHAR per character, to control id (0: to the dialog itself);
+    // a message not handled within the wait is a failure.
     LRESULT Send(HWND dialog, int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    void Type(HWND dialog, int id, const std::string& chars) {
+        for (char c : chars)
+            Send(dialog, id, WM_CHAR, static_cast<unsigned char>(c), 1);
+    }
     std::string Text(HWND dialog, int id);
-    // Waits until the dialog's thread has handled everything posted to it so far, or until
-    // `dialog` has ended.
-    void Sync(HWND dialog = nullptr);
+    // Pixel (x, y) of control id as the screen shows it once pending repaints are done: a
+    // control that nothing invalidated still shows its old picture.
+    COLORREF Pixel(HWND dialog, int id, int x, int y);
 
-    void Fail(const std::string& what);
+    void Fail(const std::string& what) { failures.push_back(what); }
     bool failed() const { return !failures.empty(); }
-
     std::vector<std::string> messages; // every message box answered, in order
     std::vector<std::string> failures;
 
   private:
     HWND WaitFor(const std::function<HWND()>& find, const std::string& what);
     DWORD thread_;
-    HWND sentinel_;
-    long posted_ = 0;
 };
 
 struct DialogRun {
@@ -62,42 +64,17 @@ struct DialogRun {
     std::vector<std::string> failures; // timed-out waits, and windows the rescue had to close
 };
 
-// Runs `open` on this thread (it returns when the dialog has ended) while `script` works the
-// dialog from a second thread. Whatever is still open a while after the script has ended is
-// closed with Cancel and reported as a failure.
-DialogRun DriveDialog(const std::function<void()>& open,
-                      const std::function<void(DialogDriver&)>& script);
-
-// "icon: text" of a message box.
-std::string DescribeMessageBox(HWND box);
-
-// The tree view as the player sees it, one line per item: "text [image]", children indented by
-// two blanks, "+" after a group whose children are shown, "*" after the selected item.
-std::string DescribeTree(HWND tree);
-std::string TreeItemText(HWND tree, HTREEITEM item);
-// The top-level item `group`, or its child `puzzle` when that is given; null when absent.
-HTREEITEM FindTreeItem(HWND tree, const std::string& group, const std::string& puzzle = "");
-
-std::vector<std::string> ListBoxLines(HWND list);
-// The names of a folder's files and sub-folders as the system's own search finds them (the
-// C++ library's paths convert 8-bit names without the ANSI code page), sorted bytewise.
-std::vector<std::string> FolderEntries(const std::string& folder);
-
-// Figure `figure` as a record, from a picture of the field whose cells holding the figure's
-// letter (I L T V W Y Z P F U X N) show where it lies.
-Figure FigureInPicture(int figure, const std::vector<std::string>& rows);
-// The first tiling of the open 10 x 6 field, as the analysis finds it.
-extern const std::vector<std::string> kTiling10x6;
-
-// The game window with settings that fix its geometry, and dialogs opened by its commands.
+// The game window with dialogs opened by its commands.
 class DialogTest : public GameWindowTest {
   protected:
-    void StartPlainGame();
-    // Sends the main window command `id` (it returns when the dialog it opens has ended)
-    // while `script` works the dialog.
+    // Runs `open` on this thread (it returns when what it opened has ended) while `script`
+    // works the windows from a second thread. What is still open a while after the script has
+    // ended is closed with Cancel. Every failure of the run also fails the test.
+    DialogRun Drive(const std::function<void()>& open,
+                    const std::function<void(DialogDriver&)>& script);
+    // Sends main window command `id` while `script` works what it opens, or the dialog of this
+    // caption once it is shown.
     DialogRun Run(int id, const std::function<void(DialogDriver&)>& script);
-    // Drops the given figures where the first tiling of the open 10 x 6 field puts them.
-    void LayTiling(std::initializer_list<int> figures);
-    // Figures still in the list.
-    int FiguresInList();
+    DialogRun Run(int id, const char* caption,
+                  const std::function<void(DialogDriver&, HWND)>& script);
 };

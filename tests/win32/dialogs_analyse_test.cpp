@@ -7,39 +7,33 @@ namespace {
 
 using DialogAnalyse = DialogTest;
 
-TEST_F(DialogAnalyse, ChoiceOnOpeningStartCancelAndAFinishedPosition) {
+TEST_F(DialogAnalyse, ChoiceOnOpeningCancelStartAndAFinishedPosition) {
     StartPlainGame();
     LayTiling({1, 2, 3, 4, 5, 6, 7, 8});
+    Command(IDM_UNDO);
     gs().settings.analyseMode = AnalyseChoice::Nothing;
     bool nothingChecked = false;
-    DialogRun run = Run(IDM_ANALYSE, [&](DialogDriver& d) {
-        HWND dialog = d.Wait("Analyse by computer");
+    Run(IDM_ANALYSE, "Analyse by computer", [&](DialogDriver& d, HWND dialog) {
         nothingChecked = IsDlgButtonChecked(dialog, IDC_PLACE_NOTHING) == BST_CHECKED;
-        d.Post(dialog, IDC_PLACE_ALL, BM_CLICK);
+        d.Send(dialog, IDC_PLACE_ALL, BM_CLICK);
         d.Press(dialog, IDCANCEL);
-        d.WaitGone(dialog);
     });
-    EXPECT_EQ(run.failures, std::vector<std::string>{});
     EXPECT_TRUE(nothingChecked);
     EXPECT_EQ(gs().settings.analyseMode, AnalyseChoice::Nothing)
         << "Cancel keeps the remembered choice";
-    EXPECT_EQ(FiguresInList(), 4);
+    EXPECT_EQ(gs().position.historyPosition, 7) << "nothing laid";
 
-    run = Run(IDM_ANALYSE, [&](DialogDriver& d) {
-        HWND dialog = d.Wait("Analyse by computer");
-        d.Post(dialog, IDC_PLACE_ALL, BM_CLICK);
+    Run(IDM_ANALYSE, "Analyse by computer", [&](DialogDriver& d, HWND dialog) {
+        d.Send(dialog, IDC_PLACE_ALL, BM_CLICK);
         d.Press(dialog, IDOK);
         d.WaitGone(dialog);
     });
-    EXPECT_EQ(run.failures, std::vector<std::string>{});
-    EXPECT_EQ(run.messages, std::vector<std::string>{});
     EXPECT_EQ(gs().settings.analyseMode, AnalyseChoice::AllFigures);
-    EXPECT_EQ(FiguresInList(), 0);
-    EXPECT_EQ(gs().position.historyCount, 13);
+    EXPECT_EQ(gs().position.historyCount, 13) << "the last five laid, one by one";
+    EXPECT_FALSE(MenuEnabled(IDM_REDO)) << "the menu follows the laid figures";
 
-    run = Run(IDM_ANALYSE, [&](DialogDriver& d) { d.Answer(); });
-    EXPECT_EQ(run.failures, std::vector<std::string>{});
-    EXPECT_EQ(run.messages, std::vector<std::string>{"none: This task is completed."});
+    EXPECT_EQ(Run(IDM_ANALYSE, [](DialogDriver& d) { d.Answer(); }).messages,
+              std::vector<std::string>{"none: This task is completed."});
 }
 
 } // namespace

@@ -1,15 +1,13 @@
-// The New game dialog wired to its model: the library listed from the folders into the tree,
-// the preview drawn where its plan says, a refusal, a new game on OK and nothing on Cancel.
+// The New game dialog wired to its model: the library read from the folders into the tree, the
+// preview following the chosen puzzle, a double click on a group doing nothing, a new game on
+// OK and nothing on Cancel.
 #include <filesystem>
 
 #include "dialog_driver.h"
 #include "files/game_dialogs.h"
-#include "render/gdi_handles_gdi.h"
 #include "resource.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 // A field of width x height open cells, with the top-left `blocked` cells of row 0 blocked.
 std::string PuzzleText(int width, int height, int blocked = 0) {
@@ -19,41 +17,40 @@ std::string PuzzleText(int width, int height, int blocked = 0) {
     return WritePuzzleText(width, height, cells);
 }
 
-// Selects a tree item as a click on it does.
-void Select(DialogDriver& d, HWND dialog, const std::string& group,
-            const std::string& puzzle = "") {
-    HTREEITEM item = FindTreeItem(GetDlgItem(dialog, IDC_PUZZLE_TREE), group, puzzle);
-    if (item == nullptr) d.Fail("no tree item " + group + "\\" + puzzle);
-    d.Send(dialog, IDC_PUZZLE_TREE, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+// Group `group` of the tree, or its puzzle `puzzle`; null past the last.
+HTREEITEM Item(HWND tree, int group, int puzzle = -1) {
+    HTREEITEM item = TreeView_GetRoot(tree);
+    for (; item != nullptr && group > 0; --group)
+        item = TreeView_GetNextSibling(tree, item);
+    if (item == nullptr || puzzle < 0) return item;
+    for (item = TreeView_GetChild(tree, item); item != nullptr && puzzle > 0; --puzzle)
+        item = TreeView_GetNextSibling(tree, item);
+    return item;
 }
 
-// The preview as the dialog draws it, into a bitmap of the control's size.
-struct PreviewShot {
-    int width = 0, height = 0;
-    std::vector<COLORREF> pixels;
-    COLORREF At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
-};
-PreviewShot DrawPreview(DialogDriver& d, HWND dialog) {
-    PreviewShot shot;
-    RECT r{};
-    GetClientRect(GetDlgItem(dialog, IDC_PREVIEW), &r);
-    shot.width = r.right;
-    shot.height = r.bottom;
-    WindowDc screen(nullptr);
-    MemoryDc dc(screen.get());
-    OwnedBitmap bitmap(CreateCompatibleBitmap(screen.get(), shot.width, shot.height));
-    ScopedSelect select(dc.get(), bitmap.get());
-    DRAWITEMSTRUCT item{};
-    item.CtlType = ODT_STATIC;
-    item.CtlID = IDC_PREVIEW;
-    item.hwndItem = GetDlgItem(dialog, IDC_PREVIEW);
-    item.hDC = dc.get();
-    item.rcItem = r;
-    d.Send(dialog, 0, WM_DRAWITEM, IDC_PREVIEW, reinterpret_cast<LPARAM>(&item));
-    for (int y = 0; y < shot.height; ++y)
-        for (int x = 0; x < shot.width; ++x)
-            shot.pixels.push_back(GetPixel(dc.get(), x, y));
-    return shot;
+// The tree as the player sees it, one line per item: "text [image]", "+" after a group whose
+// puzzles are shown, "*" after the selected item; puzzles indented.
+std::string Describe(HWND tree) {
+    std::string lines;
+    for (int g = 0; Item(tree, g) != nullptr; ++g)
+        for (int p = -1; Item(tree, g, p) != nullptr; ++p) {
+            char text[260] = {};
+            TVITEMA tv{TVIF_TEXT | TVIF_IMAGE | TVIF_STATE,
+                       Item(tree, g, p),
+                       0,
+                       TVIS_EXPANDED,
+                       text,
+                       sizeof text,
+                       0,
+                       0,
+                       0,
+                       0};
+            SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
+            lines += (p < 0 ? "" : "  ") + std::string(text) + " [" + std::to_string(tv.iImage) +
+                     "]" + ((tv.state & TVIS_EXPANDED) ? "+" : "") +
+                     (tv.hItem == TreeView_GetSelection(tree) ? "*" : "") + "\n";
+        }
+    return lines;
 }
 
 using DialogNewGame = DialogTest;
@@ -61,76 +58,73 @@ using DialogNewGame = DialogTest;
 TEST_F(DialogNewGame, TreePreviewOkAndCancel) {
     // Listed by name with letter case ignored, whatever order the file system gives.
     for (const char* group : {"Puzzles\\beta", "Puzzles\\Gamma empty", "Puzzles\\Alpha"})
-        fs::create_directories(group);
+        std::filesystem::create_directories(group);
     WriteFile("Puzzles\\Alpha\\C.zpz", "[GAME]\r\nDX = 99\r\n");
     WriteFile("Puzzles\\Alpha\\b.zpz", PuzzleText(7, 9, 3));
     WriteFile("Puzzles\\Alpha\\A two.zpz", PuzzleText(10, 6));
     WriteFile("Puzzles\\Alpha\\notes.txt", "not a puzzle");
     WriteFile("Puzzles\\beta\\x.zpz", PuzzleText(12, 5));
     WriteFile("Puzzles\\loose.zpz", PuzzleText(10, 6));
-    StartPlainGame();
+    StartPlainGame(
+        "AUTO_SIZE = 0\r\nSIZE_SQUARE = 40\r\nBACKGROUND_TYPE = 1\r\nCOLOR_BACK = 5649426\r\n");
     LayTiling({1});
     gs().settings.solved = {{"Alpha", "b"}};
     gs().settings.lastFolder = "beta";
     gs().settings.lastFile = "x";
-    gs().settings.view.backgroundType = BackgroundType::SolidColour;
-    gs().settings.view.colorBack = RGB(18, 52, 86);
 
-    // Cancel after choosing another puzzle: the game goes on.
     std::string tree;
-    DialogRun run = Run(IDM_NEW_GAME, [&](DialogDriver& d) {
-        HWND dialog = d.Wait("New game");
-        tree = DescribeTree(GetDlgItem(dialog, IDC_PUZZLE_TREE));
-        Select(d, dialog, "Alpha", "b");
+    RECT r{};
+    std::vector<std::pair<int, int>> spans; // the first and last pixel off the background
+    Run(IDM_NEW_GAME, "New game", [&](DialogDriver& d, HWND dialog) {
+        auto span = [&](bool across, int at) {
+            spans.push_back({-1, -1});
+            for (int i = 0; i < (across ? r.right : r.bottom); ++i) {
+                if (d.Pixel(dialog, IDC_PREVIEW, across ? i : at, across ? at : i) ==
+                    RGB(18, 52, 86))
+                    continue;
+                spans.back() = {spans.back().first < 0 ? i : spans.back().first, i};
+            }
+        };
+        HWND treeView = GetDlgItem(dialog, IDC_PUZZLE_TREE);
+        tree = Describe(treeView);
+        GetClientRect(GetDlgItem(dialog, IDC_PREVIEW), &r);
+        span(true, r.bottom / 2); // x
+        d.Send(dialog, IDC_PUZZLE_TREE, TVM_SELECTITEM, TVGN_CARET,
+               reinterpret_cast<LPARAM>(Item(treeView, 0, 1)));
+        span(true, r.bottom / 2); // b
+        span(false, r.right / 2);
         d.Press(dialog, IDCANCEL);
     });
-    EXPECT_EQ(run.failures, std::vector<std::string>{});
-    EXPECT_EQ(tree, "Alpha [2]\n"
-                    "  A two [0]\n"
-                    "  b [1]\n"
-                    "  C [0]\n"
-                    "beta [2]+\n"
-                    "  x [0]*\n"
-                    "Gamma empty [2]\n");
-    EXPECT_EQ(gs().position.historyCount, 2);
-    EXPECT_EQ(gs().settings.lastFolder, "beta");
+    EXPECT_EQ(tree,
+              "Alpha [2]\n  A two [0]\n  b [1]\n  C [0]\nbeta [2]+\n  x [0]*\nGamma empty [2]\n");
+    EXPECT_EQ(gs().position.historyCount, 2) << "Cancel: the game goes on";
+    // Each picture where the plan centres it, on the window's background.
+    std::vector<std::pair<int, int>> planned;
+    for (auto [width, height, blocked] : {std::tuple{12, 5, 0}, std::tuple{7, 9, 3}}) {
+        PuzzleImage image;
+        ASSERT_TRUE(ReadPuzzleText(PuzzleText(width, height, blocked), false,
+                                   Orientations().catalogue, image));
+        const PreviewPicture plan =
+            PlanPreview(true, image, kPuzzlePreviewTexts, r.right, r.bottom);
+        planned.push_back({plan.left, plan.left + width * kPreviewSquareSize - 1});
+        if (width == 7) planned.push_back({plan.top, plan.top + height * kPreviewSquareSize - 1});
+    }
+    EXPECT_EQ(spans, planned);
 
-    PreviewShot shot;
-    bool stayed = false;
-    run = Run(IDM_NEW_GAME, [&](DialogDriver& d) {
-        HWND dialog = d.Wait("New game");
-        Select(d, dialog, "Gamma empty");
+    // A double click on a group starts nothing; OK starts the chosen puzzle.
+    Run(IDM_NEW_GAME, "New game", [&](DialogDriver& d, HWND dialog) {
+        HWND treeView = GetDlgItem(dialog, IDC_PUZZLE_TREE);
+        d.Send(dialog, IDC_PUZZLE_TREE, TVM_SELECTITEM, TVGN_CARET,
+               reinterpret_cast<LPARAM>(Item(treeView, 2)));
+        NMHDR click{treeView, IDC_PUZZLE_TREE, static_cast<UINT>(NM_DBLCLK)};
+        d.Send(dialog, 0, WM_NOTIFY, IDC_PUZZLE_TREE, reinterpret_cast<LPARAM>(&click));
+        d.Send(dialog, IDC_PUZZLE_TREE, TVM_SELECTITEM, TVGN_CARET,
+               reinterpret_cast<LPARAM>(Item(treeView, 0, 1)));
         d.Press(dialog, IDOK);
-        d.Answer();
-        stayed = IsWindowVisible(dialog) != FALSE;
-        Select(d, dialog, "Alpha", "b");
-        shot = DrawPreview(d, dialog);
-        d.Press(dialog, IDOK);
-        d.WaitGone(dialog);
     });
-    EXPECT_EQ(run.failures, std::vector<std::string>{});
-    EXPECT_EQ(run.messages, std::vector<std::string>{"information: Puzzle is not selected."});
-    EXPECT_TRUE(stayed);
     EXPECT_EQ(gs().position.fieldWidth, 7);
     EXPECT_EQ(gs().position.fieldHeight, 9);
-    EXPECT_EQ(gs().position.historyCount, 1);
-    EXPECT_EQ(FiguresInList(), kFigureCount);
-    EXPECT_EQ(gs().settings.lastFolder, "Alpha");
-    EXPECT_EQ(gs().settings.lastFile, "b");
-
-    // The 7 x 9 picture where the plan centres it, on the window background around it.
-    ASSERT_GT(shot.width, 60);
-    PuzzleImage b;
-    ASSERT_TRUE(ReadPuzzleText(PuzzleText(7, 9, 3), false, Orientations().catalogue, b));
-    const PreviewPicture plan = PlanPreview(true, b, kPuzzlePreviewTexts, shot.width, shot.height);
-    const COLORREF back = RGB(18, 52, 86);
-    const int middle = plan.top + 5 * kPreviewSquareSize;
-    EXPECT_EQ(shot.At(plan.left - 1, middle), back);
-    EXPECT_NE(shot.At(plan.left + 1, middle), back);
-    EXPECT_NE(shot.At(plan.left + 7 * kPreviewSquareSize - 2, middle), back);
-    EXPECT_EQ(shot.At(plan.left + 7 * kPreviewSquareSize + 1, middle), back);
-    EXPECT_EQ(shot.At(plan.left + 4, plan.top - 1), back);
-    EXPECT_EQ(shot.At(plan.left + 4, plan.top + 9 * kPreviewSquareSize + 1), back);
+    EXPECT_FALSE(MenuEnabled(IDM_UNDO)) << "the menu follows the new game";
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-// The puzzle editor at work: rectangles of squares with their history; and "Save puzzle" wired
-// to its model: a refusal, the file it writes, and play on the new puzzle.
+// The puzzle editor: "Create puzzle" wired to its model, rectangles of squares drawn with the
+// mouse, and "Save puzzle" writing into new folders and over an older puzzle of the same name.
 #include <filesystem>
 
 #include "dialog_driver.h"
@@ -9,25 +9,8 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-
-class EditorTest : public DialogTest {
+class EditorSquares : public DialogTest {
   protected:
-    // Opens Create puzzle, chooses size, method and name and presses OK.
-    void StartEditing(int width, int height, bool bySquares, const char* name) {
-        DialogRun run = Run(IDM_CREATE_PUZZLE, [&](DialogDriver& d) {
-            HWND dialog = d.Wait("Create puzzle");
-            d.Send(dialog, IDC_WIDTH_ARROWS, UDM_SETPOS32, 0, width);
-            d.Send(dialog, IDC_HEIGHT_ARROWS, UDM_SETPOS32, 0, height);
-            d.Post(dialog, bySquares ? IDC_BY_SQUARES : IDC_BY_FIGURES, BM_CLICK);
-            d.Send(dialog, IDC_FILE_NAME, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name));
-            d.Press(dialog, IDOK);
-            d.WaitGone(dialog);
-        });
-        ASSERT_EQ(run.failures, std::vector<std::string>{});
-        ASSERT_EQ(gs().editor.mode, EditMode::Editing);
-    }
-
     // The game reads the pointer with GetCursorPos. Under Wine it reports the old position
     // for a while after SetCursorPos, and a move to where Wine believes the pointer already
     // is gets lost: wait until the new position has held for 150 ms, moving again if needed.
@@ -47,134 +30,121 @@ class EditorTest : public DialogTest {
                 moved = steady;
             }
         }
-        ASSERT_EQ(now.x, screen.x);
-        ASSERT_EQ(now.y, screen.y);
+        ASSERT_TRUE(now.x == screen.x && now.y == screen.y) << "the pointer stays behind";
         SendMessageA(app().hwndMain, WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y));
     }
-
-    // Presses `down` (WM_LBUTTONDOWN or WM_RBUTTONDOWN) on one client point, moves to another
-    // and releases there.
-    void Drag(POINT from, POINT to, UINT down = WM_LBUTTONDOWN) {
-        MovePointer(from);
-        PressAt(from, down);
-        MovePointer(to);
-        SendMessageA(app().hwndMain, down + 1, 0, MAKELPARAM(to.x, to.y));
+    // A press of `down` (WM_LBUTTONDOWN or WM_RBUTTONDOWN) and its release, each after a move.
+    void Press(POINT at, UINT down = WM_LBUTTONDOWN) {
+        MovePointer(at);
+        PressAt(at, down);
     }
-    void Fill(int c0, int r0, int c1, int r1) { Drag(CellCentre(c0, r0), CellCentre(c1, r1)); }
-    void Clear(int c0, int r0, int c1, int r1) {
-        Drag(CellCentre(c0, r0), CellCentre(c1, r1), WM_RBUTTONDOWN);
+    void Release(POINT at, UINT down = WM_LBUTTONDOWN) {
+        MovePointer(at);
+        SendMessageA(app().hwndMain, down + 1, 0, MAKELPARAM(at.x, at.y));
     }
-
-    // "Save puzzle", its message box answered; the messages it showed.
-    std::vector<std::string> SaveMessages() {
-        DialogRun run = Run(IDM_SAVE_PUZZLE, [](DialogDriver& d) { d.Answer(); });
-        EXPECT_EQ(run.failures, std::vector<std::string>{});
-        return run.messages;
+    void Drag(int c0, int r0, int c1, int r1, UINT down = WM_LBUTTONDOWN) {
+        Press(CellCentre(c0, r0), down);
+        Release(CellCentre(c1, r1), down);
     }
-
-    static std::vector<std::string> UserPuzzles() { return FolderEntries("Puzzles\\My puzzles"); }
-
-    // The laid figures of the 10 x 6 tiling, moved by (dx, dy).
-    void LayTilingAt(std::initializer_list<int> figures, int dx, int dy) {
-        for (int k : figures) {
-            Figure f = FigureInPicture(k, kTiling10x6);
-            DropFigure(k, f.matrix, f.x + dx, f.y + dy);
-            ASSERT_EQ(gs().position.inList[k], 0) << "figure " << k;
-        }
+    int Squares() { return CountSquares(gs().editor.field); }
+    // "Save puzzle": the messages it showed.
+    std::vector<std::string> SavePuzzle() {
+        return Run(IDM_SAVE_PUZZLE, [](DialogDriver& d) { d.Answer(); }).messages;
     }
 };
 
-using EditorSquares = EditorTest;
-using EditorSave = EditorTest;
-
-TEST_F(EditorSquares, RectanglesFillClearAbandonAndUndoToTheEmptyField) {
-    StartPlainGame();
-    StartEditing(10, 6, true, "drawn");
-    EXPECT_EQ(SendMessageA(app().hwndFigureList, LB_GETCOUNT, 0, 0), 1);
-    Fill(2, 1, 0, 0); // corners in either order
-    EXPECT_EQ(CountSquares(gs().editor.field), 6);
-    EXPECT_EQ(At(gs().editor.field, 2, 1), kCellSquare);
-    EXPECT_TRUE(MenuEnabled(IDM_UNDO));
-
-    // While the button is held the board shows the rectangle.
-    MovePointer(CellCentre(4, 3));
-    PressAt(CellCentre(4, 3));
-    MovePointer(CellCentre(5, 4));
-    EXPECT_EQ(BackBufferPixel(CellCentre(5, 4)), BackBufferPixel(CellCentre(0, 0)));
-    EXPECT_NE(BackBufferPixel(CellCentre(6, 4)), BackBufferPixel(CellCentre(0, 0)));
-    // Leaving the frame abandons it, even when the button is released back on the field.
-    MovePointer({5, 5});
-    EXPECT_EQ(gs().editor.rectDrag, RectangleDrag::None);
-    MovePointer(CellCentre(5, 4));
-    SendMessageA(app().hwndMain, WM_LBUTTONUP, 0, 0);
-    EXPECT_EQ(CountSquares(gs().editor.field), 6);
-    // So does a message box that takes the mouse from the window.
-    MovePointer(CellCentre(4, 3));
-    PressAt(CellCentre(4, 3));
-    EXPECT_EQ(SaveMessages(),
-              std::vector<std::string>{"information: Number of squares must be 60 (12 figures * "
-                                       "5 squares). Please check your task."});
-    MovePointer(CellCentre(5, 4));
-    SendMessageA(app().hwndMain, WM_LBUTTONUP, 0, 0);
-    EXPECT_EQ(CountSquares(gs().editor.field), 6);
-    EXPECT_EQ(gs().position.historyCount, 2);
-
-    // A drag that ends on the frame's corner stops at the field's edge.
-    Rect frame = FieldFrame(gs());
-    Drag(CellCentre(8, 4), {frame.right - 2, frame.bottom - 2});
-    EXPECT_EQ(CountSquares(gs().editor.field), 10) << "no square beyond column 9 or row 5";
-    EXPECT_EQ(At(gs().editor.field, 9, 5), kCellSquare);
-
-    Clear(1, 0, 1, 1);
-    EXPECT_EQ(CountSquares(gs().editor.field), 8);
-    Clear(5, 0, 6, 0); // empty already: no new position
-    EXPECT_EQ(gs().position.historyCount, 4);
-    EXPECT_EQ(gs().position.historyPosition, 3);
-
-    // With the buttons swapped the right button fills and the left one clears.
-    app().primaryButtonDown = WM_RBUTTONDOWN;
-    Drag(CellCentre(5, 0), CellCentre(5, 0), WM_RBUTTONDOWN);
-    Drag(CellCentre(9, 5), CellCentre(9, 5), WM_LBUTTONDOWN);
-    app().primaryButtonDown = WM_LBUTTONDOWN;
-    EXPECT_EQ(At(gs().editor.field, 5, 0), kCellSquare);
-    EXPECT_EQ(At(gs().editor.field, 9, 5), kCellOpen);
-
-    for (int i = 0; i < 5; ++i)
-        Command(IDM_UNDO);
-    EXPECT_EQ(gs().editor.field, Grid{}) << "position 0 is the empty field";
-    EXPECT_FALSE(MenuEnabled(IDM_UNDO));
-    EXPECT_TRUE(MenuEnabled(IDM_REDO));
-    Command(IDM_REDO);
-    EXPECT_EQ(CountSquares(gs().editor.field), 6);
-    EXPECT_EQ(gs().editor.mode, EditMode::Editing);
-}
-
-TEST_F(EditorSave, ByFiguresNeedsEveryFigureThenTheNewPuzzleIsWrittenPlayedAndSolved) {
-    StartPlainGame();
-    StartEditing(12, 8, false, "tiles");
-    LayTilingAt({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 1, 1);
-    EXPECT_EQ(SaveMessages(), std::vector<std::string>{"information: Please put all figures."});
-    {
-        MessageBoxWatcher watcher;
-        LayTilingAt({12}, 1, 1);
-        EXPECT_EQ(watcher.Texts(), std::vector<std::string>{}) << "no win while editing";
-    }
-    EXPECT_EQ(SaveMessages(), std::vector<std::string>{"question: New puzzle saved succesfully."});
-    std::string expected = "[GAME]\r\nDX = 10\r\nDY = 6\r\n\r\n[DATA]\r\n";
-    for (int r = 1; r <= 6; ++r)
-        expected += "ROW_" + std::to_string(r) + " = 1111111111\r\n";
-    EXPECT_EQ(ReadFile("Puzzles\\My puzzles\\tiles.zpz"), expected);
-    EXPECT_EQ(UserPuzzles(), std::vector<std::string>{"tiles.zpz"}) << "no temporary file is left";
-    EXPECT_EQ(gs().editor.mode, EditMode::Playing);
+// A puzzle saved into new folders, then one over an older puzzle whose name holds characters
+// of the upper half of code page 1252, which the system finds only through the ANSI code page.
+TEST_F(EditorSquares, CreateDrawAndSaveTwice) {
+    WriteFile("Zendrak.ini",
+              "[OPTIONS]\r\nAUTO_SIZE = 0\r\nSIZE_SQUARE = 40\r\n[LAST]\r\nCREATION_METHOD = 1\r\n"
+              "DX = 99\r\nDY = 2\r\n");
+    StartGame();
+    gs().settings.newPuzzleName = "remembered";
+    auto shown = [](DialogDriver& d, HWND dialog) {
+        return d.Text(dialog, IDC_CREATE_WIDTH) + " x " + d.Text(dialog, IDC_CREATE_HEIGHT) + " " +
+               d.Text(dialog, IDC_FILE_NAME) +
+               (d.Send(dialog, IDC_BY_SQUARES, BM_GETCHECK) == BST_CHECKED ? " squares" : "");
+    };
+    std::vector<std::string> opened;
+    Run(IDM_CREATE_PUZZLE, "Create puzzle", [&](DialogDriver& d, HWND dialog) {
+        opened.push_back(shown(d, dialog));
+        d.Send(dialog, IDC_CREATE_WIDTH, WM_KEYDOWN, VK_UP, 1); // the arrow keys stop at 3 and 24
+        d.Send(dialog, IDC_CREATE_HEIGHT, WM_KEYDOWN, VK_DOWN, 1);
+        opened.push_back(shown(d, dialog));
+        d.Send(dialog, IDC_WIDTH_ARROWS, UDM_SETPOS32, 0, 10);
+        d.Send(dialog, IDC_HEIGHT_ARROWS, UDM_SETPOS32, 0, 6);
+        d.Send(dialog, IDC_FILE_NAME, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("first"));
+        d.Press(dialog, IDOK);
+    });
+    EXPECT_EQ(opened,
+              (std::vector<std::string>{"24 x 3 remembered squares", "24 x 3 remembered squares"}));
+    ASSERT_EQ(gs().editor.mode, EditMode::Editing);
     EXPECT_EQ(gs().position.fieldWidth, 10);
+    EXPECT_EQ(gs().position.fieldHeight, 6);
+    EXPECT_EQ(SendMessageA(app().hwndFigureList, LB_GETCOUNT, 0, 0), 1)
+        << "the square to draw with";
+    EXPECT_TRUE(MenuEnabled(IDM_SAVE_PUZZLE));
+    Drag(0, 0, 9, 5);
+    EXPECT_EQ(SavePuzzle(), std::vector<std::string>{"question: New puzzle saved succesfully."});
+    std::string drawn = "[GAME]\r\nDX = 10\r\nDY = 6\r\n\r\n[DATA]\r\n";
+    for (int r = 1; r <= 6; ++r)
+        drawn += "ROW_" + std::to_string(r) + " = 1111111111\r\n";
+    EXPECT_EQ(ReadFile("Puzzles\\My puzzles\\first.zpz"), drawn) << "written into new folders";
+    EXPECT_EQ(gs().editor.mode, EditMode::Playing);
     EXPECT_EQ(SendMessageA(app().hwndFigureList, LB_GETCOUNT, 0, 0), 13);
     EXPECT_FALSE(MenuEnabled(IDM_SAVE_PUZZLE));
-    {
-        MessageBoxWatcher watcher;
-        LayTiling({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
-        EXPECT_EQ(watcher.Texts(), std::vector<std::string>{"Congratulations! The game is won."});
+
+    // "No" to the overwrite question keeps the dialog open, and Cancel then starts nothing;
+    // "Yes" starts the editor, the old file staying until a drawing is saved.
+    const std::string name = "old \x80\x99", path = "Puzzles\\My puzzles\\" + name + ".zpz";
+    WriteFile(path, "the old puzzle");
+    for (int answer : {IDNO, IDYES}) {
+        bool open = false;
+        DialogRun run = Run(IDM_CREATE_PUZZLE, "Create puzzle", [&](DialogDriver& d, HWND dialog) {
+            d.Send(dialog, IDC_FILE_NAME, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+            d.Press(dialog, IDOK);
+            d.Answer(answer);
+            open = IsWindowVisible(dialog) != FALSE;
+            d.Press(dialog, IDCANCEL);
+        });
+        EXPECT_EQ(run.messages, std::vector<std::string>{"question: File exist. Overwrite?"});
+        EXPECT_EQ(open, answer == IDNO);
+        EXPECT_EQ(gs().editor.mode, answer == IDNO ? EditMode::Playing : EditMode::Editing);
+        EXPECT_EQ(ReadFile(path), "the old puzzle");
     }
-    EXPECT_EQ(gs().settings.solved, (std::vector<SolvedPuzzle>{{"My puzzles", "tiles"}}));
+
+    Drag(2, 1, 0, 0); // corners in either order
+    EXPECT_EQ(Squares(), 6);
+    EXPECT_TRUE(MenuEnabled(IDM_UNDO));
+    // Leaving the frame abandons a rectangle, even when the button is released back on the
+    // field; so does a message box that takes the mouse from the window.
+    Press(CellCentre(4, 3));
+    MovePointer({5, 5});
+    EXPECT_EQ(gs().editor.rectDrag, RectangleDrag::None);
+    Release(CellCentre(5, 4));
+    Press(CellCentre(4, 3));
+    EXPECT_EQ(SavePuzzle(),
+              std::vector<std::string>{"information: Number of squares must be 60 (12 figures * "
+                                       "5 squares). Please check your task."});
+    Release(CellCentre(5, 4));
+    EXPECT_EQ(Squares(), 6);
+    // The other button clears; with the buttons swapped the right button fills.
+    Drag(1, 0, 1, 1, WM_RBUTTONDOWN);
+    EXPECT_EQ(Squares(), 4);
+    app().primaryButtonDown = WM_RBUTTONDOWN;
+    Drag(5, 0, 5, 0, WM_RBUTTONDOWN);
+    Drag(2, 1, 2, 1, WM_LBUTTONDOWN);
+    app().primaryButtonDown = WM_LBUTTONDOWN;
+    EXPECT_EQ(At(gs().editor.field, 5, 0), kCellSquare);
+    EXPECT_EQ(At(gs().editor.field, 2, 1), kCellOpen);
+
+    Drag(0, 0, 9, 5);
+    EXPECT_EQ(SavePuzzle(), std::vector<std::string>{"question: New puzzle saved succesfully."});
+    EXPECT_EQ(ReadFile(path), drawn);
+    EXPECT_EQ(FolderEntries("Puzzles\\My puzzles"),
+              (std::vector<std::string>{"first.zpz", name + ".zpz"}))
+        << "no temporary file";
 }
 
 } // namespace

@@ -1,27 +1,26 @@
-// The in-process game window fixture and the message-box watcher.
+// The in-process game window fixture.
 #include "game_window.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "model/placement.h"
+#include "model/shapes.h"
 #include "resource.h"
+#include "solver/search.h"
 #include "ui/main_window.h"
 
 namespace fs = std::filesystem;
 
-void GameWindowTest::SetUpTestSuite() {
-    static bool registered = false;
-    if (registered) return;
-    App& app = TheApp();
-    app.hInstance = GetModuleHandleA(nullptr);
-    app.windowClass = "ZENDRAKAPP_TEST";
-    registered = RegisterMainWindowClass(app.hInstance, app.windowClass);
-    ASSERT_TRUE(registered);
-}
-
 void GameWindowTest::SetUp() {
+    static const bool registered = [] {
+        TheApp().hInstance = GetModuleHandleA(nullptr);
+        TheApp().windowClass = "ZENDRAKAPP_TEST";
+        return RegisterMainWindowClass(TheApp().hInstance, TheApp().windowClass);
+    }();
+    ASSERT_TRUE(registered);
     folder_ = (fs::temp_directory_path() / ("zendrak_ui_" + std::to_string(GetCurrentProcessId())))
                   .string();
     fs::remove_all(folder_);
@@ -45,6 +44,13 @@ void GameWindowTest::StartGame() {
     UpdateWindow(hwnd);
 }
 
+void GameWindowTest::StartPlainGame(const std::string& options) {
+    WriteFile("Zendrak.ini",
+              "[OPTIONS]\r\n" + options +
+                  "[WINDOW]\r\nLEFT = 10\r\nTOP = 10\r\nRIGHT = 1010\r\nBOTTOM = 750\r\n");
+    StartGame();
+}
+
 void GameWindowTest::CloseGame() {
     DestroyWindow(app().hwndMain);
     // The window's destruction posts the quit message; a later modal loop must not see it.
@@ -52,10 +58,6 @@ void GameWindowTest::CloseGame() {
     while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
     }
     app().hwndFigureList = nullptr;
-}
-
-void GameWindowTest::Command(int id, int notification) {
-    SendMessageA(app().hwndMain, WM_COMMAND, MAKEWPARAM(id, notification), 0);
 }
 
 void GameWindowTest::SelectFigure(int entry) {
@@ -88,19 +90,21 @@ void GameWindowTest::DropFigure(int figure, const FigureMatrix& matrix, int x, i
              frame.top + s / 2 + gs().hand.grabY + y * s});
 }
 
+void GameWindowTest::LayTiling(std::initializer_list<int> figures) {
+    for (int k : figures) {
+        Figure f = TilingFigure(k);
+        DropFigure(k, f.matrix, f.x, f.y);
+        ASSERT_EQ(gs().position.inList[k], 0) << "figure " << k;
+    }
+}
+
 bool GameWindowTest::MenuEnabled(int id) {
     UINT state = GetMenuState(GetMenu(app().hwndMain), static_cast<UINT>(id), MF_BYCOMMAND);
     return (state & (MF_GRAYED | MF_DISABLED)) == 0;
 }
 
-COLORREF GameWindowTest::BackBufferPixel(POINT client) {
-    RedrawWindow(app().hwndMain, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    return GetPixel(app().surfaces.backBuffer.dc, client.x, client.y);
-}
-
-std::string GameWindowTest::WriteFile(const std::string& name, const std::string& text) {
+void GameWindowTest::WriteFile(const std::string& name, const std::string& text) {
     std::ofstream(name, std::ios::binary) << text;
-    return name;
 }
 
 std::string GameWindowTest::ReadFile(const std::string& name) {
@@ -110,32 +114,29 @@ std::string GameWindowTest::ReadFile(const std::string& name) {
     return ss.str();
 }
 
-MessageBoxWatcher::MessageBoxWatcher() {
-    thread_ = std::thread([this] {
-        while (!stop_) {
-            HWND box = FindWindowA("#32770", TheApp().appTitle.c_str());
-            if (box != nullptr && IsWindowVisible(box)) {
-                char text[512] = {};
-                GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-                {
-                    std::lock_guard<std::mutex> lock(mutex_);
-                    texts_.push_back(text);
-                }
-                PostMessageA(box, WM_COMMAND, IDOK, 0);
-                while (IsWindow(box) && !stop_)
-                    Sleep(10);
-            }
-            Sleep(20);
-        }
-    });
+std::vector<std::string> GameWindowTest::FolderEntries(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return names;
+    do {
+        std::string name = data.cFileName;
+        if (name != "." && name != "..") names.push_back(name);
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
-MessageBoxWatcher::~MessageBoxWatcher() {
-    stop_ = true;
-    thread_.join();
-}
-
-std::vector<std::string> MessageBoxWatcher::Texts() {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return texts_;
+Figure TilingFigure(int figure) {
+    static const char* const kTiling[6] = {"ILUUUTZVVV", "ILUFUTZZZV", "ILFFTTTXZV",
+                                           "ILLFFWXXXP", "INNNYWWXPP", "NNYYYYWWPP"};
+    Grid grid{};
+    for (int r = 0; r < 6; ++r)
+        for (int c = 0; c < 10; ++c)
+            if (kTiling[r][c] == FigureLetter(figure))
+                At(grid, c, r) = static_cast<uint8_t>(figure);
+    Figure f;
+    ExtractPlacement(figure, grid, f);
+    return f;
 }

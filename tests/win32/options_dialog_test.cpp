@@ -1,162 +1,116 @@
-// The Options dialog worked from a second thread: its controls reach the game's options, and
-// its skin preview draws the listed skin.
+// The Options dialog wired to its model: its controls reach the game on Apply and OK but not
+// on Cancel, and its skin preview follows the skin list and the switches.
 #include <filesystem>
-#include <functional>
 
 #include "dialog_driver.h"
-#include "model/placement.h"
+#include "render/options_preview.h"
 #include "resource.h"
 #include "test_window.h"
 
 namespace {
 
-namespace fs = std::filesystem;
+constexpr COLORREF kGreen = RGB(0, 160, 0), kRed = RGB(255, 0, 0);
 
-// A skin of flat tiles: tile k in tile(k).
-void WriteSkin(const std::string& name, const std::function<COLORREF(int)>& tile = TestTileColour) {
-    fs::create_directories("Skins");
-    WriteBitmapFile("Skins\\" + name, 896, 64, [&](int x, int) { return tile(x / 64); });
-}
-
-bool Enabled(HWND dialog, int id) {
-    return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE;
-}
-
-// A click on a check box or radio button: it changes its state and tells the dialog.
-void Click(DialogDriver& d, HWND dialog, int id) {
-    d.Post(dialog, id, BM_CLICK);
-}
-
-// Selects entry `index` of a list or combo box as the player's choice does.
-void Choose(DialogDriver& d, HWND dialog, int id, int index) {
-    bool combo = id == IDC_SQUARE_SIZE || id == IDC_SQUARE_INDEX;
+// Selects entry `index` of a list (or combo) box as the player's choice does.
+void Choose(DialogDriver& d, HWND dialog, int id, int index, bool combo = false) {
     d.Send(dialog, id, combo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(index));
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, combo ? CBN_SELCHANGE : LBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-    d.Sync(dialog);
+    d.Click(dialog, id, combo ? CBN_SELCHANGE : LBN_SELCHANGE);
 }
 
-// A pixel of a preview control as it is on the screen after a repaint.
-COLORREF PreviewPixel(HWND dialog, int id, int x, int y) {
-    HWND control = GetDlgItem(dialog, id);
-    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    HDC dc = GetDC(control);
-    COLORREF pixel = GetPixel(dc, x, y);
-    ReleaseDC(control, dc);
-    return pixel;
+// The skin preview as the screen shows it: the frame's corner, the empty top-left cell of the
+// I's matrix, a square of the I and of the last figure, and the I's left edge (the I stands
+// upright in column 2 of its matrix).
+std::vector<COLORREF> Preview(DialogDriver& d, HWND dialog, const FigureMatrix& last) {
+    const Point i = PreviewFigureOrigin(1), n = PreviewFigureOrigin(kFigureCount);
+    int k = 0;
+    while (last[k] == 0)
+        ++k;
+    std::vector<COLORREF> shown;
+    for (POINT p : {POINT{3, 3}, POINT{i.x + 4, i.y + 4}, POINT{i.x + 20, i.y + 4},
+                    POINT{n.x + kPreviewTile * (k % kMatrixSide) + 4,
+                          n.y + kPreviewTile * (k / kMatrixSide) + 4},
+                    POINT{i.x + 2 * kPreviewTile, i.y + 4}})
+        shown.push_back(d.Pixel(dialog, IDC_SKIN_PREVIEW, p.x, p.y));
+    return shown;
 }
 
-class OptionsDialog : public DialogTest {
-  protected:
-    // The game with the given [OPTIONS] lines and a fixed window.
-    void StartWith(const std::string& options) {
-        WriteFile("Zendrak.ini", "[OPTIONS]\r\n" + options +
-                                     "[WINDOW]\r\nLEFT = 10\r\nTOP = 10\r\n"
-                                     "RIGHT = 1010\r\nBOTTOM = 750\r\n");
-        StartGame();
-    }
-    DialogRun Options(const std::function<void(DialogDriver&, HWND)>& script) {
-        return Run(IDM_OPTIONS, [&](DialogDriver& d) {
-            if (HWND dialog = d.Wait("Options")) script(d, dialog);
-        });
-    }
-};
+// Preview of the test skin: the plain square inverted, the open cell, the two figures' tiles, the
+// edge.
+std::vector<COLORREF> Tiles(int i, int last, COLORREF edge) {
+    return {Inverted(TestTileColour(13)), TestTileColour(0), TestTileColour(i),
+            TestTileColour(last), edge};
+}
 
-TEST_F(OptionsDialog, ControlsReachTheGameOnApplyAndOkButNotOnCancel) {
-    WriteSkin("A.bmp");
-    WriteSkin("green.bmp", [](int) { return RGB(0, 160, 0); });
-    StartWith("AUTO_SIZE = 0\r\nSIZE_SQUARE = 48\r\nSHOW_CONTOUR = 0\r\nSKIN = "
-              "green.bmp\r\nBACKGROUND_TYPE = 1\r\n");
-    LRESULT skinLine = -1;
+using OptionsDialog = DialogTest;
+
+TEST_F(OptionsDialog, ControlsAndPreviewReachTheGameOnApplyAndOkButNotOnCancel) {
+    std::filesystem::create_directories("Skins");
+    WriteBitmapFile("Skins\\A.bmp", 896, 64, [](int x, int) { return TestTileColour(x / 64); });
+    WriteBitmapFile("Skins\\green.bmp", 896, 64, [](int, int) { return kGreen; });
+    StartPlainGame(
+        "AUTO_SIZE = 0\r\nSIZE_SQUARE = 48\r\nSHOW_CONTOUR = 0\r\nCOLOR_CONTOUR = 255\r\n"
+        "SKIN = green.bmp\r\nBACKGROUND_TYPE = 1\r\n");
+    ViewOptions expected = gs().settings.view;
+    const FigureMatrix& last = gs().hand.matrices[kFigureCount];
     std::string size;
     std::vector<bool> contourColour;
+    std::vector<std::vector<COLORREF>> previews;
     bool open = false;
-    int applied = 0;
     COLORREF cell = 0;
-    DialogRun run = Options([&](DialogDriver& d, HWND dialog) {
-        skinLine = d.Send(dialog, IDC_SKIN_LIST, LB_GETCURSEL);
+    Run(IDM_OPTIONS, "Options", [&](DialogDriver& d, HWND dialog) {
         size = d.Text(dialog, IDC_SQUARE_SIZE);
-        contourColour.push_back(Enabled(dialog, IDC_COLOR_CONTOUR));
-        Click(d, dialog, IDC_SHOW_CONTOUR);
-        contourColour.push_back(Enabled(dialog, IDC_COLOR_CONTOUR));
-        Choose(d, dialog, IDC_SKIN_LIST, 0);   // A.bmp
-        Choose(d, dialog, IDC_SQUARE_SIZE, 4); // 56
-        d.Press(dialog, IDC_APPLY);
+        previews.push_back(Preview(d, dialog, last));
+        contourColour.push_back(IsWindowEnabled(GetDlgItem(dialog, IDC_COLOR_CONTOUR)));
+        d.Send(dialog, IDC_SHOW_CONTOUR, BM_CLICK);
+        contourColour.push_back(IsWindowEnabled(GetDlgItem(dialog, IDC_COLOR_CONTOUR)));
+        Choose(d, dialog, IDC_SKIN_LIST, 0); // A.bmp
+        previews.push_back(Preview(d, dialog, last));
+        d.Send(dialog, IDC_USE_ONE_COLOR, BM_CLICK);
+        previews.push_back(Preview(d, dialog, last));
+        Choose(d, dialog, IDC_SQUARE_INDEX, 4, true);
+        previews.push_back(Preview(d, dialog, last));
+        d.Click(dialog, IDC_PICK_FROM_SKIN);
+        Choose(d, dialog, IDC_SQUARE_SIZE, 4, true); // 56
+        d.Click(dialog, IDC_APPLY);
         open = IsWindowVisible(dialog) != FALSE;
-        applied = gs().settings.view.squareSize;
         RedrawWindow(app().hwndMain, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        const Rect field = FieldArea(gs());
-        cell = GetPixel(app().surfaces.backBuffer.dc, field.left + 28, field.top + 28);
+        cell = GetPixel(app().surfaces.backBuffer.dc, CellCentre(0, 0).x, CellCentre(0, 0).y);
         d.Send(dialog, IDC_OPAQUE, TBM_SETPOS, TRUE, 55);
-        Click(d, dialog, IDC_SHOW_SHADOW);
+        d.Send(dialog, IDC_SHOW_SHADOW, BM_CLICK);
         d.Press(dialog, IDOK);
     });
-    EXPECT_EQ(run.failures, std::vector<std::string>{});
-    EXPECT_EQ(skinLine, 1) << "green.bmp";
     EXPECT_EQ(size, "48");
     EXPECT_EQ(contourColour, (std::vector<bool>{false, true}));
+    EXPECT_EQ(previews, (std::vector<std::vector<COLORREF>>{
+                            {Inverted(kGreen), kGreen, kGreen, kGreen, kGreen},
+                            Tiles(1, 12, kRed),
+                            Tiles(1, 1, kRed),
+                            Tiles(5, 5, kRed)}))
+        << "green.bmp; A.bmp with contour; one colour, item 0 then item 4";
     EXPECT_TRUE(open) << "Apply leaves the dialog open";
-    EXPECT_EQ(applied, 56);
-    EXPECT_EQ(cell, TestTileColour(0)) << "Apply draws the open cells in the new skin";
-    const ViewOptions ok = gs().settings.view;
-    EXPECT_EQ(ok.skinName, "A.bmp");
-    EXPECT_TRUE(ok.showContour);
-    EXPECT_FALSE(ok.showShadow);
-    EXPECT_EQ(ok.opacityPercent, 55);
-    EXPECT_EQ(FieldArea(gs()).Width(), 10 * 56);
+    EXPECT_EQ(cell, TestTileColour(0)) << "Apply draws the field in the new skin";
+    expected.skinName = "A.bmp";
+    expected.squareSize = 56;
+    expected.showContour = expected.useOneColor = true;
+    expected.squareIndex = 4;
+    expected.colorInk = TestTileColour(0); // picked from the skin: the open cell's colour,
+    expected.colorBack = expected.colorContour = TestTileColour(13); // the plain square's
+    expected.opacityPercent = 55;
+    expected.showShadow = !expected.showShadow;
+    EXPECT_EQ(gs().settings.view, expected);
 
-    std::string sizeAfterDefault;
-    run = Options([&](DialogDriver& d, HWND dialog) {
-        Choose(d, dialog, IDC_SKIN_LIST, 1);
-        d.Press(dialog, IDC_OPTIONS_DEFAULT);
-        sizeAfterDefault = d.Text(dialog, IDC_SQUARE_SIZE);
-        d.Press(dialog, IDCANCEL);
-    });
-    EXPECT_EQ(run.failures, std::vector<std::string>{});
-    EXPECT_EQ(sizeAfterDefault, "48");
-    EXPECT_EQ(gs().settings.view, ok) << "Cancel changes nothing";
-}
-
-TEST_F(OptionsDialog, SkinPreviewDrawsTheFiguresAndPickFromSkinAveragesItsTiles) {
-    WriteSkin("tiles.bmp");
-    StartWith(
-        "SKIN = tiles.bmp\r\nSHOW_CONTOUR = 1\r\nCOLOR_CONTOUR = 255\r\nCOLOR_BACK = 4210752\r\n");
-    std::vector<COLORREF> pixels;
-    std::vector<std::string> picked;
-    auto look = [&](HWND dialog) {
-        // The I of figure 1 stands in column 2 of its matrix at (8, 8): its left edge is x = 24.
-        for (POINT p : {POINT{3, 3}, POINT{12, 12}, POINT{28, 12}, POINT{24, 12}})
-            pixels.push_back(PreviewPixel(dialog, IDC_SKIN_PREVIEW, p.x, p.y));
-    };
-    DialogRun run = Options([&](DialogDriver& d, HWND dialog) {
-        look(dialog);
-        Click(d, dialog, IDC_SHOW_CONTOUR);
-        Click(d, dialog, IDC_USE_ONE_COLOR);
-        Choose(d, dialog, IDC_SQUARE_INDEX, 4);
-        look(dialog);
-        d.Press(dialog, IDC_PICK_FROM_SKIN);
-        for (int id : {IDC_COLOR_INK, IDC_COLOR_BACK, IDC_COLOR_CONTOUR})
-            picked.push_back(d.Text(dialog, id));
-        d.Press(dialog, IDCANCEL);
-    });
-    EXPECT_EQ(run.failures, std::vector<std::string>{});
-    const COLORREF inverted13 = Inverted(TestTileColour(13));
-    EXPECT_EQ(pixels, (std::vector<COLORREF>{inverted13, TestTileColour(0), TestTileColour(1),
-                                             0x0000FF, inverted13, TestTileColour(0),
-                                             TestTileColour(5), TestTileColour(5)}))
-        << "frame, open cell, I's middle, I's left edge: contour, then one colour \"05\" without "
-           "contour";
-    const std::string plain = std::to_string(TestTileColour(13));
-    EXPECT_EQ(picked, (std::vector<std::string>{std::to_string(TestTileColour(0)), plain, plain}));
-
-    fs::remove_all("Skins");
+    // Without skins the preview says so on the game's back colour; Cancel changes nothing.
+    std::filesystem::remove_all("Skins");
     COLORREF corner = 0;
-    run = Options([&](DialogDriver& d, HWND dialog) {
-        corner = PreviewPixel(dialog, IDC_SKIN_PREVIEW, 2, 2);
+    Run(IDM_OPTIONS, "Options", [&](DialogDriver& d, HWND dialog) {
+        corner = d.Pixel(dialog, IDC_SKIN_PREVIEW, 2, 2);
+        d.Click(dialog, IDC_OPTIONS_DEFAULT);
+        size = d.Text(dialog, IDC_SQUARE_SIZE);
         d.Press(dialog, IDCANCEL);
     });
-    EXPECT_EQ(run.failures, std::vector<std::string>{});
-    EXPECT_EQ(corner, 4210752u) << "\"Skin is not found.\" on the game's back colour";
+    EXPECT_EQ(corner, TestTileColour(13));
+    EXPECT_EQ(size, "48") << "Set default";
+    EXPECT_EQ(gs().settings.view, expected);
 }
 
 } // namespace

@@ -1,123 +1,82 @@
-// The Sound dialog worked from a second thread: its list and buttons reach the sound settings,
-// and Select takes a file from the system's file chooser.
+// The Sound dialog wired to its model: its list and buttons reach the sound settings on OK but
+// not on Cancel, and Select takes a file from the system's file chooser.
 #include <filesystem>
 
 #include "dialog_driver.h"
 #include "resource.h"
 
+void PrintTo(const SoundSetting& s, std::ostream* out) {
+    *out << (s.enabled ? "[x] " : "[ ] ") << s.name << " | " << s.file;
+}
+
 namespace {
 
-namespace fs = std::filesystem;
+using Sounds = std::vector<SoundSetting>;
 
-struct Row {
-    bool checked = false;
-    std::string event;
-    std::string file;
-    bool operator==(const Row&) const = default;
-};
-
-void PrintTo(const Row& row, std::ostream* out) {
-    *out << (row.checked ? "[x] " : "[ ] ") << row.event << " | " << row.file;
-}
-
-std::string ItemText(HWND list, int row, int column) {
-    char text[260] = {};
-    LVITEMA item{};
-    item.iSubItem = column;
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    return text;
-}
-
-// The rows as the player sees them.
-std::vector<Row> Rows(HWND dialog) {
+// The list's rows as the player sees them.
+Sounds Rows(HWND dialog) {
     HWND list = GetDlgItem(dialog, IDC_SOUND_LIST);
-    std::vector<Row> rows;
-    for (int i = 0; i < ListView_GetItemCount(list); ++i)
-        rows.push_back(
-            {ListView_GetCheckState(list, i) != 0, ItemText(list, i, 1), ItemText(list, i, 2)});
+    Sounds rows;
+    for (int i = 0; i < ListView_GetItemCount(list); ++i) {
+        char text[2][260] = {};
+        for (int column : {1, 2}) {
+            LVITEMA item{};
+            item.iSubItem = column;
+            item.pszText = text[column - 1];
+            item.cchTextMax = sizeof text[0];
+            SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(i),
+                         reinterpret_cast<LPARAM>(&item));
+        }
+        rows.push_back({ListView_GetCheckState(list, i) != 0, text[0], text[1]});
+    }
     return rows;
 }
 
-void SetRow(HWND dialog, int row, bool checked, const std::string& file) {
-    HWND list = GetDlgItem(dialog, IDC_SOUND_LIST);
-    ListView_SetCheckState(list, row, checked);
-    LVITEMA item{};
-    item.iSubItem = 2;
-    item.pszText = const_cast<char*>(file.c_str());
-    SendMessageA(list, LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-}
-
-void SelectRow(HWND dialog, int row) {
-    ListView_SetItemState(GetDlgItem(dialog, IDC_SOUND_LIST), row, LVIS_SELECTED | LVIS_FOCUSED,
-                          LVIS_SELECTED | LVIS_FOCUSED);
-}
-
-std::vector<Row> RowsOf(const GameState& gs) {
-    std::vector<Row> rows;
-    for (const SoundSetting& s : gs.settings.sounds)
-        rows.push_back({s.enabled != 0, s.name, s.file});
-    return rows;
-}
-
-class SoundDialog : public DialogTest {
-  protected:
-    void SetUp() override {
-        DialogTest::SetUp();
-        StartPlainGame();
-        gs().settings.sounds[1].enabled = 0;
-        gs().settings.sounds[2].file = "C:\\waves\\turn.wav";
-    }
-    DialogRun Sound(const std::function<void(DialogDriver&, HWND)>& script) {
-        return Run(IDM_SOUND, [&](DialogDriver& d) {
-            if (HWND dialog = d.Wait("Sound")) script(d, dialog);
-        });
-    }
-};
+using SoundDialog = DialogTest;
 
 TEST_F(SoundDialog, ListAndButtonsReachTheSettingsOnOkButNotOnCancel) {
-    std::vector<Row> shown = RowsOf(gs());
-    std::vector<Row> opened;
-    std::string filter;
-    DialogRun run = Sound([&](DialogDriver& d, HWND dialog) {
+    StartPlainGame();
+    std::array<SoundSetting, kSoundEventCount>& sounds = gs().settings.sounds;
+    sounds[1].enabled = false;
+    sounds[2].file = "C:\\waves\\turn.wav";
+    WriteFile("win.wav", "RIFF");
+    // The chooser opens wherever the system last left it: the file is named in full.
+    const std::string wav = std::filesystem::absolute("win.wav").string();
+    Sounds expected(sounds.begin(), sounds.end()), opened;
+    DialogRun run = Run(IDM_SOUND, "Sound", [&](DialogDriver& d, HWND dialog) {
         opened = Rows(dialog);
-        SetRow(dialog, 0, false, "drop.wav");
-        d.Press(dialog, IDC_SOUND_SET_ALL);
-        d.Press(dialog, IDC_SOUND_PLAY);
+        // Row 3 unchecked and given another file, as a click on its box and an edit would.
+        HWND list = GetDlgItem(dialog, IDC_SOUND_LIST);
+        ListView_SetCheckState(list, 3, FALSE);
+        ListView_SetItemText(list, 3, 2, const_cast<char*>("drop.wav"));
+        d.Click(dialog, IDC_SOUND_SET_ALL);
+        d.Press(dialog, IDC_SOUND_PLAY); // no line selected
         d.Answer();
-        GameWindowTest::WriteFile("win.wav", "RIFF");
-        SelectRow(dialog, 3);
-        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_SOUND_SELECT, BN_CLICKED), 0);
-        HWND open = d.Wait("Please select a wave file");
-        filter = d.Text(open, 0x470); // the file-type box
-        d.Send(open, 0x47C, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("win.wav"));
-        d.Press(open, IDOK);
-        d.WaitGone(open);
+        ListView_SetItemState(list, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        d.Press(dialog, IDC_SOUND_SELECT);
+        HWND chooser = d.Wait("Please select a wave file");
+        d.Send(chooser, 0x47C, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wav.c_str()));
+        d.Press(chooser, IDOK);
+        d.WaitGone(chooser);
         d.Press(dialog, IDOK);
     });
-    EXPECT_EQ(run.failures, std::vector<std::string>{});
-    EXPECT_EQ(opened, shown);
+    EXPECT_EQ(opened, expected);
     EXPECT_EQ(run.messages, std::vector<std::string>{"none: Please select a line in list box."});
-    EXPECT_EQ(filter, "Wave file (*.wav)");
-    const fs::path chosen = gs().settings.sounds[3].file;
-    EXPECT_TRUE(chosen.is_absolute()) << chosen;
-    EXPECT_EQ(chosen.filename(), "win.wav");
-    EXPECT_TRUE(fs::equivalent(chosen.parent_path(), fs::current_path())) << chosen;
-    shown[0] = {true, "drop", "drop.wav"};
-    shown[1].checked = true;
-    shown[3].file = chosen.string();
-    EXPECT_EQ(RowsOf(gs()), shown);
+    EXPECT_TRUE(std::filesystem::equivalent(sounds[0].file, "win.wav")) << sounds[0].file;
+    expected[0].file = sounds[0].file;
+    expected[1].enabled = true;
+    expected[3].file = "drop.wav";
+    EXPECT_EQ(Sounds(sounds.begin(), sounds.end()), expected);
 
-    std::vector<Row> afterDefault;
-    run = Sound([&](DialogDriver& d, HWND dialog) {
-        d.Press(dialog, IDC_SOUND_DEFAULT);
+    Sounds afterDefault;
+    Run(IDM_SOUND, "Sound", [&](DialogDriver& d, HWND dialog) {
+        d.Click(dialog, IDC_SOUND_DEFAULT);
         afterDefault = Rows(dialog);
         d.Press(dialog, IDCANCEL);
     });
-    EXPECT_EQ(run.failures, std::vector<std::string>{});
-    EXPECT_EQ(afterDefault.at(0), (Row{true, "drop", ".\\Sound\\drop.wav"}));
-    EXPECT_EQ(RowsOf(gs()), shown) << "Cancel changes nothing";
+    EXPECT_EQ(afterDefault.at(3),
+              (SoundSetting{true, expected[3].name, ".\\Sound\\level is completed.wav"}));
+    EXPECT_EQ(Sounds(sounds.begin(), sounds.end()), expected) << "Cancel changes nothing";
 }
 
 } // namespace
