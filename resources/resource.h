@@ -66,6 +66,7 @@
 #define IDM_SOUND 32815
 #define IDM_UNDO 32818
 #define IDM_REDO 32819
+#define IDM_STATUS_BAR 32820
 
 // Controls of the dialogs
 #ifndef IDC_STATIC
@@ -89,6 +90,7 @@
 #define IDC_ABOUT_TITLE 1019
 #define IDC_ABOUT_CREDIT 1020
 #define IDC_ABOUT_LEGAL 1021
+#define IDC_STATUS_BAR 1022
 
 // Controls of the Options dialog
 #define IDC_OPTIONS_DEFAULT 3

@@ -3,6 +3,7 @@
 
 #include "files/puzzle_file.h"
 #include "files/puzzle_paths.h"
+#include "solver/tiling_count.h"
 
 namespace {
 
@@ -40,11 +41,12 @@ PuzzleSave StartPuzzleSave(const GameState& gs) {
         save.refusal = InformationMessage(CheckFailedText(prepared.check));
         return save;
     }
-    save.puzzle = prepared.puzzle;
-    save.file = {
-        {"Puzzles", std::string("Puzzles\\") + kUserPuzzleFolder},
-        MakeUserPuzzlePath(gs.settings.newPuzzleName),
-        WritePuzzleText(prepared.puzzle.width, prepared.puzzle.height, prepared.puzzle.field)};
+    const TrimmedPuzzle& p = prepared.puzzle;
+    save.puzzle = p;
+    save.solutions = CountSolutions(OpenField(p.width, p.height, p.field));
+    save.file = {{"Puzzles", std::string("Puzzles\\") + kUserPuzzleFolder},
+                 MakeUserPuzzlePath(gs.settings.newPuzzleName),
+                 WritePuzzleText(p.width, p.height, p.field) + WritePuzzleInfo(save.solutions)};
     return save;
 }
 

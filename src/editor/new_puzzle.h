@@ -28,7 +28,8 @@ struct PuzzleSave {
     bool editing = false;           // outside the editor the command does nothing
     std::optional<Message> refusal; // a failed check (information icon): nothing is written
     TrimmedPuzzle puzzle;
-    FileToSave file; // the trimmed field as "Puzzles\My puzzles\" + newPuzzleName + ".zpz"
+    uint64_t solutions = 0; // counted here and written with the field
+    FileToSave file; // the trimmed field and its count as "Puzzles\My puzzles\" + name + ".zpz"
 };
 PuzzleSave StartPuzzleSave(const GameState& gs);
 

@@ -1,9 +1,13 @@
 // The decisions of the New game, Load and Save dialogs.
 #include "files/game_dialogs.h"
 
+#include <algorithm>
+
 #include "files/puzzle_paths.h"
 #include "files/save_name.h"
+#include "model/best_times.h"
 #include "model/history.h"
+#include "solver/difficulty.h"
 
 std::optional<PuzzleImage> ReadChosenFile(const std::string& path, bool withFigures) {
     PuzzleImage image;
@@ -13,7 +17,7 @@ std::optional<PuzzleImage> ReadChosenFile(const std::string& path, bool withFigu
 }
 
 PreviewPicture PlanPreview(bool chosen, const std::optional<PuzzleImage>& file,
-                           const PreviewTexts& texts, int width, int height) {
+                           const PreviewTexts& texts, int width, int height, int belowPicture) {
     PreviewPicture picture;
     if (!chosen || !file) {
         picture.text = chosen ? texts.invalid : texts.nothingChosen;
@@ -23,7 +27,7 @@ PreviewPicture PlanPreview(bool chosen, const std::optional<PuzzleImage>& file,
     picture.columns = file->width;
     picture.rows = file->height;
     picture.left = (width - file->width * kPreviewSquareSize) / 2;
-    picture.top = (height - file->height * kPreviewSquareSize) / 2;
+    picture.top = (height - belowPicture - file->height * kPreviewSquareSize) / 2;
     return picture;
 }
 
@@ -67,6 +71,30 @@ NewGameOpening OpenNewGame(const GameState& gs, const std::vector<LibraryFolder>
         break;
     }
     return opening;
+}
+
+std::string GroupItemText(const LibraryGroup& group) {
+    if (group.puzzles.empty()) return group.name;
+    const auto solved = std::count_if(group.puzzles.begin(), group.puzzles.end(),
+                                      [](const LibraryPuzzle& p) { return p.solved; });
+    return group.name + " (" + std::to_string(solved) + "/" + std::to_string(group.puzzles.size()) +
+           ")";
+}
+
+std::vector<std::string> NewGamePreviewNotes(const GameState& gs, const LibraryChoice& choice,
+                                             const std::optional<PuzzleImage>& file,
+                                             std::optional<uint64_t> counted) {
+    if (choice.puzzle.empty() || !file) return {};
+    std::vector<std::string> notes;
+    if (file->solutions >= 0)
+        notes.push_back(SolutionsText(static_cast<uint64_t>(file->solutions)));
+    else if (counted)
+        notes.push_back(SolutionsText(*counted));
+    else
+        notes.push_back("Counting solutions...");
+    if (const std::optional<int32_t> best = BestTimeOf(gs.settings, choice.group, choice.puzzle))
+        notes.push_back("Best time " + ClockText(*best));
+    return notes;
 }
 
 std::string ChosenPuzzlePath(const LibraryChoice& choice) {

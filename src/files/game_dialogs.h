@@ -34,8 +34,10 @@ struct PreviewPicture {
     int left = 0; // where cell (0, 0) lands in the control
     int top = 0;
 };
+// The picture is centred in the control less `belowPicture` pixels at its bottom, where the
+// New game dialog writes its notes.
 PreviewPicture PlanPreview(bool chosen, const std::optional<PuzzleImage>& file,
-                           const PreviewTexts& texts, int width, int height);
+                           const PreviewTexts& texts, int width, int height, int belowPicture = 0);
 
 // ---- New game ----
 
@@ -66,6 +68,9 @@ struct NewGameOpening {
     int currentPuzzle = -1;
 };
 NewGameOpening OpenNewGame(const GameState& gs, const std::vector<LibraryFolder>& library);
+// A group's item in the tree: its name and how many of its puzzles are solved, "Rectangles
+// (5/18)"; the name alone for a group without puzzles.
+std::string GroupItemText(const LibraryGroup& group);
 
 // The tree item chosen: a puzzle of a group, a group (puzzle empty) or nothing (both empty).
 struct LibraryChoice {
@@ -81,6 +86,13 @@ std::string ChosenPuzzlePath(const LibraryChoice& choice);
 // returned, a new game on the puzzle, which becomes the current puzzle.
 std::optional<Message> StartNewGame(GameState& gs, const LibraryChoice& choice,
                                     const std::optional<PuzzleImage>& file);
+
+// The lines under the New game preview of a valid puzzle: its solutions and difficulty (from
+// its file, else `counted`, else "Counting solutions...") and, once solved with the clock, its
+// best time ("Best time 1:05"). None for anything else.
+std::vector<std::string> NewGamePreviewNotes(const GameState& gs, const LibraryChoice& choice,
+                                             const std::optional<PuzzleImage>& file,
+                                             std::optional<uint64_t> counted);
 
 // ---- Load ----
 

@@ -91,6 +91,15 @@ bool ReadFigures(const IniReader& ini, const OrientationCatalogue& catalogue, Pu
     return true;
 }
 
+// Only a plain number is a count: anything else leaves it unknown, to be counted anew.
+int64_t ReadSolutions(const IniReader& ini) {
+    const std::string value = ini.GetString("INFO", "SOLUTIONS", "", 20);
+    if (value.empty() || value.size() > 12) return -1;
+    for (char c : value)
+        if (c < '0' || c > '9') return -1;
+    return std::stoll(value);
+}
+
 } // namespace
 
 std::string WritePuzzleText(int width, int height, const Grid& cells) {
@@ -113,12 +122,18 @@ std::string WritePuzzleText(int width, int height, const Grid& cells) {
     return text;
 }
 
+std::string WritePuzzleInfo(uint64_t solutions) {
+    return std::string(kLineEnd) + "[INFO]" + kLineEnd +
+           "SOLUTIONS = " + std::to_string(solutions) + kLineEnd;
+}
+
 std::string WriteSavedGameText(const GameState& gs) {
     std::string text =
         WritePuzzleText(gs.position.fieldWidth, gs.position.fieldHeight, gs.position.board);
     text += kLineEnd;
     text += "[SAVE]";
     text += kLineEnd;
+    text += "TIME = " + std::to_string(gs.clock.countedMs / 1000) + kLineEnd;
     if (gs.position.historyCount < 2) return text;
     // Position N - 1 is the last one recorded; its snapshot is slot N - 2.
     int snapshot = std::min(gs.position.historyCount - 2, kHistorySteps - 1);
@@ -145,8 +160,10 @@ bool ReadPuzzleText(const std::string& text, bool withFigures,
     if (!ValidSide(image.width)) return Fail(reason, "DX out of range");
     if (!ValidSide(image.height)) return Fail(reason, "DY out of range");
     if (!ReadRows(ini, image, reason)) return false;
+    image.solutions = ReadSolutions(ini);
     // A puzzle read for play ignores any [SAVE] section.
     if (!withFigures) return true;
+    image.seconds = std::max(0, ini.GetInt("SAVE", "TIME", 0));
     return ReadFigures(ini, catalogue, image, reason);
 }
 

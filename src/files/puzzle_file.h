@@ -13,6 +13,8 @@ struct PuzzleImage {
     int32_t height = 0;
     Grid cells{};
     Placement figures{};
+    int64_t solutions = -1; // [INFO] SOLUTIONS: the puzzle's number of solutions; -1 unknown
+    int32_t seconds = 0;    // a saved game's [SAVE] TIME: the time played so far
     bool operator==(const PuzzleImage&) const = default;
 };
 
@@ -21,15 +23,21 @@ using OrientationCatalogue = std::array<FigureMatrix, kOrientationCount>;
 // "[GAME]", DX, DY, "[DATA]" and one ROW line per row, CR LF line ends. Every cell value other
 // than 255 is written as open ("1").
 std::string WritePuzzleText(int width, int height, const Grid& cells);
+// The section that follows a puzzle's text when its number of solutions is known:
+// "[INFO]" and SOLUTIONS after a blank line. Readers that do not know it pass over it.
+std::string WritePuzzleInfo(uint64_t solutions);
 
-// The puzzle text of the current board followed by "[SAVE]" and one X/Y/F group per figure of
-// the most recently recorded history position (not the current one after an Undo). With fewer
+// The puzzle text of the current board followed by "[SAVE]", the clock's counted time as TIME
+// (whole seconds; the Save dialog has paused the clock) and one X/Y/F group per figure of the
+// most recently recorded history position (not the current one after an Undo). With fewer
 // than two history positions nothing was recorded, and no figure group is written.
 std::string WriteSavedGameText(const GameState& gs);
 
 // Reads a puzzle (withFigures false) or a saved game (withFigures true) from the file's text
-// into image, which is cleared first. F values index the catalogue (Orientations().catalogue).
-// Returns false when the text is not a valid file; reason, when given, then names the fault
+// into image, which is cleared first. A missing, negative or unreadable SOLUTIONS leaves the
+// count unknown; a missing or negative TIME reads as 0. F values index the catalogue
+// (Orientations().catalogue). Returns false when the text is not a valid file; reason, when given,
+// then names the fault
 // ("DX out of range", "ROW_3 has 9 cells, expected 10", "figure 5 listed twice"...). The image
 // is only to be used after a true result.
 bool ReadPuzzleText(const std::string& text, bool withFigures,

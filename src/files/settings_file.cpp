@@ -47,6 +47,7 @@ template <class S, class Keys> void OptionKeys(S& s, Keys& keys) {
     keys.Text("SKIN", s.view.skinName);
     keys.Number("SQUARE_INDEX", s.view.squareIndex);
     keys.Switch("USE_ONE_COLOR", s.view.useOneColor);
+    keys.Switch("STATUS_BAR", s.statusBar);
 }
 
 template <class S, class Keys> void LastKeys(S& s, Keys& keys) {
@@ -146,6 +147,14 @@ std::string WriteSettingsText(const Settings& s, const Rect& windowRect) {
     AppendLine(text, "RIGHT", std::to_string(windowRect.right));
     AppendLine(text, "TOP", std::to_string(windowRect.top));
     AppendLine(text, "BOTTOM", std::to_string(windowRect.bottom));
+    text += kLineEnd;
+    AppendSection(text, "BEST_TIMES");
+    for (std::size_t n = 0; n < s.bestTimes.size(); ++n) {
+        const std::string index = std::to_string(n);
+        AppendLine(text, "GROUP_" + index, s.bestTimes[n].folder);
+        AppendLine(text, "PUZZLE_" + index, s.bestTimes[n].file);
+        AppendLine(text, "SECONDS_" + index, std::to_string(s.bestTimes[n].seconds));
+    }
     return text;
 }
 
@@ -172,6 +181,17 @@ void ReadSettingsText(const std::string& text, Settings& s, Rect& windowRect) {
         sound.name = SoundEventName(i);
         sound.file = ReadName(ini, "SOUND", sound.name + "_FILE", DefaultSoundFile(i));
         sounds.Switch((sound.name + "_ENABLE").c_str(), sound.enabled);
+    }
+
+    // As the solved list, the times end at the first entry without both names; an entry with
+    // a time below zero is left out.
+    for (int n = 0; n < kMaxBestTimes; ++n) {
+        std::string index = std::to_string(n);
+        BestTime time{ReadName(ini, "BEST_TIMES", "GROUP_" + index, ""),
+                      ReadName(ini, "BEST_TIMES", "PUZZLE_" + index, ""),
+                      ini.GetInt("BEST_TIMES", "SECONDS_" + index, -1)};
+        if (time.folder.empty() || time.file.empty()) break;
+        if (time.seconds >= 0) s.bestTimes.push_back(std::move(time));
     }
 
     windowRect.left = ini.GetInt("WINDOW", "LEFT", -1);

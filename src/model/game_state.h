@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "model/game_clock.h"
 #include "model/types.h"
 
 // Which point of the figure in hand follows the mouse pointer (settings key CURSOR_MODE).
@@ -54,6 +55,14 @@ struct SolvedPuzzle {
     bool operator==(const SolvedPuzzle&) const = default;
 };
 
+// The best time of a solved puzzle, in whole seconds.
+struct BestTime {
+    std::string folder;
+    std::string file;
+    int32_t seconds = 0;
+    bool operator==(const BestTime&) const = default;
+};
+
 // The five sound events, in the fixed order of the settings file.
 enum SoundEvent {
     kSoundDrop,
@@ -90,6 +99,8 @@ struct Settings {
     AnalyseChoice analyseMode = AnalyseChoice::OneFigure;
     std::vector<SolvedPuzzle> solved; // at most kMaxSolved records
     std::array<SoundSetting, kSoundEventCount> sounds{};
+    bool statusBar = true;
+    std::vector<BestTime> bestTimes; // at most kMaxBestTimes records, one per puzzle
     bool operator==(const Settings&) const = default;
 };
 
@@ -151,6 +162,7 @@ struct GameState {
     Position position;
     Hand hand;
     Editor editor;
+    GameClock clock;
 };
 
 // The orientations of the twelve figures, built once from the shape tables and read-only after.

@@ -14,6 +14,7 @@ constexpr int kMinFieldSide = 3;      // playable fields are 3..24 cells in each
 constexpr int kMaxFieldSide = 24;
 constexpr int kHistorySteps = 300;
 constexpr int kMaxSolved = 1000;
+constexpr int kMaxBestTimes = 1000;
 constexpr int kMaxNameLength = 259; // names and paths are held in 260-byte buffers
 
 // Cell values of the board, the editor field and the history grids.

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <bit>
 #include <vector>
 
@@ -178,7 +179,8 @@ bool BuildProblem(const TilingField& field, Problem& p) {
 
 class TilingSearch {
   public:
-    TilingSearch(const Problem& p, uint64_t limit) : p_(p), limit_(limit) {}
+    TilingSearch(const Problem& p, uint64_t limit, const std::atomic<bool>* stop = nullptr)
+        : p_(p), limit_(limit), stop_(stop) {}
 
     // Counts the tilings; with keepFirst the places of the first one are kept.
     uint64_t Run(bool keepFirst) {
@@ -204,7 +206,10 @@ class TilingSearch {
     const std::vector<Place>& FirstTiling() const { return first_; }
 
   private:
-    bool Done() const { return limit_ != 0 && count_ >= limit_; }
+    bool Done() const {
+        return (limit_ != 0 && count_ >= limit_) ||
+               (stop_ != nullptr && stop_->load(std::memory_order_relaxed));
+    }
 
     int FewestPlacesFigure() const {
         std::array<int, kFigureCount> n{};
@@ -278,6 +283,7 @@ class TilingSearch {
 
     const Problem& p_;
     uint64_t limit_;
+    const std::atomic<bool>* stop_;
     uint64_t count_ = 0;
     uint64_t weight_ = 1;
     bool keepFirst_ = false;
@@ -287,10 +293,25 @@ class TilingSearch {
 
 } // namespace
 
+TilingField OpenField(int width, int height, const Grid& cells) {
+    TilingField field{width, height, {}};
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        field.cells[i] = cells[i] == kCellBlocked ? kCellBlocked : kCellOpen;
+    return field;
+}
+
 uint64_t CountTilings(const TilingField& field, uint64_t limit) {
     Problem p;
     if (!BuildProblem(field, p)) return 0;
     return TilingSearch(p, limit).Run(false);
+}
+
+uint64_t CountSolutions(const TilingField& field, const std::atomic<bool>* stop) {
+    Problem p;
+    if (!BuildProblem(field, p) || p.missing != (1u << kFigureCount) - 1) return 0;
+    // No tiling by twelve different figures is its own turned or mirrored copy (the L figure
+    // has no symmetry), so every solution lies on the field once per symmetry of the field.
+    return TilingSearch(p, 0, stop).Run(false) / p.symmetries.size();
 }
 
 bool FindAnyTiling(const TilingField& field, Grid& tiling) {

@@ -1,6 +1,7 @@
 // Counting and finding tilings of a field by the twelve figures: an exact-cover search.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 
 #include "model/types.h"
@@ -14,12 +15,21 @@ struct TilingField {
     Grid cells{};
 };
 
+// The field of a puzzle: every cell but the blocked ones (255) open.
+TilingField OpenField(int width, int height, const Grid& cells);
+
 // Number of ways to cover every open cell with the figures not on the field, each exactly
 // once, in any of its 63 orientations. Every tiling counts as it lies on the field: a turned
 // or mirrored copy of a tiling is another tiling (the open 10 x 6 field has 9356). With limit
 // above 0 the count stops as soon as it reaches limit. 0 when the open cells are not five per
 // missing figure.
 uint64_t CountTilings(const TilingField& field, uint64_t limit = 0);
+
+// Number of solutions of a puzzle (a field with no figure on it): its tilings up to the field's
+// own turns and mirrors (the open 10 x 6 field has 2339). 0 when the field holds a figure or
+// does not have sixty open cells. Setting *stop ends the count early; its result is then
+// meaningless.
+uint64_t CountSolutions(const TilingField& field, const std::atomic<bool>* stop = nullptr);
 
 // Finds one tiling. On success tiling is the field's cells with every open cell set to the
 // number of the figure covering it; otherwise tiling is left as it was.

@@ -1,6 +1,8 @@
 // The process's one App and small helpers every window uses.
 #include "ui/app.h"
 
+#include "ui/status_bar.h"
+
 App& TheApp() {
     static App app;
     return app;
@@ -13,5 +15,9 @@ std::string LoadResourceString(HINSTANCE instance, UINT id) {
 }
 
 int ShowMessage(HWND owner, const char* text, UINT flags) {
-    return MessageBoxA(owner, text, TheApp().appTitle.c_str(), flags);
+    App& app = TheApp();
+    ClockNow(app, ClockEvent::DialogOpened);
+    const int button = MessageBoxA(owner, text, app.appTitle.c_str(), flags);
+    ClockNow(app, ClockEvent::DialogClosed);
+    return button;
 }

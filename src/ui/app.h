@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include <optional>
+
+#include "model/best_times.h"
 #include "model/game_state.h"
 #include "render/surfaces_gdi.h"
 
@@ -12,6 +15,8 @@ struct App {
     HINSTANCE hInstance = nullptr;
     HWND hwndMain = nullptr;
     HWND hwndFigureList = nullptr;
+    HWND hwndStatusBar = nullptr;
+    std::optional<WinTime> win;              // the win of the game in play, for the status bar
     HMENU contextMenus[4] = {};              // orientation menus for 1, 2, 4 and 8 orientations
     HMENU contextMenuOwners[4] = {};         // the loaded menus whose first pop-ups these are
     UINT primaryButtonDown = WM_LBUTTONDOWN; // the button that places and takes figures

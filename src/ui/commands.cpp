@@ -12,6 +12,7 @@
 #include "ui/mouse.h"
 #include "ui/orientation_menus.h"
 #include "ui/print_commands.h"
+#include "ui/status_bar.h"
 #include "ui/window_layout.h"
 
 namespace {
@@ -59,6 +60,9 @@ bool Dispatch(App& app, int id, int notification) {
     case IDM_SOUND:
         SoundDialog(app);
         return true;
+    case IDM_STATUS_BAR:
+        ToggleStatusBar(app);
+        return true;
     case IDM_CREATE_PUZZLE:
         CreatePuzzleDialog(app);
         return true;
@@ -97,6 +101,9 @@ bool Dispatch(App& app, int id, int notification) {
 
 bool OnCommand(App& app, int id, int notification) {
     bool handled = Dispatch(app, id, notification);
-    if (handled && IsWindow(app.hwndMain)) UpdateMenuStates(app);
+    if (handled && IsWindow(app.hwndMain)) {
+        UpdateMenuStates(app);
+        UpdateStatusBar(app);
+    }
     return handled;
 }

@@ -14,6 +14,7 @@
 #include "ui/file_save.h"
 #include "ui/help.h"
 #include "ui/main_window.h"
+#include "ui/status_bar.h"
 #include "ui/window_layout.h"
 
 namespace {
@@ -55,6 +56,7 @@ void OnOk(App& app, HWND dialog) {
         OverwriteCheck(FileExists(MakeUserPuzzlePath(form.name)));
     if (question && ShowMessage(dialog, *question) != IDYES) return;
     StartCreatingPuzzle(app.gs, form);
+    ClockNow(app, ClockEvent::EditorOpened);
     SyncFigureList(app);
     Relayout(app);
     RepaintMain();

@@ -1,6 +1,9 @@
 // What the dialogs share: opening them and showing the core's messages.
 #include "ui/dialogs.h"
 
+#include "ui/solution_counter.h"
+#include "ui/status_bar.h"
+
 namespace {
 
 const DialogHandlers& HandlersOf(HWND dialog) {
@@ -33,6 +36,9 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
         return OnDialogCommand(dialog, h, LOWORD(wParam), HIWORD(wParam));
     case WM_NOTIFY:
         return h.notify ? h.notify(dialog, *reinterpret_cast<const NMHDR*>(lParam)) : FALSE;
+    case WM_SOLUTIONS_COUNTED:
+        if (h.counted) h.counted(dialog);
+        return TRUE;
     case WM_DRAWITEM:
         if (!h.drawItem) return FALSE;
         h.drawItem(dialog, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
@@ -47,9 +53,12 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
 
 } // namespace
 
-INT_PTR RunDialog(const App& app, int resource, const DialogHandlers& handlers) {
-    return DialogBoxParamA(app.hInstance, MAKEINTRESOURCEA(resource), app.hwndMain, DialogProc,
-                           reinterpret_cast<LPARAM>(&handlers));
+INT_PTR RunDialog(App& app, int resource, const DialogHandlers& handlers) {
+    ClockNow(app, ClockEvent::DialogOpened);
+    const INT_PTR result = DialogBoxParamA(app.hInstance, MAKEINTRESOURCEA(resource), app.hwndMain,
+                                           DialogProc, reinterpret_cast<LPARAM>(&handlers));
+    ClockNow(app, ClockEvent::DialogClosed);
+    return result;
 }
 
 int ShowMessage(HWND owner, const Message& message) {

@@ -19,8 +19,10 @@ struct DialogHandlers {
     std::function<BOOL(HWND, const NMHDR&)> notify = nullptr; // WM_NOTIFY
     std::function<void(HWND, const DRAWITEMSTRUCT&)> drawItem = nullptr;
     std::function<void(HWND)> destroy = nullptr; // WM_DESTROY
+    std::function<void(HWND)> counted = nullptr; // a count of solutions it asked for is known
 };
-INT_PTR RunDialog(const App& app, int resource, const DialogHandlers& handlers);
+// The game's clock pauses while a dialog is open.
+INT_PTR RunDialog(App& app, int resource, const DialogHandlers& handlers);
 
 // Shows a message of the core's in a message box owned by `owner`; returns the button pressed.
 int ShowMessage(HWND owner, const Message& message);

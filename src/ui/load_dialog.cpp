@@ -7,6 +7,7 @@
 #include "ui/folder_listing.h"
 #include "ui/main_window.h"
 #include "ui/puzzle_preview.h"
+#include "ui/status_bar.h"
 #include "ui/window_layout.h"
 
 namespace {
@@ -25,9 +26,11 @@ BOOL OnInit(HWND dialog) {
 
 void OnOk(App& app, HWND dialog) {
     const std::string path = ChosenGamePath(dialog);
-    const LoadOutcome outcome = LoadChosenGame(app.gs, !path.empty(), ReadChosenFile(path, true));
+    const std::optional<PuzzleImage> file = ReadChosenFile(path, true);
+    const LoadOutcome outcome = LoadChosenGame(app.gs, !path.empty(), file);
     if (outcome == LoadOutcome::NothingChosen) return;
     if (outcome == LoadOutcome::Loaded) {
+        RestartClock(app, file->seconds);
         SyncFigureList(app);
         Relayout(app);
         RepaintMain();

@@ -11,6 +11,8 @@
 #include "ui/figure_list.h"
 #include "ui/mouse.h"
 #include "ui/orientation_menus.h"
+#include "ui/solution_counter.h"
+#include "ui/status_bar.h"
 #include "ui/window_layout.h"
 #include "ui/window_lifecycle.h"
 
@@ -21,7 +23,7 @@ void OnPaint(HWND hwnd) {
     PAINTSTRUCT ps;
     HDC hdc = BeginPaint(hwnd, &ps);
     PaintInput in;
-    GetClientRect(hwnd, &in.client);
+    in.client = BoardClientRect(app);
     GetWindowRect(app.hwndFigureList, &in.figureList);
     MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&in.figureList), 2);
     GetCursorPos(&in.pointer);
@@ -93,8 +95,18 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         OnDestroy();
         return 0;
     case WM_SIZE:
+        ClockNow(app, wParam == SIZE_MINIMIZED ? ClockEvent::Minimised : ClockEvent::Restored);
+        LayoutStatusBar(app);
         GrowSurfacesToClient(app.surfaces, app.gs, hwnd);
         if (app.hwndFigureList) Relayout(app);
+        return 0;
+    case WM_ACTIVATE:
+        ClockNow(app, LOWORD(wParam) == WA_INACTIVE ? ClockEvent::WindowDeactivated
+                                                    : ClockEvent::WindowActivated);
+        break;
+    case WM_TIMER:
+    case WM_SOLUTIONS_COUNTED:
+        UpdateStatusBar(app);
         return 0;
     case WM_PAINT:
         OnPaint(hwnd);

@@ -27,4 +27,6 @@ void UpdateMenuStates(App& app) {
     HMENU menu = GetMenu(app.hwndMain);
     for (auto [id, offer] : kMenuItems)
         EnableMenuItem(menu, id, MF_BYCOMMAND | (offered.*offer ? MF_ENABLED : MF_GRAYED));
+    CheckMenuItem(menu, IDM_STATUS_BAR,
+                  MF_BYCOMMAND | (app.gs.settings.statusBar ? MF_CHECKED : MF_UNCHECKED));
 }

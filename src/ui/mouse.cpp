@@ -8,6 +8,7 @@
 #include "ui/menu_state.h"
 #include "ui/orientation_menus.h"
 #include "ui/sound.h"
+#include "ui/status_bar.h"
 
 namespace {
 
@@ -26,6 +27,7 @@ void AfterDrop(App& app, DropResult result) {
         InvalidateRect(app.hwndFigureList, nullptr, FALSE);
         RepaintMain();
         if (result == DropResult::Won) {
+            ClockWin(app);
             UpdateWindow(app.hwndMain);
             ShowMessage(app.hwndMain, "Congratulations! The game is won.",
                         MB_OK | MB_ICONINFORMATION);

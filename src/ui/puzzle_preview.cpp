@@ -3,17 +3,35 @@
 
 #include "render/draw_gdi.h"
 
+namespace {
+
+int LineHeight(HDC dc) {
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    return metrics.tmHeight;
+}
+
+} // namespace
+
 void DrawPuzzlePreview(App& app, const DRAWITEMSTRUCT& item, bool chosen,
-                       const std::optional<PuzzleImage>& file, const PreviewTexts& texts) {
+                       const std::optional<PuzzleImage>& file, const PreviewTexts& texts,
+                       const std::vector<std::string>& notes) {
     Surfaces& s = app.surfaces;
     const ViewOptions& view = app.gs.settings.view;
     const int w = item.rcItem.right - item.rcItem.left, h = item.rcItem.bottom - item.rcItem.top;
     RECT area{0, 0, w, h};
     FillItemBackground(s, view, area, 0, 0, view.colorBack);
-    const PreviewPicture picture = PlanPreview(chosen, file, texts, w, h);
+    SetTextColor(s.backBuffer.dc, view.colorInk);
+    SetBkMode(s.backBuffer.dc, TRANSPARENT);
+    const int line = LineHeight(s.backBuffer.dc);
+    const int notesHeight = static_cast<int>(notes.size()) * line;
+    const PreviewPicture picture = PlanPreview(chosen, file, texts, w, h, notesHeight);
+    for (std::size_t i = 0; i < notes.size(); ++i) {
+        RECT row{0, h - notesHeight + static_cast<int>(i) * line, w,
+                 h - notesHeight + static_cast<int>(i + 1) * line};
+        DrawTextA(s.backBuffer.dc, notes[i].c_str(), -1, &row, DT_CENTER | DT_SINGLELINE);
+    }
     if (!picture.text.empty()) {
-        SetTextColor(s.backBuffer.dc, view.colorInk);
-        SetBkMode(s.backBuffer.dc, TRANSPARENT);
         DrawTextA(s.backBuffer.dc, picture.text.c_str(), -1, &area,
                   DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     } else {

@@ -5,6 +5,8 @@
 #include "ui/file_save.h"
 #include "ui/main_window.h"
 #include "ui/menu_state.h"
+#include "ui/solution_counter.h"
+#include "ui/status_bar.h"
 #include "ui/window_layout.h"
 
 void SavePuzzle(App& app) {
@@ -22,6 +24,9 @@ void SavePuzzle(App& app) {
     ShowMessage(app.hwndMain, outcome.message);
     if (!outcome.commit) return;
     CommitNewPuzzle(app.gs, save.puzzle, app.gs.settings.newPuzzleName);
+    KeepSolutions(OpenField(save.puzzle.width, save.puzzle.height, save.puzzle.field),
+                  save.solutions);
+    RestartClock(app, 0);
     SyncFigureList(app);
     RepaintMain();
     UpdateMenuStates(app);

@@ -5,11 +5,11 @@
 
 #include "render/layout.h"
 #include "ui/main_window.h"
+#include "ui/status_bar.h"
 
 void Relayout(App& app) {
     GameState& gs = app.gs;
-    RECT client;
-    GetClientRect(app.hwndMain, &client);
+    const RECT client = BoardClientRect(app);
     Layout layout =
         ComputeLayout(client.right, client.bottom, gs.position.fieldWidth, gs.position.fieldHeight,
                       gs.settings.view.squareSize, gs.settings.view.autoSize != 0);
@@ -39,7 +39,7 @@ void MinTrackSize(App& app, MINMAXINFO* info) {
     const GameState& gs = app.gs;
     Rect content = MinContentRect(gs.position.fieldWidth, gs.position.fieldHeight,
                                   gs.settings.view.squareSize, gs.settings.view.autoSize != 0);
-    RECT r{content.left, content.top, content.right, content.bottom};
+    RECT r{content.left, content.top, content.right, content.bottom + StatusBarHeight(app)};
     AdjustWindowRect(&r, WS_CAPTION | WS_THICKFRAME, TRUE);
     info->ptMinTrackSize = {r.right - r.left, r.bottom - r.top};
     // At most the screen, or all the monitors together where they reach further, so that the

@@ -15,6 +15,8 @@
 #include "ui/menu_state.h"
 #include "ui/orientation_menus.h"
 #include "ui/settings_io.h"
+#include "ui/solution_counter.h"
+#include "ui/status_bar.h"
 #include "ui/window_layout.h"
 
 namespace {
@@ -48,6 +50,7 @@ void OnCreate(HWND hwnd) {
     SyncFigureList(app);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
+    CreateStatusBar(app);
     Relayout(app);
     UpdateMenuStates(app);
     if (app.firstStart) {
@@ -58,10 +61,12 @@ void OnCreate(HWND hwnd) {
         Relayout(app);
     }
     std::srand(GetTickCount());
+    RestartClock(app, 0);
 }
 
 void OnDestroy() {
     App& app = TheApp();
+    StopCounting();
     SaveSettings(app);
     FreeSurfaces(app.surfaces);
     for (HMENU& menu : app.contextMenuOwners) {

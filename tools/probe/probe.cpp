@@ -90,7 +90,7 @@ int Usage() {
                         "  sync TARGET                       state TARGET\n"
                         "  minimize TARGET                   close TARGET\n"
                         "  client-origin TARGET              click-button TARGET ID\n"
-                        "  serve\n");
+                        "  status TARGET ID                  serve\n");
     return kExitUsage;
 }
 
@@ -153,6 +153,35 @@ int ListItems(HWND list) {
         WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
         std::printf("%s\n", text);
     }
+    return ok ? kExitOk : kExitNotFound;
+}
+
+// A status bar's parts, one line each, read through memory in the bar's process as the tree's
+// items are (SB_GETTEXT is not marshalled either). A hidden bar prints "hidden".
+int StatusParts(HWND bar) {
+    if (!IsWindowVisible(bar)) {
+        std::printf("hidden\n");
+        return kExitOk;
+    }
+    DWORD pid = 0;
+    GetWindowThreadProcessId(bar, &pid);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ, FALSE, pid);
+    if (process == nullptr) return kExitNotFound;
+    constexpr std::size_t kSize = 1024;
+    auto* remote =
+        static_cast<char*>(VirtualAllocEx(process, nullptr, kSize, MEM_COMMIT, PAGE_READWRITE));
+    bool ok = remote != nullptr;
+    const int parts = ok ? static_cast<int>(Send(bar, SB_GETPARTS, 0, 0, &ok)) : 0;
+    for (int part = 0; ok && part < parts; ++part) {
+        char text[kSize] = {};
+        const LRESULT length = Send(bar, SB_GETTEXTLENGTHA, part, 0, &ok);
+        if (LOWORD(length) >= kSize) ok = false;
+        ok = ok && (Send(bar, SB_GETTEXTA, part, reinterpret_cast<LPARAM>(remote), &ok), ok) &&
+             ReadProcessMemory(process, remote, text, LOWORD(length), nullptr);
+        if (ok) std::printf("%s\n", text);
+    }
+    if (remote != nullptr) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
     return ok ? kExitOk : kExitNotFound;
 }
 
@@ -267,6 +296,7 @@ int Dispatch(const std::vector<std::string>& args) {
     int rc = command == "list-state"   ? ListState(control)
              : command == "list-items" ? ListItems(control)
              : command == "tree"       ? Tree(control)
+             : command == "status"     ? StatusParts(control)
                                        : Usage();
     if (rc == kExitNotFound)
         std::fprintf(g_err, "probe: control %s does not answer\n", args[2].c_str());

@@ -11,8 +11,10 @@ Every puzzle must have exactly 60 open cells on a field of at most 24 x 24 cells
 puzzle files are written as the game writes them (CR LF line ends); .zpz files in the
 library that no drawing describes are removed.
 
-With --zpz PATH the library is then checked with "zpz library" and data/Puzzles/README.md
-is written with the tables of "zpz table".
+With --zpz PATH every puzzle's number of solutions (its distinct tilings, as "zpz table"
+counts them) is written into its file as [INFO] SOLUTIONS, the library is checked with
+"zpz library" and data/Puzzles/README.md is written with the tables of "zpz table".
+Without it a file whose field is unchanged keeps the count it has.
 """
 import argparse
 import os
@@ -66,12 +68,14 @@ def read_drawings(path):
     return puzzles
 
 
-def puzzle_text(rows):
-    """The file text of a field, line by line as the game writes it."""
+def puzzle_text(rows, solutions=None):
+    """The file text of a field, line by line as the game writes it, with its count."""
     width = max(len(r) for r in rows)
     lines = ["[GAME]", "DX = %d" % width, "DY = %d" % len(rows), "", "[DATA]"]
     for i, row in enumerate(rows, 1):
         lines.append("ROW_%d = %s" % (i, row.ljust(width, ".").replace("#", "1").replace(".", "0")))
+    if solutions is not None:
+        lines += ["", "[INFO]", "SOLUTIONS = %d" % solutions]
     return "".join(line + "\r\n" for line in lines)
 
 
@@ -89,15 +93,20 @@ def check(puzzle, seen):
     seen[key] = where
 
 
-def write_library(puzzles):
+def write_library(puzzles, counts=None):
+    """Writes every puzzle, with its count from counts[(group, name)] when counts is given."""
     wanted = set()
     for group, name, rows, _ in puzzles:
         folder = os.path.join(LIBRARY, group)
         os.makedirs(folder, exist_ok=True)
         path = os.path.join(folder, name + ".zpz")
         wanted.add(os.path.normcase(path))
-        text = puzzle_text(rows).encode("ascii")
         old = open(path, "rb").read() if os.path.exists(path) else None
+        text = puzzle_text(rows).encode("ascii")
+        if counts is not None:
+            text = puzzle_text(rows, counts[(group, name)]).encode("ascii")
+        elif old is not None and old.startswith(text):
+            text = old
         if old != text:
             with open(path, "wb") as f:
                 f.write(text)
@@ -112,6 +121,17 @@ def write_library(puzzles):
                 os.remove(path)
         if not os.listdir(full):
             os.rmdir(full)
+
+
+def read_counts(zpz):
+    """(group, name) -> distinct tilings, from the puzzle table of "zpz table"."""
+    table = subprocess.run([zpz, "table", LIBRARY], capture_output=True, text=True, check=True)
+    counts = {}
+    for line in table.stdout.splitlines():
+        cells = [c.strip() for c in line.strip().strip("|").split("|")]
+        if len(cells) == 5 and " x " in cells[2] and cells[4].isdigit():
+            counts[(cells[0], cells[1])] = int(cells[4])
+    return counts
 
 
 def write_readme(zpz):
@@ -140,6 +160,7 @@ def main():
         write_library(puzzles)
         print("%d puzzles in %d groups" % (len(puzzles), len({p[0] for p in puzzles})))
         if args.zpz:
+            write_library(puzzles, read_counts(args.zpz))
             write_readme(args.zpz)
     except DrawingError as e:
         print("make_library: %s" % e, file=sys.stderr)

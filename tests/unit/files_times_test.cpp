@@ -1,0 +1,108 @@
+// The keys that hold solutions and times: [INFO] SOLUTIONS of a puzzle, [SAVE] TIME of a saved
+// game, STATUS_BAR and [BEST_TIMES] of the settings file; and the best time a win keeps.
+#include <gtest/gtest.h>
+
+#include "files/puzzle_file.h"
+#include "files/settings_file.h"
+#include "model/best_times.h"
+#include "test_support.h"
+
+namespace {
+
+const std::string kField = "[GAME]\r\nDX = 5\r\nDY = 1\r\n\r\n[DATA]\r\nROW_1 = 11111\r\n";
+
+PuzzleImage Read(const std::string& text, bool withFigures) {
+    PuzzleImage image;
+    EXPECT_TRUE(ReadPuzzleText(text, withFigures, Orientations().catalogue, image)) << text;
+    return image;
+}
+
+TEST(PuzzleFileKeys, SolutionsAndTimeReadBackOrStayUnknown) {
+    EXPECT_EQ(WritePuzzleInfo(2339), "\r\n[INFO]\r\nSOLUTIONS = 2339\r\n");
+    EXPECT_EQ(Read(kField + WritePuzzleInfo(2339), false).solutions, 2339);
+    EXPECT_EQ(Read(kField + WritePuzzleInfo(0), false).solutions, 0);
+    for (const char* value : {"", "-5", "12x", "abc", "99999999999999"})
+        EXPECT_EQ(Read(kField + "[INFO]\r\nSOLUTIONS = " + value + "\r\n", false).solutions, -1)
+            << value;
+    EXPECT_EQ(Read(kField, false).solutions, -1) << "a file of an older build";
+
+    EXPECT_EQ(Read(kField + "[SAVE]\r\nTIME = 95\r\n", true).seconds, 95);
+    EXPECT_EQ(Read(kField + "[SAVE]\r\nTIME = -3\r\n", true).seconds, 0);
+    EXPECT_EQ(Read(kField + "[SAVE]\r\n", true).seconds, 0);
+    EXPECT_EQ(Read(kField + "[SAVE]\r\nTIME = 95\r\n", false).seconds, 0) << "a puzzle has none";
+
+    // The saved game keeps the clock's counted time, whole seconds.
+    auto gs = std::make_unique<GameState>(ReadyState());
+    gs->clock.countedMs = 95999;
+    EXPECT_EQ(Read(WriteSavedGameText(*gs), true).seconds, 95);
+}
+
+TEST(SettingsFileKeys, StatusBarAndBestTimesRoundTripAfterEverySectionOfOld) {
+    Settings s;
+    s.statusBar = false;
+    s.bestTimes = {{"Tutorial", "move a figure", 83}, {"My puzzles", "x = y", 0}};
+    const Rect window{1, 2, 3, 4};
+    const std::string text = WriteSettingsText(s, window);
+    EXPECT_NE(text.find("USE_ONE_COLOR = 0\r\nSTATUS_BAR = 0\r\n\r\n[LAST]"), std::string::npos);
+    EXPECT_NE(text.find("BOTTOM = 4\r\n\r\n[BEST_TIMES]\r\nGROUP_0 = Tutorial\r\n"
+                        "PUZZLE_0 = move a figure\r\nSECONDS_0 = 83\r\nGROUP_1 = My puzzles\r\n"
+                        "PUZZLE_1 = x = y\r\nSECONDS_1 = 0\r\n"),
+              std::string::npos);
+    Settings read;
+    Rect readWindow;
+    ReadSettingsText(text, read, readWindow);
+    EXPECT_FALSE(read.statusBar);
+    EXPECT_EQ(read.bestTimes, s.bestTimes);
+
+    // A file of an older build: the bar shown, no best times. A hand-edited list: a time
+    // below zero is left out, the list ends at the first entry without both names, and it
+    // holds at most a thousand.
+    ReadSettingsText("[OPTIONS]\r\nSIZE_SQUARE = 40\r\n", read, readWindow);
+    EXPECT_TRUE(read.statusBar);
+    EXPECT_TRUE(read.bestTimes.empty());
+    std::string edited = "[BEST_TIMES]\nGROUP_0 = a\nPUZZLE_0 = b\nSECONDS_0 = -1\n"
+                         "GROUP_1 = a\nPUZZLE_1 = c\nSECONDS_1 = 7\nGROUP_2 = a\nSECONDS_2 = 9\n"
+                         "GROUP_3 = a\nPUZZLE_3 = d\nSECONDS_3 = 5\n";
+    ReadSettingsText(edited, read, readWindow);
+    EXPECT_EQ(read.bestTimes, (std::vector<BestTime>{{"a", "c", 7}}));
+    edited = "[BEST_TIMES]\n";
+    for (int n = 0; n <= kMaxBestTimes; ++n)
+        edited += "GROUP_" + std::to_string(n) + " = g\nPUZZLE_" + std::to_string(n) + " = " +
+                  std::to_string(n) + "\nSECONDS_" + std::to_string(n) + " = 1\n";
+    ReadSettingsText(edited, read, readWindow);
+    EXPECT_EQ(read.bestTimes.size(), static_cast<std::size_t>(kMaxBestTimes));
+}
+
+TEST(BestTimes, AWinKeepsTheBestTimeOfTheCurrentPuzzleOnly) {
+    auto gs = std::make_unique<GameState>(ReadyState());
+    SetCurrentPuzzleField(*gs, 10, 6, gs->position.board);
+    Settings& s = gs->settings;
+    const std::pair<int64_t, WinTime> wins[] = {
+        {83999, {83, true, std::nullopt}}, // the first win is the best so far
+        {90000, {90, false, 83}},
+        {83000, {83, false, 83}}, // as good is not better
+        {60500, {60, true, 83}},
+    };
+    for (const auto& [ms, expected] : wins)
+        EXPECT_EQ(RecordWinTime(*gs, ms), expected) << ms;
+    EXPECT_EQ(BestTimeOf(s, "Tutorial", "move a figure"), 60);
+    EXPECT_EQ(s.bestTimes.size(), 1u);
+
+    // Another field in play is timed, and keeps nothing.
+    gs->position.fieldWidth = 12;
+    gs->position.fieldHeight = 5;
+    EXPECT_EQ(RecordWinTime(*gs, 10000), (WinTime{10, false, std::nullopt}));
+    EXPECT_EQ(s.bestTimes.size(), 1u);
+
+    // A full list takes no new puzzle, but a listed one still improves.
+    gs->position.fieldWidth = 10;
+    gs->position.fieldHeight = 6;
+    s.bestTimes.resize(kMaxBestTimes, BestTime{"g", "p", 1});
+    s.lastFile = "another";
+    EXPECT_EQ(RecordWinTime(*gs, 5000), (WinTime{5, false, std::nullopt}));
+    EXPECT_FALSE(BestTimeOf(s, "Tutorial", "another"));
+    s.lastFile = "move a figure";
+    EXPECT_EQ(RecordWinTime(*gs, 5000), (WinTime{5, true, 60}));
+}
+
+} // namespace

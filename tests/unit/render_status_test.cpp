@@ -1,0 +1,75 @@
+// What the status bar says, and the New game dialog's progress and preview notes.
+#include <gtest/gtest.h>
+
+#include "files/game_dialogs.h"
+#include "render/status_bar.h"
+#include "test_support.h"
+
+namespace {
+
+TEST(StatusBar, PartsForPlayWinsOtherFieldsAndTheEditor) {
+    auto gs = std::make_unique<GameState>(ReadyState());
+    SetCurrentPuzzleField(*gs, 10, 6, gs->position.board);
+    gs->settings.bestTimes = {{"Tutorial", "move a figure", 75}};
+    struct Case {
+        StatusInput in;
+        StatusTexts texts;
+    };
+    const Case cases[] = {
+        {{2339, 42999, std::nullopt},
+         {"Tutorial: move a figure", "2,339 solutions \xB7 Easy", "Time 0:42", "Best 1:15"}},
+        {{std::nullopt, 0, std::nullopt},
+         {"Tutorial: move a figure", "Counting solutions...", "Time 0:00", "Best 1:15"}},
+        {{2339, 99000, WinTime{61, true, 75}},
+         {"Tutorial: move a figure", "2,339 solutions \xB7 Easy", "Solved in 1:01",
+          "New best time!"}},
+        {{2339, 99000, WinTime{80, false, 75}},
+         {"Tutorial: move a figure", "2,339 solutions \xB7 Easy", "Solved in 1:20", "Best 1:15"}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(StatusBarTexts(*gs, c.in), c.texts) << c.texts[kStatusClock];
+
+    gs->settings.bestTimes.clear();
+    EXPECT_EQ(StatusBarTexts(*gs, {1, 0, std::nullopt})[kStatusBest], "No best time yet");
+    gs->position.fieldWidth = 12; // a saved game of another field
+    gs->position.fieldHeight = 5;
+    EXPECT_EQ(StatusBarTexts(*gs, {1010, 5000, std::nullopt}),
+              (StatusTexts{"12 x 5 field", "1,010 solutions \xB7 Easy", "Time 0:05", ""}));
+    gs->editor.mode = EditMode::Editing;
+    EXPECT_EQ(StatusBarTexts(*gs, {1010, 5000, std::nullopt}),
+              (StatusTexts{"Puzzle editor", "", "", ""}));
+
+    // The puzzle's part takes what the three others leave, and never less than 8 characters.
+    EXPECT_EQ(StatusPartEdges(1000, 6), (std::array<int, 4>{640, 796, 898, -1}));
+    EXPECT_EQ(StatusPartEdges(100, 6), (std::array<int, 4>{48, 204, 306, -1}));
+}
+
+TEST(NewGameDialog, GroupProgressAndPreviewNotes) {
+    LibraryGroup group{"Rectangles", {{"a", true}, {"b", false}, {"c", true}}};
+    EXPECT_EQ(GroupItemText(group), "Rectangles (2/3)");
+    EXPECT_EQ(GroupItemText({"Empty", {}}), "Empty");
+
+    auto gs = std::make_unique<GameState>(ReadyState());
+    gs->settings.bestTimes = {{"Rectangles", "a", 3725}};
+    PuzzleImage counted;
+    counted.solutions = 1010;
+    const PuzzleImage uncounted;
+    using Notes = std::vector<std::string>;
+    EXPECT_EQ(NewGamePreviewNotes(*gs, {"Rectangles", "a"}, counted, 7),
+              (Notes{"1,010 solutions \xB7 Easy", "Best time 1:02:05"}))
+        << "the file's own count comes first";
+    EXPECT_EQ(NewGamePreviewNotes(*gs, {"Rectangles", "b"}, uncounted, 7),
+              (Notes{"7 solutions \xB7 Expert"}));
+    EXPECT_EQ(NewGamePreviewNotes(*gs, {"Rectangles", "b"}, uncounted, std::nullopt),
+              (Notes{"Counting solutions..."}));
+    EXPECT_EQ(NewGamePreviewNotes(*gs, {"Rectangles", ""}, counted, 7), Notes{});
+    EXPECT_EQ(NewGamePreviewNotes(*gs, {"Rectangles", "a"}, std::nullopt, 7), Notes{});
+
+    // The picture is centred above the notes.
+    PuzzleImage tall;
+    tall.width = 10;
+    tall.height = 20;
+    EXPECT_EQ(PlanPreview(true, tall, kPuzzlePreviewTexts, 200, 200, 30).top, 5);
+}
+
+} // namespace
