@@ -118,7 +118,8 @@ TEST_F(Dialogs, NewGameTreePreviewCancelAndOk) {
     WriteFile("Puzzles\\Alpha\\notes.txt", "not a puzzle");
     WriteFile("Puzzles\\beta\\x.zpz", PuzzleText(12, 5));
     WriteFile("Puzzles\\loose.zpz", PuzzleText(10, 6));
-    StartGame("AUTO_SIZE = 0\r\nSIZE_SQUARE = 40\r\nBACKGROUND_TYPE = 1\r\nCOLOR_BACK = 5649426\r\n");
+    StartGame(
+        "AUTO_SIZE = 0\r\nSIZE_SQUARE = 40\r\nBACKGROUND_TYPE = 1\r\nCOLOR_BACK = 5649426\r\n");
     LayTiling({1});
     gs().settings.solved = {{"Alpha", "b"}};
     gs().settings.lastFolder = "beta";
@@ -141,7 +142,8 @@ TEST_F(Dialogs, NewGameTreePreviewCancelAndOk) {
         };
         HWND treeView = GetDlgItem(dialog, IDC_PUZZLE_TREE);
         tree = Describe(treeView, TreeView_GetRoot(treeView));
-        ImageList_GetIconSize(TreeView_GetImageList(treeView, TVSIL_NORMAL), &icon.first, &icon.second);
+        ImageList_GetIconSize(TreeView_GetImageList(treeView, TVSIL_NORMAL), &icon.first,
+                              &icon.second);
         GetClientRect(GetDlgItem(dialog, IDC_PREVIEW), &r);
         span(true, r.bottom / 2); // x
         d.Send(dialog, IDC_PUZZLE_TREE, TVM_SELECTITEM, TVGN_CARET, LPARAM(alphaB(treeView)));

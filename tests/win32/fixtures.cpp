@@ -143,8 +143,10 @@ std::string DescribeBox(HWND box) {
     HWND control = GetDlgItem(box, 1088); // the icon
     const auto shown = reinterpret_cast<HICON>(SendMessageA(control, STM_GETICON, 0, 0));
     std::string icon = "none";
-    for (auto [id, name] : {std::pair{IDI_ERROR, "error"}, {IDI_QUESTION, "question"},
-                            {IDI_INFORMATION, "information"}, {IDI_WARNING, "warning"}})
+    for (auto [id, name] : {std::pair{IDI_ERROR, "error"},
+                            {IDI_QUESTION, "question"},
+                            {IDI_INFORMATION, "information"},
+                            {IDI_WARNING, "warning"}})
         if (IsWindowVisible(control) && shown == LoadIconA(nullptr, id)) icon = name;
     char text[512] = {};
     GetDlgItemTextA(box, 0xFFFF, text, sizeof text);

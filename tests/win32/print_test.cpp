@@ -140,7 +140,8 @@ TEST_F(PrintCommand, EachOpensThePrintDialogOwnedByTheMainWindow) {
 // cell (9, 5) blocked, no skin file: the substitute's red figures and grey open cells. Each copy
 // is pasted onto a canvas.
 TEST_F(PrintCommand, CopyPutsTheSmallOrLargeImageOnTheClipboard) {
-    StartGame("AUTO_SIZE = 0\r\nSIZE_SQUARE = 40\r\nBACKGROUND_TYPE = 1\r\nCOLOR_BACK = 1193046\r\n");
+    StartGame(
+        "AUTO_SIZE = 0\r\nSIZE_SQUARE = 40\r\nBACKGROUND_TYPE = 1\r\nCOLOR_BACK = 1193046\r\n");
     DropFigure(1, FigureMatrix{1, 1, 1, 1, 1}, 2, 1);
     At(gs().position.board, 9, 5) = kCellBlocked;
     for (const auto& [command, s] : {std::pair{IDM_COPY_SMALL_IMAGE, 8}, {IDM_COPY_IMAGE, 40}}) {

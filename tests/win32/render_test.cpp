@@ -2,10 +2,10 @@
 // skin, the skin surfaces and the window background.
 #include <tuple>
 
+#include "fixtures.h"
 #include "render/draw_gdi.h"
 #include "render/paint_gdi.h"
 #include "render/shading.h"
-#include "fixtures.h"
 
 namespace {
 
@@ -126,8 +126,9 @@ TEST_F(RenderTest, OwnerDrawnListEntriesAndMenuItems) {
             pattern ? BackgroundType::PatternImage : BackgroundType::SolidColour;
         BuildBackground(surfaces, gs, hwnd);
         TestCanvas canvas(120, 100, kBefore);
-        DRAWITEMSTRUCT item{0, 0, static_cast<UINT>(figure), 0, selected ? ODS_SELECTED : 0u,
-                            nullptr, canvas.dc(), {0, 42, 120, 84}, 0};
+        DRAWITEMSTRUCT item{
+            0,       0,           static_cast<UINT>(figure), 0, selected ? ODS_SELECTED : 0u,
+            nullptr, canvas.dc(), {0, 42, 120, 84},          0};
         if (menu)
             DrawOrientationItem(surfaces, gs, item, figure, 1);
         else
@@ -163,7 +164,8 @@ TEST_F(RenderTest, SquareCopiedBlendedInvertedOrBlack) {
 // file the skin is a substitute: grey open cell, red figures, each tile framed in white.
 TEST_F(RenderTest, EverySkinScaleStartsFromTheFileOrASubstitute) {
     const auto tile = [](int side, int k, COLORREF c) {
-        return std::vector<Probe>{{{k * side + 1, side / 2}, c}, {{k * side + side - 2, side / 2}, c}};
+        return std::vector<Probe>{{{k * side + 1, side / 2}, c},
+                                  {{k * side + side - 2, side / 2}, c}};
     };
     ExpectPixels(surfaces.smallSkin.dc, tile(8, 13, TestTileColour(13)), 2, "small");
     ExpectPixels(surfaces.fullSkin.dc, tile(64, 13, TestTileColour(13)), 2, "full");
@@ -183,7 +185,8 @@ TEST_F(RenderTest, EverySkinScaleStartsFromTheFileOrASubstitute) {
     gs.settings.view.skinName = "no such skin.bmp";
     gs.settings.view.squareSize = 64;
     ReloadSkin(surfaces, gs, hwnd);
-    for (const auto& [k, c] : {std::pair<int, COLORREF>{0, 0xF0F0F0}, {1, 0xFF}, {12, 0xFF}, {13, 0x969696}}) {
+    for (const auto& [k, c] :
+         {std::pair<int, COLORREF>{0, 0xF0F0F0}, {1, 0xFF}, {12, 0xFF}, {13, 0x969696}}) {
         ExpectPixels(surfaces.skin.dc, tile(64, k, c), 0, "substitute " + std::to_string(k));
         ExpectPixels(surfaces.skin.dc, {{{64 * k, 20}, 0xFFFFFF}, {{64 * k + 63, 63}, 0xFFFFFF}});
     }

@@ -134,7 +134,8 @@ class Editor : public GameTest {
     }
     void Release(int c, int r, UINT down = WM_LBUTTONDOWN) {
         MovePointer(CellCentre(c, r));
-        SendMessageA(app().hwndMain, down + 1, 0, MAKELPARAM(CellCentre(c, r).x, CellCentre(c, r).y));
+        SendMessageA(app().hwndMain, down + 1, 0,
+                     MAKELPARAM(CellCentre(c, r).x, CellCentre(c, r).y));
     }
     void Drag(int c0, int r0, int c1, int r1, UINT down = WM_LBUTTONDOWN) {
         Press(c0, r0, down);
@@ -154,8 +155,8 @@ TEST_F(Editor, CreateDrawAndSavePuzzleTwice) {
     Run(IDM_CREATE_PUZZLE, "Create puzzle", [&](DialogDriver& d, HWND dialog) {
         d.Send(dialog, IDC_CREATE_WIDTH, WM_KEYDOWN, VK_UP, 1); // the arrow keys stop at 3 and 24
         d.Send(dialog, IDC_CREATE_HEIGHT, WM_KEYDOWN, VK_DOWN, 1);
-        shown = d.Text(dialog, IDC_CREATE_WIDTH) + " x " + d.Text(dialog, IDC_CREATE_HEIGHT) +
-                " " + d.Text(dialog, IDC_FILE_NAME) +
+        shown = d.Text(dialog, IDC_CREATE_WIDTH) + " x " + d.Text(dialog, IDC_CREATE_HEIGHT) + " " +
+                d.Text(dialog, IDC_FILE_NAME) +
                 (d.Send(dialog, IDC_BY_SQUARES, BM_GETCHECK) == BST_CHECKED ? " squares" : "");
         d.Send(dialog, IDC_WIDTH_ARROWS, UDM_SETPOS32, 0, 10);
         d.Send(dialog, IDC_HEIGHT_ARROWS, UDM_SETPOS32, 0, 6);

@@ -53,8 +53,11 @@ TEST_F(UiPlay, UndoRedoMenuStatesAndTheWin) {
     EXPECT_FALSE(MenuEnabled(IDM_REDO));
 
     // The last figure wins, once: taking one back and laying it again announces nothing.
-    EXPECT_EQ(Drive([&] { LayTiling({3, 4, 5, 6, 7, 8, 9, 10, 11, 12}); },
-                    [](DialogDriver& d) { d.Answer(); }),
+    EXPECT_EQ(Drive(
+                  [&] {
+                      LayTiling({3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
+                  },
+                  [](DialogDriver& d) { d.Answer(); }),
               std::vector<std::string>{"information: Congratulations! The game is won."});
     SelectFigure(0);
     PressAt(CellCentre(9, 0)); // the V, taken back into the hand
