@@ -124,12 +124,6 @@ void RenderTest::UsePattern(const std::string& name, int width, int height,
 
 namespace {
 
-std::string WindowText(HWND hwnd) {
-    char text[512] = {};
-    GetWindowTextA(hwnd, text, sizeof text);
-    return text;
-}
-
 std::vector<HWND> VisibleDialogs(DWORD thread, const char* caption) {
     std::vector<HWND> found;
     for (HWND d = nullptr; (d = FindWindowExA(nullptr, d, "#32770", caption)) != nullptr;)
@@ -148,9 +142,7 @@ std::string DescribeBox(HWND box) {
                             {IDI_INFORMATION, "information"},
                             {IDI_WARNING, "warning"}})
         if (IsWindowVisible(control) && shown == LoadIconA(nullptr, id)) icon = name;
-    char text[512] = {};
-    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-    return icon + ": " + text;
+    return icon + ": " + DialogDriver::Text(box, 0xFFFF);
 }
 
 } // namespace
@@ -192,12 +184,6 @@ LRESULT DialogDriver::Send(HWND dialog, int id, UINT message, WPARAM wParam, LPA
         !SendMessageTimeoutA(to, message, wParam, lParam, SMTO_NORMAL, 5000, &result))
         failures.push_back("no answer to message " + std::to_string(message));
     return static_cast<LRESULT>(result);
-}
-
-std::string DialogDriver::Text(HWND dialog, int id) {
-    char text[512] = {};
-    GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
 }
 
 COLORREF DialogDriver::Pixel(HWND dialog, int id, int x, int y) {
@@ -301,7 +287,8 @@ std::vector<std::string> GameTest::Drive(const std::function<void()>& open,
         for (DWORD ended = GetTickCount(); opened; Sleep(20)) {
             if (GetTickCount() - ended < 2000) continue;
             for (HWND d : VisibleDialogs(thread, nullptr)) {
-                const std::string text = WindowText(d);
+                char text[512] = {};
+                GetWindowTextA(d, text, sizeof text);
                 driver.failures.push_back("left open: " +
                                           (text == TheApp().appTitle ? DescribeBox(d) : text));
                 PostMessageA(d, WM_COMMAND, IDCANCEL, 0);

@@ -1,6 +1,5 @@
-// The in-process tests' fixtures: pixels of device contexts, a hidden window with the drawing
-// surfaces (RenderTest), and the real main window whose modal dialogs a second thread works
-// (GameTest).
+// Pixels of device contexts, a hidden window's drawing surfaces (RenderTest), and the real main
+// window whose modal dialogs a second thread works (GameTest).
 #pragma once
 
 #include <windows.h>
@@ -44,7 +43,6 @@ struct Probe {
 void ExpectPixels(HDC dc, const std::vector<Probe>& probes, int tolerance = 0,
                   const std::string& what = "");
 
-// A memory device context with a bitmap of its own, filled with one colour.
 class TestCanvas {
   public:
     TestCanvas(int width, int height, COLORREF fill);
@@ -56,7 +54,6 @@ class TestCanvas {
     ScopedSelect select_;
 };
 
-// Each test in a fresh working folder.
 class FolderTest : public ::testing::Test {
   protected:
     void SetUp() override;
@@ -89,12 +86,11 @@ class DialogDriver {
     void WaitGone(HWND window);
     // Records the message box shown ("icon: text") and answers it.
     void Answer(int button = IDOK);
-    // A click that opens or ends a window: posted.
+    // Press: a click that opens or ends a window, posted; Click: handled before it returns.
     void Press(HWND dialog, int id) {
         PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                      reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
     }
-    // A notification of control id, handled before it returns.
     void Click(HWND dialog, int id, int notification = BN_CLICKED) {
         Send(dialog, 0, WM_COMMAND, MAKEWPARAM(id, notification),
              reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
@@ -105,7 +101,11 @@ class DialogDriver {
         for (char c : chars)
             Send(dialog, id, WM_CHAR, static_cast<unsigned char>(c), 1);
     }
-    std::string Text(HWND dialog, int id);
+    static std::string Text(HWND dialog, int id) {
+        char text[512] = {};
+        GetDlgItemTextA(dialog, id, text, sizeof text);
+        return text;
+    }
     // Pixel (x, y) of control id once pending repaints are done.
     COLORREF Pixel(HWND dialog, int id, int x, int y);
 

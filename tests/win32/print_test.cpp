@@ -122,9 +122,13 @@ TEST_F(PrintSheet, FailedDocumentOrPageEndsTheJob) {
 
 using PrintCommand = GameTest;
 
-// With no printer installed Wine shows its notice, owned by the hidden print dialog.
-TEST_F(PrintCommand, EachOpensThePrintDialogOwnedByTheMainWindow) {
-    StartGame();
+// Each print command opens the print dialog owned by the main window (with no printer Wine shows
+// its notice, owned by the hidden dialog). A 10 x 6 field at squares of 40 on a solid background,
+// the I across cells 2..6 of row 1, cell (9, 5) blocked, no skin file (the substitute's red
+// figures and grey open cells) copied small and large to the clipboard.
+TEST_F(PrintCommand, PrintDialogsAndClipboardImages) {
+    StartGame(
+        "AUTO_SIZE = 0\r\nSIZE_SQUARE = 40\r\nBACKGROUND_TYPE = 1\r\nCOLOR_BACK = 1193046\r\n");
     for (int id : {IDM_PRINT_POSITION, IDM_PRINT_FIGURES, IDM_PRINT_EMPTY_FIELD}) {
         bool owned = false;
         Run(id, "Print", [&](DialogDriver& d, HWND dialog) {
@@ -134,33 +138,21 @@ TEST_F(PrintCommand, EachOpensThePrintDialogOwnedByTheMainWindow) {
         });
         EXPECT_TRUE(owned) << "command " << id;
     }
-}
-
-// A 10 x 6 field at squares of 40 on a solid background, the I across cells 2..6 of row 1,
-// cell (9, 5) blocked, no skin file: the substitute's red figures and grey open cells. Each copy
-// is pasted onto a canvas.
-TEST_F(PrintCommand, CopyPutsTheSmallOrLargeImageOnTheClipboard) {
-    StartGame(
-        "AUTO_SIZE = 0\r\nSIZE_SQUARE = 40\r\nBACKGROUND_TYPE = 1\r\nCOLOR_BACK = 1193046\r\n");
     DropFigure(1, FigureMatrix{1, 1, 1, 1, 1}, 2, 1);
     At(gs().position.board, 9, 5) = kCellBlocked;
     for (const auto& [command, s] : {std::pair{IDM_COPY_SMALL_IMAGE, 8}, {IDM_COPY_IMAGE, 40}}) {
         Command(command);
-        TestCanvas canvas(400, 240, 0);
         ASSERT_TRUE(OpenClipboard(nullptr));
         HBITMAP bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
+        MemoryDc copy(nullptr);
+        ScopedSelect select(copy.get(), bitmap);
         const SIZE size = BitmapSize(bitmap);
-        MemoryDc pasted(canvas.dc());
-        {
-            ScopedSelect select(pasted.get(), bitmap);
-            BitBlt(canvas.dc(), 0, 0, size.cx, size.cy, pasted.get(), 0, 0, SRCCOPY);
-        }
-        CloseClipboard();
         EXPECT_EQ(std::pair(size.cx, size.cy), (std::pair<LONG, LONG>(10 * s, 6 * s)));
         const auto centre = [s = s](int c, int r) { return POINT{c * s + s / 2, r * s + s / 2}; };
-        ExpectPixels(canvas.dc(),
+        ExpectPixels(copy.get(),
                      {{centre(6, 1), 0x0000FF}, {centre(7, 1), 0xF0F0F0}, {centre(9, 5), 0x123456}},
                      0, std::to_string(s));
+        CloseClipboard();
     }
 }
 
