@@ -78,21 +78,8 @@ TestCanvas::TestCanvas(int width, int height, COLORREF fill)
     FillRect(dc(), &all, OwnedBrush(CreateSolidBrush(fill)).get());
 }
 
-void FolderTest::SetUp() {
-    folder = fs::temp_directory_path() / ("zendrak test " + std::to_string(GetCurrentProcessId()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    fs::current_path(folder);
-}
-
-void FolderTest::TearDown() {
-    fs::current_path(fs::temp_directory_path());
-    std::error_code ignored;
-    fs::remove_all(folder, ignored);
-}
-
 void RenderTest::SetUp() {
-    FolderTest::SetUp();
+    GameTest::SetUp();
     fs::create_directory("Skins");
     fs::create_directory("Background");
     WriteBitmapFile("Skins\\test skin.bmp", 896, 64,
@@ -111,7 +98,7 @@ void RenderTest::SetUp() {
 void RenderTest::TearDown() {
     FreeSurfaces(surfaces);
     DestroyWindow(hwnd);
-    FolderTest::TearDown();
+    GameTest::TearDown();
 }
 
 void RenderTest::UsePattern(const std::string& name, int width, int height,
@@ -203,12 +190,17 @@ void GameTest::SetUp() {
         return RegisterMainWindowClass(TheApp().hInstance, TheApp().windowClass);
     }();
     ASSERT_TRUE(registered);
-    FolderTest::SetUp();
+    folder = fs::temp_directory_path() / ("zendrak test " + std::to_string(GetCurrentProcessId()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    fs::current_path(folder);
 }
 
 void GameTest::TearDown() {
     if (IsWindow(app().hwndMain)) CloseGame();
-    FolderTest::TearDown();
+    fs::current_path(fs::temp_directory_path());
+    std::error_code ignored;
+    fs::remove_all(folder, ignored);
 }
 
 void GameTest::StartGame(const char* options) {

@@ -54,27 +54,6 @@ class TestCanvas {
     ScopedSelect select_;
 };
 
-class FolderTest : public ::testing::Test {
-  protected:
-    void SetUp() override;
-    void TearDown() override;
-    std::filesystem::path folder;
-};
-
-// A hidden window's surfaces with Skins\"test skin.bmp" at squares of 48 on a solid
-// background, and a new game state.
-class RenderTest : public FolderTest {
-  protected:
-    void SetUp() override;
-    void TearDown() override;
-    // Writes Background\name and makes it the pattern background.
-    void UsePattern(const std::string& name, int width, int height,
-                    const std::function<COLORREF(int, int)>& colour);
-    GameState gs;
-    HWND hwnd = nullptr;
-    Surfaces surfaces;
-};
-
 // Works the modal windows of the test thread from a script thread. Every wait has a time
 // limit; after a failure the later waits return at once.
 class DialogDriver {
@@ -117,10 +96,12 @@ class DialogDriver {
 };
 
 // The real main window, in-process.
-class GameTest : public FolderTest {
+// Each test in a fresh working folder.
+class GameTest : public ::testing::Test {
   protected:
     void SetUp() override;
     void TearDown() override;
+    std::filesystem::path folder;
     // Creates the main window; `options`: [OPTIONS] lines of a settings file with a fixed window
     // (none: the settings file the test wrote, or a first start).
     void StartGame(const char* options = "AUTO_SIZE = 0\r\nSIZE_SQUARE = 40\r\n");
@@ -147,6 +128,20 @@ class GameTest : public FolderTest {
     // Command `id`, its dialog of this caption handed to `script` (no caption: null).
     std::vector<std::string> Run(int id, const char* caption,
                                  const std::function<void(DialogDriver&, HWND)>& script);
+};
+
+// A hidden window's surfaces with Skins\"test skin.bmp" at squares of 48 on a solid
+// background, and a new game state.
+class RenderTest : public GameTest {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+    // Writes Background\name and makes it the pattern background.
+    void UsePattern(const std::string& name, int width, int height,
+                    const std::function<COLORREF(int, int)>& colour);
+    GameState gs;
+    HWND hwnd = nullptr;
+    Surfaces surfaces;
 };
 
 // Figure `figure` as the first tiling of the open 10 x 6 field lays it.
