@@ -1,15 +1,9 @@
-"""Helpers of the end-to-end scenarios; tests/e2e/run.sh sets DISPLAY and WINEPREFIX and gives
-E2E_TEMPLATE (the distribution folder), E2E_PROBE (probe.exe) and E2E_WORK. The pixel checks
-rely on settings(): squares of 40 pixels, a solid background of 0x6E6E6E, a skin file that does
-not exist (the substitute skin: open cells 0xF0F0F0, figure squares red), an opaque moving
-figure without shadow."""
+"""Helpers of the end-to-end scenarios, run by tests/e2e/run.sh. The pixel checks rely on
+settings(): squares of 40 pixels, a solid background of 0x6E6E6E, a skin file that does not
+exist (the substitute skin: open cells 0xF0F0F0, figure squares red), an opaque moving figure
+without shadow."""
 
-import os
-import shutil
-import subprocess
-import sys
-import threading
-import time
+import os, shutil, subprocess, sys, threading, time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 WINE = shutil.which("wine") or shutil.which("wine64") or "wine"
@@ -30,13 +24,9 @@ def settings(*options):
                     ["%s = %d" % kv for kv in zip(("LEFT", "TOP", "RIGHT", "BOTTOM"), WINDOW_RECT)])
 
 
-class Failure(Exception):
-    pass
-
-
 def check(condition, message):
     if not condition:
-        raise Failure(message)
+        raise AssertionError(message)
 
 
 def log(message):
@@ -68,8 +58,8 @@ class Orientation:
         return frozenset((c + dc, r + dr) for dc, dr in self.offsets)
 
 
-def _orientations(text):
-    rows, found = text.split(), []
+def _orientations(rows):
+    found = []
     for position in range(8):
         rows = rows[::-1] if position == 4 else rows
         o = Orientation(position, rows)
@@ -79,12 +69,14 @@ def _orientations(text):
     return found
 
 
-# Figure n is "ILTVWYZPFUXN"[n - 1], drawn in its first orientation.
-ORIENTATIONS = {n: _orientations(text) for n, text in enumerate([
-    "..1.. ..2.. ..3.. ..4.. ..5..", "..... ..1.. ..2.. ..3.. ..45.", "..... .124. ..3.. ..5.. .....",
-    "..... .1... .2... .345. .....", "..... .1... .23.. ..45. .....", "..... ..1.. .23.. ..4.. ..5..",
-    "..... .12.. ..3.. ..45. .....", "..... ..1.. ..32. ..45. .....", "..... ..12. .43.. ..5.. .....",
-    "..... ..... .1.5. .234. .....", "..... ..1.. .234. ..5.. .....", "..... ...1. ..32. ..4.. ..5.."], 1)}
+# The figures "ILTVWYZPFUXN" in their first orientation.
+PICTURES = [line.split() for line in """
+..1.. ..... ..... ..... ..... ..... ..... ..... ..... ..... ..... .....
+..2.. ..1.. .124. .1... .1... ..1.. .12.. ..1.. ..12. ..... ..1.. ...1.
+..3.. ..2.. ..3.. .2... .23.. .23.. ..3.. ..32. .43.. .1.5. .234. ..32.
+..4.. ..3.. ..5.. .345. ..45. ..4.. ..45. ..45. ..5.. .234. ..5.. ..4..
+..5.. ..45. ..... ..... ..... ..5.. ..... ..... ..... ..... ..... ..5..""".strip().splitlines()]
+ORIENTATIONS = {n: _orientations([row[n - 1] for row in PICTURES]) for n in range(1, 13)}
 
 
 def tiling():
@@ -110,18 +102,19 @@ def probe(*args, timeout=30):
     watchdog, lines = threading.Timer(timeout, _server.kill), []
     watchdog.start()
     try:
-        for line in (raw.decode("latin-1").rstrip("\r\n") for raw in iter(_server.stdout.readline, b"")):
+        for raw in iter(_server.stdout.readline, b""):
+            line = raw.decode("latin-1").rstrip("\r\n")
             if line.startswith("@@rc="):
                 return int(line[5:]), "\n".join(lines).strip()
             lines.append(line)
     finally:
         watchdog.cancel()
-    raise Failure("probe %s: no answer within %d s" % (" ".join(map(str, args)), timeout))
+    raise AssertionError("probe %s: no answer within %d s" % (" ".join(map(str, args)), timeout))
 
 
-def ask(*args, timeout=30):
+def ask(*args):
     """The output of a probe command that must succeed."""
-    rc, out = probe(*args, timeout=timeout)
+    rc, out = probe(*args)
     check(rc == 0, "probe %s failed (%d): %s" % (" ".join(map(str, args)), rc, out))
     return out
 
@@ -194,24 +187,17 @@ class Game:
         check(self.proc.poll() is None, "Zendrak.exe ended " + what)
 
     def alt_f4(self):
-        """Alt+F4 ends the game with code 0."""
         self.key("alt+F4")
-        try:
-            code = self.proc.wait(timeout=15)
-        except subprocess.TimeoutExpired:
-            raise Failure("Zendrak.exe did not end within 15 s after Alt+F4")
-        check(code == 0, "Zendrak.exe ended with code %d" % code)
+        check(wait_for("the end after Alt+F4", self.proc.poll, lambda c: c is not None, 15) == 0,
+              "Zendrak.exe ended with code %s" % self.proc.poll())
 
     def close(self):
-        try:
-            if self.proc is not None and self.proc.poll() is None and probe("close", MAIN)[0] == 0:
+        if self.proc is not None and self.proc.poll() is None:
+            probe("close", MAIN)
+            try:
                 self.proc.wait(timeout=10)
-        finally:
-            if self.proc is not None and self.proc.poll() is None:
+            except subprocess.TimeoutExpired:
                 self.proc.kill()
-
-    def move(self, x, y):
-        xdotool("mousemove", x, y)
 
     def click(self, x, y, button=1):
         """Two clicks close together wait 0.6 s apart, so as not to make a double click."""
@@ -248,7 +234,7 @@ class Game:
 
     def expect_held(self, orientation, what):
         """The figure in hand (None: nothing) drawn with square 3 under the pointer."""
-        self.move(*self.spot)
+        xdotool("mousemove", *self.spot)
         around = [(dc, dr) for dr in range(-4, 5) for dc in range(-4, 5)]
         points = [(self.spot[0] + dc * self.s, self.spot[1] + dr * self.s) for dc, dr in around]
         want = sorted(orientation.offsets) if orientation else []
@@ -258,7 +244,7 @@ class Game:
 
     def expect_board(self, cells, what):
         """Exactly `cells` ((column, row) pairs) show figure squares, the others open cells."""
-        self.move(*self.spot)
+        xdotool("mousemove", *self.spot)
         columns, rows = self.field
         want = "".join("#" if (c, r) in cells else "." for r in range(rows) for c in range(columns))
         wait_for(what + ": the field", lambda: self.classified(
@@ -274,27 +260,21 @@ def place(game, figure, orientation, target, what):
     game.click(*game.cell_center(*target))
 
 
-def scenario(body):
-    """Runs body(new_game); the exit status tells the runner the result."""
-    name = os.path.splitext(os.path.basename(sys.argv[0]))[0]
-    games = []
-
-    def new_game(ini=settings(), square=40):
-        games.append(Game(name, ini, square))
-        return games[-1]
-
-    rc = 1
+def scenario(body, ini=settings(), square=40):
+    """Runs body(game) on a fresh copy of the game; the exit status tells the runner the result."""
+    name, game, rc = os.path.splitext(os.path.basename(sys.argv[0]))[0], None, 1
     try:
-        body(new_game)
+        game = Game(name, ini, square)
+        body(game)
         rc = 0
     except Exception as e:      # an error of the scenario itself counts as a failure too
-        print("    FAILED: %s%s" % ("" if isinstance(e, Failure) else type(e).__name__ + ": ", e))
+        print("    FAILED: %s%s" % ("" if isinstance(e, AssertionError) else type(e).__name__ + ": ", e))
         path = os.path.join(WORK, name + "-failure.png")
         if subprocess.run(["import", "-window", "root", path], capture_output=True).returncode == 0:
             print("    screenshot at the failure: " + path)
     finally:
-        for g in games:
-            g.close()
+        if game is not None:
+            game.close()
         if _server is not None and _server.poll() is None:
             _server.stdin.close()
             _server.wait(timeout=10)

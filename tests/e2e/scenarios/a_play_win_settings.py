@@ -17,12 +17,12 @@ WRITTEN = ini_text((
     "DX = 10|DY = 6|FILE = move a figure|FOLDER = Tutorial||[SOLVED_PUZZLES]|GROUP_0 = Tutorial|"
     "PUZZLE_0 = move a figure||[SOUND]|" +
     "|".join("%s_FILE = .\\Sound\\%s.wav|%s_ENABLE = 1" % (s, s, s) for s in SOUNDS) +
-    "||[WINDOW]|LEFT = %d|RIGHT = %d|TOP = %d|BOTTOM = %d" % tuple(WINDOW_RECT[i] for i in (0, 2, 1, 3))
+    "||[WINDOW]|LEFT = %d|RIGHT = %d|TOP = %d|BOTTOM = %d" % (
+        WINDOW_RECT[0], WINDOW_RECT[2], WINDOW_RECT[1], WINDOW_RECT[3])
 ).split("|"))
 
 
-def body(new_game):
-    game = new_game(settings("CURSOR_MODE = 2"))
+def body(game):
     game.start()
     game.expect_board(frozenset(), "at the start")
     game.expect_held(None, "at the start")
@@ -71,4 +71,4 @@ def body(new_game):
     check(written == WRITTEN, "Zendrak.ini differs:\n%s\nexpected:\n%s" % (written, WRITTEN))
 
 
-scenario(body)
+scenario(body, ini=settings("CURSOR_MODE = 2"))

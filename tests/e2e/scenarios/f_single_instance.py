@@ -4,12 +4,11 @@ restored and brought forward."""
 
 import subprocess
 
-from zendrak_e2e import (MAIN, WINE, Failure, ask, check, fields, log, probe, scenario, settings,
+from zendrak_e2e import (MAIN, WINE, ask, check, fields, log, probe, scenario, settings,
                          visible_windows, wait_for)
 
 
-def body(new_game):
-    game = new_game()
+def body(game):
     game.start()
     log("another program comes forward, the game is minimised")
     notepad = subprocess.Popen([WINE, "notepad"], stdin=subprocess.DEVNULL,
@@ -23,11 +22,8 @@ def body(new_game):
                  lambda i: i == 1)
         log("start a second copy")
         second = game.launch()
-        try:
-            check(second.wait(timeout=20) == 0, "the second Zendrak.exe ended with an error")
-        except subprocess.TimeoutExpired:
-            second.kill()
-            raise Failure("the second Zendrak.exe did not end within 20 s")
+        check(wait_for("the second Zendrak.exe", second.poll, lambda c: c is not None, 20) == 0,
+              "the second Zendrak.exe ended with code %s" % second.poll())
         game.alive("when the second one started")
         wait_for("the first window", lambda: fields(ask("state", game.hwnd)),
                  lambda st: st == {"visible": 1, "iconic": 0, "foreground": 1})

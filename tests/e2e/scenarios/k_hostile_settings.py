@@ -23,11 +23,11 @@ HOSTILE = ini_text(
      "[OPTIONS]", "SIZE_SQUARE = 40", "OPAQUE = 50", "[SOLVED_PUZZLES]"] +
     ["%s_%d = %s %d" % (k, n, LONG, n) for n in range(1001) for k in ("GROUP", "PUZZLE")] +
     ["GROUP_5 = repeated", "[SOUND]", "drop_ENABLE = -1", "take_FILE = " + LONG, "[WINDOW]",
-     "LEFT = 2000000", "RIGHT = -2000000", "TOP = -3000", "BOTTOM = 90000", "[WINDOW]", "LEFT = 100"])
+     "LEFT = 2000000", "RIGHT = -2000000", "TOP = -3000", "BOTTOM = 90000", "[WINDOW]",
+     "LEFT = 100"])
 
 
-def body(new_game):
-    game = new_game(HOSTILE, square=24)
+def body(game):
     game.start()
     rect = numbers(ask("window-rect", game.hwnd))
     w, h = numbers(xdotool("getdisplaygeometry"))
@@ -49,11 +49,11 @@ def body(new_game):
     check(text.endswith("\r\n") and ini.sections() == [
         "OPTIONS", "LAST", "SOLVED_PUZZLES", "SOUND", "WINDOW"], "sections %s" % ini.sections())
     for key, value in (kv for section in ini.sections() for kv in ini[section].items()):
-        check(len(value) <= 259 if NAME.fullmatch(key) else value.isdigit(), "%s = %s" % (key, value))
+        check(len(value) <= 259 if NAME.fullmatch(key) else value.isdigit(), key + " = " + value)
     check(len(ini["SOLVED_PUZZLES"]) == 2000, "%d solved keys" % len(ini["SOLVED_PUZZLES"]))
     check(ini["OPTIONS"]["SIZE_SQUARE"] == "32", "SIZE_SQUARE = " + ini["OPTIONS"]["SIZE_SQUARE"])
     window = tuple(int(ini["WINDOW"][k]) for k in ("LEFT", "TOP", "RIGHT", "BOTTOM"))
     check(window == rect, "window %s written, the window was at %s" % (window, rect))
 
 
-scenario(body)
+scenario(body, ini=HOSTILE, square=24)
