@@ -1,17 +1,9 @@
-"""Helpers of the end-to-end scenarios. tests/e2e/run.sh sets DISPLAY and WINEPREFIX and
-gives E2E_TEMPLATE (the distribution folder), E2E_PROBE (probe.exe) and E2E_WORK.
+"""Helpers of the end-to-end scenarios, run by tests/e2e/run.sh. The pixel checks rely on
+settings(): squares of 40 pixels, a solid background of 0x6E6E6E, a skin file that does not
+exist (the substitute skin: open cells 0xF0F0F0, figure squares red), an opaque moving figure
+without shadow."""
 
-Pixel checks rely on DEFAULT_INI: squares of 40 pixels, a solid background of 0x6E6E6E, a
-skin file that does not exist (the substitute skin draws open cells in 0xF0F0F0 and figure
-squares in red) and an opaque moving figure without shadow."""
-
-import functools
-import os
-import shutil
-import subprocess
-import sys
-import threading
-import time
+import os, shutil, subprocess, sys, threading, time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 WINE = shutil.which("wine") or shutil.which("wine64") or "wine"
@@ -32,16 +24,9 @@ def settings(*options):
                     ["%s = %d" % kv for kv in zip(("LEFT", "TOP", "RIGHT", "BOTTOM"), WINDOW_RECT)])
 
 
-DEFAULT_INI = settings()
-
-
-class Failure(Exception):
-    pass
-
-
 def check(condition, message):
     if not condition:
-        raise Failure(message)
+        raise AssertionError(message)
 
 
 def log(message):
@@ -50,45 +35,33 @@ def log(message):
 
 def wait_for(what, observe, accept, timeout=5.0):
     deadline = time.monotonic() + timeout
-    while True:
-        seen = observe()
-        if accept(seen):
-            return seen
+    while not accept(seen := observe()):
         check(time.monotonic() < deadline, "%s: still %r after %.1f s" % (what, seen, timeout))
         time.sleep(0.05)
-
-
-# Figures: the squares of each figure's first orientation, square 3 being the one under
-# the pointer while the figure is in hand; figure n is "ILTVWYZPFUXN"[n - 1].
-NUMBERS = ["..1.. ..2.. ..3.. ..4.. ..5..", "..... ..1.. ..2.. ..3.. ..45.",
-           "..... .124. ..3.. ..5.. .....", "..... .1... .2... .345. .....",
-           "..... .1... .23.. ..45. .....", "..... ..1.. .23.. ..4.. ..5..",
-           "..... .12.. ..3.. ..45. .....", "..... ..1.. ..32. ..45. .....",
-           "..... ..12. .43.. ..5.. .....", "..... ..... .1.5. .234. .....",
-           "..... ..1.. .234. ..5.. .....", "..... ...1. ..32. ..4.. ..5.."]
+    return seen
 
 
 class Orientation:
+    """A figure turned clockwise `position` times (from 4 on: flipped top to bottom first) as
+    the offsets of its squares from square 3, the one under the pointer while in hand."""
     def __init__(self, position, rows):
-        self.position = position    # turned clockwise `position` times, from 4 on flipped first
+        self.position = position
         cells = {(c, r): ch for r, row in enumerate(rows) for c, ch in enumerate(row) if ch != "."}
         c3, r3 = next(cell for cell, ch in cells.items() if ch == "3")
         self.offsets = frozenset((c - c3, r - r3) for c, r in cells)
         self.shape = self.at(-min(c for c, _ in self.offsets), -min(r for _, r in self.offsets))
 
-    def keys(self):
-        """S turns clockwise, Q flips top to bottom."""
+    def keys(self):    # S turns clockwise, Q flips top to bottom
         return ["s"] * self.position if self.position < 4 else ["q"] + ["s"] * (self.position - 4)
 
     def at(self, c, r):
         return frozenset((c + dc, r + dr) for dc, dr in self.offsets)
 
 
-def _orientations(text):
-    rows, found = text.split(), []
+def _orientations(rows):
+    found = []
     for position in range(8):
-        if position == 4:
-            rows = rows[::-1]
+        rows = rows[::-1] if position == 4 else rows
         o = Orientation(position, rows)
         if all(o.shape != other.shape for other in found):
             found.append(o)
@@ -96,11 +69,18 @@ def _orientations(text):
     return found
 
 
-ORIENTATIONS = {n: _orientations(text) for n, text in enumerate(NUMBERS, 1)}
+# The figures "ILTVWYZPFUXN" in their first orientation.
+PICTURES = [line.split() for line in """
+..1.. ..... ..... ..... ..... ..... ..... ..... ..... ..... ..... .....
+..2.. ..1.. .124. .1... .1... ..1.. .12.. ..1.. ..12. ..... ..1.. ...1.
+..3.. ..2.. ..3.. .2... .23.. .23.. ..3.. ..32. .43.. .1.5. .234. ..32.
+..4.. ..3.. ..5.. .345. ..45. ..4.. ..45. ..45. ..5.. .234. ..5.. ..4..
+..5.. ..45. ..... ..... ..... ..5.. ..... ..... ..... ..... ..... ..5..""".strip().splitlines()]
+ORIENTATIONS = {n: _orientations([row[n - 1] for row in PICTURES]) for n in range(1, 13)}
 
 
 def tiling():
-    """The tiling of the 10 x 6 field: (figure, orientation, cell of square 3) each."""
+    """A tiling of the 10 x 6 field: (figure, orientation, cell of square 3) each."""
     with open(os.path.join(ROOT, "tests", "unit", "data", "solver", "10x6.txt")) as f:
         rows = f.read().split()
     for figure, letter in enumerate("ILTVWYZPFUXN", 1):
@@ -108,8 +88,7 @@ def tiling():
         yield next((figure, o, t) for o in ORIENTATIONS[figure] for t in cells if o.at(*t) == cells)
 
 
-# The probe: one "probe serve" process answers every command of a scenario.
-_server = None
+_server = None    # one "probe serve" process answers every probe command of a scenario
 
 
 def probe(*args, timeout=30):
@@ -118,11 +97,10 @@ def probe(*args, timeout=30):
     if _server is None or _server.poll() is not None:
         _server = subprocess.Popen([WINE, PROBE, "serve"], stdin=subprocess.PIPE,
                                    stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-    _server.stdin.write(("\t".join(str(a) for a in args) + "\n").encode("latin-1"))
+    _server.stdin.write(("\t".join(map(str, args)) + "\n").encode("latin-1"))
     _server.stdin.flush()
-    watchdog = threading.Timer(timeout, _server.kill)
+    watchdog, lines = threading.Timer(timeout, _server.kill), []
     watchdog.start()
-    lines = []
     try:
         for raw in iter(_server.stdout.readline, b""):
             line = raw.decode("latin-1").rstrip("\r\n")
@@ -131,12 +109,12 @@ def probe(*args, timeout=30):
             lines.append(line)
     finally:
         watchdog.cancel()
-    raise Failure("probe %s: no answer within %d s" % (" ".join(map(str, args)), timeout))
+    raise AssertionError("probe %s: no answer within %d s" % (" ".join(map(str, args)), timeout))
 
 
-def ask(*args, timeout=30):
+def ask(*args):
     """The output of a probe command that must succeed."""
-    rc, out = probe(*args, timeout=timeout)
+    rc, out = probe(*args)
     check(rc == 0, "probe %s failed (%d): %s" % (" ".join(map(str, args)), rc, out))
     return out
 
@@ -150,8 +128,8 @@ def fields(text):
 
 
 def xdotool(*args):
-    p = subprocess.run(["xdotool"] + [str(a) for a in args], stdin=subprocess.DEVNULL,
-                       capture_output=True, timeout=20)
+    p = subprocess.run(["xdotool", *map(str, args)], stdin=subprocess.DEVNULL, capture_output=True,
+                       timeout=20)
     check(p.returncode == 0, "xdotool %s: %s" % (args, p.stderr.decode().strip()))
     return p.stdout.decode()
 
@@ -161,22 +139,16 @@ def visible_windows(class_name, title=""):
             if ' visible=1 class="%s" text="%s' % (class_name, title) in line]
 
 
-@functools.lru_cache(None)
-def screen_size():
-    return numbers(xdotool("getdisplaygeometry"))
-
-
 def answer(text):
     """Waits for the game's message box, checks its text and closes it with Return."""
     box = ask("wait-window", "#32770:Zendrak", 10000)
-    shown = ask("text", box, 0xFFFF)
-    check(shown == text, "the message box says %r, expected %r" % (shown, text))
+    check(ask("text", box, 0xFFFF) == text, "the message box does not say %r" % text)
     xdotool("key", "Return")
     check(probe("wait-gone", box, 10000)[0] == 0, "the message box %r did not close" % text)
 
 
 class Game:
-    def __init__(self, name, ini, square=40):
+    def __init__(self, name, ini, square):
         check(TEMPLATE and PROBE and WORK, "run the scenarios through tests/e2e/run.sh")
         self.dir = os.path.join(WORK, name, "Zendrak")
         shutil.rmtree(os.path.dirname(self.dir), ignore_errors=True)
@@ -196,15 +168,12 @@ class Game:
         self.proc = self.launch()
         rc, self.hwnd = probe("wait-window", MAIN, 20000)
         check(rc == 0, "no main window within 20 s (exit code %s)" % self.proc.poll())
-        self.sync()
         self.measure()
 
-    def sync(self):
-        ask("sync", MAIN)
-
     def measure(self, field=None):
-        """The field's frame lies 160 pixels right of the figure list, and the spot where a
-        figure in hand is looked at on the background below it."""
+        """The field's frame lies 160 pixels right of the figure list; a figure in hand is
+        looked at on the background below the field."""
+        ask("sync", MAIN)
         self.field = field or self.field
         st = self.list_state()
         self.frame = (st["x"] + 160, st["y"])
@@ -213,29 +182,22 @@ class Game:
     def list_state(self, target=MAIN, cid=1000):
         return fields(ask("list-state", target, cid))
 
-    def running(self):
-        return self.proc is not None and self.proc.poll() is None
+    def alive(self, what):
+        ask("sync", MAIN)
+        check(self.proc.poll() is None, "Zendrak.exe ended " + what)
 
     def alt_f4(self):
-        """Alt+F4: the game must end with code 0."""
         self.key("alt+F4")
-        try:
-            code = self.proc.wait(timeout=15)
-        except subprocess.TimeoutExpired:
-            raise Failure("Zendrak.exe did not end within 15 s after Alt+F4")
-        check(code == 0, "Zendrak.exe ended with code %d" % code)
+        check(wait_for("the end after Alt+F4", self.proc.poll, lambda c: c is not None, 15) == 0,
+              "Zendrak.exe ended with code %s" % self.proc.poll())
 
     def close(self):
-        if self.running():
+        if self.proc is not None and self.proc.poll() is None:
+            probe("close", MAIN)
             try:
-                probe("close", MAIN)
                 self.proc.wait(timeout=10)
-            except Exception:
+            except subprocess.TimeoutExpired:
                 self.proc.kill()
-                self.proc.wait()
-
-    def move(self, x, y):
-        xdotool("mousemove", x, y)
 
     def click(self, x, y, button=1):
         """Two clicks close together wait 0.6 s apart, so as not to make a double click."""
@@ -250,8 +212,8 @@ class Game:
             xdotool("key", *keys)
 
     def cell_center(self, c, r):
-        s = self.s
-        return (self.frame[0] + (c + 1) * s + s // 2, self.frame[1] + (r + 1) * s + s // 2)
+        return (self.frame[0] + (c + 1) * self.s + self.s // 2,
+                self.frame[1] + (r + 1) * self.s + self.s // 2)
 
     def select(self, n):
         """Clicks entry n of the figure list (0 is the empty hand)."""
@@ -262,21 +224,17 @@ class Game:
 
     def classified(self, points):
         """One character per screen point: "#" red, "." open cell, " " background."""
-        w, h = screen_size()
-        p = subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"],
-                           stdin=subprocess.DEVNULL, capture_output=True, timeout=30)
-        check(len(p.stdout) == w * h * 3, "no screenshot: %s" % p.stderr.decode().strip())
-        out = ""
-        for x, y in points:
-            rgb = p.stdout[(y * w + x) * 3:(y * w + x) * 3 + 3]
-            out += next((k for k, v in COLOURS.items()
-                         if all(abs(a - b) <= 8 for a, b in zip(rgb, v))), "?")
-        return out
+        w = int(xdotool("getdisplaygeometry").split()[0])
+        shot = subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"],
+                              stdin=subprocess.DEVNULL, capture_output=True, timeout=30).stdout
+        check(len(shot) % (w * 3) == 0 and shot, "no screenshot")
+        return "".join(next((k for k, v in COLOURS.items() if all(
+            abs(a - b) <= 8 for a, b in zip(shot[(y * w + x) * 3:(y * w + x) * 3 + 3], v))), "?")
+            for x, y in points)
 
     def expect_held(self, orientation, what):
-        """The figure in hand (None: nothing) drawn with square 3 under the pointer: the red
-        squares around it as (column, row) offsets in squares."""
-        self.move(*self.spot)
+        """The figure in hand (None: nothing) drawn with square 3 under the pointer."""
+        xdotool("mousemove", *self.spot)
         around = [(dc, dr) for dr in range(-4, 5) for dc in range(-4, 5)]
         points = [(self.spot[0] + dc * self.s, self.spot[1] + dr * self.s) for dc, dr in around]
         want = sorted(orientation.offsets) if orientation else []
@@ -284,18 +242,14 @@ class Game:
                  lambda: sorted(o for o, ch in zip(around, self.classified(points)) if ch == "#"),
                  lambda seen: seen == want)
 
-    def board(self):
-        columns, rows = self.field
-        seen = self.classified([self.cell_center(c, r)
-                                for r in range(rows) for c in range(columns)])
-        return tuple(seen[r * columns:(r + 1) * columns] for r in range(rows))
-
     def expect_board(self, cells, what):
         """Exactly `cells` ((column, row) pairs) show figure squares, the others open cells."""
-        self.move(*self.spot)
-        want = tuple("".join("#" if (c, r) in cells else "." for c in range(self.field[0]))
-                     for r in range(self.field[1]))
-        wait_for(what + ": the field", self.board, lambda b: b == want)
+        xdotool("mousemove", *self.spot)
+        columns, rows = self.field
+        want = "".join("#" if (c, r) in cells else "." for r in range(rows) for c in range(columns))
+        wait_for(what + ": the field", lambda: self.classified(
+            [self.cell_center(c, r) for r in range(rows) for c in range(columns)]),
+            lambda seen: seen == want)
 
 
 def place(game, figure, orientation, target, what):
@@ -306,32 +260,21 @@ def place(game, figure, orientation, target, what):
     game.click(*game.cell_center(*target))
 
 
-def alive(game, what):
-    game.sync()
-    check(game.running(), "Zendrak.exe ended " + what)
-
-
-def scenario(body):
-    """Runs body(new_game); the exit status tells the runner the result."""
-    name = os.path.splitext(os.path.basename(sys.argv[0]))[0]
-    games = []
-
-    def new_game(ini=DEFAULT_INI, square=40):
-        games.append(Game(name, ini, square))
-        return games[-1]
-
-    rc = 1
+def scenario(body, ini=settings(), square=40):
+    """Runs body(game) on a fresh copy of the game; the exit status tells the runner the result."""
+    name, game, rc = os.path.splitext(os.path.basename(sys.argv[0]))[0], None, 1
     try:
-        body(new_game)
+        game = Game(name, ini, square)
+        body(game)
         rc = 0
     except Exception as e:      # an error of the scenario itself counts as a failure too
-        print("    FAILED: %s%s" % ("" if isinstance(e, Failure) else type(e).__name__ + ": ", e))
+        print("    FAILED: %s%s" % ("" if isinstance(e, AssertionError) else type(e).__name__ + ": ", e))
         path = os.path.join(WORK, name + "-failure.png")
         if subprocess.run(["import", "-window", "root", path], capture_output=True).returncode == 0:
             print("    screenshot at the failure: " + path)
     finally:
-        for g in games:
-            g.close()
+        if game is not None:
+            game.close()
         if _server is not None and _server.poll() is None:
             _server.stdin.close()
             _server.wait(timeout=10)

@@ -9,9 +9,6 @@ seconds=$2
 shift 2
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
-targets=${*:-"ini_reader puzzle_text saved_game settings_text"}
-
-# The seed files of a target.
 seeds() {
     case $1 in
     ini_reader) ls "$root"/data/Puzzles/*/*.zpz "$root"/tests/tools/data/*.zpz "$here"/corpus/*/* ;;
@@ -21,23 +18,20 @@ seeds() {
     settings_text) ls "$here"/corpus/settings/* ;;
     esac
 }
-
 mkdir -p "$build/logs" "$build/artifacts"
 failed=0
-for t in $targets; do
-    corpus="$build/corpus/$t"
-    mkdir -p "$corpus"
-    # Named by content, as libFuzzer names what it adds: copying again changes nothing.
-    seeds "$t" | while IFS= read -r f; do
-        cp "$f" "$corpus/$(sha1sum <"$f" | cut -c1-40)"
+for t in ${*:-ini_reader puzzle_text saved_game settings_text}; do
+    mkdir -p "$build/corpus/$t"
+    seeds "$t" | while IFS= read -r f; do    # named by content, as libFuzzer names its finds
+        cp "$f" "$build/corpus/$t/$(sha1sum <"$f" | cut -c1-40)"
     done
     log="$build/logs/$t.log"
-    "$build/fuzz_$t" "$corpus" -max_total_time="$seconds" -timeout=5 -rss_limit_mb=2048 \
+    "$build/fuzz_$t" "$build/corpus/$t" -max_total_time="$seconds" -timeout=5 -rss_limit_mb=2048 \
         -max_len=8192 -dict="$here/ini.dict" -artifact_prefix="$build/artifacts/$t-" \
         -print_final_stats=1 >"$log" 2>&1
     status=$?
-    runs=$(sed -n 's/^Done \([0-9]*\) runs in.*/\1/p' "$log")
     # After a crash there is no "Done" line: the last progress line tells how far it got.
+    runs=$(sed -n 's/^Done \([0-9]*\) runs in.*/\1/p' "$log")
     [ -n "$runs" ] || runs=$(grep -o '^#[0-9]*' "$log" | tail -1 | tr -d '#')
     cov=$(grep -o 'cov: [0-9]* ft: [0-9]* corp: [0-9]*/[0-9]*[a-zA-Z]*' "$log" | tail -1)
     echo "$(date +%F.%T) $t seconds=$seconds runs=${runs:-0} exit=$status $cov" >>"$build/runs.txt"

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 #include "editor/create_puzzle.h"
 #include "editor/new_puzzle.h"
@@ -10,8 +11,6 @@
 #include "model/shapes.h"
 #include "solver/analyse.h"
 #include "test_support.h"
-
-namespace {
 
 TEST(CreatePuzzleDialog, OpeningChecksInOrderAndOk) {
     struct Opening {
@@ -57,15 +56,11 @@ TEST(CreatePuzzleDialog, OpeningChecksInOrderAndOk) {
         auto gs = std::make_unique<GameState>(ReadyState());
         LayFigure(*gs, Figure{-2, 0, BaseShapes()[1]});
         StartCreatingPuzzle(*gs, s.form);
-        EXPECT_EQ(gs->settings.createWidth, s.form.width);
-        EXPECT_EQ(gs->settings.createHeight, s.form.height);
-        EXPECT_EQ(gs->settings.creationMethod, s.form.method);
-        EXPECT_EQ(gs->settings.newPuzzleName, s.form.name);
-        EXPECT_EQ(gs->editor.mode, EditMode::Editing);
-        EXPECT_EQ(gs->position.fieldWidth, s.form.width);
-        EXPECT_EQ(gs->position.fieldHeight, s.form.height);
-        EXPECT_EQ(gs->position.historyCount, 1) << "a new game";
-        EXPECT_EQ(gs->hand.listEntries, s.listEntries);
+        const Position& p = gs->position;
+        EXPECT_EQ(OpenCreatePuzzle(*gs), s.form) << "remembered";
+        EXPECT_EQ(std::tuple(p.fieldWidth, p.fieldHeight, p.historyCount, gs->editor.mode,
+                             gs->hand.listEntries),
+                  std::tuple(s.form.width, s.form.height, 1, EditMode::Editing, s.listEntries));
     }
 }
 
@@ -85,16 +80,13 @@ TEST(SavePuzzle, ChecksThenTheFileThenTheOutcome) {
     Grid halves{}; // two 5 x 6 blocks with a blank column between them
     Fill(halves, 2, 1, 5, 6);
     Fill(halves, 8, 1, 5, 6);
-    Grid fiftyNine = halves, thirtyOneAndTwentyNine = halves;
+    Grid fiftyNine = halves, sixtyOne = halves, thirtyOneAndTwentyNine = halves;
     At(fiftyNine, 12, 6) = kCellOpen;
+    At(sixtyOne, 2, 7) = kCellSquare;
     At(thirtyOneAndTwentyNine, 12, 6) = kCellOpen;
     At(thirtyOneAndTwentyNine, 2, 7) = kCellSquare;
-    std::string halvesText = "[GAME]\r\nDX = 11\r\nDY = 6\r\n\r\n[DATA]\r\n";
-    for (int r = 1; r <= 6; ++r)
-        halvesText += "ROW_" + std::to_string(r) + " = 11111011111\r\n";
-    std::string tilingText = "[GAME]\r\nDX = 10\r\nDY = 6\r\n\r\n[DATA]\r\n";
-    for (int r = 1; r <= 6; ++r)
-        tilingText += "ROW_" + std::to_string(r) + " = 1111111111\r\n";
+    const std::string halvesText = WritePuzzleText(11, 6, GridFromRows(Rows(6, ".....#")));
+    const std::string tilingText = WritePuzzleText(10, 6, Grid{});
 
     struct Case {
         bool editing;
@@ -106,6 +98,7 @@ TEST(SavePuzzle, ChecksThenTheFileThenTheOutcome) {
     } cases[] = {
         {false, CreationMethod::BySquares, halves, 0, std::nullopt, ""},
         {true, CreationMethod::BySquares, fiftyNine, 0, wrongCount, ""},
+        {true, CreationMethod::BySquares, sixtyOne, 0, wrongCount, ""},
         {true, CreationMethod::BySquares, thirtyOneAndTwentyNine, 0, notMultipleOf5, ""},
         {true, CreationMethod::BySquares, halves, 0, std::nullopt, halvesText},
         {true, CreationMethod::ByFigures, halves, 11, putAll, ""},
@@ -132,20 +125,11 @@ TEST(SavePuzzle, ChecksThenTheFileThenTheOutcome) {
             << "the puzzle committed is the one written";
     }
 
-    struct Outcome {
-        FileSave result;
-        Message message;
-        bool commit;
-    } outcomes[] = {
-        {FileSave::Written, {"New puzzle saved succesfully.", MessageIcon::Question}, true},
-        {FileSave::CannotOpen, ErrorMessage("Error open file for save."), false},
-        {FileSave::ShortWrite, ErrorMessage("Error save file."), false},
-    };
-    for (const Outcome& o : outcomes) {
-        const PuzzleSaveOutcome outcome = FinishPuzzleSave(o.result);
-        EXPECT_EQ(outcome.message, o.message);
-        EXPECT_EQ(outcome.commit, o.commit) << o.message.text;
-    }
+    // The failures' messages are the Save dialog's (SaveDialog).
+    const PuzzleSaveOutcome written = FinishPuzzleSave(FileSave::Written),
+                            failed = FinishPuzzleSave(FileSave::ShortWrite);
+    EXPECT_EQ(written.message, (Message{"New puzzle saved succesfully.", MessageIcon::Question}));
+    EXPECT_TRUE(written.commit);
+    EXPECT_EQ(failed.message, ErrorMessage("Error save file."));
+    EXPECT_FALSE(failed.commit);
 }
-
-} // namespace

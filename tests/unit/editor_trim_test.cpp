@@ -4,8 +4,6 @@
 #include "editor/new_puzzle.h"
 #include "test_support.h"
 
-namespace {
-
 TEST(Trim, DrawingMovesToTheTopLeft) {
     // An L in the box from (3, 2) to (5, 4).
     const TrimmedPuzzle t = TrimDrawing(GridFromRows({"", "", "...o", "...o", "...ooo"}));
@@ -54,5 +52,3 @@ TEST(Trim, CommitStartsPlayOnTheNewPuzzle) {
     EXPECT_EQ(gs.settings.lastFile, "ring");
     EXPECT_TRUE(PlaysCurrentPuzzle(gs)) << "a win on it counts for the new puzzle";
 }
-
-} // namespace

@@ -1,23 +1,18 @@
 // The decisions of the New game, Load and Save dialogs, and of their previews.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
+#include <tuple>
 
 #include "files/game_dialogs.h"
 #include "files/puzzle_paths.h"
+#include "files/save_name.h"
 #include "model/history.h"
-#include "model/placement.h"
-#include "model/shapes.h"
 #include "test_support.h"
-
-namespace {
 
 // A field of width x height open cells, with the first `blocked` cells of row 0 blocked.
 PuzzleImage Field(int width, int height, int blocked = 0) {
-    PuzzleImage image;
-    image.width = width;
-    image.height = height;
+    PuzzleImage image{width, height, {}, {}};
     for (int c = 0; c < blocked; ++c)
         At(image.cells, c, 0) = kCellBlocked;
     return image;
@@ -26,19 +21,10 @@ PuzzleImage Field(int width, int height, int blocked = 0) {
 // A game on the open 10 x 6 field with the I and the X laid, as two drops.
 std::unique_ptr<GameState> GameInProgress() {
     auto gs = std::make_unique<GameState>(ReadyState());
-    for (auto [f, x] : {std::pair{1, -2}, std::pair{12, 0}}) {
-        LayFigure(*gs, Figure{x, 0, BaseShapes()[f]});
-        gs->position.inList[f] = 0;
-    }
+    Lay(*gs, BaseShapes()[1], -2, 0);
+    Lay(*gs, BaseShapes()[12], 0, 0);
     gs->position.unsavedChanges = true;
     return gs;
-}
-
-int FiguresInList(const GameState& gs) {
-    int n = 0;
-    for (int f = 1; f <= kFigureCount; ++f)
-        n += gs.position.inList[f];
-    return n;
 }
 
 TEST(DialogPreview, TextOrCentredPictureOfTheChosenFile) {
@@ -57,18 +43,15 @@ TEST(DialogPreview, TextOrCentredPictureOfTheChosenFile) {
         {false, std::nullopt, kGamePreviewTexts, 200, 150, "Game is not selected.", 0, 0},
         {true, std::nullopt, kGamePreviewTexts, 200, 150, "The game is invalid.", 0, 0},
         {true, game, kGamePreviewTexts, 200, 150, "", 72, 39},
-        {true, Field(24, 24), kPuzzlePreviewTexts, 150, 101, "", -21,
-         -45}, // larger than the control
+        {true, Field(24, 24), kPuzzlePreviewTexts, 150, 101, "", -21, -45}, // larger than it
     };
     for (const Case& c : cases) {
-        const PreviewPicture picture = PlanPreview(c.chosen, c.file, c.texts, c.width, c.height);
-        EXPECT_EQ(picture.text, c.text);
+        const PreviewPicture p = PlanPreview(c.chosen, c.file, c.texts, c.width, c.height);
+        EXPECT_EQ(p.text, c.text);
         if (!c.file) continue;
-        EXPECT_EQ(picture.left, c.left) << c.file->width;
-        EXPECT_EQ(picture.top, c.top) << c.file->width;
-        EXPECT_EQ(picture.columns, c.file->width);
-        EXPECT_EQ(picture.rows, c.file->height);
-        EXPECT_EQ(picture.cells, ComposePreview(*c.file)) << "the figures are drawn in";
+        EXPECT_EQ(std::tuple(p.left, p.top, p.columns, p.rows),
+                  std::tuple(c.left, c.top, c.file->width, c.file->height));
+        EXPECT_EQ(p.cells, ComposePreview(*c.file)) << "the figures are drawn in";
     }
 
     // The file is read as a puzzle or as a saved game; nothing chosen or an invalid file
@@ -76,13 +59,12 @@ TEST(DialogPreview, TextOrCentredPictureOfTheChosenFile) {
     auto gs = std::make_unique<GameState>(ReadyState(7, 9));
     gs->position.board = game.cells;
     LayFigure(*gs, game.figures[0]);
-    const std::string path =
-        (std::filesystem::temp_directory_path() / "zendrak_preview_test.zpz").string();
+    const std::string path = TempPath("preview.zpz");
     ASSERT_TRUE(WriteTextFile(path, WriteSavedGameText(*gs)));
     const std::optional<PuzzleImage> asGame = ReadChosenFile(path, true),
                                      asPuzzle = ReadChosenFile(path, false);
     ASSERT_TRUE(asGame && asPuzzle);
-    EXPECT_FALSE(IsEmptyMatrix(asGame->figures[0].matrix));
+    EXPECT_EQ(asGame->figures[0], game.figures[0]);
     EXPECT_TRUE(IsEmptyMatrix(asPuzzle->figures[0].matrix));
     EXPECT_EQ(asPuzzle->cells, game.cells);
     ASSERT_TRUE(WriteTextFile(path, "[GAME]\r\nDX = 99\r\n"));
@@ -91,7 +73,7 @@ TEST(DialogPreview, TextOrCentredPictureOfTheChosenFile) {
     EXPECT_EQ(ReadChosenFile("", false), std::nullopt);
 }
 
-TEST(NewGameDialog, TreeWithExactSolvedMarksAndTheCurrentPuzzleSelected) {
+TEST(NewGameDialog, TreeWithExactSolvedMarksTheCurrentPuzzleAndOk) {
     const std::vector<LibraryFolder> library = {{"Alpha", {"A two.zpz", "b.zpz", "C.zpz"}},
                                                 {"beta", {"b.zpz", "x.zpz"}},
                                                 {"Gamma empty", {}}};
@@ -102,28 +84,21 @@ TEST(NewGameDialog, TreeWithExactSolvedMarksAndTheCurrentPuzzleSelected) {
         {"beta", {{"b", false}, {"x", false}}},
         {"Gamma empty", {}},
     };
-    struct Case {
-        const char* folder;
-        const char* file;
-        int group, puzzle; // the item selected at opening, -1 none
-    } cases[] = {
+    const std::tuple<const char*, const char*, int, int> openings[] = {
         {"beta", "x", 1, 1},   {"Alpha", "A two", 0, 0},    {"Beta", "x", -1, -1},
         {"beta", "X", -1, -1}, {"Gamma empty", "", -1, -1}, {"Delta", "x", -1, -1},
     };
-    for (const Case& c : cases) {
-        gs.settings.lastFolder = c.folder;
-        gs.settings.lastFile = c.file;
+    for (const auto& [folder, file, group, puzzle] : openings) {
+        gs.settings.lastFolder = folder;
+        gs.settings.lastFile = file;
         const NewGameOpening opening = OpenNewGame(gs, library);
         EXPECT_EQ(opening.groups, tree);
-        EXPECT_EQ(opening.currentGroup, c.group) << c.folder << "\\" << c.file;
-        EXPECT_EQ(opening.currentPuzzle, c.puzzle) << c.folder << "\\" << c.file;
+        EXPECT_EQ(std::pair(opening.currentGroup, opening.currentPuzzle), std::pair(group, puzzle))
+            << folder << "\\" << file;
     }
-    EXPECT_EQ(OpenNewGame(gs, {}).groups, std::vector<LibraryGroup>{})
-        << "no library, an empty tree";
+    EXPECT_EQ(OpenNewGame(gs, {}).groups, std::vector<LibraryGroup>{});
     EXPECT_EQ(LibraryPuzzlesPattern("Alpha"), "Puzzles\\Alpha\\*.zpz");
-}
 
-TEST(NewGameDialog, OkForEveryChoice) {
     const Message notSelected = InformationMessage("Puzzle is not selected.");
     const Message invalid = InformationMessage("Please select a valid puzzle.");
     struct Case {
@@ -138,34 +113,32 @@ TEST(NewGameDialog, OkForEveryChoice) {
         {{"Alpha", "b"}, Field(7, 9, 3), "Puzzles\\Alpha\\b.zpz", std::nullopt},
     };
     for (const Case& c : cases) {
-        auto gs = GameInProgress();
+        auto game = GameInProgress();
         EXPECT_EQ(ChosenPuzzlePath(c.choice), c.path);
-        EXPECT_EQ(StartNewGame(*gs, c.choice, c.file), c.message) << c.path;
-        const Position& p = gs->position;
-        if (c.message) { // the game in progress goes on
-            EXPECT_EQ(p.historyCount, 3);
-            EXPECT_EQ(FiguresInList(*gs), kFigureCount - 2);
-            EXPECT_EQ(gs->settings.lastFolder, "Tutorial");
-            EXPECT_EQ(gs->settings.lastFile, "move a figure");
-            continue;
-        }
-        EXPECT_EQ(p.fieldWidth, 7);
-        EXPECT_EQ(p.fieldHeight, 9);
+        EXPECT_EQ(StartNewGame(*game, c.choice, c.file), c.message) << c.path;
+        const Position& p = game->position;
+        const Settings& s = game->settings;
+        // Refused, the game in progress goes on.
+        EXPECT_EQ(std::tuple(p.fieldWidth, p.fieldHeight, p.historyCount, FiguresInList(*game),
+                             p.unsavedChanges, s.lastFolder, s.lastFile),
+                  c.message
+                      ? std::tuple(10, 6, 3, kFigureCount - 2, true, "Tutorial", "move a figure")
+                      : std::tuple(7, 9, 1, kFigureCount, false, "Alpha", "b"))
+            << c.path;
+        if (c.message) continue;
         EXPECT_EQ(p.board, c.file->cells);
-        EXPECT_EQ(p.historyCount, 1);
-        EXPECT_EQ(FiguresInList(*gs), kFigureCount);
-        EXPECT_FALSE(p.unsavedChanges);
-        EXPECT_EQ(gs->settings.lastFolder, "Alpha");
-        EXPECT_EQ(gs->settings.lastFile, "b");
-        EXPECT_TRUE(PlaysCurrentPuzzle(*gs)) << "a win now counts for this puzzle";
+        EXPECT_TRUE(PlaysCurrentPuzzle(*game)) << "a win now counts for this puzzle";
     }
 }
 
+// The current puzzle's file is read again: it must hold the field loaded for a win to count.
 TEST(LoadDialog, OkLoadsThePositionAndRereadsTheCurrentPuzzle) {
     auto saved = GameInProgress();
     PuzzleImage file = Field(10, 6);
     file.figures = saved->position.placed;
-    // The current puzzle's file: natively a backslash is an ordinary character of its name.
+    PuzzleImage blocked = file; // a cell blocked in the loaded game only
+    At(blocked.cells, 9, 5) = kCellBlocked;
+    // Natively a backslash is an ordinary character of the file's name.
     const std::string current = MakeLibraryPuzzlePath("zendrak load test", "p");
     struct Case {
         bool chosen;
@@ -177,17 +150,18 @@ TEST(LoadDialog, OkLoadsThePositionAndRereadsTheCurrentPuzzle) {
         {false, std::nullopt, Field(10, 6), LoadOutcome::NothingChosen, false},
         {true, std::nullopt, Field(10, 6), LoadOutcome::Invalid, false},
         {true, file, Field(10, 6), LoadOutcome::Loaded, true},
-        {true, file, Field(12, 5), LoadOutcome::Loaded, false},
+        {true, file, Field(12, 6), LoadOutcome::Loaded, false},
+        {true, file, Field(10, 5), LoadOutcome::Loaded, false},
         {true, file, Field(10, 6, 1), LoadOutcome::Loaded, false},
+        {true, blocked, Field(10, 6), LoadOutcome::Loaded, false},
         {true, file, std::nullopt, LoadOutcome::Loaded, false},
     };
     for (const Case& c : cases) {
         auto gs = std::make_unique<GameState>(ReadyState(7, 9));
         gs->settings.lastFolder = "zendrak load test";
         gs->settings.lastFile = "p";
-        if (c.currentPuzzle) {
-            const PuzzleImage& f = *c.currentPuzzle;
-            ASSERT_TRUE(WriteTextFile(current, WritePuzzleText(f.width, f.height, f.cells)));
+        if (const auto& f = c.currentPuzzle) {
+            ASSERT_TRUE(WriteTextFile(current, WritePuzzleText(f->width, f->height, f->cells)));
         }
         const LoadOutcome outcome = LoadChosenGame(*gs, c.chosen, c.file);
         std::filesystem::remove(current);
@@ -198,38 +172,26 @@ TEST(LoadDialog, OkLoadsThePositionAndRereadsTheCurrentPuzzle) {
             EXPECT_EQ(p.fieldWidth, 7) << "nothing loaded";
             continue;
         }
-        EXPECT_EQ(p.fieldWidth, 10);
-        EXPECT_EQ(p.fieldHeight, 6);
+        // The loaded figures are position 1: Undo takes them off, Redo brings them back.
+        EXPECT_EQ(std::tuple(p.fieldWidth, p.fieldHeight, FiguresInList(*gs), p.historyCount,
+                             p.historyPosition, p.unsavedChanges, gs->settings.lastFile),
+                  std::tuple(10, 6, kFigureCount - 2, 2, 1, false, "p"));
         EXPECT_EQ(p.placed, saved->position.placed);
-        EXPECT_EQ(FiguresInList(*gs), kFigureCount - 2);
-        EXPECT_EQ(p.historyCount, 2) << "the loaded figures are position 1";
-        EXPECT_EQ(p.historyPosition, 1);
-        EXPECT_FALSE(p.unsavedChanges);
-        EXPECT_EQ(gs->settings.lastFile, "p") << "the current puzzle stays";
     }
 }
 
 TEST(LoadDialog, ListedFilesAndDelete) {
     EXPECT_EQ(ListedGamePath("b game.zpz"), "Save\\b game.zpz");
     EXPECT_EQ(ListedGamePath(""), "") << "no line chosen";
-
     const Message failed = ErrorMessage("Error delete file.");
-    struct Case {
-        bool chosen, deleted;
-        LoadDeletion deletion;
-    } cases[] = {
-        {false, false, {true, false, std::nullopt, false}},
-        {true, true, {false, true, std::nullopt, true}},
-        {true, false, {false, false, failed, true}},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(DeleteOutcome(c.chosen, c.deleted), c.deletion) << c.chosen << c.deleted;
+    EXPECT_EQ(DeleteOutcome(false, false), (LoadDeletion{true, false, std::nullopt, false}));
+    EXPECT_EQ(DeleteOutcome(true, true), (LoadDeletion{false, true, std::nullopt, true}));
+    EXPECT_EQ(DeleteOutcome(true, false), (LoadDeletion{false, false, failed, true}));
 }
 
 TEST(SaveDialog, NameCheckOverwriteQuestionAndOutcome) {
     for (const char* blank : {"", "   ", "\t \t"})
-        EXPECT_EQ(CheckSaveName(blank), ErrorMessage("Please enter a file name"))
-            << "[" << blank << "]";
+        EXPECT_EQ(CheckSaveName(blank), ErrorMessage("Please enter a file name")) << blank;
     for (const char* name : {" x ", ".", "a"})
         EXPECT_EQ(CheckSaveName(name), std::nullopt) << name;
     EXPECT_EQ(OverwriteCheck(true), OverwriteQuestion());
@@ -245,22 +207,25 @@ TEST(SaveDialog, NameCheckOverwriteQuestionAndOutcome) {
     EXPECT_EQ(file->path, "Save\\ x .zpz") << "the name exactly as typed";
     EXPECT_EQ(file->text, WriteSavedGameText(*gs));
 
-    struct Case {
-        FileSave result;
-        Message message;
-        bool saved;
-    } cases[] = {
+    const std::tuple<FileSave, Message, bool> cases[] = {
         {FileSave::Written, {"Game saved.", MessageIcon::Question}, true},
         {FileSave::CannotOpen, ErrorMessage("Error open file for save."), false},
         {FileSave::ShortWrite, ErrorMessage("Error save file."), false},
     };
-    for (const Case& c : cases) {
+    for (const auto& [result, message, saved] : cases) {
         gs->position.unsavedChanges = true;
-        const GameSaveOutcome outcome = FinishGameSave(*gs, c.result);
-        EXPECT_EQ(outcome.message, c.message);
-        EXPECT_EQ(outcome.saved, c.saved) << c.message.text;
-        EXPECT_EQ(gs->position.unsavedChanges, !c.saved) << "cleared only by a written file";
+        const GameSaveOutcome outcome = FinishGameSave(*gs, result);
+        EXPECT_EQ(outcome.message, message);
+        EXPECT_EQ(outcome.saved, saved) << message.text;
+        EXPECT_EQ(gs->position.unsavedChanges, !saved) << "cleared only by a written file";
     }
 }
 
-} // namespace
+// The name the Save dialog proposes keeps every digit of the date, 0 and 9 included.
+TEST(SaveName, DefaultNameFromLastPuzzleAndDate) {
+    EXPECT_EQ(DefaultSaveName("Tutorial", "move a figure", "12/31/10"),
+              "[Tutorial] move a figure [12_31_10]");
+    EXPECT_EQ(DefaultSaveName("", "", "09/18/2025"), "[09_18_2025]");
+    EXPECT_EQ(DefaultSaveName("", "cross", "2010-12-31"), "cross [2010_12_31]");
+    EXPECT_EQ(DefaultSaveName("Easy", "", "1 2 3"), "[Easy] [1_2_3]");
+}

@@ -1,18 +1,11 @@
-// Tests of the puzzle and saved-game file format: exact text, every check of the reader, and
+// The puzzle and saved-game file format: exact text, every check of the reader, and
 // write-then-read round trips through the orientation catalogue.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
-#include <unistd.h>
-
 #include "files/puzzle_file.h"
 #include "files/puzzle_paths.h"
-#include "files/save_name.h"
 #include "files/whole_file.h"
 #include "test_support.h"
-
-namespace {
 
 std::string Field(int dx, int dy) {
     return WritePuzzleText(dx, dy, Grid{});
@@ -47,21 +40,6 @@ Figure Placed(int k, int left, int top, int& f) {
     while (!RowHasSquare(figure.matrix, top - figure.y))
         --figure.y;
     return figure;
-}
-
-TEST(PuzzleFile, WritesExactText) {
-    Grid cells{};
-    At(cells, 1, 0) = kCellBlocked;
-    At(cells, 0, 1) = 7;           // a figure's square
-    At(cells, 2, 1) = kCellSquare; // an editor square
-    EXPECT_EQ(WritePuzzleText(3, 2, cells),
-              "[GAME]\r\nDX = 3\r\nDY = 2\r\n\r\n[DATA]\r\nROW_1 = 101\r\nROW_2 = 111\r\n");
-    EXPECT_EQ(MakeUserPuzzlePath("cross"), "Puzzles\\My puzzles\\cross.zpz");
-}
-
-// The name the Save dialog proposes keeps every digit of the date, 0 and 9 included.
-TEST(SaveName, KeepsEveryDigitOfTheDate) {
-    EXPECT_EQ(DefaultSaveName("", "", "09/18/2025"), "[09_18_2025]");
 }
 
 TEST(PuzzleFile, ChecksSizesAndRows) {
@@ -112,7 +90,11 @@ TEST(PuzzleFile, ChecksEveryFigure) {
     EXPECT_EQ(Judge(save + Group(0, -2, 0, 99), false), "valid"); // [SAVE] ignored for play
 }
 
-TEST(PuzzleFile, BoardRoundTrip) {
+// One golden text; then every cell value through a write and a read.
+TEST(PuzzleFile, ExactTextAndBoardRoundTrip) {
+    EXPECT_EQ(WritePuzzleText(3, 2, GridFromRows({".#", "I.o"})),
+              "[GAME]\r\nDX = 3\r\nDY = 2\r\n\r\n[DATA]\r\nROW_1 = 101\r\nROW_2 = 111\r\n");
+    EXPECT_EQ(MakeUserPuzzlePath("cross"), "Puzzles\\My puzzles\\cross.zpz");
     Grid cells{}, expected{};
     const uint8_t values[] = {kCellBlocked, 7, kCellSquare, kCellOpen, kCellOpen};
     for (int i = 0; i < kGridCells; ++i)
@@ -126,47 +108,33 @@ TEST(PuzzleFile, BoardRoundTrip) {
     EXPECT_EQ(image, (PuzzleImage{24, 23, expected, {}}));
 }
 
-TEST(PuzzleFile, SavedGameWritesTheLastRecordedPosition) {
+// The saved figures are the last recorded position, even after stepping back.
+TEST(PuzzleFile, SavedGameTextAndRoundTripThroughAFile) {
     auto gs = std::make_unique<GameState>(ReadyState());
     gs->position.historyFigures[0][0] = Figure{-2, 0, Orientations().catalogue[0]}; // upright I
     gs->position.historyFigures[1][0] = Figure{0, -2, Orientations().catalogue[1]}; // lying I
-    gs->position.historyCount = 3;
-    gs->position.historyPosition = 1; // stepped back: the later position is still the one saved
-    EXPECT_EQ(WriteSavedGameText(*gs), Field(10, 6) + kSave + Group(0, 0, -2, 1) + "\r\n");
-    gs->position.historyCount = 2;
-    EXPECT_EQ(WriteSavedGameText(*gs), Field(10, 6) + kSave + Group(0, -2, 0, 0) + "\r\n");
-    gs->position.historyCount = 1;
-    EXPECT_EQ(WriteSavedGameText(*gs), Field(10, 6) + kSave);
-}
+    for (auto [count, groups] : {std::pair{3, Group(0, 0, -2, 1) + "\r\n"},
+                                 {2, Group(0, -2, 0, 0) + "\r\n"},
+                                 {1, std::string()}}) {
+        gs->position.historyCount = count;
+        gs->position.historyPosition = 1;
+        EXPECT_EQ(WriteSavedGameText(*gs), Field(10, 6) + kSave + groups) << count;
+    }
 
-TEST(PuzzleFile, SavedGameRoundTripThroughAFile) {
-    auto gs = std::make_unique<GameState>(ReadyState(21, 15));
+    gs = std::make_unique<GameState>(ReadyState(21, 15));
     int f = 0;
     for (int k = 1; k <= kFigureCount; ++k) { // slots in reverse figure order
         const int slot = kFigureCount - k;
         gs->position.historyFigures[0][slot] = Placed(k, 5 * (slot % 4), 5 * (slot / 4), f);
     }
     gs->position.historyCount = 2;
-
-    // A name of this process's own: other test runs may be writing theirs at the same time.
-    const std::string name = "zendrak_files_test_" + std::to_string(getpid()) + ".zpz";
-    const auto path = (std::filesystem::temp_directory_path() / name).string();
+    const std::string path = TempPath("saved.zpz");
     ASSERT_TRUE(WriteTextFile(path, WriteSavedGameText(*gs)));
     PuzzleImage image;
     std::string reason;
     EXPECT_TRUE(ReadPuzzleFile(path, true, Orientations().catalogue, image, &reason)) << reason;
     std::filesystem::remove(path);
     EXPECT_EQ(image, (PuzzleImage{21, 15, Grid{}, gs->position.historyFigures[0]}));
-
-    // Starting play on it takes the field, not the figures.
-    gs->position.placed = image.figures;
-    image.cells[3] = kCellBlocked;
-    ApplyPuzzleImage(*gs, image);
-    EXPECT_EQ(gs->position.fieldWidth, 21);
-    EXPECT_EQ(gs->position.fieldHeight, 15);
-    EXPECT_EQ(gs->position.board, image.cells);
-    EXPECT_EQ(gs->position.placed, Placement{});
-
     EXPECT_FALSE(ReadPuzzleFile(path, true, Orientations().catalogue, image, &reason));
     EXPECT_EQ(reason, "cannot read file");
     EXPECT_EQ(image, PuzzleImage{});
@@ -178,25 +146,3 @@ TEST(PuzzleFile, SavedGameRoundTripThroughAFile) {
     EXPECT_TRUE(text.empty());
     std::filesystem::remove(path);
 }
-
-TEST(PuzzleFile, CurrentPuzzleFieldIsReadFromItsFileOrUnknown) {
-    auto gs = std::make_unique<GameState>(ReadyState());
-    gs->settings.lastFolder = "zendrak test group";
-    gs->settings.lastFile = "p";
-    // Natively a backslash is an ordinary character of the one file name.
-    const std::string path = MakeLibraryPuzzlePath(gs->settings.lastFolder, gs->settings.lastFile);
-    Grid cells{};
-    At(cells, 6, 1) = kCellBlocked;
-    ASSERT_TRUE(WriteTextFile(path, WritePuzzleText(7, 9, cells)));
-    ReadCurrentPuzzleField(*gs);
-    std::filesystem::remove(path);
-    const CurrentPuzzleField& read = gs->position.currentPuzzleField;
-    EXPECT_TRUE(read.known);
-    EXPECT_EQ(read.width, 7);
-    EXPECT_EQ(read.height, 9);
-    EXPECT_EQ(read.cells, cells);
-    ReadCurrentPuzzleField(*gs);
-    EXPECT_FALSE(gs->position.currentPuzzleField.known) << "the file is gone";
-}
-
-} // namespace

@@ -3,10 +3,8 @@
 
 #include "files/window_placement.h"
 
-namespace {
 const Rect kScreen{0, 0, 1024, 768};
 const Rect kBottomBar{-2, 738, 1026, 770};
-} // namespace
 
 TEST(WindowPlacement, SavedRectangleOnTheScreenIsKept) {
     EXPECT_EQ(DecideWindowPlacement({100, 100, 900, 700}, kScreen, kScreen, &kBottomBar),

@@ -1,14 +1,12 @@
 // The move history: undo, redo, cutting the redo part, the 300-step cap, the editor's fields.
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <tuple>
 
 #include "model/geometry.h"
 #include "model/history.h"
 #include "model/offered_commands.h"
 #include "test_support.h"
-
-namespace {
 
 std::vector<int> FiguresOnField(const GameState& gs) {
     std::vector<int> figures;
@@ -43,14 +41,12 @@ TEST(History, UndoRedoWalkThePositionsAndANewStepCutsTheRest) {
     // A new step after an undo cuts the redo part away.
     Lay(gs, BaseShapes()[4], 4, 0);
     EXPECT_EQ(gs.position.historyCount, 3);
-    Undo(gs);
-    Undo(gs);
-    Undo(gs); // stays at position 0
+    for (int i = 0; i < 3; ++i) // the third stays at position 0
+        Undo(gs);
     EXPECT_EQ(gs.position.historyPosition, 0);
     EXPECT_TRUE(FiguresOnField(gs).empty());
-    Redo(gs);
-    Redo(gs);
-    Redo(gs); // stays at the last position
+    for (int i = 0; i < 3; ++i) // the third stays at the last position
+        Redo(gs);
     EXPECT_EQ(gs.position.historyPosition, 2);
     EXPECT_EQ(FiguresOnField(gs), (std::vector<int>{1, 4}));
 }
@@ -117,7 +113,7 @@ TEST(History, LoadedPositionIsPositionOneAndANewGameEmptiesTheHistory) {
     figures[1] = Figure{0, 0, BaseShapes()[12]};
     LoadHistoryPosition(gs, figures);
     EXPECT_EQ(gs.position.placed, figures);
-    EXPECT_TRUE(gs.position.inList[1] == 0 && gs.position.inList[12] == 0);
+    EXPECT_EQ(FiguresInList(gs), kFigureCount - 2);
     EXPECT_FALSE(CanRedo(gs));
     Undo(gs);
     EXPECT_TRUE(FiguresOnField(gs).empty());
@@ -129,10 +125,9 @@ TEST(History, LoadedPositionIsPositionOneAndANewGameEmptiesTheHistory) {
     StartEditor(gs);
     NewGameReset(gs);
     EXPECT_EQ(gs.hand.matrices, BaseShapes());
-    EXPECT_FALSE(CanUndo(gs) || CanRedo(gs));
-    EXPECT_EQ(gs.position.inList[1], 1);
-    EXPECT_FALSE(gs.position.unsavedChanges || gs.position.gameWon);
-    EXPECT_EQ(gs.editor.mode, EditMode::Playing);
+    EXPECT_EQ(std::tuple(CanUndo(gs), CanRedo(gs), FiguresInList(gs), gs.position.unsavedChanges,
+                         gs.position.gameWon, gs.editor.mode),
+              std::tuple(false, false, kFigureCount, false, false, EditMode::Playing));
 }
 
 // The menu's enabled commands in each state of a game.
@@ -160,5 +155,3 @@ TEST(History, CommandsOfferedFollowTheGame) {
     for (const Case& c : cases)
         EXPECT_EQ(CommandsOffered(c.gs), c.offered) << c.what;
 }
-
-} // namespace

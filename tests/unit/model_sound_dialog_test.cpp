@@ -4,8 +4,6 @@
 #include "model/sound_dialog_model.h"
 #include "test_support.h"
 
-namespace {
-
 // The lines' switches, then each line's name and file: "10111 drop=.\Sound\drop.wav ...".
 std::string Describe(const SoundRows& rows) {
     std::string switches, files;
@@ -55,5 +53,3 @@ TEST(SoundDialog, PlayAndSelectNeedASelectedLine) {
     for (int line : {0, 4})
         EXPECT_EQ(LineNeeded(rows, line), std::nullopt) << line;
 }
-
-} // namespace

@@ -5,8 +5,6 @@
 #include "render/figure_pictures.h"
 #include "test_support.h"
 
-namespace {
-
 TEST(Cells, TileChoice) {
     CellStyle style{true, true, true, 4, false}; // one colour, square index 4
     for (uint8_t v = 1; v <= 12; ++v)
@@ -56,5 +54,3 @@ TEST(CellsFigurePictures, MarkShadowAndItemOrigin) {
     EXPECT_EQ(shadow.back(), (Point{100 + 2 * 48 + 8, 200 + 3 * 48 + 8}));
     EXPECT_EQ(ItemPictureOrigin(101, 30), (Point{30, 31}));
 }
-
-} // namespace

@@ -1,9 +1,11 @@
-// Main-window layout: content size, centring, automatic and stepped square sizes.
+// Layout arithmetic: the main window's content, centring and square sizes, printed pages and
+// the clipboard picture, highlight colours, opacity and the shadow.
 #include <gtest/gtest.h>
 
+#include "render/cells.h"
 #include "render/layout.h"
-
-namespace {
+#include "render/print_layout.h"
+#include "render/shading.h"
 
 TEST(Layout, ContentSizeAndCentringOffset) {
     // The content of a 10 x 6 field at 48: 12 squares and 224 across, the list's 546 and 64 down.
@@ -38,4 +40,60 @@ TEST(Layout, SquareSizeChoiceAndLimits) {
         EXPECT_EQ(InitialSquareSize(widths[i]), sizes[i]) << widths[i];
 }
 
-} // namespace
+TEST(Print, PositionScaleAndPageUnit) {
+    // A4 portrait at 600 dpi: a 20 x 3 field is limited by the page width.
+    EXPECT_EQ(PrintScale(4960, 7016, 20, 3), 248);
+    EXPECT_EQ(PositionStretch(20, 3, 248), (PageStretch{{0, 0, 1280, 192}, {0, 0, 4960, 744}}));
+    EXPECT_EQ(PrintScale(10, 10, 25, 25), 1);
+    EXPECT_EQ(PageUnit(7016, 4960), 701);
+    EXPECT_EQ(PageUnit(5, 3), 1);
+    EXPECT_EQ(ClipboardPicture(10, 6, kSmallImageCellSize), (Rect{0, 0, 80, 48}));
+}
+
+TEST(Print, FigureStripsPerPage) {
+    const int u = 100;
+    EXPECT_EQ(FigureSheetPages(25 * u, u), 3);
+    EXPECT_EQ(FigureSheetPages(30 * u, u), 2);
+    EXPECT_EQ(StripsPerPage(25 * u - 1, u), 4) << "a strip may not pass the page's bottom";
+    EXPECT_EQ(FigureSheetPages(3, 1), 12) << "a page lower than a strip still takes one";
+    EXPECT_EQ(StripStretch(2, u), (PageStretch{{0, 0, 640, 320}, {0, 1000, 1000, 1500}}));
+}
+
+TEST(Print, EmptyFieldTiles) {
+    const std::vector<Rect> twoPages = EmptyFieldTiles(12, 5, {10, 14});
+    EXPECT_EQ(twoPages, (std::vector<Rect>{{0, 0, 10, 5}, {10, 0, 12, 5}}));
+    EXPECT_EQ(TileStretch(twoPages[1], 50), (PageStretch{{640, 0, 768, 320}, {0, 0, 100, 250}}));
+    // Left to right first, then top to bottom.
+    const std::vector<Rect> grid = EmptyFieldTiles(25, 25, {10, 14});
+    ASSERT_EQ(grid.size(), 6u);
+    EXPECT_EQ(grid[3], (Rect{0, 14, 10, 25}));
+    // A unit larger than the page still gives one cell per page instead of none.
+    EXPECT_EQ(EmptyFieldTiles(3, 4, CellsPerPage(5, 3, 10)).size(), 12u);
+}
+
+TEST(Shading, ShadeColorsOfTheDocumentedPairs) {
+    EXPECT_EQ(ShadeColors(0x6E6E6E, 0xFFFFFF), (ShadedColors{0x535353, 0xFFFFFF}));
+    EXPECT_EQ(ShadeColors(0x000000, 0xFFFFFF), (ShadedColors{0x5A5A5A, 0xFFFFFF}));
+    EXPECT_EQ(ShadeColors(0x101010, 0x404040), (ShadedColors{0x6A6A6A, 0x505050})); // ink + 1/4
+    EXPECT_EQ(ShadeColors(0xFFFFFF, 0x000000), (ShadedColors{0xCCCCCC, 0x000000}));
+    EXPECT_EQ(ShadeColors(0x808080, 0x808080), (ShadedColors{0x676767, 0x707070}));
+    EXPECT_EQ(ShadeColors(0x0000FF, 0x00FF00), (ShadedColors{0x0000CC, 0x00E000}));
+    // Channels stay in their place: blue back, red ink.
+    EXPECT_EQ(ShadeColors(0x640000, 0x0000C8), (ShadedColors{0x500000, 0x0000AF}));
+}
+
+TEST(Shading, OpacityShadowAndSquareMethod) {
+    EXPECT_EQ(ConstantAlpha(50), 127);
+    EXPECT_EQ(ConstantAlpha(75), 191);
+    EXPECT_EQ(ChooseSquareMethod(3, 100, false), SquareMethod::Copy);
+    EXPECT_EQ(ChooseSquareMethod(3, 99, true), SquareMethod::BlendInverted);
+    EXPECT_EQ(ChooseSquareMethod(kTileBlack, 22, false), SquareMethod::BlendBlack);
+
+    const int sizes[] = {24, 32, 40, 48, 56, 64};
+    const int offsets[] = {4, 5, 6, 8, 9, 10};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(ShadowOffset(sizes[i]), offsets[i]) << sizes[i];
+    EXPECT_EQ(ShadowOpacity(50), 20);
+    EXPECT_EQ(ShadowOpacity(75), 22);
+    EXPECT_EQ(ShadowOpacity(100), 25);
+}

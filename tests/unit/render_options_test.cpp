@@ -7,8 +7,6 @@
 #include "render/options_dialog_model.h"
 #include "render/options_preview.h"
 
-namespace {
-
 const OptionsLists kLists{{"A.bmp", "b.bmp", "skin 03.bmp", "skin 10.bmp"},
                           {"Tile.bmp", "wood 2.bmp", "z.bmp"}};
 
@@ -44,19 +42,18 @@ TEST(OptionsDialog, OpeningSelectsTheOptionsAndOkGivesThemBack) {
         EXPECT_EQ(FormOptions(view, form, c.lists) == view, c.roundTrip) << c.skin << " " << c.size;
     }
 
-    ViewOptions custom;
-    custom.colorBack = 1;
-    custom.colorInk = 2;
-    custom.colorContour = 3;
-    custom.autoSize = false;
-    custom.showContour = false;
-    custom.showLegalMove = true;
-    custom.showShadow = false;
-    custom.showInverse = true;
-    custom.useOneColor = true;
-    custom.opacityPercent = 50;
-    custom.backgroundType = BackgroundType::SolidColour;
-    custom.skinName = "A.bmp";
+    const ViewOptions custom{.colorBack = 1,
+                             .colorInk = 2,
+                             .autoSize = false,
+                             .showContour = false,
+                             .colorContour = 3,
+                             .showLegalMove = true,
+                             .showShadow = false,
+                             .showInverse = true,
+                             .skinName = "A.bmp",
+                             .useOneColor = true,
+                             .opacityPercent = 50,
+                             .backgroundType = BackgroundType::SolidColour};
     const OptionsForm form = OpenOptions(custom, kLists);
     EXPECT_EQ(FormOptions(ViewOptions{}, form, kLists), custom) << "every control is read back";
 
@@ -150,5 +147,3 @@ TEST(OptionsPreview, AverageColourKeepsChannelsApartAndRoundsDown) {
     pixels[5] = 0x00FF00u;
     EXPECT_EQ(AverageColour(pixels), 0x0003FBu) << "red 63 * 255 / 64, green 255 / 64, no carry";
 }
-
-} // namespace

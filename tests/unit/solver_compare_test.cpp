@@ -10,8 +10,6 @@
 #include "solver/search.h"
 #include "test_support.h"
 
-namespace {
-
 // What the reference may try per position: enough for most of them, and a few seconds in all
 // under the sanitizers.
 constexpr long kReferencePlacements = 5'000'000;
@@ -61,5 +59,3 @@ TEST(SolverCompare, SameTilingAsTheReference) {
     // but most of them must be.
     EXPECT_GE(compared, total / 2) << "too few positions answered by the reference";
 }
-
-} // namespace

@@ -8,8 +8,6 @@
 #include "solver/tiling_count.h"
 #include "test_support.h"
 
-namespace {
-
 TilingField Drawn(const std::vector<std::string>& rows) {
     return {int(rows[0].size()), int(rows.size()), GridFromRows(rows)};
 }
@@ -107,5 +105,3 @@ TEST(TilingCount, FiguresOnTheFieldAreNotLaidAgain) {
                                   "..........", ".........."})),
               0u);
 }
-
-} // namespace

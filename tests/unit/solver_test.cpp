@@ -2,13 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "model/history.h"
 #include "solver/analyse.h"
 #include "solver/search.h"
 #include "test_support.h"
-
-namespace {
 
 // The first tiling in the fixed order (figures by number, then orientation, row, column) is
 // what the analysis lays; a faster search must find exactly the same one.
@@ -56,12 +55,13 @@ TEST(Solver, RegionsAndFits) {
     EXPECT_EQ(std::count(mask.cells.begin(), mask.cells.end(), 3), 9);
     // The lying I fits at origin columns 0..w-5 only, and only where its row is free.
     const FigureMatrix& flat = Orientations().byFigure[1].matrices[1];
-    GameState wide = ReadyState(7, 3);
-    EXPECT_TRUE(FitsAt(wide, flat, 0, -2));
-    EXPECT_TRUE(FitsAt(wide, flat, 2, 0));
-    EXPECT_FALSE(FitsAt(wide, flat, 3, -2));
-    EXPECT_FALSE(FitsAt(wide, flat, -1, -2));
-    EXPECT_FALSE(FitsAt(wide, flat, 0, 1)) << "below the bottom row";
+    const GameState wide = ReadyState(7, 3);
+    for (auto [x, y, fits] : {std::tuple{0, -2, true},
+                              {2, 0, true},
+                              {3, -2, false},
+                              {-1, -2, false},
+                              {0, 1, false}}) // (0, 1): below the bottom row
+        EXPECT_EQ(FitsAt(wide, flat, x, y), fits) << x << "," << y;
     EXPECT_FALSE(FitsAt(gs, flat, 0, -1)) << "crosses the blocked column";
 }
 
@@ -94,11 +94,11 @@ TEST(Analyse, AllFiguresAreLaidAsSeparateSteps) {
     EXPECT_TRUE(gs.position.solutionFound);
     EXPECT_EQ(gs.position.solverGrid, tiled);
     EXPECT_EQ(LayAllFigures(gs), 11);
-    EXPECT_EQ(FiguresLeft(gs), 0);
     EXPECT_TRUE(OpenAnalyse(gs).completed) << "every figure on the field: nothing to analyse";
-    EXPECT_EQ(gs.position.historyCount, 13);
-    EXPECT_FALSE(gs.position.unsavedChanges) << "laid figures are no player's move";
-    EXPECT_FALSE(gs.position.gameWon) << "and win nothing";
+    // Laid figures are no player's move and win nothing.
+    EXPECT_EQ(std::tuple(FiguresLeft(gs), gs.position.historyCount, gs.position.unsavedChanges,
+                         gs.position.gameWon),
+              std::tuple(0, 13, false, false));
     ComposeBoard(gs, {});
     EXPECT_EQ(gs.position.board, gs.position.solverGrid);
     Undo(gs);
@@ -153,5 +153,3 @@ TEST(AnalyseDialog, StartForEveryChoice) {
         EXPECT_EQ(FiguresLeft(gs), c.left) << choice << " " << c.solvable;
     }
 }
-
-} // namespace

@@ -1,9 +1,12 @@
-// Small helpers shared by the unit tests: ready game states and grids drawn as text.
+// Small helpers shared by the unit tests: ready game states, grids drawn as text, files.
 #pragma once
 
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 #include "model/game_state.h"
 #include "model/placement.h"
@@ -34,47 +37,47 @@ inline void Lay(GameState& gs, const FigureMatrix& m, int x, int y) {
     gs.position.inList[FigureOf(m)] = 0;
 }
 
+inline int FiguresInList(const GameState& gs) {
+    int n = 0;
+    for (int f = 1; f <= kFigureCount; ++f)
+        n += gs.position.inList[f];
+    return n;
+}
+
 // A matrix from five rows written as "..#../..." ('#' = the given value).
 inline FigureMatrix MatrixFromText(const std::string& text, uint8_t value) {
     FigureMatrix m{};
     int i = 0;
-    for (char c : text) {
-        if (c == '/') continue;
-        if (c == '#') m[i] = value;
-        ++i;
-    }
+    for (char c : text)
+        if (c != '/') m[i++] = c == '#' ? value : 0;
     return m;
 }
 
 // Grids drawn as rows: '.' open, '#' blocked, 'o' an editor square, a letter a figure's square.
 using Rows = std::vector<std::string>;
 
-inline char CellChar(uint8_t v) {
-    return v == kCellBlocked  ? '#'
-           : v == kCellSquare ? 'o'
-           : v == kCellOpen   ? '.'
-                              : FigureLetter(v);
-}
-
-inline uint8_t CellOf(char c) {
-    for (int f = 1; f <= kFigureCount; ++f)
-        if (c == FigureLetter(f)) return uint8_t(f);
-    return c == '#' ? kCellBlocked : c == 'o' ? kCellSquare : kCellOpen;
-}
-
 inline Grid GridFromRows(const Rows& rows) {
     Grid g{};
     for (int y = 0; y < int(rows.size()); ++y)
-        for (int x = 0; x < int(rows[y].size()); ++x)
-            At(g, x, y) = CellOf(rows[y][x]);
+        for (int x = 0; x < int(rows[y].size()); ++x) {
+            const char c = rows[y][x];
+            At(g, x, y) = c == '#' ? kCellBlocked : c == 'o' ? kCellSquare : kCellOpen;
+            for (int f = 1; f <= kFigureCount; ++f)
+                if (c == FigureLetter(f)) At(g, x, y) = uint8_t(f);
+        }
     return g;
 }
 
 inline Rows RowsOf(const Grid& g, int width, int height) {
     Rows rows(height);
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            rows[y] += CellChar(At(g, x, y));
+        for (int x = 0; x < width; ++x) {
+            const uint8_t v = At(g, x, y);
+            rows[y] += v == kCellBlocked  ? '#'
+                       : v == kCellSquare ? 'o'
+                       : v == kCellOpen   ? '.'
+                                          : FigureLetter(v);
+        }
     return rows;
 }
 
@@ -93,4 +96,10 @@ inline bool WriteTextFile(const std::string& path, const std::string& text) {
 
 inline std::string DataPath(const std::string& name) {
     return std::string(ZENDRAK_TEST_DATA) + "/" + name;
+}
+
+// A file name of this process's own: other tests may run at the same time.
+inline std::string TempPath(const std::string& name) {
+    const std::string own = "zendrak_" + std::to_string(getpid()) + "_" + name;
+    return (std::filesystem::temp_directory_path() / own).string();
 }

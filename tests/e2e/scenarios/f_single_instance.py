@@ -4,12 +4,11 @@ restored and brought forward."""
 
 import subprocess
 
-from zendrak_e2e import (DEFAULT_INI, MAIN, WINE, ask, check, fields, log, probe, scenario,
+from zendrak_e2e import (MAIN, WINE, ask, check, fields, log, probe, scenario, settings,
                          visible_windows, wait_for)
 
 
-def body(new_game):
-    game = new_game()
+def body(game):
     game.start()
     log("another program comes forward, the game is minimised")
     notepad = subprocess.Popen([WINE, "notepad"], stdin=subprocess.DEVNULL,
@@ -21,23 +20,16 @@ def body(new_game):
         ask("minimize", MAIN)
         wait_for("the game minimised", lambda: fields(ask("state", MAIN))["iconic"],
                  lambda i: i == 1)
-
         log("start a second copy")
         second = game.launch()
-        try:
-            code = second.wait(timeout=20)
-        except subprocess.TimeoutExpired:
-            second.kill()
-            second.wait()
-            check(False, "the second Zendrak.exe did not end within 20 s")
-        check(code == 0, "the second Zendrak.exe ended with code %d" % code)
-        check(game.running(), "the first Zendrak.exe has ended")
+        check(wait_for("the second Zendrak.exe", second.poll, lambda c: c is not None, 20) == 0,
+              "the second Zendrak.exe ended with code %s" % second.poll())
+        game.alive("when the second one started")
         wait_for("the first window", lambda: fields(ask("state", game.hwnd)),
                  lambda st: st == {"visible": 1, "iconic": 0, "foreground": 1})
-        mains = visible_windows(MAIN)
-        check(len(mains) == 1, "main windows now: %s" % mains)
+        check(len(visible_windows(MAIN)) == 1, "more than one main window")
         with open(game.ini_path, "rb") as f:
-            check(f.read() == DEFAULT_INI.encode("latin-1"), "the settings file changed")
+            check(f.read() == settings().encode("latin-1"), "the settings file changed")
     finally:
         probe("close", "Notepad")
         notepad.wait(timeout=10)

@@ -1,9 +1,11 @@
-// The main window's paint and the owner-drawn figure list entries and orientation menu items.
+// The main window's paint, the owner-drawn list entries and menu items, one square from the
+// skin, the skin surfaces and the window background.
 #include <tuple>
 
+#include "fixtures.h"
+#include "render/draw_gdi.h"
 #include "render/paint_gdi.h"
 #include "render/shading.h"
-#include "test_window.h"
 
 namespace {
 
@@ -11,14 +13,13 @@ constexpr COLORREF kBefore = 0x0000FE; // the window's or item's pixels before d
 constexpr COLORREF kBack = 0x6E6E6E;   // the solid background
 const COLORREF kOpen = TestTileColour(0);
 
-// The pixel (dx, dy) from the top-left corner of cell (c, r), by default its centre, of a
-// 10 x 6 field at squares of 48 framed from (192, 32).
+// Pixel (dx, dy) of cell (c, r) of a 10 x 6 field at squares of 48 framed from (192, 32).
 POINT Cell(int c, int r, int dx = 24, int dy = 24) {
     return {192 + 48 * (c + 1) + dx, 32 + 48 * (r + 1) + dy};
 }
 
-// Figure 1 on cells (5, 3) and (6, 3), figure 2 on (7, 3), cell (9, 5) blocked; figure 3 in
-// hand, a row of five held by the middle of its first square.
+// Figure 1 on cells (5, 3) and (6, 3), figure 2 on (7, 3), cell (9, 5) blocked; figure 3, a row
+// of five, in hand by the middle of its first square.
 class RenderPaint : public RenderTest {
   protected:
     void SetUp() override {
@@ -36,10 +37,8 @@ class RenderPaint : public RenderTest {
     TestCanvas window{1100, 800, kBefore};
 };
 
-// The field inside its frame, 1-pixel contour lines inside each figure square where the
-// neighbour differs (a 2-pixel seam between two figures), a blocked cell's gap, the figure
-// list's frame; one copy to the window that leaves out the list and what lies beyond the
-// client area.
+// The frames, 1-pixel contours where the neighbour differs (a 2-pixel seam between figures), a
+// blocked cell's gap; one copy to the window leaving out the list and what is beyond the client.
 TEST_F(RenderPaint, FieldFramesAndOneClippedCopy) {
     gs.position.inList[3] = 0; // nothing in hand
     gs.settings.view.colorContour = 0x00FF00;
@@ -59,10 +58,8 @@ TEST_F(RenderPaint, FieldFramesAndOneClippedCopy) {
                                {{1050, 300}, kBefore}});
 }
 
-// Figure 3 held at columns c..c + 4 of row 2 (from 7 it passes the field's edge: illegal),
-// probed at the centre of its last square, over its own shadow (48 / 6 = 8 pixels right and
-// down), in the shadow right of it, and in an empty cell of its matrix, where neither it nor
-// the legal-move mark is drawn.
+// Figure 3 held at columns c..c + 4 of row 2 (from 7 illegal), probed on its last square over
+// its shadow (8 pixels right and down), in the shadow beside it, and in an empty matrix cell.
 TEST_F(RenderPaint, FigureInHandShadowInverseAndMark) {
     const COLORREF held = TestTileColour(3);
     const std::tuple<int, bool, bool, bool, int, COLORREF, COLORREF> cases[] = {
@@ -90,8 +87,7 @@ TEST_F(RenderPaint, FigureInHandShadowInverseAndMark) {
     }
 }
 
-// The largest field at the largest squares is cut at the window's edge; a window wider than
-// the screen (on a larger second monitor) grows the surfaces: the paint reaches its last pixel.
+// A field cut at the window's edge; a window wider than the screen grows the surfaces.
 TEST_F(RenderPaint, ReachesTheLastPixelOfLargeFieldsAndWindows) {
     gs.position.fieldWidth = gs.position.fieldHeight = 24;
     gs.settings.view.squareSize = 64;
@@ -106,11 +102,9 @@ TEST_F(RenderPaint, ReachesTheLastPixelOfLargeFieldsAndWindows) {
     ExpectPixels(wide.dc(), {{{w - 1, 199}, kOpen}});
 }
 
-// Figure list entry 12 and orientation 1 of figure 12 as a menu item (the same picture, its
-// first square at (3, 1)) drawn into y 42..84 of a canvas 120 wide: the picture of 8-pixel
-// squares at (40, 43), empty cells as open cells, on the back colour, shaded while
-// highlighted, darkened over a pattern. Stripes: for item x 2 the list shows background x 35
-// (its client area starts at 32 + the offset 1), the menu background x 2.
+// List entry 12 and orientation 1 of figure 12 as a menu item drawn into y 42..84: 8-pixel
+// squares from (40, 43), empty cells open, shaded while highlighted, darkened over a pattern
+// (at item x 2 the list shows background x 35, the menu background x 2).
 TEST_F(RenderTest, OwnerDrawnListEntriesAndMenuItems) {
     const COLORREF shaded = ShadeColors(kBack, 0xFFFFFF).back, twelve = TestTileColour(12);
     const std::tuple<bool, int, bool, bool, bool, COLORREF, COLORREF> cases[] = {
@@ -132,11 +126,9 @@ TEST_F(RenderTest, OwnerDrawnListEntriesAndMenuItems) {
             pattern ? BackgroundType::PatternImage : BackgroundType::SolidColour;
         BuildBackground(surfaces, gs, hwnd);
         TestCanvas canvas(120, 100, kBefore);
-        DRAWITEMSTRUCT item{};
-        item.itemID = static_cast<UINT>(figure);
-        item.itemState = selected ? ODS_SELECTED : 0;
-        item.hDC = canvas.dc();
-        item.rcItem = {0, 42, 120, 84};
+        DRAWITEMSTRUCT item{
+            0,       0,           static_cast<UINT>(figure), 0, selected ? ODS_SELECTED : 0u,
+            nullptr, canvas.dc(), {0, 42, 120, 84},          0};
         if (menu)
             DrawOrientationItem(surfaces, gs, item, figure, 1);
         else
@@ -146,6 +138,69 @@ TEST_F(RenderTest, OwnerDrawnListEntriesAndMenuItems) {
             {{{68, 55}, square}, {{44, 47}, square == kBefore ? kBefore : kOpen}, {{2, 60}, back}},
             1, (menu ? "menu " : "entry ") + std::to_string(figure));
     }
+}
+
+// Beyond what the paint's cases show: blended and inverted at once, and black never inverted.
+TEST_F(RenderTest, SquareCopiedBlendedInvertedOrBlack) {
+    const COLORREF two = TestTileColour(2), under = 0x204060;
+    const std::tuple<int, int, int, bool, COLORREF> cases[] = {
+        // square size, tile, opacity, inverted, the colour drawn
+        {48, 2, 75, false, Blended(two, under, 191)},
+        {48, 2, 50, true, Blended(Inverted(two), under, 127)},
+        {48, 14, 100, true, 0},      // the shadow's black, never inverted
+        {200, 2, 100, false, under}, // larger than any skin tile: not drawn
+    };
+    for (const auto& [size, tile, opacity, inverted, expected] : cases) {
+        TestCanvas canvas(60, 60, under);
+        DrawSquare(surfaces, canvas.dc(), 2, 2, size, tile, opacity, inverted, surfaces.skin.dc);
+        ExpectPixels(canvas.dc(), {{{26, 26}, expected}}, 1, "tile " + std::to_string(tile));
+    }
+}
+
+// Each square size scales the file's 64-pixel tiles anew, at most 64, probed by both edges of a
+// tile; a file smaller than the tile row is black below its 40 rows (20 of 32). Without its
+// file the skin is a substitute: grey open cell, red figures, each tile framed in white.
+TEST_F(RenderTest, EverySkinScaleStartsFromTheFileOrASubstitute) {
+    const auto tile = [](int side, int k, COLORREF c) {
+        return std::vector<Probe>{{{k * side + 1, side / 2}, c},
+                                  {{k * side + side - 2, side / 2}, c}};
+    };
+    ExpectPixels(surfaces.smallSkin.dc, tile(8, 13, TestTileColour(13)), 2, "small");
+    ExpectPixels(surfaces.fullSkin.dc, tile(64, 13, TestTileColour(13)), 2, "full");
+    for (const auto& [size, side] : {std::pair{48, 48}, {40, 40}, {24, 24}, {1000, 64}}) {
+        gs.settings.view.squareSize = size;
+        ReloadSkin(surfaces, gs, hwnd);
+        ExpectPixels(surfaces.skin.dc, tile(side, 13, TestTileColour(13)), 2, std::to_string(size));
+    }
+    WriteBitmapFile("Skins\\small.bmp", 200, 40, [](int x, int) { return TestTileColour(x / 64); });
+    gs.settings.view.skinName = "small.bmp";
+    gs.settings.view.squareSize = 32;
+    ReloadSkin(surfaces, gs, hwnd);
+    ExpectPixels(surfaces.skin.dc, tile(32, 2, TestTileColour(2)), 2, "small file");
+    ExpectPixels(surfaces.skin.dc, {{{80, 22}, 0}}, 2, "below the small file");
+    EXPECT_TRUE(SkinFileLoads("small.bmp"));
+    EXPECT_FALSE(SkinFileLoads("no such skin.bmp"));
+    gs.settings.view.skinName = "no such skin.bmp";
+    gs.settings.view.squareSize = 64;
+    ReloadSkin(surfaces, gs, hwnd);
+    for (const auto& [k, c] :
+         {std::pair<int, COLORREF>{0, 0xF0F0F0}, {1, 0xFF}, {12, 0xFF}, {13, 0x969696}}) {
+        ExpectPixels(surfaces.skin.dc, tile(64, k, c), 0, "substitute " + std::to_string(k));
+        ExpectPixels(surfaces.skin.dc, {{{64 * k, 20}, 0xFFFFFF}, {{64 * k + 63, 63}, 0xFFFFFF}});
+    }
+}
+
+// A pattern is tiled from the corner over the whole surface (1000 % 3, 701 % 2); one that does
+// not load turns the background to the solid colour for good.
+TEST_F(RenderTest, BackgroundPatternFromTheCornerOrSolidColour) {
+    const auto pattern = [](int x, int y) { return RGB(10 + 40 * x, 20 + 100 * y, 77); };
+    UsePattern("tiny.bmp", 3, 2, pattern);
+    ExpectPixels(surfaces.background.dc, {{{1000, 701}, pattern(1, 1)}});
+    gs.settings.view.backgroundName = "no such pattern.bmp";
+    gs.settings.view.colorBack = 0x123456;
+    BuildBackground(surfaces, gs, hwnd);
+    EXPECT_EQ(gs.settings.view.backgroundType, BackgroundType::SolidColour);
+    ExpectPixels(surfaces.background.dc, {{{1000, 701}, 0x123456}});
 }
 
 } // namespace

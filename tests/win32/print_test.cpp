@@ -1,18 +1,17 @@
-// The three print sheets page by page, on a stand-in device that keeps every page.
+// The three print sheets page by page on a device that keeps every page; the print commands'
+// dialog, and the picture of the position the copy commands put on the clipboard.
 #include <tuple>
-#include <vector>
 
+#include "fixtures.h"
 #include "render/print_gdi.h"
-#include "test_window.h"
 
 namespace {
 
 constexpr COLORREF kPaper = 0x00FFFF; // a page's pixels where nothing was printed
 constexpr COLORREF kWhite = 0xFFFFFF;
 
-// Up to three pages of a given size, one below the other on one canvas, that log every call.
-// The document or the n-th page can be made to fail, and so does a fourth page: a job that
-// never ends fails the test instead of hanging it.
+// Up to three pages one below the other on one canvas, logging every call. The document or
+// page n can be made to fail, and so does a fourth page: a job that never ends fails the test.
 class RecordingPages : public PageDevice {
   public:
     RecordingPages(int width, int height)
@@ -31,8 +30,7 @@ class RecordingPages : public PageDevice {
     }
     void EndCurrentPage() override { log += "end;"; }
     void EndDocument() override { log += "end doc"; }
-    // Expects the colour at the centre of each cell (c, r) of page p at u pixels a cell
-    // (halftone stretching of flat tiles may differ by 2).
+    // The colour at the centre of cell (c, r) of page p at u pixels a cell, within 2.
     void Expect(int p, int u, const std::vector<std::tuple<int, int, COLORREF>>& cells) {
         SetViewportOrgEx(sheets_.dc(), 0, 0, nullptr);
         for (const auto& [c, r, colour] : cells)
@@ -57,9 +55,8 @@ class PrintSheet : public RenderTest {
     }
 };
 
-// Eleven strips of 10 x 5 units fit a page of 400 x 2200 (u = 40), so the twelfth figure
-// goes alone on page 2. Each figure is printed as it lies in the hand, beside its mirror
-// image from column 5, its empty cells white.
+// Eleven strips of 10 x 5 units fit a page of 400 x 2200 (u = 40): the twelfth goes on page 2.
+// Each figure as it lies in the hand, beside its mirror image from column 5, empty cells white.
 TEST_F(PrintSheet, FigureStripsWithMirrorImages) {
     gs.hand.matrices[4] = FigureMatrix{4, 4, 4, 0, 0, 4, 0, 0, 0, 0, 4}; // V turned
     RecordingPages pages(400, 2200);
@@ -71,9 +68,8 @@ TEST_F(PrintSheet, FigureStripsWithMirrorImages) {
     pages.Expect(1, 40, {{2, 2, TestTileColour(12)}, {2, 7, kPaper}});
 }
 
-// "Print..": the field as large as the page allows from its top-left corner: 20 x 3 a band at
-// the top of a portrait page, 25 x 25 the whole picture, white where the screen-sized back
-// buffer ends and where a cell is blocked.
+// The field as large as the page allows from its corner: 20 x 3 a band at the top, 25 x 25 the
+// whole page beyond the screen-sized back buffer, a blocked cell white.
 TEST_F(PrintSheet, PositionAsLargeAsThePageAllows) {
     gs.position.fieldWidth = 20;
     gs.position.fieldHeight = 3;
@@ -88,8 +84,8 @@ TEST_F(PrintSheet, PositionAsLargeAsThePageAllows) {
     full.Expect(0, 40, {{24, 24, TestTileColour(0)}, {24, 23, kWhite}});
 }
 
-// "Empty field...": 12 x 5 at u = 40 over pages of 10 columns, placed figures printed, a
-// blocked cell white over a solid background and the pattern over a pattern.
+// The empty field, 12 x 5 at u = 40 over pages of 10 columns, placed figures printed, a blocked
+// cell white over a solid background and the pattern over a pattern.
 TEST_F(PrintSheet, EmptyFieldTiledOverPages) {
     gs.position.fieldWidth = 12;
     gs.position.fieldHeight = 5;
@@ -121,6 +117,42 @@ TEST_F(PrintSheet, FailedDocumentOrPageEndsTheJob) {
         pages.failPage = failPage;
         Print(kind, pages);
         EXPECT_EQ(pages.log, log);
+    }
+}
+
+using PrintCommand = GameTest;
+
+// Each print command opens the print dialog owned by the main window (with no printer Wine shows
+// its notice, owned by the hidden dialog). A 10 x 6 field at squares of 40 on a solid background,
+// the I across cells 2..6 of row 1, cell (9, 5) blocked, no skin file (the substitute's red
+// figures and grey open cells) copied small and large to the clipboard.
+TEST_F(PrintCommand, PrintDialogsAndClipboardImages) {
+    StartGame(
+        "AUTO_SIZE = 0\r\nSIZE_SQUARE = 40\r\nBACKGROUND_TYPE = 1\r\nCOLOR_BACK = 1193046\r\n");
+    for (int id : {IDM_PRINT_POSITION, IDM_PRINT_FIGURES, IDM_PRINT_EMPTY_FIELD}) {
+        bool owned = false;
+        Run(id, "Print", [&](DialogDriver& d, HWND dialog) {
+            for (HWND o = GetWindow(dialog, GW_OWNER); o != nullptr; o = GetWindow(o, GW_OWNER))
+                owned = owned || o == app().hwndMain;
+            d.Press(dialog, IDCANCEL);
+        });
+        EXPECT_TRUE(owned) << "command " << id;
+    }
+    DropFigure(1, FigureMatrix{1, 1, 1, 1, 1}, 2, 1);
+    At(gs().position.board, 9, 5) = kCellBlocked;
+    for (const auto& [command, s] : {std::pair{IDM_COPY_SMALL_IMAGE, 8}, {IDM_COPY_IMAGE, 40}}) {
+        Command(command);
+        ASSERT_TRUE(OpenClipboard(nullptr));
+        HBITMAP bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
+        MemoryDc copy(nullptr);
+        ScopedSelect select(copy.get(), bitmap);
+        const SIZE size = BitmapSize(bitmap);
+        EXPECT_EQ(std::pair(size.cx, size.cy), (std::pair<LONG, LONG>(10 * s, 6 * s)));
+        const auto centre = [s = s](int c, int r) { return POINT{c * s + s / 2, r * s + s / 2}; };
+        ExpectPixels(copy.get(),
+                     {{centre(6, 1), 0x0000FF}, {centre(7, 1), 0xF0F0F0}, {centre(9, 5), 0x123456}},
+                     0, std::to_string(s));
+        CloseClipboard();
     }
 }
 

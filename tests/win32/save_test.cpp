@@ -1,0 +1,231 @@
+// Files really written through the system: the Save dialog and the editor's "Save puzzle", each
+// over an older file whose name holds bytes of the upper half of code page 1252 (found only
+// through the ANSI code page), and failed writes that keep the old files.
+#include <filesystem>
+
+#include "editor/editor_checks.h"
+#include "files/puzzle_file.h"
+#include "fixtures.h"
+#include "ui/file_save.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+using Saving = GameTest;
+
+TEST_F(Saving, SaveDialogNameBoxCancelThenSaveAndOverwrite) {
+    const std::string name = "game \x80\x96\x99", path = "Save\\" + name + ".zpz";
+    StartGame();
+    LayTiling({1});
+    std::string proposed, typed;
+    LRESULT selection = 0;
+    Run(IDM_SAVE, "Save", [&](DialogDriver& d, HWND dialog) {
+        proposed = d.Text(dialog, IDC_FILE_NAME);
+        selection = d.Send(dialog, IDC_FILE_NAME, EM_GETSEL);
+        d.Send(dialog, IDC_FILE_NAME, WM_COPY); // the proposed name, to paste it
+        d.Type(dialog, IDC_FILE_NAME, "a<b>c\"d\\e/f*g?h:i|j");
+        d.Send(dialog, IDC_FILE_NAME, WM_PASTE);
+        d.Type(dialog, IDC_FILE_NAME, "\x16" + std::string(105, 'n')); // Ctrl+V
+        typed = d.Text(dialog, IDC_FILE_NAME);
+        d.Press(dialog, IDCANCEL);
+    });
+    SYSTEMTIME now; // the prefix's short date is M/d/yyyy, its separators made "_"
+    GetLocalTime(&now);
+    EXPECT_EQ(proposed, "[Tutorial] move a figure [" + std::to_string(now.wMonth) + "_" +
+                            std::to_string(now.wDay) + "_" + std::to_string(now.wYear) + "]");
+    EXPECT_EQ(selection, MAKELONG(0, proposed.size())) << "all selected: typing replaces it";
+    EXPECT_EQ(typed, "abcdefghij" + std::string(90, 'n'))
+        << "forbidden characters and pasting refused, at most 100 characters";
+    EXPECT_FALSE(fs::exists("Save")) << "Cancel saves nothing";
+
+    // Saved into a new folder; then, after a move, over that file made longer: "No" (the
+    // default button) keeps it byte for byte, "Yes" replaces it wholly.
+    for (int answer : {IDOK, IDNO, IDYES}) {
+        if (answer == IDNO) {
+            LayTiling({2});
+            WriteFile(path, ReadFile(path) + std::string(4000, ';') + "\r\n");
+        }
+        const std::string old = ReadFile(path);
+        bool noIsDefault = false;
+        const Lines shown = Run(IDM_SAVE, "Save", [&](DialogDriver& d, HWND dialog) {
+            d.Send(dialog, IDC_FILE_NAME, EM_SETSEL, 0, -1);
+            d.Type(dialog, IDC_FILE_NAME, name);
+            d.Press(dialog, IDOK);
+            const LONG no = GetWindowLongA(GetDlgItem(d.Wait(), IDNO), GWL_STYLE);
+            noIsDefault = (no & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+            if (answer != IDOK) d.Answer(answer);
+            if (answer != IDNO) d.Answer();
+        });
+        Lines expected;
+        if (answer != IDOK) expected.push_back("question: File exist. Overwrite?");
+        if (answer != IDNO) expected.push_back("question: Game saved.");
+        EXPECT_EQ(shown, expected);
+        EXPECT_EQ(noIsDefault, answer != IDOK);
+        EXPECT_EQ(ReadFile(path), answer == IDNO ? old : WriteSavedGameText(gs()));
+        EXPECT_EQ(MenuEnabled(IDM_SAVE), answer == IDNO) << "nothing new to save";
+    }
+    EXPECT_EQ(FolderEntries("Save"), Lines{name + ".zpz"}) << "no temporary file";
+}
+
+// A simulated disk fault for one block, lifted whatever the block's outcome.
+struct FaultyDisk {
+    explicit FaultyDisk(DiskFault fault) { SimulateDiskFault(fault); }
+    ~FaultyDisk() { SimulateDiskFault(DiskFault::None); }
+};
+
+// The settings are written at exit: a failure there says nothing and keeps the old file.
+TEST_F(Saving, FailedWritesKeepTheOldFilesAndLeaveNoTemporaryFile) {
+    StartGame();
+    fs::create_directories("Save\\folder.zpz");
+    WriteFile("Save\\game.zpz", "old");
+    WriteFile("Saved", "a file where a folder should be");
+    const std::tuple<DiskFault, std::string, FileSave> cases[] = {
+        {DiskFault::ReadOnly, "Save\\game.zpz", FileSave::CannotOpen},
+        {DiskFault::Full, "Save\\game.zpz", FileSave::ShortWrite},
+        {DiskFault::None, "Save\\folder.zpz", FileSave::CannotOpen},
+        {DiskFault::None, "Saved\\game.zpz", FileSave::CannotOpen},
+        {DiskFault::None, "Save\\" + std::string(300, 'g') + ".zpz", FileSave::CannotOpen},
+    };
+    for (const auto& [fault, path, result] : cases) {
+        FaultyDisk disk(fault);
+        EXPECT_EQ(SaveFileReplacing(path, "new"), result) << path;
+    }
+    const std::string settings = ReadFile("Zendrak.ini");
+    {
+        FaultyDisk disk(DiskFault::Full);
+        CloseGame();
+    }
+    EXPECT_EQ(ReadFile("Zendrak.ini"), settings);
+    StartGame(nullptr);
+    CloseGame();
+    EXPECT_NE(ReadFile("Zendrak.ini").find("\r\n[SOUND]\r\n"), std::string::npos) << "written";
+    EXPECT_EQ(ReadFile("Save\\game.zpz"), "old");
+    EXPECT_EQ(FolderEntries("Save"), (Lines{"folder.zpz", "game.zpz"}));
+    EXPECT_EQ(FolderEntries("."), (Lines{"Save", "Saved", "Zendrak.ini"})) << "no temporary file";
+}
+
+class Editor : public GameTest {
+  protected:
+    // The game reads the pointer with GetCursorPos, which under Wine reports the old position
+    // for a while, and a move to where Wine believes the pointer is gets lost: wait until the
+    // new position has held for 150 ms, moving again if needed.
+    void MovePointer(POINT client) {
+        POINT screen = client, now{};
+        ClientToScreen(app().hwndMain, &screen);
+        SetCursorPos(screen.x, screen.y);
+        for (DWORD start = GetTickCount(), steady = start, moved = start;
+             GetTickCount() - steady < 150 && GetTickCount() - start < 3000; Sleep(5)) {
+            GetCursorPos(&now);
+            if (now.x == screen.x && now.y == screen.y) continue;
+            steady = GetTickCount();
+            if (steady - moved > 300) {
+                SetCursorPos(screen.x + 1, screen.y);
+                SetCursorPos(screen.x, screen.y);
+                moved = steady;
+            }
+        }
+        ASSERT_TRUE(now.x == screen.x && now.y == screen.y) << "the pointer stays behind";
+        SendMessageA(app().hwndMain, WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y));
+    }
+    void Press(int c, int r, UINT down = WM_LBUTTONDOWN) {
+        MovePointer(CellCentre(c, r));
+        PressAt(CellCentre(c, r), down);
+    }
+    void Release(int c, int r, UINT down = WM_LBUTTONDOWN) {
+        MovePointer(CellCentre(c, r));
+        SendMessageA(app().hwndMain, down + 1, 0,
+                     MAKELPARAM(CellCentre(c, r).x, CellCentre(c, r).y));
+    }
+    void Drag(int c0, int r0, int c1, int r1, UINT down = WM_LBUTTONDOWN) {
+        Press(c0, r0, down);
+        Release(c1, r1, down);
+    }
+    Lines SavePuzzle() {
+        return Run(IDM_SAVE_PUZZLE, nullptr, [](DialogDriver& d, HWND) { d.Answer(); });
+    }
+};
+
+TEST_F(Editor, CreateDrawAndSavePuzzleTwice) {
+    WriteFile("Zendrak.ini", "[OPTIONS]\r\nAUTO_SIZE = 0\r\nSIZE_SQUARE = 40\r\n[LAST]\r\n"
+                             "CREATION_METHOD = 1\r\nDX = 99\r\nDY = 2\r\n");
+    StartGame(nullptr);
+    gs().settings.newPuzzleName = "remembered";
+    std::string shown;
+    Run(IDM_CREATE_PUZZLE, "Create puzzle", [&](DialogDriver& d, HWND dialog) {
+        d.Send(dialog, IDC_CREATE_WIDTH, WM_KEYDOWN, VK_UP, 1); // the arrow keys stop at 3 and 24
+        d.Send(dialog, IDC_CREATE_HEIGHT, WM_KEYDOWN, VK_DOWN, 1);
+        shown = d.Text(dialog, IDC_CREATE_WIDTH) + " x " + d.Text(dialog, IDC_CREATE_HEIGHT) + " " +
+                d.Text(dialog, IDC_FILE_NAME) +
+                (d.Send(dialog, IDC_BY_SQUARES, BM_GETCHECK) == BST_CHECKED ? " squares" : "");
+        d.Send(dialog, IDC_WIDTH_ARROWS, UDM_SETPOS32, 0, 10);
+        d.Send(dialog, IDC_HEIGHT_ARROWS, UDM_SETPOS32, 0, 6);
+        d.Send(dialog, IDC_FILE_NAME, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("first"));
+        d.Press(dialog, IDOK);
+    });
+    EXPECT_EQ(shown, "24 x 3 remembered squares");
+    ASSERT_EQ(gs().editor.mode, EditMode::Editing);
+    EXPECT_EQ(std::pair(gs().position.fieldWidth, gs().position.fieldHeight), std::pair(10, 6));
+    EXPECT_EQ(SendMessageA(app().hwndFigureList, LB_GETCOUNT, 0, 0), 1) << "the square to draw";
+    Drag(0, 0, 9, 5);
+    EXPECT_EQ(SavePuzzle(), Lines{"question: New puzzle saved succesfully."});
+    std::string drawn = "[GAME]\r\nDX = 10\r\nDY = 6\r\n\r\n[DATA]\r\n";
+    for (int r = 1; r <= 6; ++r)
+        drawn += "ROW_" + std::to_string(r) + " = 1111111111\r\n";
+    EXPECT_EQ(ReadFile("Puzzles\\My puzzles\\first.zpz"), drawn) << "written into new folders";
+    EXPECT_EQ(gs().editor.mode, EditMode::Playing);
+    EXPECT_EQ(SendMessageA(app().hwndFigureList, LB_GETCOUNT, 0, 0), 13);
+    EXPECT_FALSE(MenuEnabled(IDM_SAVE_PUZZLE));
+
+    // "No" to the overwrite question keeps the dialog open, and Cancel then starts nothing;
+    // "Yes" starts the editor, the old file staying byte for byte until a drawing is saved.
+    const std::string name = "old \x80\x99", path = "Puzzles\\My puzzles\\" + name + ".zpz";
+    WriteFile(path, "the old puzzle");
+    for (int answer : {IDNO, IDYES}) {
+        bool open = false;
+        const Lines asked =
+            Run(IDM_CREATE_PUZZLE, "Create puzzle", [&](DialogDriver& d, HWND dialog) {
+                d.Send(dialog, IDC_FILE_NAME, WM_SETTEXT, 0, LPARAM(name.c_str()));
+                d.Press(dialog, IDOK);
+                d.Answer(answer);
+                open = IsWindowVisible(dialog) != FALSE;
+                d.Press(dialog, IDCANCEL);
+            });
+        EXPECT_EQ(asked, Lines{"question: File exist. Overwrite?"});
+        EXPECT_EQ(open, answer == IDNO);
+        EXPECT_EQ(gs().editor.mode, answer == IDNO ? EditMode::Playing : EditMode::Editing);
+        EXPECT_EQ(ReadFile(path), "the old puzzle");
+    }
+
+    Drag(2, 1, 0, 0); // corners in either order
+    EXPECT_EQ(CountSquares(gs().editor.field), 6);
+    EXPECT_TRUE(MenuEnabled(IDM_UNDO));
+    // Leaving the frame abandons a rectangle, even when released back on the field; so does a
+    // message box that takes the mouse from the window.
+    Press(4, 3);
+    MovePointer({5, 5});
+    EXPECT_EQ(gs().editor.rectDrag, RectangleDrag::None);
+    Release(5, 4);
+    Press(4, 3);
+    EXPECT_EQ(SavePuzzle(), Lines{"information: Number of squares must be 60 (12 figures * 5 "
+                                  "squares). Please check your task."});
+    Release(5, 4);
+    EXPECT_EQ(CountSquares(gs().editor.field), 6);
+    // The other button clears; with the buttons swapped the right button fills.
+    Drag(1, 0, 1, 1, WM_RBUTTONDOWN);
+    EXPECT_EQ(CountSquares(gs().editor.field), 4);
+    app().primaryButtonDown = WM_RBUTTONDOWN;
+    Drag(5, 0, 5, 0, WM_RBUTTONDOWN);
+    Drag(2, 1, 2, 1, WM_LBUTTONDOWN);
+    app().primaryButtonDown = WM_LBUTTONDOWN;
+    EXPECT_EQ(At(gs().editor.field, 5, 0), kCellSquare);
+    EXPECT_EQ(At(gs().editor.field, 2, 1), kCellOpen);
+
+    Drag(0, 0, 9, 5);
+    EXPECT_EQ(SavePuzzle(), Lines{"question: New puzzle saved succesfully."});
+    EXPECT_EQ(ReadFile(path), drawn);
+    EXPECT_EQ(FolderEntries("Puzzles\\My puzzles"), (Lines{"first.zpz", name + ".zpz"}))
+        << "no temporary file";
+}
+
+} // namespace
