@@ -109,7 +109,7 @@ std::optional<Message> StartNewGame(GameState& gs, const LibraryChoice& choice,
     ApplyPuzzleImage(gs, *file);
     gs.settings.lastFolder = choice.group;
     gs.settings.lastFile = choice.puzzle;
-    SetCurrentPuzzleField(gs, file->width, file->height, file->cells);
+    SetCurrentPuzzleField(gs, file->width, file->height, file->cells, file->solutions);
     return std::nullopt;
 }
 

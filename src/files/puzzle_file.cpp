@@ -196,7 +196,7 @@ void ReadCurrentPuzzleField(GameState& gs) {
     PuzzleImage image;
     if (ReadPuzzleFile(MakeLibraryPuzzlePath(gs.settings.lastFolder, gs.settings.lastFile), false,
                        Orientations().catalogue, image))
-        SetCurrentPuzzleField(gs, image.width, image.height, image.cells);
+        SetCurrentPuzzleField(gs, image.width, image.height, image.cells, image.solutions);
     else
         gs.position.currentPuzzleField = CurrentPuzzleField{};
 }

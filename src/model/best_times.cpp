@@ -7,9 +7,8 @@
 namespace {
 
 BestTime* Find(std::vector<BestTime>& times, const std::string& folder, const std::string& file) {
-    auto it = std::find_if(times.begin(), times.end(), [&](const BestTime& t) {
-        return t.folder == folder && t.file == file;
-    });
+    auto it = std::find_if(times.begin(), times.end(),
+                           [&](const BestTime& t) { return t.folder == folder && t.file == file; });
     return it == times.end() ? nullptr : &*it;
 }
 

@@ -11,7 +11,7 @@ std::optional<int32_t> BestTimeOf(const Settings& settings, const std::string& f
 
 struct WinTime {
     int32_t seconds = 0;
-    bool newBest = false;               // the time was kept as the puzzle's best
+    bool newBest = false;                // the time was kept as the puzzle's best
     std::optional<int32_t> previousBest; // the best before this win
     bool operator==(const WinTime&) const = default;
 };

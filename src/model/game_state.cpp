@@ -46,9 +46,10 @@ void NewGameReset(GameState& gs) {
     gs.editor.rectDrag = RectangleDrag::None;
 }
 
-void SetCurrentPuzzleField(GameState& gs, int32_t width, int32_t height, const Grid& cells) {
+void SetCurrentPuzzleField(GameState& gs, int32_t width, int32_t height, const Grid& cells,
+                           int64_t solutions) {
     gs.position.currentPuzzleField = {
-        .known = true, .width = width, .height = height, .cells = cells};
+        .known = true, .width = width, .height = height, .cells = cells, .solutions = solutions};
 }
 
 bool PlaysCurrentPuzzle(const GameState& gs) {

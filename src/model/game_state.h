@@ -111,7 +111,8 @@ struct CurrentPuzzleField {
     bool known = false;
     int32_t width = 0;
     int32_t height = 0;
-    Grid cells{}; // 255 blocked, anything else open; only width x height used
+    Grid cells{};           // 255 blocked, anything else open; only width x height used
+    int64_t solutions = -1; // the count its file carries; -1 unknown
 };
 
 // The field in play, the figures on it and in the list, the move history and the win.
@@ -201,8 +202,10 @@ int HeldFigure(const GameState& gs);
 // The same for a given selection of the figure list.
 int HeldFigure(const GameState& gs, int selection);
 
-// Takes width x height cells (255 blocked) as the field of the current puzzle.
-void SetCurrentPuzzleField(GameState& gs, int32_t width, int32_t height, const Grid& cells);
+// Takes width x height cells (255 blocked) as the field of the current puzzle, with the number of
+// solutions its file carries (-1 none).
+void SetCurrentPuzzleField(GameState& gs, int32_t width, int32_t height, const Grid& cells,
+                           int64_t solutions = -1);
 
 // True when the field in play has the size and the blocked cells of the current puzzle's file.
 bool PlaysCurrentPuzzle(const GameState& gs);

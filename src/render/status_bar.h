@@ -12,8 +12,8 @@ using StatusTexts = std::array<std::string, kStatusPartCount>;
 
 struct StatusInput {
     std::optional<uint64_t> solutions; // of the field in play; nothing while it is counted
-    int64_t elapsedMs = 0;              // the clock
-    std::optional<WinTime> win;         // the win of the game in play, once it is won
+    int64_t elapsedMs = 0;             // the clock
+    std::optional<WinTime> win;        // the win of the game in play, once it is won
 };
 
 // The puzzle ("Tutorial: move a figure", or the field's size when the field in play is not the

@@ -110,9 +110,6 @@ void OnOk(App& app, HWND dialog, const NewGameOpening& opening) {
         ShowMessage(dialog, *refusal);
         return;
     }
-    if (file->solutions >= 0)
-        KeepSolutions(OpenField(file->width, file->height, file->cells),
-                      static_cast<uint64_t>(file->solutions));
     RestartClock(app, 0);
     SyncFigureList(app);
     Relayout(app);

@@ -23,6 +23,9 @@ void DrawPuzzlePreview(App& app, const DRAWITEMSTRUCT& item, bool chosen,
     FillItemBackground(s, view, area, 0, 0, view.colorBack);
     SetTextColor(s.backBuffer.dc, view.colorInk);
     SetBkMode(s.backBuffer.dc, TRANSPARENT);
+    // The notes in the dialog's font, the texts in place of a picture as they always were.
+    HGDIOBJ font = SelectObject(
+        s.backBuffer.dc, reinterpret_cast<HFONT>(SendMessageA(item.hwndItem, WM_GETFONT, 0, 0)));
     const int line = LineHeight(s.backBuffer.dc);
     const int notesHeight = static_cast<int>(notes.size()) * line;
     const PreviewPicture picture = PlanPreview(chosen, file, texts, w, h, notesHeight);
@@ -31,6 +34,7 @@ void DrawPuzzlePreview(App& app, const DRAWITEMSTRUCT& item, bool chosen,
                  h - notesHeight + static_cast<int>(i + 1) * line};
         DrawTextA(s.backBuffer.dc, notes[i].c_str(), -1, &row, DT_CENTER | DT_SINGLELINE);
     }
+    SelectObject(s.backBuffer.dc, font);
     if (!picture.text.empty()) {
         DrawTextA(s.backBuffer.dc, picture.text.c_str(), -1, &area,
                   DT_CENTER | DT_VCENTER | DT_SINGLELINE);

@@ -32,17 +32,20 @@ std::string PartText(HWND bar, int part) {
     return text;
 }
 
-// The solutions of the field in play, when known.
+// The solutions of the field in play, when known: the current puzzle's file carries them, else
+// they are counted.
 std::optional<uint64_t> SolutionsInPlay(App& app) {
     const Position& p = app.gs.position;
+    if (p.currentPuzzleField.solutions >= 0 && PlaysCurrentPuzzle(app.gs))
+        return static_cast<uint64_t>(p.currentPuzzleField.solutions);
     return CountedSolutions(OpenField(p.fieldWidth, p.fieldHeight, p.board), app.hwndMain);
 }
 
 } // namespace
 
 void CreateStatusBar(App& app) {
-    app.hwndStatusBar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | SBARS_SIZEGRIP, 0, 0,
-                                        0, 0, app.hwndMain, reinterpret_cast<HMENU>(IDC_STATUS_BAR),
+    app.hwndStatusBar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | SBARS_SIZEGRIP, 0, 0, 0,
+                                        0, app.hwndMain, reinterpret_cast<HMENU>(IDC_STATUS_BAR),
                                         app.hInstance, nullptr);
     ShowWindow(app.hwndStatusBar, app.gs.settings.statusBar ? SW_SHOW : SW_HIDE);
     LayoutStatusBar(app);

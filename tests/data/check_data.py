@@ -67,6 +67,13 @@ def check_text(path):
          re.fullmatch(r"URL=https://[a-z0-9.-]+(/\S*)?", urls[0]), "not a shortcut to one https URL")
 
 
+def check_counts(library):
+    """Every puzzle carries its number of solutions, which "zpz library" compares with a count."""
+    missing = [str(p.relative_to(library)) for p in sorted(Path(library).glob("*/*.zpz"))
+               if not re.search(rb"\r\n\[INFO\]\r\nSOLUTIONS = \d+\r\n$", p.read_bytes())]
+    need(not missing, f"{len(missing)} puzzles without [INFO] SOLUTIONS, as {missing[:2]}")
+
+
 def chmls(*args):
     need(shutil.which("chmls"), "chmls (package fp-utils) is needed to read the help file")
     p = subprocess.run(["chmls", *args], stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
@@ -135,6 +142,7 @@ def main(argv):
     checks += [("background " + f, run(check_bmp, at("Background", f))) for f in backgrounds]
     checks += [("sound " + s, run(check_wav, at("Sound", s + ".wav"))) for s in SOUNDS]
     checks += [(f, run(check_text, at(f))) for f in ("marwen.url", "readme.txt")]
+    checks.append(("puzzle counts", run(check_counts, at("Puzzles"))))
     checks += [(name, run(fn, *a)) for name, fn, *a in (
         ("compiled help file", check_chm, args.chm, at("help")),
         ("release archive", check_zip, args.zip, data),

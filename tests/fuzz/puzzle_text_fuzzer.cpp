@@ -10,7 +10,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     PuzzleImage image;
     if (!Read(text, false, image)) return 0;
-    CheckRoundTrip(WritePuzzleText(image.width, image.height, image.cells), false, image);
+    CheckRoundTrip(WritePuzzleText(image.width, image.height, image.cells) +
+                       (image.solutions >= 0 ? WritePuzzleInfo(image.solutions) : ""),
+                   false, image);
 
     GameState& gs = Playing();
     ApplyPuzzleImage(gs, image);

@@ -20,8 +20,8 @@ const char kHelp[] =
     "Checks every puzzle DIR/GROUP/NAME.zpz: it must be valid, have exactly 60 open\n"
     "cells, be solvable and have a field of its own: two puzzles whose open cells\n"
     "have the same shape, turned or mirrored, wherever they lie on their fields, are\n"
-    "duplicates, and the later one fails. Its [INFO] SOLUTIONS must be its number of\n"
-    "distinct tilings. Prints one line per puzzle and a summary\n"
+    "duplicates, and the later one fails. A count in [INFO] SOLUTIONS must be its\n"
+    "number of distinct tilings. Prints one line per puzzle and a summary\n"
     "line.\n"
     "Exit status: 0 all good, 1 some puzzle failed, 2 usage error or no such folder.\n";
 
@@ -42,8 +42,7 @@ std::string CheckPuzzle(const LibraryPuzzle& puzzle, PuzzleImage& image,
     if (!fresh) return "same field as " + at->second;
     const uint64_t solutions = CountSolutions(ComposedField(image));
     if (solutions == 0) return "no tiling";
-    if (image.solutions < 0) return "no SOLUTIONS in [INFO]";
-    if (static_cast<uint64_t>(image.solutions) != solutions)
+    if (image.solutions >= 0 && static_cast<uint64_t>(image.solutions) != solutions)
         return "SOLUTIONS = " + std::to_string(image.solutions) + ", counted " +
                std::to_string(solutions);
     return {};

@@ -1,11 +1,18 @@
 """The real mouse: take L from the figure list, turn it with S and the wheel, drop it; illegal
-drops change nothing; the empty hand takes it back from the field. Then win with the mouse,
+drops change nothing; the empty hand takes it back from the field. Then win with the mouse:
+the status bar shows the time as the first best time. Hide the bar from the Customize menu,
 close with Alt+F4 and compare the Zendrak.ini written at the end byte for byte: keys in their
 order, CURSOR_MODE 2 written back as 1 (the game always starts with square 3 under the
-pointer), the window where it was, the solved puzzle."""
+pointer), the window where it was, the solved puzzle and its time. Started again, the game
+keeps the bar hidden and the best time, in the bar and under the New game preview (both left
+as screenshots in the work folder)."""
 
-from zendrak_e2e import (ORIENTATIONS, WINDOW_RECT, answer, check, ini_text, log, place, scenario,
-                         settings, tiling, wait_for)
+import os
+import re
+import subprocess
+
+from zendrak_e2e import (ORIENTATIONS, WINDOW_RECT, WORK, answer, ask, check, ini_text, log,
+                         place, scenario, settings, tiling, wait_for, xdotool)
 
 L, I = 2, 1
 SOUNDS = ["drop", "take", "rotate", "level is completed", "error"]
@@ -13,17 +20,37 @@ WRITTEN = ini_text((
     "[OPTIONS]|AUTO_SIZE = 0|BACKGROUND_NAME = wood 2.bmp|BACKGROUND_TYPE = 1|COLOR_BACK = 7237230|"
     "COLOR_CONTOUR = 0|COLOR_INK = 16777215|COLOR_SHADOW = 0|CURSOR_MODE = 1|OPAQUE = 100|"
     "SHOW_CONTOUR = 1|SHOW_INVERSE = 0|SHOW_LEGAL_MOVE = 0|SHOW_SHADOW = 0|SIZE_SQUARE = 40|"
-    "SKIN = e2e no skin.bmp|SQUARE_INDEX = 0|USE_ONE_COLOR = 0||[LAST]|AI = 1|CREATION_METHOD = 0|"
+    "SKIN = e2e no skin.bmp|SQUARE_INDEX = 0|USE_ONE_COLOR = 0|STATUS_BAR = 0||[LAST]|AI = 1|CREATION_METHOD = 0|"
     "DX = 10|DY = 6|FILE = move a figure|FOLDER = Tutorial||[SOLVED_PUZZLES]|GROUP_0 = Tutorial|"
     "PUZZLE_0 = move a figure||[SOUND]|" +
     "|".join("%s_FILE = .\\Sound\\%s.wav|%s_ENABLE = 1" % (s, s, s) for s in SOUNDS) +
     "||[WINDOW]|LEFT = %d|RIGHT = %d|TOP = %d|BOTTOM = %d" % (
-        WINDOW_RECT[0], WINDOW_RECT[2], WINDOW_RECT[1], WINDOW_RECT[3])
+        WINDOW_RECT[0], WINDOW_RECT[2], WINDOW_RECT[1], WINDOW_RECT[3]) +
+    "||[BEST_TIMES]|GROUP_0 = Tutorial|PUZZLE_0 = move a figure|SECONDS_0 = %d"
 ).split("|"))
+STATUS_BAR = 1022
+
+
+def status(game):
+    return ask("status", game.hwnd, STATUS_BAR).splitlines()
+
+
+def toggle_status_bar(game):
+    """Customize, then its last item, Status bar."""
+    xdotool("key", "alt+c", "Up", "Return")
+    ask("sync", game.hwnd)
+
+
+def screenshot(name):
+    path = os.path.join(WORK, name)
+    subprocess.run(["import", "-window", "root", path], capture_output=True, check=True)
+    log("screenshot: " + path)
 
 
 def body(game):
     game.start()
+    check(status(game)[:2] == ["Tutorial: move a figure", "2,339 solutions \xb7 Easy"],
+          "at the start the status bar says %r" % status(game))
     game.expect_board(frozenset(), "at the start")
     game.expect_held(None, "at the start")
 
@@ -65,10 +92,39 @@ def body(game):
         if figure != L:
             place(game, figure, orientation, target, "figure %d" % figure)
     answer("Congratulations! The game is won.")
+    parts = status(game)
+    won = re.fullmatch(r"Solved in (\d+):(\d\d)", parts[2])
+    check(won and parts[3] == "New best time!", "after the win the status bar says %r" % parts)
+    seconds = int(won[1]) * 60 + int(won[2])
+    check(seconds >= 1, "the clock did not count while the game was played")
+    screenshot("status-bar.png")
+
+    log("hide the status bar: the field moves down to the middle of the whole window")
+    top = game.list_state()["y"]
+    toggle_status_bar(game)
+    check(status(game) == ["hidden"], "the status bar is still shown")
+    check(0 < game.list_state()["y"] - top < 20, "the figure list moved from y=%d to y=%d"
+          % (top, game.list_state()["y"]))
     game.alt_f4()
     with open(game.ini_path, "rb") as f:
         written = f.read().decode("latin-1")
-    check(written == WRITTEN, "Zendrak.ini differs:\n%s\nexpected:\n%s" % (written, WRITTEN))
+    check(written == WRITTEN % seconds,
+          "Zendrak.ini differs:\n%s\nexpected:\n%s" % (written, WRITTEN % seconds))
+
+    log("started again: the bar hidden, shown from the menu with the best time")
+    game.start()
+    check(status(game) == ["hidden"], "the status bar is shown although the settings hide it")
+    toggle_status_bar(game)
+    best = "Best %d:%02d" % divmod(seconds, 60)
+    wait_for("the best time", lambda: status(game), lambda p: p[3:] == [best])
+    xdotool("key", "ctrl+n")
+    dialog = ask("wait-window", "#32770:New game", 10000)
+    wait_for("the current puzzle selected", lambda: ask("tree", dialog, 1007),
+             lambda tree: "1 1 0 move a figure" in tree)
+    ask("sync", dialog)
+    screenshot("new-game-preview.png")
+    xdotool("key", "Escape")
+    game.alt_f4()
 
 
 scenario(body, ini=settings("CURSOR_MODE = 2"))

@@ -78,7 +78,8 @@ def body(game):
     game.key("ctrl+n")
     dialog = ask("wait-window", "#32770:New game", 10000)
     game.key("Home")
-    wait_for("the group selected", lambda: selected(dialog), lambda s: s == [GROUP])
+    wait_for("the group selected, none of its puzzles solved", lambda: selected(dialog),
+             lambda s: s == ["%s (0/%d)" % (GROUP, len(puzzles))])
     if not tree(dialog)[0][2]:
         game.key("Right")
     wait_for("the group opened", lambda: tree(dialog)[0][2], lambda expanded: expanded)

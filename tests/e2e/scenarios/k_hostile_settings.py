@@ -18,13 +18,14 @@ HOSTILE = ini_text(
      "BACKGROUND_NAME = " + LONG, "COLOR_BACK = 4285427310", "COLOR_INK = 99999999999",
      "CURSOR_MODE = 7", "OPAQUE = 1000", "OPAQUE = 0", "SHOW_CONTOUR = yes", "SHOW_INVERSE = false",
      "SHOW_LEGAL_MOVE = 0x10", "SHOW_SHADOW = off", "SIZE_SQUARE = -48", "SIZE_SQUARE = 100",
-     "SKIN = " + LONG, "SQUARE_INDEX = 99", "a line without an equals sign", "[LAST",
+     "SKIN = " + LONG, "SQUARE_INDEX = 99", "STATUS_BAR = 5", "a line without an equals sign", "[LAST",
      "= a value without a key", "[LAST]", "AI = 7", "DX = -5", "DY = 100000", "FILE = " + LONG,
      "[OPTIONS]", "SIZE_SQUARE = 40", "OPAQUE = 50", "[SOLVED_PUZZLES]"] +
     ["%s_%d = %s %d" % (k, n, LONG, n) for n in range(1001) for k in ("GROUP", "PUZZLE")] +
     ["GROUP_5 = repeated", "[SOUND]", "drop_ENABLE = -1", "take_FILE = " + LONG, "[WINDOW]",
      "LEFT = 2000000", "RIGHT = -2000000", "TOP = -3000", "BOTTOM = 90000", "[WINDOW]",
-     "LEFT = 100"])
+     "LEFT = 100", "[BEST_TIMES]", "GROUP_0 = " + LONG, "PUZZLE_0 = " + LONG, "SECONDS_0 = -5",
+     "GROUP_1 = a", "PUZZLE_1 = b", "SECONDS_1 = 99999999999"])
 
 
 def body(game):
@@ -47,7 +48,8 @@ def body(game):
     ini.optionxform = str
     ini.read_string(text)      # fails on a repeated section or key
     check(text.endswith("\r\n") and ini.sections() == [
-        "OPTIONS", "LAST", "SOLVED_PUZZLES", "SOUND", "WINDOW"], "sections %s" % ini.sections())
+        "OPTIONS", "LAST", "SOLVED_PUZZLES", "SOUND", "WINDOW", "BEST_TIMES"],
+        "sections %s" % ini.sections())
     for key, value in (kv for section in ini.sections() for kv in ini[section].items()):
         check(len(value) <= 259 if NAME.fullmatch(key) else value.isdigit(), key + " = " + value)
     check(len(ini["SOLVED_PUZZLES"]) == 2000, "%d solved keys" % len(ini["SOLVED_PUZZLES"]))
