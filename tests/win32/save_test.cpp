@@ -79,12 +79,10 @@ TEST_F(Saving, FailedWritesKeepTheOldFilesAndLeaveNoTemporaryFile) {
     StartGame();
     fs::create_directories("Save\\folder.zpz");
     WriteFile("Save\\game.zpz", "old");
-    WriteFile("Saved", "a file where a folder should be");
     const std::tuple<DiskFault, std::string, FileSave> cases[] = {
         {DiskFault::ReadOnly, "Save\\game.zpz", FileSave::CannotOpen},
         {DiskFault::Full, "Save\\game.zpz", FileSave::ShortWrite},
         {DiskFault::None, "Save\\folder.zpz", FileSave::CannotOpen},
-        {DiskFault::None, "Saved\\game.zpz", FileSave::CannotOpen},
         {DiskFault::None, "Save\\" + std::string(300, 'g') + ".zpz", FileSave::CannotOpen},
     };
     for (const auto& [fault, path, result] : cases) {
@@ -96,13 +94,10 @@ TEST_F(Saving, FailedWritesKeepTheOldFilesAndLeaveNoTemporaryFile) {
         FaultyDisk disk(DiskFault::Full);
         CloseGame();
     }
-    EXPECT_EQ(ReadFile("Zendrak.ini"), settings);
-    StartGame(nullptr);
-    CloseGame();
-    EXPECT_NE(ReadFile("Zendrak.ini").find("\r\n[SOUND]\r\n"), std::string::npos) << "written";
+    EXPECT_EQ(ReadFile("Zendrak.ini"), settings) << "written whole at exit end to end";
     EXPECT_EQ(ReadFile("Save\\game.zpz"), "old");
     EXPECT_EQ(FolderEntries("Save"), (Lines{"folder.zpz", "game.zpz"}));
-    EXPECT_EQ(FolderEntries("."), (Lines{"Save", "Saved", "Zendrak.ini"})) << "no temporary file";
+    EXPECT_EQ(FolderEntries("."), (Lines{"Save", "Zendrak.ini"})) << "no temporary file";
 }
 
 class Editor : public GameTest {
@@ -146,13 +141,19 @@ class Editor : public GameTest {
     }
 };
 
-TEST_F(Editor, CreateDrawAndSavePuzzleTwice) {
+// "No" to the overwrite question keeps the dialog open, "Yes" starts the editor; the old file
+// stays byte for byte until a drawing is saved over it.
+TEST_F(Editor, CreateOverAnOldPuzzleDrawAndSave) {
     WriteFile("Zendrak.ini", "[OPTIONS]\r\nAUTO_SIZE = 0\r\nSIZE_SQUARE = 40\r\n[LAST]\r\n"
                              "CREATION_METHOD = 1\r\nDX = 99\r\nDY = 2\r\n");
     StartGame(nullptr);
     gs().settings.newPuzzleName = "remembered";
+    const std::string name = "old \x80\x99", path = "Puzzles\\My puzzles\\" + name + ".zpz";
+    fs::create_directories("Puzzles\\My puzzles");
+    WriteFile(path, "the old puzzle");
     std::string shown;
-    Run(IDM_CREATE_PUZZLE, "Create puzzle", [&](DialogDriver& d, HWND dialog) {
+    bool open = false;
+    const Lines asked = Run(IDM_CREATE_PUZZLE, "Create puzzle", [&](DialogDriver& d, HWND dialog) {
         d.Send(dialog, IDC_CREATE_WIDTH, WM_KEYDOWN, VK_UP, 1); // the arrow keys stop at 3 and 24
         d.Send(dialog, IDC_CREATE_HEIGHT, WM_KEYDOWN, VK_DOWN, 1);
         shown = d.Text(dialog, IDC_CREATE_WIDTH) + " x " + d.Text(dialog, IDC_CREATE_HEIGHT) + " " +
@@ -160,42 +161,20 @@ TEST_F(Editor, CreateDrawAndSavePuzzleTwice) {
                 (d.Send(dialog, IDC_BY_SQUARES, BM_GETCHECK) == BST_CHECKED ? " squares" : "");
         d.Send(dialog, IDC_WIDTH_ARROWS, UDM_SETPOS32, 0, 10);
         d.Send(dialog, IDC_HEIGHT_ARROWS, UDM_SETPOS32, 0, 6);
-        d.Send(dialog, IDC_FILE_NAME, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("first"));
+        d.Send(dialog, IDC_FILE_NAME, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
         d.Press(dialog, IDOK);
+        d.Answer(IDNO);
+        open = IsWindowVisible(dialog) != FALSE;
+        d.Press(dialog, IDOK);
+        d.Answer(IDYES);
     });
     EXPECT_EQ(shown, "24 x 3 remembered squares");
+    EXPECT_EQ(asked, Lines(2, "question: File exist. Overwrite?"));
+    EXPECT_TRUE(open);
     ASSERT_EQ(gs().editor.mode, EditMode::Editing);
     EXPECT_EQ(std::pair(gs().position.fieldWidth, gs().position.fieldHeight), std::pair(10, 6));
     EXPECT_EQ(SendMessageA(app().hwndFigureList, LB_GETCOUNT, 0, 0), 1) << "the square to draw";
-    Drag(0, 0, 9, 5);
-    EXPECT_EQ(SavePuzzle(), Lines{"question: New puzzle saved succesfully."});
-    std::string drawn = "[GAME]\r\nDX = 10\r\nDY = 6\r\n\r\n[DATA]\r\n";
-    for (int r = 1; r <= 6; ++r)
-        drawn += "ROW_" + std::to_string(r) + " = 1111111111\r\n";
-    EXPECT_EQ(ReadFile("Puzzles\\My puzzles\\first.zpz"), drawn) << "written into new folders";
-    EXPECT_EQ(gs().editor.mode, EditMode::Playing);
-    EXPECT_EQ(SendMessageA(app().hwndFigureList, LB_GETCOUNT, 0, 0), 13);
-    EXPECT_FALSE(MenuEnabled(IDM_SAVE_PUZZLE));
-
-    // "No" to the overwrite question keeps the dialog open, and Cancel then starts nothing;
-    // "Yes" starts the editor, the old file staying byte for byte until a drawing is saved.
-    const std::string name = "old \x80\x99", path = "Puzzles\\My puzzles\\" + name + ".zpz";
-    WriteFile(path, "the old puzzle");
-    for (int answer : {IDNO, IDYES}) {
-        bool open = false;
-        const Lines asked =
-            Run(IDM_CREATE_PUZZLE, "Create puzzle", [&](DialogDriver& d, HWND dialog) {
-                d.Send(dialog, IDC_FILE_NAME, WM_SETTEXT, 0, LPARAM(name.c_str()));
-                d.Press(dialog, IDOK);
-                d.Answer(answer);
-                open = IsWindowVisible(dialog) != FALSE;
-                d.Press(dialog, IDCANCEL);
-            });
-        EXPECT_EQ(asked, Lines{"question: File exist. Overwrite?"});
-        EXPECT_EQ(open, answer == IDNO);
-        EXPECT_EQ(gs().editor.mode, answer == IDNO ? EditMode::Playing : EditMode::Editing);
-        EXPECT_EQ(ReadFile(path), "the old puzzle");
-    }
+    EXPECT_EQ(ReadFile(path), "the old puzzle");
 
     Drag(2, 1, 0, 0); // corners in either order
     EXPECT_EQ(CountSquares(gs().editor.field), 6);
@@ -223,9 +202,12 @@ TEST_F(Editor, CreateDrawAndSavePuzzleTwice) {
 
     Drag(0, 0, 9, 5);
     EXPECT_EQ(SavePuzzle(), Lines{"question: New puzzle saved succesfully."});
-    EXPECT_EQ(ReadFile(path), drawn);
-    EXPECT_EQ(FolderEntries("Puzzles\\My puzzles"), (Lines{"first.zpz", name + ".zpz"}))
-        << "no temporary file";
+    EXPECT_EQ(ReadFile(path), WritePuzzleText(10, 6, Grid{}));
+    EXPECT_NE(ReadFile(path).find("\r\nROW_6 = 1111111111\r\n"), std::string::npos);
+    EXPECT_EQ(FolderEntries("Puzzles\\My puzzles"), Lines{name + ".zpz"}) << "no temporary file";
+    EXPECT_EQ(gs().editor.mode, EditMode::Playing);
+    EXPECT_EQ(SendMessageA(app().hwndFigureList, LB_GETCOUNT, 0, 0), 13);
+    EXPECT_FALSE(MenuEnabled(IDM_SAVE_PUZZLE));
 }
 
 } // namespace
