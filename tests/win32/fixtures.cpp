@@ -267,13 +267,14 @@ bool GameTest::MenuEnabled(int id) {
     return (state & (MF_GRAYED | MF_DISABLED)) == 0;
 }
 
-std::vector<std::string> GameTest::Drive(const std::function<void()>& open,
-                                         const std::function<void(DialogDriver&)>& script) {
+std::vector<std::string> GameTest::Run(int id, const char* caption,
+                                       const std::function<void(DialogDriver&, HWND)>& script) {
     const DWORD thread = GetCurrentThreadId();
     DialogDriver driver(thread);
     std::atomic<bool> opened{true}, scripted{false};
     std::thread worker([&] {
-        script(driver);
+        HWND dialog = caption == nullptr ? nullptr : driver.Wait(caption);
+        if (caption == nullptr || dialog != nullptr) script(driver, dialog);
         scripted = true;
         // What is still open after a grace period for windows already closing is cancelled.
         for (DWORD ended = GetTickCount(); opened; Sleep(20)) {
@@ -288,7 +289,7 @@ std::vector<std::string> GameTest::Drive(const std::function<void()>& open,
             ended = GetTickCount();
         }
     });
-    open();
+    Command(id);
     opened = false;
     // The script may still wait for this thread: what it sends is handled until it is done.
     for (MSG msg; !scripted; MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_SENDMESSAGE))
@@ -297,15 +298,6 @@ std::vector<std::string> GameTest::Drive(const std::function<void()>& open,
     for (const std::string& failure : driver.failures)
         ADD_FAILURE() << failure;
     return driver.messages;
-}
-
-std::vector<std::string> GameTest::Run(int id, const char* caption,
-                                       const std::function<void(DialogDriver&, HWND)>& script) {
-    return Drive([&] { Command(id); },
-                 [&](DialogDriver& d) {
-                     HWND dialog = caption == nullptr ? nullptr : d.Wait(caption);
-                     if (caption == nullptr || dialog != nullptr) script(d, dialog);
-                 });
 }
 
 Figure TilingFigure(int figure) {
