@@ -1,15 +1,10 @@
-// The Load, Analyse, New game, Options and Sound dialogs, each wired to its model: what it
-// shows on opening, OK or Start changing the game, Cancel changing nothing.
+// The Load, Analyse, New game, Options and Sound dialogs, each wired to its model.
 #include <filesystem>
 
 #include "files/game_dialogs.h"
 #include "files/puzzle_file.h"
 #include "fixtures.h"
 #include "render/options_preview.h"
-
-void PrintTo(const SoundSetting& s, std::ostream* out) {
-    *out << (s.enabled ? "[x] " : "[ ] ") << s.name << " | " << s.file;
-}
 
 namespace {
 
@@ -56,8 +51,6 @@ TEST_F(Dialogs, AnalyseShowsTheChoiceStartLaysTheRest) {
     EXPECT_EQ(gs().settings.analyseMode, AnalyseChoice::AllFigures);
     EXPECT_EQ(gs().position.historyCount, 13) << "the last five laid, one by one";
     EXPECT_FALSE(MenuEnabled(IDM_REDO)) << "the menu follows the laid figures";
-    EXPECT_EQ(Run(IDM_ANALYSE, nullptr, [](DialogDriver& d, HWND) { d.Answer(); }),
-              Lines{"none: This task is completed."});
 }
 
 // The tree as shown, a line an item: "text [image]", "+" after an expanded group, "*" after the
@@ -116,9 +109,8 @@ void Choose(DialogDriver& d, HWND dialog, int id, int index, bool combo = false)
     d.Click(dialog, id, combo ? CBN_SELCHANGE : LBN_SELCHANGE);
 }
 
-// The skin preview as shown: the frame's corner, the empty top-left cell of the I's matrix, a
-// square of the I, and its left edge (upright in matrix column 2). With the test skin: the plain
-// square inverted, the open cell, the I's tile, the edge.
+// The skin preview's frame corner (the plain square inverted), the empty top-left cell of the
+// I's matrix (the open cell), a square of the I and its left edge (upright in column 2).
 std::vector<COLORREF> Preview(DialogDriver& d, HWND dialog) {
     const Point i = PreviewFigureOrigin(1);
     std::vector<COLORREF> shown;
@@ -175,25 +167,19 @@ TEST_F(Dialogs, OptionsReachTheGameOnApplyAndOkNotOnCancel) {
     expected.showShadow = !expected.showShadow;
     EXPECT_EQ(gs().settings.view, expected);
 
-    // Without skins the preview says so on the game's back colour.
-    fs::remove_all("Skins");
-    COLORREF corner = 0;
     std::string size;
     Run(IDM_OPTIONS, "Options", [&](DialogDriver& d, HWND dialog) {
-        corner = d.Pixel(dialog, IDC_SKIN_PREVIEW, 2, 2);
         d.Click(dialog, IDC_OPTIONS_DEFAULT);
         size = d.Text(dialog, IDC_SQUARE_SIZE);
         d.Press(dialog, IDCANCEL);
     });
-    EXPECT_EQ(corner, TestTileColour(13));
     EXPECT_EQ(size, "48") << "Set default";
-    EXPECT_EQ(gs().settings.view, expected);
+    EXPECT_EQ(gs().settings.view, expected) << "Cancel changes nothing";
 }
 
 using Sounds = std::vector<SoundSetting>;
 
-// What the list shows is read back on OK: Default, a switch and a file edited in place, Set all,
-// Play without a line, and Select taking a file named in full from the system's chooser.
+// Default, a switch and a file edited in place, Set all, and Select taking a file from the chooser.
 TEST_F(Dialogs, SoundListAndButtonsReachTheSettingsOnOk) {
     StartGame();
     std::array<SoundSetting, kSoundEventCount>& sounds = gs().settings.sounds;
@@ -202,14 +188,12 @@ TEST_F(Dialogs, SoundListAndButtonsReachTheSettingsOnOk) {
     WriteFile("win.wav", "RIFF");
     const std::string wav = fs::absolute("win.wav").string();
     Sounds expected(sounds.begin(), sounds.end());
-    const Lines shown = Run(IDM_SOUND, "Sound", [&](DialogDriver& d, HWND dialog) {
+    Run(IDM_SOUND, "Sound", [&](DialogDriver& d, HWND dialog) {
         HWND list = GetDlgItem(dialog, IDC_SOUND_LIST);
         d.Click(dialog, IDC_SOUND_DEFAULT);
         ListView_SetCheckState(list, 3, FALSE);
         ListView_SetItemText(list, 3, 2, const_cast<char*>("drop.wav"));
         d.Click(dialog, IDC_SOUND_SET_ALL);
-        d.Press(dialog, IDC_SOUND_PLAY); // no line selected
-        d.Answer();
         ListView_SetItemState(list, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
         d.Press(dialog, IDC_SOUND_SELECT);
         HWND chooser = d.Wait("Please select a wave file");
@@ -218,7 +202,6 @@ TEST_F(Dialogs, SoundListAndButtonsReachTheSettingsOnOk) {
         d.WaitGone(chooser);
         d.Press(dialog, IDOK);
     });
-    EXPECT_EQ(shown, Lines{"none: Please select a line in list box."});
     EXPECT_TRUE(fs::equivalent(sounds[0].file, "win.wav")) << sounds[0].file;
     expected[0].file = sounds[0].file;
     expected[1].enabled = true;

@@ -126,8 +126,7 @@ std::string DescribeBox(HWND box) {
     std::string icon = "none";
     for (auto [id, name] : {std::pair{IDI_ERROR, "error"},
                             {IDI_QUESTION, "question"},
-                            {IDI_INFORMATION, "information"},
-                            {IDI_WARNING, "warning"}})
+                            {IDI_INFORMATION, "information"}})
         if (IsWindowVisible(control) && shown == LoadIconA(nullptr, id)) icon = name;
     return icon + ": " + DialogDriver::Text(box, 0xFFFF);
 }

@@ -26,7 +26,6 @@ std::vector<std::string> FolderEntries(const std::string& folder);
 // A 32-bit .bmp file whose pixel (x, y) is colour(x, y).
 void WriteBitmapFile(const std::string& path, int width, int height,
                      const std::function<COLORREF(int, int)>& colour);
-// Tile k of the test skin, one flat colour.
 inline COLORREF TestTileColour(int k) {
     return RGB(20 + 15 * k, 230 - 12 * k, 60 + 9 * k);
 }
@@ -39,7 +38,6 @@ struct Probe {
     POINT at;
     COLORREF colour;
 };
-// Expects each probed pixel channel by channel within `tolerance`.
 void ExpectPixels(HDC dc, const std::vector<Probe>& probes, int tolerance = 0,
                   const std::string& what = "");
 
@@ -97,8 +95,7 @@ class GameTest : public ::testing::Test {
     void SetUp() override;
     void TearDown() override;
     std::filesystem::path folder;
-    // Creates the main window; `options`: [OPTIONS] lines of a settings file with a fixed window
-    // (none: the settings file the test wrote, or a first start).
+    // `options`: [OPTIONS] lines of a settings file with a fixed window; null: the file as it is.
     void StartGame(const char* options = "AUTO_SIZE = 0\r\nSIZE_SQUARE = 40\r\n");
     void CloseGame();
     App& app() { return TheApp(); }
@@ -114,20 +111,17 @@ class GameTest : public ::testing::Test {
     // Drops the figures where the first tiling of the open 10 x 6 field puts them.
     void LayTiling(std::initializer_list<int> figures);
     bool MenuEnabled(int id);
-    // Runs command `id` while `script` works its dialog of this caption (no caption: null);
-    // what is left open is closed with Cancel and fails the test, as does a timeout. Returns the
-    // message boxes answered.
+    // Runs command `id` while `script` works its dialog of this caption (none: null); what is left
+    // open fails the test and is cancelled. Returns the message boxes answered.
     std::vector<std::string> Run(int id, const char* caption,
                                  const std::function<void(DialogDriver&, HWND)>& script);
 };
 
-// A hidden window's surfaces with Skins\"test skin.bmp" at squares of 48 on a solid
-// background, and a new game state.
+// A hidden window's surfaces with Skins\"test skin.bmp" at squares of 48 on a solid background.
 class RenderTest : public GameTest {
   protected:
     void SetUp() override;
     void TearDown() override;
-    // Writes Background\name and makes it the pattern background.
     void UsePattern(const std::string& name, int width, int height,
                     const std::function<COLORREF(int, int)>& colour);
     GameState gs;

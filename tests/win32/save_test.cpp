@@ -1,6 +1,5 @@
-// Files really written through the system: the Save dialog and the editor's "Save puzzle", each
-// over an older file whose name holds bytes of the upper half of code page 1252 (found only
-// through the ANSI code page), and failed writes that keep the old files.
+// The Save dialog and the editor's "Save puzzle", each over an older file named with bytes
+// 0x80..0x9F (found only through the ANSI code page), and failed writes that keep the old files.
 #include <filesystem>
 
 #include "editor/editor_checks.h"
@@ -65,12 +64,6 @@ TEST_F(Saving, SaveDialogNameBoxCancelThenSaveAndOverwrite) {
     EXPECT_EQ(FolderEntries("Save"), Lines{name + ".zpz"}) << "no temporary file";
 }
 
-// A simulated disk fault for one block, lifted whatever the block's outcome.
-struct FaultyDisk {
-    explicit FaultyDisk(DiskFault fault) { SimulateDiskFault(fault); }
-    ~FaultyDisk() { SimulateDiskFault(DiskFault::None); }
-};
-
 // The settings are written at exit: a failure there says nothing and keeps the old file.
 TEST_F(Saving, FailedWritesKeepTheOldFilesAndLeaveNoTemporaryFile) {
     StartGame();
@@ -81,16 +74,15 @@ TEST_F(Saving, FailedWritesKeepTheOldFilesAndLeaveNoTemporaryFile) {
         {DiskFault::Full, "Save\\game.zpz", FileSave::ShortWrite},
         {DiskFault::None, "Save\\folder.zpz", FileSave::CannotOpen},
     };
-    for (const auto& [fault, path, result] : cases) {
-        FaultyDisk disk(fault);
+    for (const auto& [fault, path, result] : cases) { // the last one lifts the fault
+        SimulateDiskFault(fault);
         EXPECT_EQ(SaveFileReplacing(path, "new"), result) << path;
     }
-    const std::string settings = ReadFile("Zendrak.ini");
-    {
-        FaultyDisk disk(DiskFault::Full);
-        CloseGame();
-    }
-    EXPECT_EQ(ReadFile("Zendrak.ini"), settings) << "written whole at exit end to end";
+    const std::string settings = ReadFile("Zendrak.ini"); // its whole write is seen end to end
+    SimulateDiskFault(DiskFault::Full);
+    CloseGame();
+    SimulateDiskFault(DiskFault::None);
+    EXPECT_EQ(ReadFile("Zendrak.ini"), settings);
     EXPECT_EQ(ReadFile("Save\\game.zpz"), "old");
     EXPECT_EQ(FolderEntries("Save"), (Lines{"folder.zpz", "game.zpz"}));
     EXPECT_EQ(FolderEntries("."), (Lines{"Save", "Zendrak.ini"})) << "no temporary file";
@@ -98,9 +90,8 @@ TEST_F(Saving, FailedWritesKeepTheOldFilesAndLeaveNoTemporaryFile) {
 
 class Editor : public GameTest {
   protected:
-    // The game reads the pointer with GetCursorPos, which under Wine reports the old position
-    // for a while, and a move to where Wine believes the pointer is gets lost: wait until the
-    // new position has held for 150 ms, moving again if needed.
+    // GetCursorPos under Wine reports the old position for a while, and a move to where Wine
+    // believes the pointer is gets lost: wait until it has held for 150 ms, moving again.
     void MovePointer(POINT client) {
         POINT screen = client, now{};
         ClientToScreen(app().hwndMain, &screen);

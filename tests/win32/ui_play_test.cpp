@@ -1,6 +1,5 @@
-// The main window where the end-to-end scenarios do not reach (they drop, take back and win with
-// the mouse, turn with S and the wheel, and make the squares larger): swapped buttons at the
-// first start, the other keys and buttons, the orientation menus, undo and redo.
+// The main window where the end-to-end scenarios (the mouse, S, the wheel, larger squares, the
+// win) do not reach: swapped buttons, the other keys and buttons, orientation menus, undo, redo.
 #include <tuple>
 
 #include "fixtures.h"
@@ -17,8 +16,7 @@ using UiPlay = GameTest;
 TEST_F(UiPlay, FirstStartWithSwappedButtons) {
     const BOOL wasSwapped = SwapMouseButton(TRUE);
     StartGame(nullptr); // no settings file
-    EXPECT_EQ(app().primaryButtonDown, static_cast<UINT>(WM_RBUTTONDOWN))
-        << "the physical left button";
+    EXPECT_EQ(app().primaryButtonDown, static_cast<UINT>(WM_RBUTTONDOWN)) << "physical left";
     EXPECT_TRUE(GetSystemMetrics(SM_SWAPBUTTON)) << "the system setting is left as it was";
     SwapMouseButton(wasSwapped);
     RECT client;
