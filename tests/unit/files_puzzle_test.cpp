@@ -49,11 +49,9 @@ TEST(PuzzleFile, ChecksSizesAndRows) {
         {Field(25, 3), "DX out of range"},
         {Field(3, 25), "DY out of range"},
         {Field(0, 3), "DX out of range"},
-        {Replace(f, "DY = 6", ""), "DY out of range"},
         {Replace(f, row3, row3.substr(0, 17)), "ROW_3 has 9 cells, expected 10"},
         {Replace(f, row3, row3 + "1"), "ROW_3 has 11 cells, expected 10"},
         {Replace(f, "ROW_2 = 11", "ROW_2 = 12"), "ROW_2 has a character other than 0 and 1"},
-        {Replace(f, "ROW_1 =", "ROW_0 ="), "ROW_1 has 0 cells, expected 10"},
         {f + "ROW_7 = 1\r\n", "valid"}, // rows above DY are not read
         {"[game]\ndx=2\n  Dy   =   1 \n[data]\nrow_1=10", "valid"},
         // A row is read into 24 characters: whatever follows is never seen.
@@ -65,8 +63,7 @@ TEST(PuzzleFile, ChecksSizesAndRows) {
 
 TEST(PuzzleFile, ChecksEveryFigure) {
     const std::string save = Field(10, 10) + kSave, upright = Group(0, -2, 0, 0);
-    int f2 = 0, f12 = 0;
-    const Figure second = Placed(2, 0, 0, f2); // covers column 0 like the upright I at x = -2
+    int f12 = 0;
     const Figure n1 = Placed(12, 0, 0, f12), n2 = Placed(12, 5, 5, f12);
     const std::pair<std::string, std::string> cases[] = {
         {upright, "valid"},
@@ -75,12 +72,9 @@ TEST(PuzzleFile, ChecksEveryFigure) {
         {Group(0, -2, 6, 0), "figure 1 lies outside the field"},
         {Group(0, 2147483647, 0, 0), "figure 1 lies outside the field"},
         {Group(0, -2, 0, 63), "F0 out of range"},
-        {Group(0, -2, 0, -1), "F0 out of range"},
         {"X0 = -2\r\nY0 = 0\r\n", "F0 out of range"},
-        {"X0 = -2\r\nF0 = 0\r\n", "figure 1 lies outside the field"}, // missing Y
         {Group(0, n1.x, n1.y, f12) + Group(1, n2.x, n2.y, f12), "figure 12 listed twice"},
         {upright + Group(1, 0, -2, 1), "figure 1 covers another figure"},
-        {upright + Group(1, second.x, second.y, f2), "figure 2 covers another figure"},
         {upright + Group(2, -2, 0, 0), "valid"}, // the list ends at the first missing X
     };
     for (const auto& [groups, expected] : cases)

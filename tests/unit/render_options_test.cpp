@@ -42,18 +42,10 @@ TEST(OptionsDialog, OpeningSelectsTheOptionsAndOkGivesThemBack) {
         EXPECT_EQ(FormOptions(view, form, c.lists) == view, c.roundTrip) << c.skin << " " << c.size;
     }
 
-    const ViewOptions custom{.colorBack = 1,
-                             .colorInk = 2,
-                             .autoSize = false,
-                             .showContour = false,
-                             .colorContour = 3,
-                             .showLegalMove = true,
-                             .showShadow = false,
-                             .showInverse = true,
-                             .skinName = "A.bmp",
-                             .useOneColor = true,
-                             .opacityPercent = 50,
-                             .backgroundType = BackgroundType::SolidColour};
+    ViewOptions custom{1,       2,    48,    false, false,
+                       3,       true, false, true,  CursorMode::MiddleSquare,
+                       "A.bmp", true, 0,     50};
+    custom.backgroundType = BackgroundType::SolidColour;
     const OptionsForm form = OpenOptions(custom, kLists);
     EXPECT_EQ(FormOptions(ViewOptions{}, form, kLists), custom) << "every control is read back";
 
