@@ -23,19 +23,12 @@ TEST(CreatePuzzleDialog, OpeningChecksInOrderAndOk) {
 
     const Message areaTooSmall{"Value of {Width * Height} must be equal or more than 60."};
     const Message noName{"Please enter a file name."};
-    struct Check {
-        int width, height;
-        const char* name;
-        std::optional<Message> message;
-    } checks[] = {
-        {7, 8, "   ", areaTooSmall}, // the size is checked first
-        {3, 20, "   ", noName},
-        {3, 20, "a", std::nullopt},
+    const auto check = [](int width, int height, const char* name) {
+        return CheckCreatePuzzle({width, height, CreationMethod::ByFigures, name});
     };
-    for (const Check& c : checks)
-        EXPECT_EQ(CheckCreatePuzzle({c.width, c.height, CreationMethod::ByFigures, c.name}),
-                  c.message)
-            << c.width << " x " << c.height << " [" << c.name << "]";
+    EXPECT_EQ(check(7, 8, "   "), areaTooSmall) << "the size is checked first";
+    EXPECT_EQ(check(3, 20, "   "), noName);
+    EXPECT_EQ(check(3, 20, "a"), std::nullopt);
 
     struct Start {
         CreatePuzzleForm form;
@@ -45,13 +38,13 @@ TEST(CreatePuzzleDialog, OpeningChecksInOrderAndOk) {
         {{12, 8, CreationMethod::ByFigures, "tiles"}, kFigureCount + 1},
     };
     for (const Start& s : starts) {
-        auto gs = std::make_unique<GameState>(ReadyState());
-        LayFigure(*gs, Figure{-2, 0, BaseShapes()[1]});
-        StartCreatingPuzzle(*gs, s.form);
-        const Position& p = gs->position;
-        EXPECT_EQ(OpenCreatePuzzle(*gs), s.form) << "remembered";
-        EXPECT_EQ(std::tuple(p.fieldWidth, p.fieldHeight, p.historyCount, gs->editor.mode,
-                             gs->hand.listEntries),
+        auto game = std::make_unique<GameState>(ReadyState());
+        LayFigure(*game, Figure{-2, 0, BaseShapes()[1]});
+        StartCreatingPuzzle(*game, s.form);
+        const Position& p = game->position;
+        EXPECT_EQ(OpenCreatePuzzle(*game), s.form) << "remembered";
+        EXPECT_EQ(std::tuple(p.fieldWidth, p.fieldHeight, p.historyCount, game->editor.mode,
+                             game->hand.listEntries),
                   std::tuple(s.form.width, s.form.height, 1, EditMode::Editing, s.listEntries));
     }
 }

@@ -123,7 +123,7 @@ TEST(PuzzleFile, SavedGameTextAndRoundTripThroughAFile) {
     }
     gs->position.historyCount = 2;
     const std::string path = TempPath("saved.zpz");
-    ASSERT_TRUE(WriteTextFile(path, WriteSavedGameText(*gs)));
+    std::ofstream(path, std::ios::binary) << WriteSavedGameText(*gs);
     PuzzleImage image;
     std::string reason;
     EXPECT_TRUE(ReadPuzzleFile(path, true, Orientations().catalogue, image, &reason)) << reason;
@@ -134,7 +134,7 @@ TEST(PuzzleFile, SavedGameTextAndRoundTripThroughAFile) {
     EXPECT_EQ(image, PuzzleImage{});
 
     // A huge file under a puzzle's name is refused rather than read into memory.
-    ASSERT_TRUE(WriteTextFile(path, std::string(kMaxFileBytes + 1, '1')));
+    std::ofstream(path, std::ios::binary) << std::string(kMaxFileBytes + 1, '1');
     std::string text;
     EXPECT_FALSE(ReadWholeFile(path, text));
     EXPECT_TRUE(text.empty());

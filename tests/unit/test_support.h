@@ -89,11 +89,6 @@ inline std::vector<std::string> ReadLines(const std::string& path) {
     return lines;
 }
 
-inline bool WriteTextFile(const std::string& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary);
-    return static_cast<bool>(out << text);
-}
-
 inline std::string DataPath(const std::string& name) {
     return std::string(ZENDRAK_TEST_DATA) + "/" + name;
 }
