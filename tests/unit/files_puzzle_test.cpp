@@ -5,6 +5,7 @@
 #include "files/puzzle_file.h"
 #include "files/puzzle_paths.h"
 #include "files/whole_file.h"
+#include "solver/search.h"
 #include "test_support.h"
 
 std::string Field(int dx, int dy) {
@@ -30,18 +31,6 @@ std::string Judge(const std::string& text, bool withFigures = true) {
                                                                                        : reason;
 }
 
-// Figure k in its last catalogue orientation (index f), its squares' box at (left, top).
-Figure Placed(int k, int left, int top, int& f) {
-    for (int i = 0; i < kOrientationCount; ++i)
-        if (FigureOf(Orientations().catalogue[i]) == k) f = i;
-    Figure figure{left, top, Orientations().catalogue[f]};
-    while (!ColumnHasSquare(figure.matrix, left - figure.x))
-        --figure.x;
-    while (!RowHasSquare(figure.matrix, top - figure.y))
-        --figure.y;
-    return figure;
-}
-
 TEST(PuzzleFile, ChecksSizesAndRows) {
     const std::string f = Field(10, 6), row3 = "ROW_3 = 1111111111", ones(24, '1');
     const std::pair<std::string, std::string> cases[] = {
@@ -63,8 +52,6 @@ TEST(PuzzleFile, ChecksSizesAndRows) {
 
 TEST(PuzzleFile, ChecksEveryFigure) {
     const std::string save = Field(10, 10) + kSave, upright = Group(0, -2, 0, 0);
-    int f12 = 0;
-    const Figure n1 = Placed(12, 0, 0, f12), n2 = Placed(12, 5, 5, f12);
     const std::pair<std::string, std::string> cases[] = {
         {upright, "valid"},
         {Group(0, -3, 0, 0), "figure 1 lies outside the field"},
@@ -73,7 +60,6 @@ TEST(PuzzleFile, ChecksEveryFigure) {
         {Group(0, 2147483647, 0, 0), "figure 1 lies outside the field"},
         {Group(0, -2, 0, 63), "F0 out of range"},
         {"X0 = -2\r\nY0 = 0\r\n", "F0 out of range"},
-        {Group(0, n1.x, n1.y, f12) + Group(1, n2.x, n2.y, f12), "figure 12 listed twice"},
         {upright + Group(1, 0, -2, 1), "figure 1 covers another figure"},
         {upright + Group(2, -2, 0, 0), "valid"}, // the list ends at the first missing X
     };
@@ -115,12 +101,10 @@ TEST(PuzzleFile, SavedGameTextAndRoundTripThroughAFile) {
         EXPECT_EQ(WriteSavedGameText(*gs), Field(10, 6) + kSave + groups) << count;
     }
 
-    gs = std::make_unique<GameState>(ReadyState(21, 15));
-    int f = 0;
-    for (int k = 1; k <= kFigureCount; ++k) { // slots in reverse figure order
-        const int slot = kFigureCount - k;
-        gs->position.historyFigures[0][slot] = Placed(k, 5 * (slot % 4), 5 * (slot / 4), f);
-    }
+    gs = std::make_unique<GameState>(ReadyState());
+    const Grid tiling = GridFromRows(ReadLines(DataPath("solver/10x6.txt")));
+    for (int k = 1; k <= kFigureCount; ++k) // slots in reverse figure order
+        ASSERT_TRUE(ExtractPlacement(k, tiling, gs->position.historyFigures[0][kFigureCount - k]));
     gs->position.historyCount = 2;
     const std::string path = TempPath("saved.zpz");
     std::ofstream(path, std::ios::binary) << WriteSavedGameText(*gs);
@@ -128,7 +112,7 @@ TEST(PuzzleFile, SavedGameTextAndRoundTripThroughAFile) {
     std::string reason;
     EXPECT_TRUE(ReadPuzzleFile(path, true, Orientations().catalogue, image, &reason)) << reason;
     std::filesystem::remove(path);
-    EXPECT_EQ(image, (PuzzleImage{21, 15, Grid{}, gs->position.historyFigures[0]}));
+    EXPECT_EQ(image, (PuzzleImage{10, 6, Grid{}, gs->position.historyFigures[0]}));
     EXPECT_FALSE(ReadPuzzleFile(path, true, Orientations().catalogue, image, &reason));
     EXPECT_EQ(reason, "cannot read file");
     EXPECT_EQ(image, PuzzleImage{});

@@ -29,18 +29,11 @@ bool IsTiling(const TilingField& field, const Grid& tiling) {
     return true;
 }
 
-// Published numbers, up to turning and mirroring: 6 x 10 2339, 5 x 12 1010, 4 x 15 368, 3 x 20
-// 2, 8 x 8 with the centre hole 65. Every tiling counts here as it lies, so the rectangles
-// count four times as many and the square board eight times.
-TEST(TilingCount, PublishedNumbersAndATilingOfEach) {
-    const std::pair<TilingField, uint64_t> known[] = {
-        {Rectangle(10, 6), 9356},
-        {Rectangle(6, 10), 9356},
-        {Rectangle(20, 3), 8},
-        {Drawn({"........", "........", "........", "...##...", "...##...", "........", "........",
-                "........"}),
-         520}};
-    for (const auto& [field, tilings] : known) {
+// Every tiling counts as it lies: 3 x 20 has 2 up to turning and mirroring, so 8 here. The
+// zpz command-line test counts the 6 x 10 rectangle, the holed 8 x 8 board and figures laid.
+TEST(TilingCount, NumbersAndATilingOfEach) {
+    for (const auto& [field, tilings] :
+         {std::pair{Rectangle(20, 3), 8u}, {Rectangle(12, 5), 4040u}}) {
         EXPECT_EQ(CountTilings(field), tilings) << field.width << " x " << field.height;
         Grid tiling{};
         EXPECT_TRUE(FindAnyTiling(field, tiling) && IsTiling(field, tiling)) << field.width;
@@ -71,7 +64,6 @@ TEST(TilingCount, FieldsWithoutTilingAndTheLimit) {
     EXPECT_EQ(CountTilings(short59), 0u);
     EXPECT_FALSE(FindAnyTiling(short59, tiling));
 
-    EXPECT_EQ(CountTilings(Rectangle(10, 6), 100), 100u);
     EXPECT_EQ(CountTilings(Rectangle(20, 3), 1), 1u);
     EXPECT_EQ(CountTilings(Rectangle(20, 3), 1000), 8u);
 }
@@ -86,9 +78,4 @@ TEST(TilingCount, FiguresOnTheFieldAreNotLaidAgain) {
     EXPECT_GE(CountTilings(partial), 1u);
     Grid tiling{};
     EXPECT_TRUE(FindAnyTiling(partial, tiling) && IsTiling(partial, tiling));
-
-    // A figure on the field that cuts the corner cell off: the rest cannot be completed.
-    EXPECT_EQ(CountTilings(Drawn({".X........", "XXX.......", ".X........", "..........",
-                                  "..........", ".........."})),
-              0u);
 }

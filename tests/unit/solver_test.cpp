@@ -29,15 +29,6 @@ TEST(Solver, UnsolvablePositionLeavesTheGridAsItWas) {
     Search(gs, 1);
     EXPECT_FALSE(gs.position.solutionFound);
     EXPECT_EQ(gs.position.solverGrid, before);
-
-    // A player's figure that cuts off a corner cell: no placement passes the region test.
-    GameState cut = ReadyState();
-    Lay(cut, BaseShapes()[11], -1, -1);
-    const Placement placed = cut.position.placed;
-    EXPECT_FALSE(AnalysePosition(cut));
-    EXPECT_EQ(cut.position.placed, placed);
-    EXPECT_EQ(cut.position.historyCount, 2);
-    EXPECT_EQ(At(cut.position.solverGrid, 1, 1), 11) << "the player's figure is never moved";
 }
 
 TEST(Solver, RegionsAndFits) {
@@ -114,30 +105,20 @@ TEST(Analyse, OneFigureNeverLaysAFigureOnTheBoard) {
 }
 
 // What the dialog's Start lays and says for each choice on a solvable position, and on one
-// without a tiling.
+// without a tiling; the choice is remembered whatever the outcome.
 TEST(AnalyseDialog, StartForEveryChoice) {
     const Message noVariant = InformationMessage("There is no variant.");
-    const Message completed = InformationMessage("Analyse is completed.");
-    struct Case {
-        AnalyseChoice choice;
-        bool solvable;
-        bool laid;
-        std::optional<Message> message;
-        int left; // figures in the list afterwards
-    } cases[] = {
-        {AnalyseChoice::Nothing, true, false, completed, 12},
+    const std::tuple<AnalyseChoice, bool, bool, std::optional<Message>, int> cases[] = {
+        {AnalyseChoice::Nothing, true, false, InformationMessage("Analyse is completed."), 12},
         {AnalyseChoice::OneFigure, true, true, std::nullopt, 11},
         {AnalyseChoice::AllFigures, false, false, noVariant, 11},
     };
-    for (const Case& c : cases) {
+    for (const auto& [choice, solvable, laid, message, left] : cases) {
         GameState gs = ReadyState();
-        if (!c.solvable) Lay(gs, BaseShapes()[11], -1, -1); // the X in the corner cuts off a cell
-        const AnalyseOutcome outcome = StartAnalyse(gs, c.choice, [] { return 4; });
-        const int choice = static_cast<int>(c.choice);
-        EXPECT_EQ(gs.settings.analyseMode, c.choice)
-            << "remembered whatever the outcome: " << choice;
-        EXPECT_EQ(outcome.laid, c.laid) << choice << " " << c.solvable;
-        EXPECT_EQ(outcome.message, c.message) << choice << " " << c.solvable;
-        EXPECT_EQ(FiguresLeft(gs), c.left) << choice << " " << c.solvable;
+        if (!solvable) Lay(gs, BaseShapes()[11], -1, -1); // the X in the corner cuts off a cell
+        const AnalyseOutcome outcome = StartAnalyse(gs, choice, [] { return 4; });
+        EXPECT_EQ(
+            std::tuple(gs.settings.analyseMode, outcome.laid, outcome.message, FiguresLeft(gs)),
+            std::tuple(choice, laid, message, left));
     }
 }
