@@ -30,26 +30,17 @@ std::unique_ptr<GameState> GameInProgress() {
 TEST(DialogPreview, TextOrCentredPictureOfTheChosenFile) {
     PuzzleImage game = Field(7, 9, 2);
     game.figures[0] = Figure{-2, 2, BaseShapes()[1]};
-    struct Case {
-        bool chosen;
-        std::optional<PuzzleImage> file;
-        const PreviewTexts& texts;
-        int width, height;
-        std::string text;
-        int left, top;
-    } cases[] = {
-        {false, std::nullopt, kPuzzlePreviewTexts, 200, 150, "Puzzle is not selected.", 0, 0},
-        {true, std::nullopt, kGamePreviewTexts, 200, 150, "The game is invalid.", 0, 0},
-        {true, game, kGamePreviewTexts, 200, 150, "", 72, 39},
-        {true, Field(24, 24), kPuzzlePreviewTexts, 150, 101, "", -21, -45}, // larger than it
-    };
-    for (const Case& c : cases) {
-        const PreviewPicture p = PlanPreview(c.chosen, c.file, c.texts, c.width, c.height);
-        EXPECT_EQ(p.text, c.text);
-        if (!c.file) continue;
-        EXPECT_EQ(std::tuple(p.left, p.top, p.columns, p.rows),
-                  std::tuple(c.left, c.top, c.file->width, c.file->height));
-        EXPECT_EQ(p.cells, ComposePreview(*c.file)) << "the figures are drawn in";
+    EXPECT_EQ(PlanPreview(false, std::nullopt, kPuzzlePreviewTexts, 200, 150).text,
+              "Puzzle is not selected.");
+    EXPECT_EQ(PlanPreview(true, std::nullopt, kGamePreviewTexts, 200, 150).text,
+              "The game is invalid.");
+    // Centred, or shifted up and left when larger than the window.
+    for (const auto& [file, width, height, left, top] :
+         {std::tuple{game, 200, 150, 72, 39}, {Field(24, 24), 150, 101, -21, -45}}) {
+        const PreviewPicture p = PlanPreview(true, file, kGamePreviewTexts, width, height);
+        EXPECT_EQ(std::tuple(p.text, p.left, p.top, p.columns, p.rows),
+                  std::tuple("", left, top, file.width, file.height));
+        EXPECT_EQ(p.cells, ComposePreview(file)) << "the figures are drawn in";
     }
 
     // The file is read as a saved game or as a puzzle; nothing chosen reads as nothing.
@@ -116,33 +107,29 @@ TEST(LoadDialog, OkLoadsThePositionAndRereadsTheCurrentPuzzle) {
     file.figures = saved->position.placed;
     // Natively a backslash is an ordinary character of the file's name.
     const std::string current = MakeLibraryPuzzlePath("zendrak load test", "p");
-    struct Case {
-        bool chosen;
-        std::optional<PuzzleImage> file;
-        std::optional<PuzzleImage> currentPuzzle; // the current puzzle's file, none: missing
-        LoadOutcome outcome;
-        bool playsCurrent;
-    } cases[] = {
-        {false, std::nullopt, Field(10, 6), LoadOutcome::NothingChosen, false},
-        {true, std::nullopt, Field(10, 6), LoadOutcome::Invalid, false},
-        {true, file, Field(10, 6), LoadOutcome::Loaded, true},
-        {true, file, Field(12, 6), LoadOutcome::Loaded, false},
-        {true, file, Field(10, 5), LoadOutcome::Loaded, false},
-        {true, file, Field(10, 6, 1), LoadOutcome::Loaded, false},
-        {true, file, std::nullopt, LoadOutcome::Loaded, false},
-    };
-    for (const Case& c : cases) {
+    // Chosen, the file, the current puzzle's file (none: missing), the outcome, a win counts.
+    const std::tuple<bool, std::optional<PuzzleImage>, std::optional<PuzzleImage>, LoadOutcome,
+                     bool>
+        cases[] = {
+            {false, std::nullopt, Field(10, 6), LoadOutcome::NothingChosen, false},
+            {true, std::nullopt, Field(10, 6), LoadOutcome::Invalid, false},
+            {true, file, Field(10, 6), LoadOutcome::Loaded, true},
+            {true, file, Field(12, 6), LoadOutcome::Loaded, false},
+            {true, file, Field(10, 5), LoadOutcome::Loaded, false},
+            {true, file, Field(10, 6, 1), LoadOutcome::Loaded, false},
+            {true, file, std::nullopt, LoadOutcome::Loaded, false},
+        };
+    for (const auto& [chosen, chosenFile, currentPuzzle, expected, playsCurrent] : cases) {
         auto gs = std::make_unique<GameState>(ReadyState(7, 9));
         gs->settings.lastFolder = "zendrak load test";
         gs->settings.lastFile = "p";
-        if (const auto& f = c.currentPuzzle) {
+        if (const auto& f = currentPuzzle)
             std::ofstream(current, std::ios::binary)
                 << WritePuzzleText(f->width, f->height, f->cells);
-        }
-        const LoadOutcome outcome = LoadChosenGame(*gs, c.chosen, c.file);
+        const LoadOutcome outcome = LoadChosenGame(*gs, chosen, chosenFile);
         std::filesystem::remove(current);
-        EXPECT_EQ(outcome, c.outcome);
-        EXPECT_EQ(PlaysCurrentPuzzle(*gs), c.playsCurrent) << static_cast<int>(c.outcome);
+        EXPECT_EQ(outcome, expected);
+        EXPECT_EQ(PlaysCurrentPuzzle(*gs), playsCurrent) << static_cast<int>(outcome);
         const Position& p = gs->position;
         if (outcome != LoadOutcome::Loaded) {
             EXPECT_EQ(p.fieldWidth, 7) << "nothing loaded";

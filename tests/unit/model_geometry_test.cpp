@@ -24,9 +24,9 @@ TEST(Geometry, TransformsTurnAboutTheCentreAndUndo) {
 }
 
 TEST(Geometry, MoveToTopLeftShiftsSquaresAndLeavesEmptyMatrices) {
-    FigureMatrix m = MatrixFromText("...../...../..##./..#../.....", 3);
+    FigureMatrix m = BaseShapes()[2];
     MoveToTopLeft(m);
-    EXPECT_EQ(Draw(m), "##.../#..../...../...../.....");
+    EXPECT_EQ(Draw(m), "#..../#..../#..../##.../.....");
     FigureMatrix empty{};
     MoveToTopLeft(empty);
     EXPECT_TRUE(IsEmptyMatrix(empty));

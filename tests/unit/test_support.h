@@ -44,15 +44,6 @@ inline int FiguresInList(const GameState& gs) {
     return n;
 }
 
-// A matrix from five rows written as "..#../..." ('#' = the given value).
-inline FigureMatrix MatrixFromText(const std::string& text, uint8_t value) {
-    FigureMatrix m{};
-    int i = 0;
-    for (char c : text)
-        if (c != '/') m[i++] = c == '#' ? value : 0;
-    return m;
-}
-
 // Grids drawn as rows: '.' open, '#' blocked, 'o' an editor square, a letter a figure's square.
 using Rows = std::vector<std::string>;
 
