@@ -72,35 +72,31 @@ TEST(SavePuzzle, ChecksThenTheFileThenTheOutcome) {
     const std::string halvesText = WritePuzzleText(11, 6, GridFromRows(Rows(6, ".....#")));
     const std::string tilingText = WritePuzzleText(10, 6, Grid{});
 
-    struct Case {
-        bool editing;
-        CreationMethod method;
-        Grid drawing;    // "By squares"
-        int figuresLaid; // "By figures": the first figures of the 10 x 6 tiling
-        std::optional<Message> refusal;
-        std::string text; // written when nothing is refused
-    } cases[] = {
-        {false, CreationMethod::BySquares, halves, 0, std::nullopt, ""},
-        {true, CreationMethod::BySquares, fiftyNine, 0, wrongCount, ""},
-        {true, CreationMethod::BySquares, thirtyOneAndTwentyNine, 0, notMultipleOf5, ""},
-        {true, CreationMethod::BySquares, halves, 0, std::nullopt, halvesText},
-        {true, CreationMethod::ByFigures, halves, 11, putAll, ""},
-        {true, CreationMethod::ByFigures, Grid{}, 12, std::nullopt, tilingText},
-    };
-    for (const Case& c : cases) {
+    // Editing, the method, the drawing ("By squares"), the first figures of the 10 x 6 tiling
+    // laid ("By figures"), the refusal, the text written when nothing is refused.
+    const std::tuple<bool, CreationMethod, Grid, int, std::optional<Message>, std::string> cases[] =
+        {
+            {false, CreationMethod::BySquares, halves, 0, std::nullopt, ""},
+            {true, CreationMethod::BySquares, fiftyNine, 0, wrongCount, ""},
+            {true, CreationMethod::BySquares, thirtyOneAndTwentyNine, 0, notMultipleOf5, ""},
+            {true, CreationMethod::BySquares, halves, 0, std::nullopt, halvesText},
+            {true, CreationMethod::ByFigures, halves, 11, putAll, ""},
+            {true, CreationMethod::ByFigures, Grid{}, 12, std::nullopt, tilingText},
+        };
+    for (const auto& [editing, method, drawing, figuresLaid, refusal, text] : cases) {
         auto gs = std::make_unique<GameState>(ReadyState());
         ASSERT_TRUE(AnalysePosition(*gs));
-        for (int k = 1; k <= c.figuresLaid; ++k)
+        for (int k = 1; k <= figuresLaid; ++k)
             LayOneFigure(*gs, [k] { return k - 1; });
         gs->settings.newPuzzleName = "two halves";
-        gs->settings.creationMethod = c.method;
-        gs->editor.mode = c.editing ? EditMode::Editing : EditMode::Playing;
-        gs->editor.field = c.drawing;
+        gs->settings.creationMethod = method;
+        gs->editor.mode = editing ? EditMode::Editing : EditMode::Playing;
+        gs->editor.field = drawing;
         const PuzzleSave save = StartPuzzleSave(*gs);
-        EXPECT_EQ(save.editing, c.editing);
-        EXPECT_EQ(save.refusal, c.refusal) << c.figuresLaid;
-        EXPECT_EQ(save.file.text, c.text);
-        if (c.text.empty()) continue;
+        EXPECT_EQ(std::tuple(save.editing, save.refusal, save.file.text),
+                  std::tuple(editing, refusal, text))
+            << figuresLaid;
+        if (text.empty()) continue;
         EXPECT_EQ(save.file.folders, (std::vector<std::string>{"Puzzles", "Puzzles\\My puzzles"}));
         EXPECT_EQ(save.file.path, "Puzzles\\My puzzles\\two halves.zpz");
         EXPECT_EQ(save.file.text,
@@ -111,8 +107,8 @@ TEST(SavePuzzle, ChecksThenTheFileThenTheOutcome) {
     // The failures' messages are the Save dialog's (SaveDialog).
     const PuzzleSaveOutcome written = FinishPuzzleSave(FileSave::Written),
                             failed = FinishPuzzleSave(FileSave::ShortWrite);
-    EXPECT_EQ(written.message, (Message{"New puzzle saved succesfully.", MessageIcon::Question}));
-    EXPECT_TRUE(written.commit);
-    EXPECT_EQ(failed.message, ErrorMessage("Error save file."));
-    EXPECT_FALSE(failed.commit);
+    EXPECT_EQ(std::pair(written.message, written.commit),
+              std::pair(Message{"New puzzle saved succesfully.", MessageIcon::Question}, true));
+    EXPECT_EQ(std::pair(failed.message, failed.commit),
+              std::pair(ErrorMessage("Error save file."), false));
 }

@@ -15,11 +15,6 @@ TEST(WindowPlacement, SavedRectangleOnTheScreenIsKept) {
 TEST(WindowPlacement, OtherwiseDesktopLessTaskBar) {
     const Rect bottom{0, 0, 1024, 738};
     EXPECT_EQ(DecideWindowPlacement({-10, 100, 800, 700}, kScreen, kScreen, &kBottomBar), bottom);
-    EXPECT_EQ(DecideWindowPlacement({-1, 0, 0, 0}, kScreen, kScreen, &kBottomBar),
-              bottom); // no WINDOW keys
-    EXPECT_EQ(
-        DecideWindowPlacement({-32000, -32000, -31840, -31972}, kScreen, kScreen, &kBottomBar),
-        bottom);
     EXPECT_EQ(DecideWindowPlacement({500, 100, 1100, 700}, kScreen, kScreen, nullptr), kScreen);
     const Rect left{0, 0, 60, 768};
     EXPECT_EQ(DecideWindowPlacement({-10, 0, 10, 10}, kScreen, kScreen, &left),

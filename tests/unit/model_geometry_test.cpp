@@ -39,7 +39,7 @@ TEST(Geometry, CatalogueIsTheSavedGameFormat) {
     ASSERT_EQ(lines.size(), 63u);
     std::array<int, kFigureCount + 1> seen{};
     for (int k = 0; k < kOrientationCount; ++k) {
-        const FigureMatrix &m = Orientations().catalogue[k], &numbered = Orientations().numbered[k];
+        const FigureMatrix& m = Orientations().catalogue[k];
         const int f = FigureOf(m);
         EXPECT_EQ(std::string(1, FigureLetter(f)) + " " + Draw(m), lines[k]) << "F" << k;
         EXPECT_EQ(CatalogueIndex(m), k);
@@ -47,12 +47,6 @@ TEST(Geometry, CatalogueIsTheSavedGameFormat) {
         FigureMatrix nth{};
         EXPECT_TRUE(NthOrientation(f, seen[f], nth));
         EXPECT_EQ(nth, m) << "F" << k;
-        int numbers = 0; // the numbered twin: the same squares, numbered 1..5
-        for (int i = 0; i < kMatrixCells; ++i) {
-            EXPECT_EQ(m[i] != 0, numbered[i] != 0) << "F" << k;
-            if (numbered[i]) numbers |= 1 << numbered[i];
-        }
-        EXPECT_EQ(numbers, 0b111110) << "F" << k;
     }
     for (int f = 1; f <= kFigureCount; ++f)
         EXPECT_EQ(Orientations().byFigure[f].count, seen[f]);

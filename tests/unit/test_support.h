@@ -30,8 +30,7 @@ inline GameState SquaresEditor(int width = 10, int height = 6) {
     return gs;
 }
 
-// Lays matrix m with its top-left cell at (x, y), as a drop does, and takes its figure out of
-// the list.
+// Lays matrix m with its top-left cell at (x, y) and takes its figure out of the list.
 inline void Lay(GameState& gs, const FigureMatrix& m, int x, int y) {
     LayFigure(gs, Figure{x, y, m});
     gs.position.inList[FigureOf(m)] = 0;
