@@ -49,22 +49,15 @@ TEST(CreatePuzzleDialog, OpeningChecksInOrderAndOk) {
     }
 }
 
-// Paints a w x h block of squares with its top-left cell at (x, y).
-void Fill(Grid& g, int x, int y, int w, int h) {
-    for (int r = y; r < y + h; ++r)
-        for (int c = x; c < x + w; ++c)
-            At(g, c, r) = kCellSquare;
-}
-
 TEST(SavePuzzle, ChecksThenTheFileThenTheOutcome) {
     const Message wrongCount = InformationMessage(
         "Number of squares must be 60 (12 figures * 5 squares). Please check your task.");
     const Message notMultipleOf5 =
         InformationMessage("Area of closed figure must divide to 5. Please check your task.");
     const Message putAll = InformationMessage("Please put all figures.");
-    Grid halves{}; // two 5 x 6 blocks with a blank column between them
-    Fill(halves, 2, 1, 5, 6);
-    Fill(halves, 8, 1, 5, 6);
+    Rows rows(7, "..ooooo.ooooo"); // two 5 x 6 blocks with a blank column between them
+    rows[0] = "";
+    const Grid halves = GridFromRows(rows);
     Grid fiftyNine = halves, thirtyOneAndTwentyNine = halves;
     At(fiftyNine, 12, 6) = kCellOpen;
     At(thirtyOneAndTwentyNine, 12, 6) = kCellOpen;
@@ -104,7 +97,6 @@ TEST(SavePuzzle, ChecksThenTheFileThenTheOutcome) {
             << "the puzzle committed is the one written";
     }
 
-    // The failures' messages are the Save dialog's (SaveDialog).
     const PuzzleSaveOutcome written = FinishPuzzleSave(FileSave::Written),
                             failed = FinishPuzzleSave(FileSave::ShortWrite);
     EXPECT_EQ(std::pair(written.message, written.commit),

@@ -5,7 +5,6 @@
 #include "test_support.h"
 
 TEST(Trim, DrawingMovesToTheTopLeft) {
-    // An L in the box from (3, 2) to (5, 4).
     const TrimmedPuzzle t = TrimDrawing(GridFromRows({"", "", "...o", "...o", "...ooo"}));
     EXPECT_EQ(RowsOf(t.drawing, 4, 4), (Rows{"o...", "o...", "ooo.", "...."}));
     EXPECT_EQ(RowsOf(t.field, 4, 4), (Rows{".##.", ".##.", "....", "...."}));
@@ -26,7 +25,6 @@ TEST(Trim, PrepareChecksAndTrimsTheDrawingOfTheMethod) {
     ASSERT_EQ(p.check, EditorCheck::Ok);
     EXPECT_EQ((Point{p.puzzle.width, p.puzzle.height}), (Point{12, 5}));
 
-    // "By figures": the laid figures are the drawing.
     gs.settings.creationMethod = CreationMethod::ByFigures;
     EXPECT_EQ(PrepareNewPuzzle(gs).check, EditorCheck::AllFiguresNotPlaced);
     gs.position.inList.fill(0);

@@ -92,19 +92,9 @@ TEST(History, EditorRectanglesAreRecordedOnlyWhenTheyChangeTheField) {
     EXPECT_EQ(RowsOf(gs.editor.field, 7, 5), firstRectangle);
 }
 
-TEST(History, LoadedPositionIsPositionOneAndANewGameEmptiesTheHistory) {
+TEST(History, NewGameEmptiesTheHistory) {
     GameState gs = ReadyState();
-    Placement figures{};
-    figures[0] = Figure{-2, 0, BaseShapes()[1]};
-    figures[1] = Figure{0, 0, BaseShapes()[12]};
-    LoadHistoryPosition(gs, figures);
-    EXPECT_EQ(FiguresInList(gs), kFigureCount - 2);
-    EXPECT_FALSE(CanRedo(gs));
-    Undo(gs);
-    EXPECT_TRUE(FiguresOnField(gs).empty());
-    Redo(gs);
-    EXPECT_EQ(gs.position.placed, figures);
-
+    Lay(gs, BaseShapes()[1], -2, 0);
     TurnClockwise(gs.hand.matrices[2]);
     gs.position.unsavedChanges = gs.position.gameWon = true;
     StartEditor(gs);

@@ -66,7 +66,6 @@ TEST(TilingCount, FieldsWithoutTilingAndTheLimit) {
 }
 
 TEST(TilingCount, FiguresOnTheFieldAreNotLaidAgain) {
-    // A tiling of the open field, with nothing missing, then with figures 1 and 2 given back.
     TilingField partial = Rectangle(10, 6);
     ASSERT_TRUE(FindAnyTiling(partial, partial.cells));
     EXPECT_EQ(CountTilings(partial), 1u);

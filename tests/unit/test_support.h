@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -20,7 +21,6 @@ inline GameState ReadyState(int width = 10, int height = 6) {
     return gs;
 }
 
-// A reset game in the "By squares" editor on a width x height field.
 inline GameState SquaresEditor(int width = 10, int height = 6) {
     GameState gs = ReadyState();
     gs.settings.createWidth = width;
@@ -37,10 +37,7 @@ inline void Lay(GameState& gs, const FigureMatrix& m, int x, int y) {
 }
 
 inline int FiguresInList(const GameState& gs) {
-    int n = 0;
-    for (int f = 1; f <= kFigureCount; ++f)
-        n += gs.position.inList[f];
-    return n;
+    return std::accumulate(gs.position.inList.begin(), gs.position.inList.end(), 0);
 }
 
 // Grids drawn as rows: '.' open, '#' blocked, 'o' an editor square, a letter a figure's square.
