@@ -148,10 +148,10 @@ TEST(LoadDialog, OkLoadsThePositionAndRereadsTheCurrentPuzzle) {
 TEST(LoadDialog, ListedFilesAndDelete) {
     EXPECT_EQ(ListedGamePath("b game.zpz"), "Save\\b game.zpz");
     EXPECT_EQ(ListedGamePath(""), "") << "no line chosen";
-    const Message failed = ErrorMessage("Error delete file.");
     EXPECT_EQ(DeleteOutcome(false, false), (LoadDeletion{true, false, std::nullopt, false}));
     EXPECT_EQ(DeleteOutcome(true, true), (LoadDeletion{false, true, std::nullopt, true}));
-    EXPECT_EQ(DeleteOutcome(true, false), (LoadDeletion{false, false, failed, true}));
+    EXPECT_EQ(DeleteOutcome(true, false),
+              (LoadDeletion{false, false, ErrorMessage("Error delete file."), true}));
 }
 
 TEST(SaveDialog, NameCheckOverwriteQuestionAndOutcome) {

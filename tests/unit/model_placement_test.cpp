@@ -113,7 +113,9 @@ TEST(Placement, SolvedListHasNoDuplicatesAndStopsAtItsCap) {
     for (const char* name : {"one", "one", "One"}) // names compare with letter case
         RecordSolved(gs, "Tutorial", name);
     RecordSolved(gs, "tutorial", "one");
-    EXPECT_EQ(gs.settings.solved.size(), 3u);
+    EXPECT_EQ(
+        gs.settings.solved,
+        (std::vector<SolvedPuzzle>{{"Tutorial", "one"}, {"Tutorial", "One"}, {"tutorial", "one"}}));
     for (int i = 0; i < kMaxSolved + 5; ++i)
         RecordSolved(gs, "G", std::to_string(i));
     EXPECT_EQ(gs.settings.solved.size(), static_cast<size_t>(kMaxSolved));
