@@ -1,4 +1,4 @@
-// The new puzzle's groups of squares, and its figures composed.
+// The new puzzle's groups of squares; its figures composed are checked through Trim.
 #include <gtest/gtest.h>
 
 #include "editor/editor_checks.h"
@@ -22,13 +22,4 @@ TEST(Editor, GroupLabelsInScanOrder) {
     for (int i = 0; i < kGridCells; i += 2)
         checker[i] = kCellSquare;
     EXPECT_EQ(LabelGroups(checker).labels[kGridCells - 1], kFirstGroupLabel + 312);
-}
-
-// The counts of squares and figures are checked through "Save puzzle" (SavePuzzle).
-TEST(Editor, FiguresComposition) {
-    Placement placed{};
-    placed[0] = {-2, 0, BaseShapes()[1]};
-    placed[1] = {1, 1, BaseShapes()[11]};
-    EXPECT_EQ(RowsOf(ComposeFigures(placed), 5, 5),
-              (Rows{"I....", "I....", "I..X.", "I.XXX", "I..X."}));
 }

@@ -13,37 +13,22 @@
 #include "test_support.h"
 
 TEST(CreatePuzzleDialog, OpeningChecksInOrderAndOk) {
-    struct Opening {
-        int width, height; // remembered
-        CreatePuzzleForm form;
-    } openings[] = {
-        {99, 2, {24, 3, CreationMethod::BySquares, "remembered"}},
-        {10, 6, {10, 6, CreationMethod::BySquares, "remembered"}},
-    };
-    for (const Opening& o : openings) {
-        GameState gs = ReadyState();
-        gs.settings.createWidth = o.width;
-        gs.settings.createHeight = o.height;
-        gs.settings.creationMethod = CreationMethod::BySquares;
-        gs.settings.newPuzzleName = "remembered";
-        EXPECT_EQ(OpenCreatePuzzle(gs), o.form) << o.width << " x " << o.height;
-    }
+    GameState gs = ReadyState(); // a remembered size out of range is brought into it
+    gs.settings.createWidth = 99;
+    gs.settings.createHeight = 2;
+    gs.settings.creationMethod = CreationMethod::BySquares;
+    gs.settings.newPuzzleName = "remembered";
+    EXPECT_EQ(OpenCreatePuzzle(gs),
+              (CreatePuzzleForm{24, 3, CreationMethod::BySquares, "remembered"}));
 
     const Message areaTooSmall{"Value of {Width * Height} must be equal or more than 60."};
     const Message noName{"Please enter a file name."};
-    struct Check {
-        int width, height;
-        const char* name;
-        std::optional<Message> message;
-    } checks[] = {
-        {7, 8, "   ", areaTooSmall}, // the size is checked first
-        {5, 11, "a", areaTooSmall},  {3, 20, "   ", noName},        {10, 6, "", noName},
-        {3, 20, "a", std::nullopt},  {24, 24, " x ", std::nullopt},
+    const auto check = [](int width, int height, const char* name) {
+        return CheckCreatePuzzle({width, height, CreationMethod::ByFigures, name});
     };
-    for (const Check& c : checks)
-        EXPECT_EQ(CheckCreatePuzzle({c.width, c.height, CreationMethod::ByFigures, c.name}),
-                  c.message)
-            << c.width << " x " << c.height << " [" << c.name << "]";
+    EXPECT_EQ(check(7, 8, "   "), areaTooSmall) << "the size is checked first";
+    EXPECT_EQ(check(3, 20, "   "), noName);
+    EXPECT_EQ(check(3, 20, "a"), std::nullopt);
 
     struct Start {
         CreatePuzzleForm form;
@@ -53,22 +38,15 @@ TEST(CreatePuzzleDialog, OpeningChecksInOrderAndOk) {
         {{12, 8, CreationMethod::ByFigures, "tiles"}, kFigureCount + 1},
     };
     for (const Start& s : starts) {
-        auto gs = std::make_unique<GameState>(ReadyState());
-        LayFigure(*gs, Figure{-2, 0, BaseShapes()[1]});
-        StartCreatingPuzzle(*gs, s.form);
-        const Position& p = gs->position;
-        EXPECT_EQ(OpenCreatePuzzle(*gs), s.form) << "remembered";
-        EXPECT_EQ(std::tuple(p.fieldWidth, p.fieldHeight, p.historyCount, gs->editor.mode,
-                             gs->hand.listEntries),
+        auto game = std::make_unique<GameState>(ReadyState());
+        LayFigure(*game, Figure{-2, 0, BaseShapes()[1]});
+        StartCreatingPuzzle(*game, s.form);
+        const Position& p = game->position;
+        EXPECT_EQ(OpenCreatePuzzle(*game), s.form) << "remembered";
+        EXPECT_EQ(std::tuple(p.fieldWidth, p.fieldHeight, p.historyCount, game->editor.mode,
+                             game->hand.listEntries),
                   std::tuple(s.form.width, s.form.height, 1, EditMode::Editing, s.listEntries));
     }
-}
-
-// Paints a w x h block of squares with its top-left cell at (x, y).
-void Fill(Grid& g, int x, int y, int w, int h) {
-    for (int r = y; r < y + h; ++r)
-        for (int c = x; c < x + w; ++c)
-            At(g, c, r) = kCellSquare;
 }
 
 TEST(SavePuzzle, ChecksThenTheFileThenTheOutcome) {
@@ -77,47 +55,41 @@ TEST(SavePuzzle, ChecksThenTheFileThenTheOutcome) {
     const Message notMultipleOf5 =
         InformationMessage("Area of closed figure must divide to 5. Please check your task.");
     const Message putAll = InformationMessage("Please put all figures.");
-    Grid halves{}; // two 5 x 6 blocks with a blank column between them
-    Fill(halves, 2, 1, 5, 6);
-    Fill(halves, 8, 1, 5, 6);
-    Grid fiftyNine = halves, sixtyOne = halves, thirtyOneAndTwentyNine = halves;
+    Rows rows(7, "..ooooo.ooooo"); // two 5 x 6 blocks with a blank column between them
+    rows[0] = "";
+    const Grid halves = GridFromRows(rows);
+    Grid fiftyNine = halves, thirtyOneAndTwentyNine = halves;
     At(fiftyNine, 12, 6) = kCellOpen;
-    At(sixtyOne, 2, 7) = kCellSquare;
     At(thirtyOneAndTwentyNine, 12, 6) = kCellOpen;
     At(thirtyOneAndTwentyNine, 2, 7) = kCellSquare;
     const std::string halvesText = WritePuzzleText(11, 6, GridFromRows(Rows(6, ".....#")));
     const std::string tilingText = WritePuzzleText(10, 6, Grid{});
 
-    struct Case {
-        bool editing;
-        CreationMethod method;
-        Grid drawing;    // "By squares"
-        int figuresLaid; // "By figures": the first figures of the 10 x 6 tiling
-        std::optional<Message> refusal;
-        std::string text; // written when nothing is refused
-    } cases[] = {
-        {false, CreationMethod::BySquares, halves, 0, std::nullopt, ""},
-        {true, CreationMethod::BySquares, fiftyNine, 0, wrongCount, ""},
-        {true, CreationMethod::BySquares, sixtyOne, 0, wrongCount, ""},
-        {true, CreationMethod::BySquares, thirtyOneAndTwentyNine, 0, notMultipleOf5, ""},
-        {true, CreationMethod::BySquares, halves, 0, std::nullopt, halvesText},
-        {true, CreationMethod::ByFigures, halves, 11, putAll, ""},
-        {true, CreationMethod::ByFigures, Grid{}, 12, std::nullopt, tilingText},
-    };
-    for (const Case& c : cases) {
+    // Editing, the method, the drawing ("By squares"), the first figures of the 10 x 6 tiling
+    // laid ("By figures"), the refusal, the text written when nothing is refused.
+    const std::tuple<bool, CreationMethod, Grid, int, std::optional<Message>, std::string> cases[] =
+        {
+            {false, CreationMethod::BySquares, halves, 0, std::nullopt, ""},
+            {true, CreationMethod::BySquares, fiftyNine, 0, wrongCount, ""},
+            {true, CreationMethod::BySquares, thirtyOneAndTwentyNine, 0, notMultipleOf5, ""},
+            {true, CreationMethod::BySquares, halves, 0, std::nullopt, halvesText},
+            {true, CreationMethod::ByFigures, halves, 11, putAll, ""},
+            {true, CreationMethod::ByFigures, Grid{}, 12, std::nullopt, tilingText},
+        };
+    for (const auto& [editing, method, drawing, figuresLaid, refusal, text] : cases) {
         auto gs = std::make_unique<GameState>(ReadyState());
         ASSERT_TRUE(AnalysePosition(*gs));
-        for (int k = 1; k <= c.figuresLaid; ++k)
+        for (int k = 1; k <= figuresLaid; ++k)
             LayOneFigure(*gs, [k] { return k - 1; });
         gs->settings.newPuzzleName = "two halves";
-        gs->settings.creationMethod = c.method;
-        gs->editor.mode = c.editing ? EditMode::Editing : EditMode::Playing;
-        gs->editor.field = c.drawing;
+        gs->settings.creationMethod = method;
+        gs->editor.mode = editing ? EditMode::Editing : EditMode::Playing;
+        gs->editor.field = drawing;
         const PuzzleSave save = StartPuzzleSave(*gs);
-        EXPECT_EQ(save.editing, c.editing);
-        EXPECT_EQ(save.refusal, c.refusal) << c.figuresLaid;
-        EXPECT_EQ(save.file.text, c.text);
-        if (c.text.empty()) continue;
+        EXPECT_EQ(std::tuple(save.editing, save.refusal, save.file.text),
+                  std::tuple(editing, refusal, text))
+            << figuresLaid;
+        if (text.empty()) continue;
         EXPECT_EQ(save.file.folders, (std::vector<std::string>{"Puzzles", "Puzzles\\My puzzles"}));
         EXPECT_EQ(save.file.path, "Puzzles\\My puzzles\\two halves.zpz");
         EXPECT_EQ(save.file.text,
@@ -125,11 +97,10 @@ TEST(SavePuzzle, ChecksThenTheFileThenTheOutcome) {
             << "the puzzle committed is the one written";
     }
 
-    // The failures' messages are the Save dialog's (SaveDialog).
     const PuzzleSaveOutcome written = FinishPuzzleSave(FileSave::Written),
                             failed = FinishPuzzleSave(FileSave::ShortWrite);
-    EXPECT_EQ(written.message, (Message{"New puzzle saved succesfully.", MessageIcon::Question}));
-    EXPECT_TRUE(written.commit);
-    EXPECT_EQ(failed.message, ErrorMessage("Error save file."));
-    EXPECT_FALSE(failed.commit);
+    EXPECT_EQ(std::pair(written.message, written.commit),
+              std::pair(Message{"New puzzle saved succesfully.", MessageIcon::Question}, true));
+    EXPECT_EQ(std::pair(failed.message, failed.commit),
+              std::pair(ErrorMessage("Error save file."), false));
 }

@@ -30,45 +30,26 @@ std::unique_ptr<GameState> GameInProgress() {
 TEST(DialogPreview, TextOrCentredPictureOfTheChosenFile) {
     PuzzleImage game = Field(7, 9, 2);
     game.figures[0] = Figure{-2, 2, BaseShapes()[1]};
-    struct Case {
-        bool chosen;
-        std::optional<PuzzleImage> file;
-        const PreviewTexts& texts;
-        int width, height;
-        std::string text;
-        int left, top;
-    } cases[] = {
-        {false, std::nullopt, kPuzzlePreviewTexts, 200, 150, "Puzzle is not selected.", 0, 0},
-        {true, std::nullopt, kPuzzlePreviewTexts, 200, 150, "The puzzle is invalid.", 0, 0},
-        {false, std::nullopt, kGamePreviewTexts, 200, 150, "Game is not selected.", 0, 0},
-        {true, std::nullopt, kGamePreviewTexts, 200, 150, "The game is invalid.", 0, 0},
-        {true, game, kGamePreviewTexts, 200, 150, "", 72, 39},
-        {true, Field(24, 24), kPuzzlePreviewTexts, 150, 101, "", -21, -45}, // larger than it
-    };
-    for (const Case& c : cases) {
-        const PreviewPicture p = PlanPreview(c.chosen, c.file, c.texts, c.width, c.height);
-        EXPECT_EQ(p.text, c.text);
-        if (!c.file) continue;
-        EXPECT_EQ(std::tuple(p.left, p.top, p.columns, p.rows),
-                  std::tuple(c.left, c.top, c.file->width, c.file->height));
-        EXPECT_EQ(p.cells, ComposePreview(*c.file)) << "the figures are drawn in";
+    EXPECT_EQ(PlanPreview(false, std::nullopt, kPuzzlePreviewTexts, 200, 150).text,
+              "Puzzle is not selected.");
+    EXPECT_EQ(PlanPreview(true, std::nullopt, kGamePreviewTexts, 200, 150).text,
+              "The game is invalid.");
+    // Centred, or shifted up and left when larger than the window.
+    for (const auto& [file, width, height, left, top] :
+         {std::tuple{game, 200, 150, 72, 39}, {Field(24, 24), 150, 101, -21, -45}}) {
+        const PreviewPicture p = PlanPreview(true, file, kGamePreviewTexts, width, height);
+        EXPECT_EQ(std::tuple(p.text, p.left, p.top, p.columns, p.rows),
+                  std::tuple("", left, top, file.width, file.height));
+        EXPECT_EQ(p.cells, ComposePreview(file)) << "the figures are drawn in";
     }
 
-    // The file is read as a puzzle or as a saved game; nothing chosen or an invalid file
-    // reads as nothing.
+    // The file is read as a saved game or as a puzzle; nothing chosen reads as nothing.
     auto gs = std::make_unique<GameState>(ReadyState(7, 9));
-    gs->position.board = game.cells;
     LayFigure(*gs, game.figures[0]);
     const std::string path = TempPath("preview.zpz");
-    ASSERT_TRUE(WriteTextFile(path, WriteSavedGameText(*gs)));
-    const std::optional<PuzzleImage> asGame = ReadChosenFile(path, true),
-                                     asPuzzle = ReadChosenFile(path, false);
-    ASSERT_TRUE(asGame && asPuzzle);
-    EXPECT_EQ(asGame->figures[0], game.figures[0]);
-    EXPECT_TRUE(IsEmptyMatrix(asPuzzle->figures[0].matrix));
-    EXPECT_EQ(asPuzzle->cells, game.cells);
-    ASSERT_TRUE(WriteTextFile(path, "[GAME]\r\nDX = 99\r\n"));
-    EXPECT_EQ(ReadChosenFile(path, false), std::nullopt);
+    std::ofstream(path, std::ios::binary) << WriteSavedGameText(*gs);
+    EXPECT_EQ(ReadChosenFile(path, true).value().figures[0], game.figures[0]);
+    EXPECT_TRUE(IsEmptyMatrix(ReadChosenFile(path, false).value().figures[0].matrix));
     std::filesystem::remove(path);
     EXPECT_EQ(ReadChosenFile("", false), std::nullopt);
 }
@@ -84,10 +65,10 @@ TEST(NewGameDialog, TreeWithExactSolvedMarksTheCurrentPuzzleAndOk) {
         {"beta", {{"b", false}, {"x", false}}},
         {"Gamma empty", {}},
     };
-    const std::tuple<const char*, const char*, int, int> openings[] = {
-        {"beta", "x", 1, 1},   {"Alpha", "A two", 0, 0},    {"Beta", "x", -1, -1},
-        {"beta", "X", -1, -1}, {"Gamma empty", "", -1, -1}, {"Delta", "x", -1, -1},
-    };
+    const std::tuple<const char*, const char*, int, int> openings[] = {{"beta", "x", 1, 1},
+                                                                       {"Alpha", "A two", 0, 0},
+                                                                       {"Beta", "x", -1, -1},
+                                                                       {"Delta", "x", -1, -1}};
     for (const auto& [folder, file, group, puzzle] : openings) {
         gs.settings.lastFolder = folder;
         gs.settings.lastFile = file;
@@ -96,39 +77,27 @@ TEST(NewGameDialog, TreeWithExactSolvedMarksTheCurrentPuzzleAndOk) {
         EXPECT_EQ(std::pair(opening.currentGroup, opening.currentPuzzle), std::pair(group, puzzle))
             << folder << "\\" << file;
     }
-    EXPECT_EQ(OpenNewGame(gs, {}).groups, std::vector<LibraryGroup>{});
     EXPECT_EQ(LibraryPuzzlesPattern("Alpha"), "Puzzles\\Alpha\\*.zpz");
 
-    const Message notSelected = InformationMessage("Puzzle is not selected.");
-    const Message invalid = InformationMessage("Please select a valid puzzle.");
-    struct Case {
-        LibraryChoice choice;
-        std::optional<PuzzleImage> file;
-        std::string path;
-        std::optional<Message> message;
-    } cases[] = {
-        {{"", ""}, std::nullopt, "", notSelected},
-        {{"Gamma empty", ""}, std::nullopt, "", notSelected},
-        {{"Alpha", "C"}, std::nullopt, "Puzzles\\Alpha\\C.zpz", invalid},
-        {{"Alpha", "b"}, Field(7, 9, 3), "Puzzles\\Alpha\\b.zpz", std::nullopt},
-    };
-    for (const Case& c : cases) {
-        auto game = GameInProgress();
-        EXPECT_EQ(ChosenPuzzlePath(c.choice), c.path);
-        EXPECT_EQ(StartNewGame(*game, c.choice, c.file), c.message) << c.path;
-        const Position& p = game->position;
-        const Settings& s = game->settings;
-        // Refused, the game in progress goes on.
-        EXPECT_EQ(std::tuple(p.fieldWidth, p.fieldHeight, p.historyCount, FiguresInList(*game),
-                             p.unsavedChanges, s.lastFolder, s.lastFile),
-                  c.message
-                      ? std::tuple(10, 6, 3, kFigureCount - 2, true, "Tutorial", "move a figure")
-                      : std::tuple(7, 9, 1, kFigureCount, false, "Alpha", "b"))
-            << c.path;
-        if (c.message) continue;
-        EXPECT_EQ(p.board, c.file->cells);
-        EXPECT_TRUE(PlaysCurrentPuzzle(*game)) << "a win now counts for this puzzle";
-    }
+    // Refused, the game in progress goes on; started, a win counts for the puzzle.
+    auto game = GameInProgress();
+    const Position& p = game->position;
+    const Settings& s = game->settings;
+    EXPECT_EQ(ChosenPuzzlePath({"Alpha", ""}), "");
+    EXPECT_EQ(StartNewGame(*game, {"Alpha", ""}, Field(7, 9)),
+              InformationMessage("Puzzle is not selected."));
+    EXPECT_EQ(ChosenPuzzlePath({"Alpha", "b"}), "Puzzles\\Alpha\\b.zpz");
+    EXPECT_EQ(StartNewGame(*game, {"Alpha", "b"}, std::nullopt),
+              InformationMessage("Please select a valid puzzle."));
+    EXPECT_EQ(std::tuple(p.fieldWidth, p.historyCount, FiguresInList(*game), p.unsavedChanges,
+                         s.lastFolder, s.lastFile),
+              std::tuple(10, 3, kFigureCount - 2, true, "Tutorial", "move a figure"));
+    EXPECT_EQ(StartNewGame(*game, {"Alpha", "b"}, Field(7, 9, 3)), std::nullopt);
+    EXPECT_EQ(std::tuple(p.fieldWidth, p.fieldHeight, p.historyCount, FiguresInList(*game),
+                         p.unsavedChanges, s.lastFolder, s.lastFile),
+              std::tuple(7, 9, 1, kFigureCount, false, "Alpha", "b"));
+    EXPECT_EQ(p.board, Field(7, 9, 3).cells);
+    EXPECT_TRUE(PlaysCurrentPuzzle(*game));
 }
 
 // The current puzzle's file is read again: it must hold the field loaded for a win to count.
@@ -136,64 +105,58 @@ TEST(LoadDialog, OkLoadsThePositionAndRereadsTheCurrentPuzzle) {
     auto saved = GameInProgress();
     PuzzleImage file = Field(10, 6);
     file.figures = saved->position.placed;
-    PuzzleImage blocked = file; // a cell blocked in the loaded game only
-    At(blocked.cells, 9, 5) = kCellBlocked;
     // Natively a backslash is an ordinary character of the file's name.
     const std::string current = MakeLibraryPuzzlePath("zendrak load test", "p");
-    struct Case {
-        bool chosen;
-        std::optional<PuzzleImage> file;
-        std::optional<PuzzleImage> currentPuzzle; // the current puzzle's file, none: missing
-        LoadOutcome outcome;
-        bool playsCurrent;
-    } cases[] = {
-        {false, std::nullopt, Field(10, 6), LoadOutcome::NothingChosen, false},
-        {true, std::nullopt, Field(10, 6), LoadOutcome::Invalid, false},
-        {true, file, Field(10, 6), LoadOutcome::Loaded, true},
-        {true, file, Field(12, 6), LoadOutcome::Loaded, false},
-        {true, file, Field(10, 5), LoadOutcome::Loaded, false},
-        {true, file, Field(10, 6, 1), LoadOutcome::Loaded, false},
-        {true, blocked, Field(10, 6), LoadOutcome::Loaded, false},
-        {true, file, std::nullopt, LoadOutcome::Loaded, false},
-    };
-    for (const Case& c : cases) {
+    // Chosen, the file, the current puzzle's file (none: missing), the outcome, a win counts.
+    const std::tuple<bool, std::optional<PuzzleImage>, std::optional<PuzzleImage>, LoadOutcome,
+                     bool>
+        cases[] = {
+            {false, std::nullopt, Field(10, 6), LoadOutcome::NothingChosen, false},
+            {true, std::nullopt, Field(10, 6), LoadOutcome::Invalid, false},
+            {true, file, Field(10, 6), LoadOutcome::Loaded, true},
+            {true, file, Field(12, 6), LoadOutcome::Loaded, false},
+            {true, file, Field(10, 5), LoadOutcome::Loaded, false},
+            {true, file, Field(10, 6, 1), LoadOutcome::Loaded, false},
+            {true, file, std::nullopt, LoadOutcome::Loaded, false},
+        };
+    for (const auto& [chosen, chosenFile, currentPuzzle, expected, playsCurrent] : cases) {
         auto gs = std::make_unique<GameState>(ReadyState(7, 9));
         gs->settings.lastFolder = "zendrak load test";
         gs->settings.lastFile = "p";
-        if (const auto& f = c.currentPuzzle) {
-            ASSERT_TRUE(WriteTextFile(current, WritePuzzleText(f->width, f->height, f->cells)));
-        }
-        const LoadOutcome outcome = LoadChosenGame(*gs, c.chosen, c.file);
+        if (const auto& f = currentPuzzle)
+            std::ofstream(current, std::ios::binary)
+                << WritePuzzleText(f->width, f->height, f->cells);
+        const LoadOutcome outcome = LoadChosenGame(*gs, chosen, chosenFile);
         std::filesystem::remove(current);
-        EXPECT_EQ(outcome, c.outcome);
-        EXPECT_EQ(PlaysCurrentPuzzle(*gs), c.playsCurrent) << static_cast<int>(c.outcome);
+        EXPECT_EQ(outcome, expected);
+        EXPECT_EQ(PlaysCurrentPuzzle(*gs), playsCurrent) << static_cast<int>(outcome);
         const Position& p = gs->position;
         if (outcome != LoadOutcome::Loaded) {
             EXPECT_EQ(p.fieldWidth, 7) << "nothing loaded";
             continue;
         }
-        // The loaded figures are position 1: Undo takes them off, Redo brings them back.
+        // The loaded figures are position 1: Undo takes them off.
         EXPECT_EQ(std::tuple(p.fieldWidth, p.fieldHeight, FiguresInList(*gs), p.historyCount,
                              p.historyPosition, p.unsavedChanges, gs->settings.lastFile),
                   std::tuple(10, 6, kFigureCount - 2, 2, 1, false, "p"));
         EXPECT_EQ(p.placed, saved->position.placed);
+        Undo(*gs);
+        EXPECT_EQ(FiguresInList(*gs), kFigureCount);
     }
 }
 
 TEST(LoadDialog, ListedFilesAndDelete) {
     EXPECT_EQ(ListedGamePath("b game.zpz"), "Save\\b game.zpz");
     EXPECT_EQ(ListedGamePath(""), "") << "no line chosen";
-    const Message failed = ErrorMessage("Error delete file.");
     EXPECT_EQ(DeleteOutcome(false, false), (LoadDeletion{true, false, std::nullopt, false}));
     EXPECT_EQ(DeleteOutcome(true, true), (LoadDeletion{false, true, std::nullopt, true}));
-    EXPECT_EQ(DeleteOutcome(true, false), (LoadDeletion{false, false, failed, true}));
+    EXPECT_EQ(DeleteOutcome(true, false),
+              (LoadDeletion{false, false, ErrorMessage("Error delete file."), true}));
 }
 
 TEST(SaveDialog, NameCheckOverwriteQuestionAndOutcome) {
-    for (const char* blank : {"", "   ", "\t \t"})
-        EXPECT_EQ(CheckSaveName(blank), ErrorMessage("Please enter a file name")) << blank;
-    for (const char* name : {" x ", ".", "a"})
-        EXPECT_EQ(CheckSaveName(name), std::nullopt) << name;
+    EXPECT_EQ(CheckSaveName("\t \t"), ErrorMessage("Please enter a file name"));
+    EXPECT_EQ(CheckSaveName(" x "), std::nullopt);
     EXPECT_EQ(OverwriteCheck(true), OverwriteQuestion());
     EXPECT_EQ(OverwriteCheck(false), std::nullopt);
 
@@ -215,9 +178,8 @@ TEST(SaveDialog, NameCheckOverwriteQuestionAndOutcome) {
     for (const auto& [result, message, saved] : cases) {
         gs->position.unsavedChanges = true;
         const GameSaveOutcome outcome = FinishGameSave(*gs, result);
-        EXPECT_EQ(outcome.message, message);
-        EXPECT_EQ(outcome.saved, saved) << message.text;
-        EXPECT_EQ(gs->position.unsavedChanges, !saved) << "cleared only by a written file";
+        EXPECT_EQ(std::tuple(outcome.message, outcome.saved, gs->position.unsavedChanges),
+                  std::tuple(message, saved, !saved)); // cleared only by a written file
     }
 }
 
@@ -226,6 +188,4 @@ TEST(SaveName, DefaultNameFromLastPuzzleAndDate) {
     EXPECT_EQ(DefaultSaveName("Tutorial", "move a figure", "12/31/10"),
               "[Tutorial] move a figure [12_31_10]");
     EXPECT_EQ(DefaultSaveName("", "", "09/18/2025"), "[09_18_2025]");
-    EXPECT_EQ(DefaultSaveName("", "cross", "2010-12-31"), "cross [2010_12_31]");
-    EXPECT_EQ(DefaultSaveName("Easy", "", "1 2 3"), "[Easy] [1_2_3]");
 }

@@ -4,16 +4,12 @@
 #include "files/ini.h"
 
 TEST(IniReader, IntegersStopAtTheFirstNonDigit) {
-    struct Case {
-        const char* value;
-        int expected;
-    };
-    const Case cases[] = {
-        {"+5", 5},  {"  -3x", -3}, {"abc", 0}, {"-", 0},          {"12 34", 12},
-        {"- 3", 0}, {"007", 7},    {"", 99},   {"4294967297", 1}, {"-2147483648", -2147483647 - 1}};
-    for (const Case& c : cases) {
-        IniReader ini(std::string("[S]\nK=") + c.value);
-        EXPECT_EQ(ini.GetInt("S", "K", 99), c.expected) << '"' << c.value << '"';
+    const std::pair<const char*, int> cases[] = {
+        {"+5", 5},  {"  -3x", -3}, {"12 34", 12},     {"- 3", 0},
+        {"007", 7}, {"", 99},      {"4294967297", 1}, {"-2147483648", -2147483647 - 1}};
+    for (const auto& [value, expected] : cases) {
+        IniReader ini(std::string("[S]\nK=") + value);
+        EXPECT_EQ(ini.GetInt("S", "K", 99), expected) << '"' << value << '"';
     }
 }
 

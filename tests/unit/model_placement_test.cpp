@@ -28,12 +28,9 @@ bool LegalAt(GameState& gs, int x, int y) {
 TEST(Placement, DropPositionSnapsAndIsIllegalAtEdgesOnBlockedAndCoveredCells) {
     GameState gs = ReadyState();
     Hold(gs, 1, BaseShapes()[1]); // upright I, held by the centre of its middle square
-    DropTarget t = DropPositionAndLegality(gs, PointerFor(gs, -2, 0));
-    EXPECT_TRUE(t.hasPosition && t.legal);
-    EXPECT_EQ(t.x, -2) << "a negative origin is fine while the squares lie on the field";
-    // A pointer just inside the frame's left border still lands the I in column 0.
+    // A pointer just inside the frame's left border lands the I in column 0: origin -2.
     const Rect frame = FieldFrame(gs);
-    t = DropPositionAndLegality(gs, {frame.left + 3, PointerFor(gs, -2, 0).y});
+    const DropTarget t = DropPositionAndLegality(gs, {frame.left + 3, PointerFor(gs, -2, 0).y});
     EXPECT_TRUE(t.legal);
     EXPECT_EQ(t.x, -2);
     EXPECT_FALSE(DropPositionAndLegality(gs, {frame.left - 1, frame.top + 100}).hasPosition);
@@ -54,8 +51,7 @@ TEST(Placement, DropPositionSnapsAndIsIllegalAtEdgesOnBlockedAndCoveredCells) {
     EXPECT_EQ(DropHeldFigure(gs, PointerFor(gs, 0, -1)), DropResult::Dropped);
     EXPECT_EQ(gs.position.inList[1], 0);
     EXPECT_TRUE(gs.position.unsavedChanges);
-    EXPECT_EQ(HeldFigure(gs), 0) << "the hand is empty after a legal drop";
-    EXPECT_EQ(DropHeldFigure(gs, PointerFor(gs, 0, 0)), DropResult::NotHeld);
+    EXPECT_EQ(DropHeldFigure(gs, PointerFor(gs, 0, 0)), DropResult::NotHeld) << "hand emptied";
 
     Hold(gs, 2, BaseShapes()[2]); // L covering (1,1) where the I now lies
     EXPECT_EQ(DropHeldFigure(gs, PointerFor(gs, -1, 0)), DropResult::Illegal);
@@ -96,19 +92,13 @@ TEST(Placement, LastFigureWinsOnceAndTakeBackKeepsOrientationAndPacksRecords) {
         return Point{field.left + i % kGridSide * s + 5, field.top + i / kGridSide * s + 5};
     };
     EXPECT_EQ(TakeBackFigure(gs, cellOf(2)), 2);
-    EXPECT_EQ(HeldFigure(gs), 2);
     EXPECT_EQ(gs.hand.matrices[2], figures[1].matrix);
     EXPECT_EQ(gs.position.placed[1], figures[2]);
-    EXPECT_EQ(gs.position.placed[10], figures[11]);
     EXPECT_TRUE(IsEmptyMatrix(gs.position.placed[11].matrix));
     // Laid again: nothing is announced a second time.
     EXPECT_EQ(DropHeldFigure(gs, PointerFor(gs, figures[1].x, figures[1].y)), DropResult::Dropped);
     EXPECT_EQ(gs.settings.solved.size(), 1u);
-    // Figure 12 comes back too; then its cell is empty, and outside the field there is nothing.
-    EXPECT_EQ(TakeBackFigure(gs, cellOf(12)), 12);
-    ComposeBoard(gs, {});
-    EXPECT_EQ(TakeBackFigure(gs, cellOf(12)), 0);
-    EXPECT_EQ(TakeBackFigure(gs, {field.left - 1, field.top}), 0);
+    EXPECT_EQ(TakeBackFigure(gs, {field.left - 1, field.top}), 0) << "outside the field";
 
     // When the field in play is not the current puzzle's (as LoadDialog checks) the win is
     // announced and nothing is recorded.
@@ -123,7 +113,9 @@ TEST(Placement, SolvedListHasNoDuplicatesAndStopsAtItsCap) {
     for (const char* name : {"one", "one", "One"}) // names compare with letter case
         RecordSolved(gs, "Tutorial", name);
     RecordSolved(gs, "tutorial", "one");
-    EXPECT_EQ(gs.settings.solved.size(), 3u);
+    EXPECT_EQ(
+        gs.settings.solved,
+        (std::vector<SolvedPuzzle>{{"Tutorial", "one"}, {"Tutorial", "One"}, {"tutorial", "one"}}));
     for (int i = 0; i < kMaxSolved + 5; ++i)
         RecordSolved(gs, "G", std::to_string(i));
     EXPECT_EQ(gs.settings.solved.size(), static_cast<size_t>(kMaxSolved));
@@ -135,19 +127,15 @@ TEST(Placement, GrabPointForEachCursorMode) {
     const FigureMatrix l = BaseShapes()[2]; // ...../..#../..#../..#../..##.
     FigureMatrix turned = l;                // ...../...../####./#..../.....
     TurnClockwise(turned);
-    struct Case {
-        CursorMode mode;
-        const FigureMatrix& m;
-        Point grab;
-    } cases[] = {
+    const std::tuple<CursorMode, FigureMatrix, Point> cases[] = {
         {CursorMode::FirstSquareCorner, l, {80, 40}},
         {CursorMode::MiddleSquare, l, {100, 140}}, // square 3: row 3, column 2
         {CursorMode::LastSquareCorner, l, {160, 200}},
         {CursorMode::MiddleSquare, turned, {60, 100}}, // square 3 follows: row 2, column 1
     };
-    for (const Case& c : cases) {
-        gs.settings.view.cursorMode = c.mode;
-        Hold(gs, 2, c.m);
-        EXPECT_EQ((Point{gs.hand.grabX, gs.hand.grabY}), c.grab) << static_cast<int>(c.mode);
+    for (const auto& [mode, m, grab] : cases) {
+        gs.settings.view.cursorMode = mode;
+        Hold(gs, 2, m);
+        EXPECT_EQ((Point{gs.hand.grabX, gs.hand.grabY}), grab) << static_cast<int>(mode);
     }
 }

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -20,7 +21,6 @@ inline GameState ReadyState(int width = 10, int height = 6) {
     return gs;
 }
 
-// A reset game in the "By squares" editor on a width x height field.
 inline GameState SquaresEditor(int width = 10, int height = 6) {
     GameState gs = ReadyState();
     gs.settings.createWidth = width;
@@ -30,27 +30,14 @@ inline GameState SquaresEditor(int width = 10, int height = 6) {
     return gs;
 }
 
-// Lays matrix m with its top-left cell at (x, y), as a drop does, and takes its figure out of
-// the list.
+// Lays matrix m with its top-left cell at (x, y) and takes its figure out of the list.
 inline void Lay(GameState& gs, const FigureMatrix& m, int x, int y) {
     LayFigure(gs, Figure{x, y, m});
     gs.position.inList[FigureOf(m)] = 0;
 }
 
 inline int FiguresInList(const GameState& gs) {
-    int n = 0;
-    for (int f = 1; f <= kFigureCount; ++f)
-        n += gs.position.inList[f];
-    return n;
-}
-
-// A matrix from five rows written as "..#../..." ('#' = the given value).
-inline FigureMatrix MatrixFromText(const std::string& text, uint8_t value) {
-    FigureMatrix m{};
-    int i = 0;
-    for (char c : text)
-        if (c != '/') m[i++] = c == '#' ? value : 0;
-    return m;
+    return std::accumulate(gs.position.inList.begin(), gs.position.inList.end(), 0);
 }
 
 // Grids drawn as rows: '.' open, '#' blocked, 'o' an editor square, a letter a figure's square.
@@ -87,11 +74,6 @@ inline std::vector<std::string> ReadLines(const std::string& path) {
     for (std::string line; std::getline(in, line);)
         if (!line.empty()) lines.push_back(line);
     return lines;
-}
-
-inline bool WriteTextFile(const std::string& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary);
-    return static_cast<bool>(out << text);
 }
 
 inline std::string DataPath(const std::string& name) {

@@ -126,8 +126,7 @@ std::string DescribeBox(HWND box) {
     std::string icon = "none";
     for (auto [id, name] : {std::pair{IDI_ERROR, "error"},
                             {IDI_QUESTION, "question"},
-                            {IDI_INFORMATION, "information"},
-                            {IDI_WARNING, "warning"}})
+                            {IDI_INFORMATION, "information"}})
         if (IsWindowVisible(control) && shown == LoadIconA(nullptr, id)) icon = name;
     return icon + ": " + DialogDriver::Text(box, 0xFFFF);
 }
@@ -267,13 +266,14 @@ bool GameTest::MenuEnabled(int id) {
     return (state & (MF_GRAYED | MF_DISABLED)) == 0;
 }
 
-std::vector<std::string> GameTest::Drive(const std::function<void()>& open,
-                                         const std::function<void(DialogDriver&)>& script) {
+std::vector<std::string> GameTest::Run(int id, const char* caption,
+                                       const std::function<void(DialogDriver&, HWND)>& script) {
     const DWORD thread = GetCurrentThreadId();
     DialogDriver driver(thread);
     std::atomic<bool> opened{true}, scripted{false};
     std::thread worker([&] {
-        script(driver);
+        HWND dialog = caption == nullptr ? nullptr : driver.Wait(caption);
+        if (caption == nullptr || dialog != nullptr) script(driver, dialog);
         scripted = true;
         // What is still open after a grace period for windows already closing is cancelled.
         for (DWORD ended = GetTickCount(); opened; Sleep(20)) {
@@ -288,7 +288,7 @@ std::vector<std::string> GameTest::Drive(const std::function<void()>& open,
             ended = GetTickCount();
         }
     });
-    open();
+    Command(id);
     opened = false;
     // The script may still wait for this thread: what it sends is handled until it is done.
     for (MSG msg; !scripted; MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_SENDMESSAGE))
@@ -297,15 +297,6 @@ std::vector<std::string> GameTest::Drive(const std::function<void()>& open,
     for (const std::string& failure : driver.failures)
         ADD_FAILURE() << failure;
     return driver.messages;
-}
-
-std::vector<std::string> GameTest::Run(int id, const char* caption,
-                                       const std::function<void(DialogDriver&, HWND)>& script) {
-    return Drive([&] { Command(id); },
-                 [&](DialogDriver& d) {
-                     HWND dialog = caption == nullptr ? nullptr : d.Wait(caption);
-                     if (caption == nullptr || dialog != nullptr) script(d, dialog);
-                 });
 }
 
 Figure TilingFigure(int figure) {

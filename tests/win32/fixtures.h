@@ -26,7 +26,6 @@ std::vector<std::string> FolderEntries(const std::string& folder);
 // A 32-bit .bmp file whose pixel (x, y) is colour(x, y).
 void WriteBitmapFile(const std::string& path, int width, int height,
                      const std::function<COLORREF(int, int)>& colour);
-// Tile k of the test skin, each tile one flat colour.
 inline COLORREF TestTileColour(int k) {
     return RGB(20 + 15 * k, 230 - 12 * k, 60 + 9 * k);
 }
@@ -39,7 +38,6 @@ struct Probe {
     POINT at;
     COLORREF colour;
 };
-// Expects each probed pixel channel by channel within `tolerance`.
 void ExpectPixels(HDC dc, const std::vector<Probe>& probes, int tolerance = 0,
                   const std::string& what = "");
 
@@ -54,17 +52,14 @@ class TestCanvas {
     ScopedSelect select_;
 };
 
-// Works the modal windows of the test thread from a script thread. Every wait has a time
-// limit; after a failure the later waits return at once.
+// Works the modal windows of the test thread from a script thread. Every wait has a time limit;
+// after a failure the later waits return at once.
 class DialogDriver {
   public:
     explicit DialogDriver(DWORD thread) : thread_(thread) {}
-    // A visible dialog of this caption; by default a message box of the program.
-    HWND Wait(const char* caption = nullptr);
-    // Until the window has gone and the code that showed it has gone on.
-    void WaitGone(HWND window);
-    // Records the message box shown ("icon: text") and answers it.
-    void Answer(int button = IDOK);
+    HWND Wait(const char* caption = nullptr); // by default a message box of the program
+    void WaitGone(HWND window);               // and the code that showed it has gone on
+    void Answer(int button = IDOK);           // records the message box shown ("icon: text")
     // Press: a click that opens or ends a window, posted; Click: handled before it returns.
     void Press(HWND dialog, int id) {
         PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
@@ -74,7 +69,7 @@ class DialogDriver {
         Send(dialog, 0, WM_COMMAND, MAKEWPARAM(id, notification),
              reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
     }
-    // To control id (0: the dialog); unanswered within the wait, a failure.
+    // To control id (0: the dialog).
     LRESULT Send(HWND dialog, int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     void Type(HWND dialog, int id, const std::string& chars) {
         for (char c : chars)
@@ -85,7 +80,6 @@ class DialogDriver {
         GetDlgItemTextA(dialog, id, text, sizeof text);
         return text;
     }
-    // Pixel (x, y) of control id once pending repaints are done.
     COLORREF Pixel(HWND dialog, int id, int x, int y);
 
     std::vector<std::string> messages, failures;
@@ -95,17 +89,15 @@ class DialogDriver {
     DWORD thread_;
 };
 
-// The real main window, in-process.
-// Each test in a fresh working folder.
+// The real main window, in-process, each test in a fresh working folder.
 class GameTest : public ::testing::Test {
   protected:
     void SetUp() override;
     void TearDown() override;
     std::filesystem::path folder;
-    // Creates the main window; `options`: [OPTIONS] lines of a settings file with a fixed window
-    // (none: the settings file the test wrote, or a first start).
+    // `options`: [OPTIONS] lines of a settings file with a fixed window; null: the file as it is.
     void StartGame(const char* options = "AUTO_SIZE = 0\r\nSIZE_SQUARE = 40\r\n");
-    void CloseGame(); // the settings file is written
+    void CloseGame();
     App& app() { return TheApp(); }
     GameState& gs() { return TheApp().gs; }
     void Command(int id, int notification = 0) {
@@ -113,30 +105,23 @@ class GameTest : public ::testing::Test {
     }
     void SelectFigure(int entry);
     POINT CellCentre(int column, int row);
-    // Puts the pointer at a client point and presses a button there.
     void PressAt(POINT client, UINT message = WM_LBUTTONDOWN);
     // Holds `figure` turned to `matrix` and drops it with its matrix at (x, y).
     void DropFigure(int figure, const FigureMatrix& matrix, int x, int y);
     // Drops the figures where the first tiling of the open 10 x 6 field puts them.
     void LayTiling(std::initializer_list<int> figures);
     bool MenuEnabled(int id);
-    // Runs `open` (which returns when what it opened has ended) while `script` works the
-    // windows; what is left open is closed with Cancel and fails the test, as does a timeout.
-    // Returns the message boxes answered.
-    std::vector<std::string> Drive(const std::function<void()>& open,
-                                   const std::function<void(DialogDriver&)>& script);
-    // Command `id`, its dialog of this caption handed to `script` (no caption: null).
+    // Runs command `id` while `script` works its dialog of this caption (none: null); what is left
+    // open fails the test and is cancelled. Returns the message boxes answered.
     std::vector<std::string> Run(int id, const char* caption,
                                  const std::function<void(DialogDriver&, HWND)>& script);
 };
 
-// A hidden window's surfaces with Skins\"test skin.bmp" at squares of 48 on a solid
-// background, and a new game state.
+// A hidden window's surfaces with Skins\"test skin.bmp" at squares of 48 on a solid background.
 class RenderTest : public GameTest {
   protected:
     void SetUp() override;
     void TearDown() override;
-    // Writes Background\name and makes it the pattern background.
     void UsePattern(const std::string& name, int width, int height,
                     const std::function<COLORREF(int, int)>& colour);
     GameState gs;

@@ -1,5 +1,4 @@
-// The main window's paint, the owner-drawn list entries and menu items, one square from the
-// skin, the skin surfaces and the window background.
+// The main window's paint, the owner-drawn list entries and menu items, the skin surfaces.
 #include <tuple>
 
 #include "fixtures.h"
@@ -45,13 +44,11 @@ TEST_F(RenderPaint, FieldFramesAndOneClippedCopy) {
     Paint({0, 0});
     ExpectPixels(window.dc(), {{Cell(5, 3, 24, 0), 0x00FF00},
                                {Cell(6, 3, 0), TestTileColour(1)}, // one figure: no seam
-                               {Cell(7, 3, -2), TestTileColour(1)},
                                {Cell(7, 3, -1), 0x00FF00},
                                {Cell(7, 3, 0), 0x00FF00},
                                {Cell(7, 3, 1), TestTileColour(2)},
                                {Cell(9, 5), kBack},
                                {{192, 32}, 0xFFFFFF}, // the field's frame
-                               {{192 + 12 * 48 - 1, 200}, 0xFFFFFF},
                                {{300, 32 + 8 * 48 - 1}, 0xFFFFFF},
                                {{31, 300}, 0xFFFFFF}, // the list's frame around its window
                                {{100, 300}, kBefore},
@@ -63,13 +60,11 @@ TEST_F(RenderPaint, FieldFramesAndOneClippedCopy) {
 TEST_F(RenderPaint, FigureInHandShadowInverseAndMark) {
     const COLORREF held = TestTileColour(3);
     const std::tuple<int, bool, bool, bool, int, COLORREF, COLORREF> cases[] = {
-        // opacity, show inverse, show legal move, window enabled, c, square, shadow
-        {100, false, false, true, 2, held, Blended(0, kOpen, 63)}, // shadow at 100 / 10 + 15 %
-        // at least 50 % over the shadow at 50 / 10 + 15 %
+        // opacity, inverse, legal move mark, window enabled, c, square, shadow (opacity / 10 + 15
+        // %)
         {5, false, false, true, 2, Blended(held, Blended(0, kOpen, 51), 127),
          Blended(0, kOpen, 51)},
         {100, true, false, true, 7, Inverted(held), Blended(0, kBack, 63)},
-        {100, true, false, true, 2, held, Blended(0, kOpen, 63)},
         {100, false, true, false, 2, TestTileColour(13), kOpen}, // while a dialog is open
         {100, false, true, false, 7, kBack, kBack},
     };
@@ -87,13 +82,11 @@ TEST_F(RenderPaint, FigureInHandShadowInverseAndMark) {
     }
 }
 
-// A field cut at the window's edge; a window wider than the screen grows the surfaces.
-TEST_F(RenderPaint, ReachesTheLastPixelOfLargeFieldsAndWindows) {
+// A window wider than the screen grows the surfaces: a large field reaches its last pixel.
+TEST_F(RenderPaint, ReachesTheLastPixelOfAWindowWiderThanTheScreen) {
     gs.position.fieldWidth = gs.position.fieldHeight = 24;
     gs.settings.view.squareSize = 64;
     ReloadSkin(surfaces, gs, hwnd);
-    Paint({5, 5});
-    ExpectPixels(window.dc(), {{{999, 699}, kOpen}}); // in cell (11, 9)
     const int w = GetSystemMetrics(SM_CXSCREEN) + 300;
     ASSERT_TRUE(SetWindowPos(hwnd, nullptr, 0, 0, w, 200, SWP_NOZORDER | SWP_NOACTIVATE));
     GrowSurfacesToClient(surfaces, gs, hwnd);
@@ -102,20 +95,17 @@ TEST_F(RenderPaint, ReachesTheLastPixelOfLargeFieldsAndWindows) {
     ExpectPixels(wide.dc(), {{{w - 1, 199}, kOpen}});
 }
 
-// List entry 12 and orientation 1 of figure 12 as a menu item drawn into y 42..84: 8-pixel
-// squares from (40, 43), empty cells open, shaded while highlighted, darkened over a pattern
-// (at item x 2 the list shows background x 35, the menu background x 2).
+// List entry 12 and orientation 1 of figure 12 as a menu item drawn into y 42..84: 8-pixel squares
+// from (40, 43), empty cells open, shaded while highlighted, darkened over a pattern.
 TEST_F(RenderTest, OwnerDrawnListEntriesAndMenuItems) {
     const COLORREF shaded = ShadeColors(kBack, 0xFFFFFF).back, twelve = TestTileColour(12);
     const std::tuple<bool, int, bool, bool, bool, COLORREF, COLORREF> cases[] = {
         // a menu item, figure, highlighted, 12 in the list, over the pattern, a square, the back
         {false, -1, true, true, false, kBefore, kBefore}, // no entry: nothing drawn
-        {false, 12, false, true, false, twelve, kBack},
         {false, 12, true, false, false, TestTileColour(13), shaded},
         {false, 12, true, true, true, twelve, Blended(0, 0x3080C0, 96)},
         {true, 0, true, true, false, kBefore, kBefore}, // no figure selected
         {true, 12, false, true, false, TestTileColour(13), kBack},
-        {true, 12, true, true, false, twelve, shaded},
         {true, 12, true, true, true, twelve, Blended(0, 0xC08030, 96)},
     };
     UsePattern("stripes.bmp", 2, 1, [](int x, int) { return x ? 0x3080C0 : 0xC08030; });
@@ -140,34 +130,14 @@ TEST_F(RenderTest, OwnerDrawnListEntriesAndMenuItems) {
     }
 }
 
-// Beyond what the paint's cases show: blended and inverted at once, and black never inverted.
-TEST_F(RenderTest, SquareCopiedBlendedInvertedOrBlack) {
-    const COLORREF two = TestTileColour(2), under = 0x204060;
-    const std::tuple<int, int, int, bool, COLORREF> cases[] = {
-        // square size, tile, opacity, inverted, the colour drawn
-        {48, 2, 75, false, Blended(two, under, 191)},
-        {48, 2, 50, true, Blended(Inverted(two), under, 127)},
-        {48, 14, 100, true, 0},      // the shadow's black, never inverted
-        {200, 2, 100, false, under}, // larger than any skin tile: not drawn
-    };
-    for (const auto& [size, tile, opacity, inverted, expected] : cases) {
-        TestCanvas canvas(60, 60, under);
-        DrawSquare(surfaces, canvas.dc(), 2, 2, size, tile, opacity, inverted, surfaces.skin.dc);
-        ExpectPixels(canvas.dc(), {{{26, 26}, expected}}, 1, "tile " + std::to_string(tile));
-    }
-}
-
 // Each square size scales the file's 64-pixel tiles anew, at most 64, probed by both edges of a
-// tile; a file smaller than the tile row is black below its 40 rows (20 of 32). Without its
-// file the skin is a substitute: grey open cell, red figures, each tile framed in white.
-TEST_F(RenderTest, EverySkinScaleStartsFromTheFileOrASubstitute) {
+// tile; a file smaller than the tile row is black below its 40 rows (20 of 32).
+TEST_F(RenderTest, EverySkinScaleStartsFromTheFile) {
     const auto tile = [](int side, int k, COLORREF c) {
         return std::vector<Probe>{{{k * side + 1, side / 2}, c},
                                   {{k * side + side - 2, side / 2}, c}};
     };
-    ExpectPixels(surfaces.smallSkin.dc, tile(8, 13, TestTileColour(13)), 2, "small");
-    ExpectPixels(surfaces.fullSkin.dc, tile(64, 13, TestTileColour(13)), 2, "full");
-    for (const auto& [size, side] : {std::pair{48, 48}, {40, 40}, {24, 24}, {1000, 64}}) {
+    for (const auto& [size, side] : {std::pair{40, 40}, {1000, 64}}) {
         gs.settings.view.squareSize = size;
         ReloadSkin(surfaces, gs, hwnd);
         ExpectPixels(surfaces.skin.dc, tile(side, 13, TestTileColour(13)), 2, std::to_string(size));
@@ -178,29 +148,7 @@ TEST_F(RenderTest, EverySkinScaleStartsFromTheFileOrASubstitute) {
     ReloadSkin(surfaces, gs, hwnd);
     ExpectPixels(surfaces.skin.dc, tile(32, 2, TestTileColour(2)), 2, "small file");
     ExpectPixels(surfaces.skin.dc, {{{80, 22}, 0}}, 2, "below the small file");
-    EXPECT_TRUE(SkinFileLoads("small.bmp"));
     EXPECT_FALSE(SkinFileLoads("no such skin.bmp"));
-    gs.settings.view.skinName = "no such skin.bmp";
-    gs.settings.view.squareSize = 64;
-    ReloadSkin(surfaces, gs, hwnd);
-    for (const auto& [k, c] :
-         {std::pair<int, COLORREF>{0, 0xF0F0F0}, {1, 0xFF}, {12, 0xFF}, {13, 0x969696}}) {
-        ExpectPixels(surfaces.skin.dc, tile(64, k, c), 0, "substitute " + std::to_string(k));
-        ExpectPixels(surfaces.skin.dc, {{{64 * k, 20}, 0xFFFFFF}, {{64 * k + 63, 63}, 0xFFFFFF}});
-    }
-}
-
-// A pattern is tiled from the corner over the whole surface (1000 % 3, 701 % 2); one that does
-// not load turns the background to the solid colour for good.
-TEST_F(RenderTest, BackgroundPatternFromTheCornerOrSolidColour) {
-    const auto pattern = [](int x, int y) { return RGB(10 + 40 * x, 20 + 100 * y, 77); };
-    UsePattern("tiny.bmp", 3, 2, pattern);
-    ExpectPixels(surfaces.background.dc, {{{1000, 701}, pattern(1, 1)}});
-    gs.settings.view.backgroundName = "no such pattern.bmp";
-    gs.settings.view.colorBack = 0x123456;
-    BuildBackground(surfaces, gs, hwnd);
-    EXPECT_EQ(gs.settings.view.backgroundType, BackgroundType::SolidColour);
-    ExpectPixels(surfaces.background.dc, {{{1000, 701}, 0x123456}});
 }
 
 } // namespace
