@@ -62,8 +62,10 @@ TEST(SavePuzzle, ChecksThenTheFileThenTheOutcome) {
     At(fiftyNine, 12, 6) = kCellOpen;
     At(thirtyOneAndTwentyNine, 12, 6) = kCellOpen;
     At(thirtyOneAndTwentyNine, 2, 7) = kCellSquare;
-    const std::string halvesText = WritePuzzleText(11, 6, GridFromRows(Rows(6, ".....#")));
-    const std::string tilingText = WritePuzzleText(10, 6, Grid{});
+    // Each with its count of solutions.
+    const std::string halvesText =
+        WritePuzzleText(11, 6, GridFromRows(Rows(6, ".....#"))) + WritePuzzleInfo(16);
+    const std::string tilingText = WritePuzzleText(10, 6, Grid{}) + WritePuzzleInfo(2339);
 
     // Editing, the method, the drawing ("By squares"), the first figures of the 10 x 6 tiling
     // laid ("By figures"), the refusal, the text written when nothing is refused.
@@ -93,7 +95,8 @@ TEST(SavePuzzle, ChecksThenTheFileThenTheOutcome) {
         EXPECT_EQ(save.file.folders, (std::vector<std::string>{"Puzzles", "Puzzles\\My puzzles"}));
         EXPECT_EQ(save.file.path, "Puzzles\\My puzzles\\two halves.zpz");
         EXPECT_EQ(save.file.text,
-                  WritePuzzleText(save.puzzle.width, save.puzzle.height, save.puzzle.field))
+                  WritePuzzleText(save.puzzle.width, save.puzzle.height, save.puzzle.field) +
+                      WritePuzzleInfo(save.solutions))
             << "the puzzle committed is the one written";
     }
 

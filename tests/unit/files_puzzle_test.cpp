@@ -10,7 +10,7 @@
 std::string Field(int dx, int dy) {
     return WritePuzzleText(dx, dy, Grid{});
 }
-const std::string kSave = "\r\n[SAVE]\r\n";
+const std::string kSave = "\r\n[SAVE]\r\nTIME = 0\r\n";
 
 std::string Replace(std::string text, const std::string& from, const std::string& to) {
     const std::size_t at = text.find(from);

@@ -71,7 +71,8 @@ std::string Describe(HWND tree, HTREEITEM item, const std::string& indent = "") 
 }
 
 // The names' order is the core's, moving through the tree is played end to end. Shown here: the
-// marks, the current puzzle opened; a double click on a group starts nothing.
+// marks and each group's progress, the current puzzle opened; a double click on a group starts
+// nothing; OK makes the folder's name, not the text shown, the current group.
 TEST_F(Dialogs, NewGameTreeAndOk) {
     for (const char* group : {"Puzzles\\beta", "Puzzles\\Gamma empty", "Puzzles\\Alpha"})
         fs::create_directories(group);
@@ -96,8 +97,11 @@ TEST_F(Dialogs, NewGameTreeAndOk) {
         d.Send(dialog, IDC_PUZZLE_TREE, TVM_SELECTITEM, TVGN_CARET, LPARAM(b));
         d.Press(dialog, IDOK);
     });
-    EXPECT_EQ(tree, "Alpha [2]\n  A two [0]\n  b [1]\nbeta [2]+\n  x [0]*\nGamma empty [2]\n");
+    EXPECT_EQ(tree, "Alpha (1/2) [2]\n  A two [0]\n  b [1]\nbeta (0/1) [2]+\n  x [0]*\n"
+                    "Gamma empty [2]\n");
     EXPECT_EQ(std::pair(gs().position.fieldWidth, gs().position.fieldHeight), std::pair(7, 9));
+    EXPECT_EQ(std::pair(gs().settings.lastFolder, gs().settings.lastFile),
+              std::pair(std::string("Alpha"), std::string("b")));
     EXPECT_FALSE(MenuEnabled(IDM_UNDO)) << "the menu follows the new game";
 }
 
