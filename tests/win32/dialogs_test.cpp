@@ -71,7 +71,8 @@ std::string Describe(HWND tree, HTREEITEM item, const std::string& indent = "") 
 }
 
 // The names' order is the core's, moving through the tree is played end to end. Shown here: the
-// marks, the current puzzle opened; a double click on a group starts nothing.
+// marks, the current puzzle opened; a double click on a group starts nothing, on a puzzle it
+// starts the puzzle.
 TEST_F(Dialogs, NewGameTreeAndOk) {
     for (const char* group : {"Puzzles\\beta", "Puzzles\\Gamma empty", "Puzzles\\Alpha"})
         fs::create_directories(group);
@@ -94,7 +95,7 @@ TEST_F(Dialogs, NewGameTreeAndOk) {
         NMHDR click{treeView, IDC_PUZZLE_TREE, static_cast<UINT>(NM_DBLCLK)};
         d.Send(dialog, 0, WM_NOTIFY, IDC_PUZZLE_TREE, reinterpret_cast<LPARAM>(&click));
         d.Send(dialog, IDC_PUZZLE_TREE, TVM_SELECTITEM, TVGN_CARET, LPARAM(b));
-        d.Press(dialog, IDOK);
+        d.Send(dialog, 0, WM_NOTIFY, IDC_PUZZLE_TREE, reinterpret_cast<LPARAM>(&click));
     });
     EXPECT_EQ(tree, "Alpha [2]\n  A two [0]\n  b [1]\nbeta [2]+\n  x [0]*\nGamma empty [2]\n");
     EXPECT_EQ(std::pair(gs().position.fieldWidth, gs().position.fieldHeight), std::pair(7, 9));
