@@ -137,6 +137,7 @@ TEST_F(Dialogs, OptionsReachTheGameOnApplyAndOkNotOnCancel) {
         Choose(d, dialog, IDC_SKIN_LIST, 0); // A.bmp
         previews.push_back(Preview(d, dialog));
         d.Send(dialog, IDC_USE_ONE_COLOR, BM_CLICK);
+        previews.push_back(Preview(d, dialog)); // item 0 as the open cell: the same picture
         Choose(d, dialog, IDC_SQUARE_INDEX, 4, true);
         previews.push_back(Preview(d, dialog));
         d.Click(dialog, IDC_PICK_FROM_SKIN);
@@ -153,9 +154,10 @@ TEST_F(Dialogs, OptionsReachTheGameOnApplyAndOkNotOnCancel) {
         return std::vector<COLORREF>{Inverted(TestTileColour(13)), TestTileColour(0),
                                      TestTileColour(i), kRed};
     };
-    EXPECT_EQ(previews, (std::vector<std::vector<COLORREF>>{
-                            {Inverted(kGreen), kGreen, kGreen, kGreen}, tiles(1), tiles(5)}))
-        << "green.bmp; A.bmp with contour; one colour of item 4";
+    EXPECT_EQ(previews,
+              (std::vector<std::vector<COLORREF>>{
+                  {Inverted(kGreen), kGreen, kGreen, kGreen}, tiles(1), tiles(1), tiles(5)}))
+        << "green.bmp; A.bmp with contour; one colour of item 0, then of item 4";
     EXPECT_TRUE(open) << "Apply leaves the dialog open";
     EXPECT_EQ(cell, TestTileColour(0)) << "Apply draws the field in the new skin";
     expected.skinName = "A.bmp";
