@@ -39,7 +39,3 @@ int OrientationOfCommand(int commandId) {
         if (kCommands[n] == commandId) return n + 1;
     return 0;
 }
-
-int CommandOfOrientation(int n) {
-    return n >= 1 && n <= 8 ? kCommands[n - 1] : 0;
-}

@@ -12,5 +12,3 @@ HMENU OrientationMenuFor(const App& app, int count);
 
 // Orientation number (1..8) of a command of these menus, 0 for any other command.
 int OrientationOfCommand(int commandId);
-// The command of orientation n (1..8), 0 outside.
-int CommandOfOrientation(int n);

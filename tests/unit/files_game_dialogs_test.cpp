@@ -98,6 +98,8 @@ TEST(NewGameDialog, TreeWithExactSolvedMarksTheCurrentPuzzleAndOk) {
               std::tuple(7, 9, 1, kFigureCount, false, "Alpha", "b"));
     EXPECT_EQ(p.board, Field(7, 9, 3).cells);
     EXPECT_TRUE(PlaysCurrentPuzzle(*game));
+    At(game->position.board, 7, 0) = At(game->position.board, 0, 9) = kCellBlocked;
+    EXPECT_TRUE(PlaysCurrentPuzzle(*game)) << "cells outside the field do not count";
 }
 
 // The current puzzle's file is read again: it must hold the field loaded for a win to count.

@@ -7,6 +7,7 @@
 #include "model/history.h"
 #include "solver/analyse.h"
 #include "solver/search.h"
+#include "solver/tiling_oracle.h"
 #include "test_support.h"
 
 // The first tiling in the fixed order (figures by number, then orientation, row, column) is
@@ -29,6 +30,19 @@ TEST(Solver, UnsolvablePositionLeavesTheGridAsItWas) {
     Search(gs, 1);
     EXPECT_FALSE(gs.position.solutionFound);
     EXPECT_EQ(gs.position.solverGrid, before);
+}
+
+// The exact search's first cut: a group of free cells that is not a multiple of five cells.
+TEST(TilingOracle, RegionsOfFiveCellsAndTheSmallest) {
+    std::vector<uint64_t> row(11); // cells 0..10 side by side
+    for (int i = 0; i < 11; ++i)
+        row[i] = (i > 0 ? uint64_t{1} << (i - 1) : 0) | (i < 10 ? uint64_t{1} << (i + 1) : 0);
+    const TilingOracle oracle(row);
+    uint64_t smallest = 0;
+    EXPECT_TRUE(oracle.RegionsDivisibleByFive(uint64_t{1} << 5, &smallest));
+    EXPECT_EQ(smallest, uint64_t{0x1F}) << "the first of two smallest groups";
+    EXPECT_FALSE(oracle.RegionsDivisibleByFive(uint64_t{1} << 4)); // 4 and 6 cells
+    EXPECT_FALSE(oracle.RegionsDivisibleByFive(0));                // 11 cells
 }
 
 TEST(Solver, RegionsSplitAtBlockedCells) {

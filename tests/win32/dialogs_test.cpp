@@ -72,7 +72,8 @@ std::string Describe(HWND tree, HTREEITEM item, const std::string& indent = "") 
 
 // The names' order is the core's, moving through the tree is played end to end. Shown here: the
 // marks and each group's progress, the current puzzle opened; a double click on a group starts
-// nothing; OK makes the folder's name, not the text shown, the current group.
+// nothing, on a puzzle it starts the puzzle, whose folder's name (not the text shown) becomes
+// the current group.
 TEST_F(Dialogs, NewGameTreeAndOk) {
     for (const char* group : {"Puzzles\\beta", "Puzzles\\Gamma empty", "Puzzles\\Alpha"})
         fs::create_directories(group);
@@ -95,7 +96,7 @@ TEST_F(Dialogs, NewGameTreeAndOk) {
         NMHDR click{treeView, IDC_PUZZLE_TREE, static_cast<UINT>(NM_DBLCLK)};
         d.Send(dialog, 0, WM_NOTIFY, IDC_PUZZLE_TREE, reinterpret_cast<LPARAM>(&click));
         d.Send(dialog, IDC_PUZZLE_TREE, TVM_SELECTITEM, TVGN_CARET, LPARAM(b));
-        d.Press(dialog, IDOK);
+        d.Send(dialog, 0, WM_NOTIFY, IDC_PUZZLE_TREE, reinterpret_cast<LPARAM>(&click));
     });
     EXPECT_EQ(tree, "Alpha (1/2) [2]\n  A two [0]\n  b [1]\nbeta (0/1) [2]+\n  x [0]*\n"
                     "Gamma empty [2]\n");
@@ -140,6 +141,7 @@ TEST_F(Dialogs, OptionsReachTheGameOnApplyAndOkNotOnCancel) {
         Choose(d, dialog, IDC_SKIN_LIST, 0); // A.bmp
         previews.push_back(Preview(d, dialog));
         d.Send(dialog, IDC_USE_ONE_COLOR, BM_CLICK);
+        previews.push_back(Preview(d, dialog)); // item 0 as the open cell: the same picture
         Choose(d, dialog, IDC_SQUARE_INDEX, 4, true);
         previews.push_back(Preview(d, dialog));
         d.Click(dialog, IDC_PICK_FROM_SKIN);
@@ -156,9 +158,10 @@ TEST_F(Dialogs, OptionsReachTheGameOnApplyAndOkNotOnCancel) {
         return std::vector<COLORREF>{Inverted(TestTileColour(13)), TestTileColour(0),
                                      TestTileColour(i), kRed};
     };
-    EXPECT_EQ(previews, (std::vector<std::vector<COLORREF>>{
-                            {Inverted(kGreen), kGreen, kGreen, kGreen}, tiles(1), tiles(5)}))
-        << "green.bmp; A.bmp with contour; one colour of item 4";
+    EXPECT_EQ(previews,
+              (std::vector<std::vector<COLORREF>>{
+                  {Inverted(kGreen), kGreen, kGreen, kGreen}, tiles(1), tiles(1), tiles(5)}))
+        << "green.bmp; A.bmp with contour; one colour of item 0, then of item 4";
     EXPECT_TRUE(open) << "Apply leaves the dialog open";
     EXPECT_EQ(cell, TestTileColour(0)) << "Apply draws the field in the new skin";
     expected.skinName = "A.bmp";

@@ -50,7 +50,7 @@ TEST_F(UiPlay, KeysButtonsOrientationMenusUndoAndRedo) {
         EXPECT_EQ(gs().hand.matrices[12], m) << "message " << message << " " << wParam;
     }
     ASSERT_TRUE(NthOrientation(12, 5, m));
-    Command(CommandOfOrientation(5));
+    Command(IDM_ORIENTATION_5);
     EXPECT_EQ(gs().hand.matrices[12], m);
     // Other keys do nothing; the middle button puts the figure back into the list, still turned.
     SendMessageA(app().hwndMain, WM_KEYDOWN, 'E', 0);
