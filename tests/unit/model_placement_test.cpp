@@ -72,6 +72,7 @@ TEST(Placement, LastFigureWinsOnceAndTakeBackKeepsOrientationAndPacksRecords) {
     SetCurrentPuzzleField(gs, 10, 6, Grid{});
     const Grid tiling = GridFromRows(ReadLines(DataPath("solver/10x6.txt")));
     Placement figures{};
+    EXPECT_FALSE(ExtractPlacement(1, Grid{}, figures[0])) << "no figure 1 on an empty grid";
     for (int f = 1; f <= kFigureCount; ++f) {
         ASSERT_TRUE(ExtractPlacement(f, tiling, figures[f - 1]));
         Hold(gs, f, figures[f - 1].matrix);
