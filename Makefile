@@ -67,7 +67,7 @@ test: check-format native
 
 # The analysis search against the straightforward reference on the benchmark's positions and
 # on every puzzle of the library (reference runs longer than the cap are not compared).
-COMPARE_CAP := 1.5
+COMPARE_CAP := 0.5
 compare-fixed compare-library: release
 	@mkdir -p build
 	@$(RELEASE)/zpz bench --cap $(COMPARE_CAP) $(if $(filter compare-library,$@),data/Puzzles/*/*.zpz) \
@@ -104,4 +104,4 @@ fuzz: deps
 	@sh tests/fuzz/run.sh build/fuzz $(FUZZ_SECONDS)
 
 test-fuzz:
-	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=30
+	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=15
