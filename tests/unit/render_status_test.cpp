@@ -38,10 +38,6 @@ TEST(StatusBar, PartsForPlayWinsOtherFieldsAndTheEditor) {
     gs->editor.mode = EditMode::Editing;
     EXPECT_EQ(StatusBarTexts(*gs, {1010, 5000, std::nullopt}),
               (StatusTexts{"Puzzle editor", "", "", ""}));
-
-    // The puzzle's part takes what the three others leave, and never less than 8 characters.
-    EXPECT_EQ(StatusPartEdges(1000, 6), (std::array<int, 4>{640, 796, 898, -1}));
-    EXPECT_EQ(StatusPartEdges(100, 6), (std::array<int, 4>{48, 204, 306, -1}));
 }
 
 TEST(NewGameDialog, GroupProgressAndPreviewNotes) {
@@ -64,12 +60,6 @@ TEST(NewGameDialog, GroupProgressAndPreviewNotes) {
               (Notes{"Counting solutions..."}));
     EXPECT_EQ(NewGamePreviewNotes(*gs, {"Rectangles", ""}, counted, 7), Notes{});
     EXPECT_EQ(NewGamePreviewNotes(*gs, {"Rectangles", "a"}, std::nullopt, 7), Notes{});
-
-    // The picture is centred above the notes.
-    PuzzleImage tall;
-    tall.width = 10;
-    tall.height = 20;
-    EXPECT_EQ(PlanPreview(true, tall, kPuzzlePreviewTexts, 200, 200, 30).top, 5);
 }
 
 } // namespace
