@@ -6,6 +6,7 @@
 
 #include "model/history.h"
 #include "solver/analyse.h"
+#include "solver/reference_search.h"
 #include "solver/search.h"
 #include "solver/tiling_oracle.h"
 #include "test_support.h"
@@ -43,6 +44,15 @@ TEST(TilingOracle, RegionsOfFiveCellsAndTheSmallest) {
     EXPECT_EQ(smallest, uint64_t{0x1F}) << "the first of two smallest groups";
     EXPECT_FALSE(oracle.RegionsDivisibleByFive(uint64_t{1} << 4)); // 4 and 6 cells
     EXPECT_FALSE(oracle.RegionsDivisibleByFive(0));                // 11 cells
+    // Beyond 64 cells the rest is left out: 64 cells alone, none a group of five.
+    EXPECT_FALSE(TilingOracle(std::vector<uint64_t>(70, 0)).RegionsDivisibleByFive(0));
+}
+
+// The reference search gives up at its time limit, with nothing found.
+TEST(Solver, ReferenceSearchStopsAtItsTimeLimit) {
+    GameState gs = ReadyState();
+    EXPECT_FALSE(ReferenceSearchWithin(gs, 1, 0.0));
+    EXPECT_FALSE(gs.position.solutionFound);
 }
 
 TEST(Solver, RegionsSplitAtBlockedCells) {
