@@ -93,6 +93,7 @@ TEST(Placement, LastFigureWinsOnceAndTakeBackKeepsOrientationAndPacksRecords) {
         return Point{field.left + i % kGridSide * s + 5, field.top + i / kGridSide * s + 5};
     };
     EXPECT_EQ(TakeBackFigure(gs, cellOf(2)), 2);
+    EXPECT_EQ(gs.position.inList[2], 1) << "back in the list";
     EXPECT_EQ(gs.hand.matrices[2], figures[1].matrix);
     EXPECT_EQ(gs.position.placed[1], figures[2]);
     EXPECT_TRUE(IsEmptyMatrix(gs.position.placed[11].matrix));
