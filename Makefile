@@ -61,8 +61,8 @@ test: check-format native
 	$(MAKE) --no-print-directory test-native
 	$(MAKE) --no-print-directory release zip
 	$(RELEASE)/zpz library data/Puzzles
-	$(MAKE) --no-print-directory test-data test-win32 test-e2e
-	$(MAKE) --no-print-directory -j2 compare-fixed compare-library
+	$(MAKE) --no-print-directory -j3 test-data compare-fixed compare-library
+	$(MAKE) --no-print-directory test-win32 test-e2e
 	$(MAKE) --no-print-directory test-fuzz
 
 # The analysis search against the straightforward reference on the benchmark's positions and
@@ -104,4 +104,4 @@ fuzz: deps
 	@sh tests/fuzz/run.sh build/fuzz $(FUZZ_SECONDS)
 
 test-fuzz:
-	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=15
+	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=10
