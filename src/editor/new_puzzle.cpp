@@ -55,7 +55,8 @@ PuzzleSaveOutcome FinishPuzzleSave(FileSave result) {
     return {Message{"New puzzle saved succesfully.", MessageIcon::Question}, true};
 }
 
-void CommitNewPuzzle(GameState& gs, const TrimmedPuzzle& puzzle, const std::string& name) {
+void CommitNewPuzzle(GameState& gs, const TrimmedPuzzle& puzzle, const std::string& name,
+                     int64_t solutions) {
     NewGameReset(gs);
     gs.position.fieldWidth = puzzle.width;
     gs.position.fieldHeight = puzzle.height;
@@ -65,5 +66,5 @@ void CommitNewPuzzle(GameState& gs, const TrimmedPuzzle& puzzle, const std::stri
     gs.position.board = puzzle.field;
     gs.settings.lastFolder = kUserPuzzleFolder;
     gs.settings.lastFile = name;
-    SetCurrentPuzzleField(gs, puzzle.width, puzzle.height, puzzle.field);
+    SetCurrentPuzzleField(gs, puzzle.width, puzzle.height, puzzle.field, solutions);
 }

@@ -42,5 +42,7 @@ struct PuzzleSaveOutcome {
 PuzzleSaveOutcome FinishPuzzleSave(FileSave result);
 
 // After the file was written: ends editing and starts play on the new puzzle, which becomes
-// the current puzzle of the user folder under `name`. The caller relayouts and repaints.
-void CommitNewPuzzle(GameState& gs, const TrimmedPuzzle& puzzle, const std::string& name);
+// the current puzzle of the user folder under `name`, with the count of solutions written with
+// it. The caller relayouts and repaints.
+void CommitNewPuzzle(GameState& gs, const TrimmedPuzzle& puzzle, const std::string& name,
+                     int64_t solutions = -1);

@@ -5,7 +5,6 @@
 #include "ui/file_save.h"
 #include "ui/main_window.h"
 #include "ui/menu_state.h"
-#include "ui/solution_counter.h"
 #include "ui/status_bar.h"
 #include "ui/window_layout.h"
 
@@ -23,9 +22,8 @@ void SavePuzzle(App& app) {
         FinishPuzzleSave(SaveFileReplacing(save.file.path, save.file.text));
     ShowMessage(app.hwndMain, outcome.message);
     if (!outcome.commit) return;
-    CommitNewPuzzle(app.gs, save.puzzle, app.gs.settings.newPuzzleName);
-    KeepSolutions(OpenField(save.puzzle.width, save.puzzle.height, save.puzzle.field),
-                  save.solutions);
+    CommitNewPuzzle(app.gs, save.puzzle, app.gs.settings.newPuzzleName,
+                    static_cast<int64_t>(save.solutions));
     RestartClock(app, 0);
     SyncFigureList(app);
     RepaintMain();

@@ -86,13 +86,9 @@ std::optional<uint64_t> CountedSolutions(const TilingField& field, HWND notify) 
     // Without a thread the count is made at once.
     c.job.reset();
     const uint64_t solutions = CountSolutions(field);
-    KeepSolutions(field, solutions);
-    return solutions;
-}
-
-void KeepSolutions(const TilingField& field, uint64_t solutions) {
     Locked locked;
-    TheCounter().counts[KeyOf(field)] = solutions;
+    c.counts[key] = solutions;
+    return solutions;
 }
 
 void StopCounting() {

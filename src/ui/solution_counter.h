@@ -15,7 +15,5 @@ constexpr UINT WM_SOLUTIONS_COUNTED = WM_APP + 1;
 // The field's number of solutions when it is known; otherwise nothing, and the field is
 // counted in the background (a count of another field in progress is given up).
 std::optional<uint64_t> CountedSolutions(const TilingField& field, HWND notify);
-// Keeps a count known from elsewhere: a puzzle file's own, the editor's.
-void KeepSolutions(const TilingField& field, uint64_t solutions);
 // Gives up the count in progress and waits for its thread (at exit).
 void StopCounting();

@@ -176,8 +176,8 @@ int StatusParts(HWND bar) {
         char text[kSize] = {};
         const LRESULT length = Send(bar, SB_GETTEXTLENGTHA, part, 0, &ok);
         if (LOWORD(length) >= kSize) ok = false;
-        ok = ok && (Send(bar, SB_GETTEXTA, part, reinterpret_cast<LPARAM>(remote), &ok), ok) &&
-             ReadProcessMemory(process, remote, text, LOWORD(length), nullptr);
+        if (ok) Send(bar, SB_GETTEXTA, part, reinterpret_cast<LPARAM>(remote), &ok);
+        ok = ok && ReadProcessMemory(process, remote, text, LOWORD(length), nullptr);
         if (ok) std::printf("%s\n", text);
     }
     if (remote != nullptr) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
