@@ -122,9 +122,11 @@ std::string WritePuzzleText(int width, int height, const Grid& cells) {
     return text;
 }
 
-std::string WritePuzzleInfo(uint64_t solutions) {
-    return std::string(kLineEnd) + "[INFO]" + kLineEnd +
-           "SOLUTIONS = " + std::to_string(solutions) + kLineEnd;
+std::string WritePuzzleInfo(uint64_t solutions, std::optional<uint64_t> seed) {
+    std::string text = std::string(kLineEnd) + "[INFO]" + kLineEnd +
+                       "SOLUTIONS = " + std::to_string(solutions) + kLineEnd;
+    if (seed) text += "SEED = " + std::to_string(*seed) + kLineEnd;
+    return text;
 }
 
 std::string WriteSavedGameText(const GameState& gs) {

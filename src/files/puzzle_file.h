@@ -2,6 +2,7 @@
 // record the reader fills.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "model/game_state.h"
@@ -24,8 +25,9 @@ using OrientationCatalogue = std::array<FigureMatrix, kOrientationCount>;
 // than 255 is written as open ("1").
 std::string WritePuzzleText(int width, int height, const Grid& cells);
 // The section that follows a puzzle's text when its number of solutions is known:
-// "[INFO]" and SOLUTIONS after a blank line. Readers that do not know it pass over it.
-std::string WritePuzzleInfo(uint64_t solutions);
+// "[INFO]" and SOLUTIONS after a blank line, then SEED for a generated puzzle (the seed that
+// makes it again). Readers that do not know it pass over it.
+std::string WritePuzzleInfo(uint64_t solutions, std::optional<uint64_t> seed = std::nullopt);
 
 // The puzzle text of the current board followed by "[SAVE]", the clock's counted time as TIME
 // (whole seconds; the Save dialog has paused the clock) and one X/Y/F group per figure of the

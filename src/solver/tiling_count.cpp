@@ -8,6 +8,7 @@
 #include <array>
 #include <atomic>
 #include <bit>
+#include <thread>
 #include <vector>
 
 #include "model/geometry.h"
@@ -69,6 +70,13 @@ struct Place {
 // The open cells numbered in scan order, and every place of every missing figure.
 struct Problem {
     int cellCount = 0;
+    Board open = 0; // the cells to cover
+    // When the open cells' bounding box has at most 64 cells, every cell of the box has its
+    // number, blocked or not, lines of lineLength cells one after the other, so that the
+    // cells beside a whole board are a few shifts away.
+    bool grid = false;
+    int lineLength = 0;
+    Board lineStarts = 0, lineEnds = 0;
     std::array<int, 64> gridIndex{};                      // cell number -> y * 25 + x
     std::array<Board, 64> neighbours{};                   // the open cells beside each cell
     std::vector<Place> places;                            // grouped by first cell, then by figure
@@ -76,6 +84,21 @@ struct Problem {
     uint32_t missing = 0;                                 // bit f: figure f + 1 is to be laid
     std::vector<std::vector<int>>
         symmetries; // cell permutations mapping the open cells onto themselves
+    // Every place by its cells, to tell at once which figure, if any, covers a set of cells
+    // exactly: an open-addressed table of lastSlot + 1 slots.
+    std::vector<Place> byCells;
+    std::size_t lastSlot = 0;
+
+    std::size_t SlotOf(Board cells) const {
+        return (cells * 0x9E3779B97F4A7C15ull >> 40) & lastSlot;
+    }
+    // The figure (0..11) whose place covers exactly these cells, or -1.
+    int FigureCovering(Board cells) const {
+        for (std::size_t i = SlotOf(cells);; i = (i + 1) & lastSlot) {
+            if (byCells[i].cells == cells) return byCells[i].figure;
+            if (byCells[i].cells == 0) return -1;
+        }
+    }
 };
 
 // Scan order: down the columns when the open cells' bounding box is at least as wide as high,
@@ -99,11 +122,19 @@ bool BuildProblem(const TilingField& field, Problem& p) {
     if (open == 0) return true;
     int w = right - left + 1, h = bottom - top + 1;
     bool byColumns = w >= h;
+    p.grid = w * h <= 64;
+    p.lineLength = byColumns ? h : w;
     for (int a = 0; a < (byColumns ? w : h); ++a)
-        for (int b = 0; b < (byColumns ? h : w); ++b) {
+        for (int b = 0; b < p.lineLength; ++b) {
             int x = left + (byColumns ? a : b), y = top + (byColumns ? b : a);
-            if (At(field.cells, x, y) != kCellOpen) continue;
-            number[y * kGridSide + x] = p.cellCount;
+            bool isOpen = At(field.cells, x, y) == kCellOpen;
+            if (!isOpen && !p.grid) continue;
+            if (b == 0) p.lineStarts |= Board{1} << p.cellCount;
+            if (b == p.lineLength - 1) p.lineEnds |= Board{1} << p.cellCount;
+            if (isOpen) {
+                number[y * kGridSide + x] = p.cellCount;
+                p.open |= Board{1} << p.cellCount;
+            }
             p.gridIndex[p.cellCount++] = y * kGridSide + x;
         }
 
@@ -141,6 +172,14 @@ bool BuildProblem(const TilingField& field, Problem& p) {
         }
         p.places.insert(p.places.end(), byFirst[c].begin(), byFirst[c].end());
     }
+    p.lastSlot = std::bit_ceil(p.places.size() * 2 + 1) - 1;
+    p.byCells.assign(p.lastSlot + 1, Place{});
+    for (const Place& pl : p.places) {
+        std::size_t i = p.SlotOf(pl.cells);
+        while (p.byCells[i].cells != 0)
+            i = (i + 1) & p.lastSlot;
+        p.byCells[i] = pl;
+    }
     for (Place& pl : p.places) {
         for (Board b = pl.cells; b != 0; b &= b - 1)
             pl.border |= p.neighbours[std::countr_zero(b)];
@@ -154,6 +193,7 @@ bool BuildProblem(const TilingField& field, Problem& p) {
         std::vector<int> perm(p.cellCount);
         bool fits = true;
         for (int c = 0; c < p.cellCount && fits; ++c) {
+            if (!(p.open >> c & 1)) continue;
             int x = p.gridIndex[c] % kGridSide - left, y = p.gridIndex[c] / kGridSide - top;
             if (t >= 4) x = w - 1 - x;
             switch (t % 4) {
@@ -177,37 +217,128 @@ bool BuildProblem(const TilingField& field, Problem& p) {
     return true;
 }
 
+constexpr int kMemoLeast = 3; // figures left below which a position is not remembered
+
+struct MemoEntry {
+    Board open = 0;
+    uint32_t missing = 0;
+    uint32_t epoch = 0; // the search that wrote the entry
+    uint64_t count = 0;
+
+    bool Holds(Board o, uint32_t m, uint32_t e) const {
+        return epoch == e && open == o && missing == m;
+    }
+};
+
+// The counts of positions already searched, a fixed table where a newer position takes the
+// place of an older one. Kept per thread and reused: a new search only moves to a new epoch.
+struct Memo {
+    static constexpr int kBits = 16;
+    std::vector<MemoEntry> slots = std::vector<MemoEntry>(std::size_t{1} << kBits);
+    uint32_t epoch = 0;
+
+    MemoEntry& Slot(Board open, uint32_t missing) {
+        uint64_t h = (open ^ (uint64_t{missing} << 52 | missing)) * 0x9E3779B97F4A7C15ull;
+        return slots[h >> (64 - kBits)];
+    }
+};
+
+Memo& ThreadMemo() {
+    thread_local Memo memo;
+    if (++memo.epoch == 0) { // the epochs went round: forget everything
+        std::fill(memo.slots.begin(), memo.slots.end(), MemoEntry{});
+        memo.epoch = 1;
+    }
+    return memo;
+}
+
+// Figures to lay from which a count is shared between threads: smaller counts take less
+// time than starting a thread.
+constexpr int kSharedLeast = 10;
+
+// At most one place of each of the 63 orientations has a given cell as its first.
+constexpr int kMaxPlacesAtCell = 63;
+
+// A part of a search: the cells still open and the figures still to lay after one place
+// (laid; figure -1 when none), and how many tilings each tiling of the part stands for.
+struct Part {
+    Board open = 0;
+    uint32_t missing = 0;
+    uint64_t weight = 1;
+    Place laid;
+};
+
 class TilingSearch {
   public:
     TilingSearch(const Problem& p, uint64_t limit, const std::atomic<bool>* stop = nullptr)
-        : p_(p), limit_(limit), stop_(stop) {}
+        : p_(p), limit_(limit), stop_(stop), memo_(ThreadMemo()) {}
 
     // Counts the tilings; with keepFirst the places of the first one are kept.
     uint64_t Run(bool keepFirst) {
         keepFirst_ = keepFirst;
-        Board all = p_.cellCount == 64 ? ~Board{0} : (Board{1} << p_.cellCount) - 1;
         if (p_.missing == 0) return 1; // nothing to lay: the field as it is
+        for (const Part& part : Parts(false)) {
+            weight_ = part.weight;
+            if (part.laid.figure >= 0) chosen_.push_back(part.laid);
+            Search(part.open, part.missing);
+            chosen_.clear();
+            if (Done()) break;
+        }
+        return Found();
+    }
+
+    // Counts the tilings of the given parts of the search, taking them one after the other
+    // from next until none is left.
+    uint64_t RunParts(const std::vector<Part>& parts, std::atomic<std::size_t>& next) {
+        for (std::size_t i; (i = next.fetch_add(1)) < parts.size() && !Done();) {
+            weight_ = parts[i].weight;
+            Search(parts[i].open, parts[i].missing);
+        }
+        return Found();
+    }
+
+    // The search cut into parts whose counts add up to the whole: one for each class of
+    // places of the figure with the fewest places when the field has symmetries (see
+    // PlaceClasses), else the whole search; split once more by the first open cell's places
+    // when several threads are to share them.
+    std::vector<Part> Parts(bool fine) const {
+        std::vector<Part> parts;
         if (p_.symmetries.size() < 2) {
             // Nothing to gain from classes of places: the cell scan alone is faster here.
-            Search(all, p_.missing);
+            parts.push_back({p_.open, p_.missing, 1, Place{0, 0, -1}});
         } else {
             int figure = FewestPlacesFigure();
-            for (const auto& [place, weight] : PlaceClasses(figure)) {
-                weight_ = weight;
-                chosen_.push_back(place);
-                Search(all & ~place.cells, p_.missing & ~(1u << figure));
-                chosen_.pop_back();
-                if (Done()) break;
+            for (const auto& [place, weight] : PlaceClasses(figure))
+                parts.push_back({p_.open & ~place.cells, p_.missing & ~(1u << figure), weight, place});
+        }
+        if (!fine) return parts;
+        std::vector<Part> finer;
+        for (const Part& part : parts) {
+            if (part.open == 0 || std::popcount(part.missing) <= 2) {
+                finer.push_back(part);
+                continue;
+            }
+            const auto& first = p_.first[std::countr_zero(part.open)];
+            for (uint32_t left = part.missing; left != 0; left &= left - 1) {
+                int f = std::countr_zero(left);
+                for (int i = first[f]; i < first[f + 1]; ++i) {
+                    const Place& pl = p_.places[i];
+                    Board rest = part.open & ~pl.cells;
+                    if ((pl.cells & ~part.open) == 0 && !CutsOffCells(pl.border & rest, rest))
+                        finer.push_back({rest, part.missing & ~(1u << f), part.weight, pl});
+                }
             }
         }
-        return limit_ != 0 ? std::min(count_, limit_) : count_;
+        return finer;
     }
 
     const std::vector<Place>& FirstTiling() const { return first_; }
 
   private:
+    uint64_t Found() const { return limit_ != 0 ? std::min(found_, limit_) : found_; }
+
     bool Done() const {
-        return (limit_ != 0 && count_ >= limit_) ||
+        return (limit_ != 0 && found_ >= limit_) ||
                (stop_ != nullptr && stop_->load(std::memory_order_relaxed));
     }
 
@@ -247,6 +378,7 @@ class TilingSearch {
     // True when one of the cells beside a place just laid is left alone or with a single
     // neighbour in an area of two cells that no figure can cover.
     bool CutsOffCells(Board beside, Board open) const {
+        if (p_.grid) return CutsOffCellsOfGrid(open);
         for (; beside != 0; beside &= beside - 1) {
             int c = std::countr_zero(beside);
             Board n = p_.neighbours[c] & open;
@@ -258,12 +390,56 @@ class TilingSearch {
         return false;
     }
 
-    void Search(Board open, uint32_t missing) {
+    // The number of ways to cover open with the missing figures. Positions met again by
+    // another order of the same figures (the same open cells and the same figures left) are
+    // looked up in the memory instead of searched again.
+    // The cells of a board whose neighbour before (after) them along their line lies in it.
+    Board BeforeIn(Board b) const { return b << 1 & ~p_.lineStarts; }
+    Board AfterIn(Board b) const { return b >> 1 & ~p_.lineEnds; }
+
+    // The same test on a whole grid board at once: a cell without an open neighbour, or two
+    // cells each other's only open neighbour.
+    bool CutsOffCellsOfGrid(Board open) const {
+        const int n = p_.lineLength;
+        Board before = BeforeIn(open), after = AfterIn(open);
+        Board prev = open << n, next = open >> n;
+        Board any = before | after | prev | next;
+        if (open & ~any) return true;
+        Board two = (before & (after | prev | next)) | (after & (prev | next)) | (prev & next);
+        Board single = open & ~two;
+        return (single & (BeforeIn(single) | AfterIn(single) | single << n | single >> n)) != 0;
+    }
+
+    uint64_t Search(Board open, uint32_t missing) {
         if (open == 0) {
-            if (count_ == 0 && keepFirst_) first_ = chosen_;
-            count_ += weight_;
-            return;
+            if (found_ == 0 && keepFirst_) first_ = chosen_;
+            found_ += weight_;
+            return 1;
         }
+        const int figuresLeft = std::popcount(missing);
+        if (figuresLeft == 1 && !keepFirst_) {
+            // The last figure: the open cells must be one of its places.
+            if (p_.FigureCovering(open) != std::countr_zero(missing)) return 0;
+            found_ += weight_;
+            return 1;
+        }
+        MemoEntry* entry = nullptr;
+        if (!keepFirst_ && std::popcount(missing) >= kMemoLeast) {
+            entry = &memo_.Slot(open, missing);
+            if (entry->Holds(open, missing, memo_.epoch)) {
+                found_ += weight_ * entry->count;
+                return entry->count;
+            }
+        }
+        // The places that fit first, so that the memory of the positions after them can be
+        // fetched while they are searched one after the other.
+        struct Next {
+            const Place* place;
+            Board rest;
+        };
+        std::array<Next, kMaxPlacesAtCell> next;
+        int nextCount = 0;
+        uint64_t n = 0;
         int cell = std::countr_zero(open);
         const std::array<int, kFigureCount + 1>& first = p_.first[cell];
         for (uint32_t left = missing; left != 0; left &= left - 1) {
@@ -272,24 +448,63 @@ class TilingSearch {
                 const Place& pl = p_.places[i];
                 if (pl.cells & ~open) continue;
                 Board rest = open & ~pl.cells;
-                if (CutsOffCells(pl.border & rest, rest)) continue;
-                chosen_.push_back(pl);
-                Search(rest, missing & ~(1u << f));
-                chosen_.pop_back();
-                if (Done()) return;
+                if (figuresLeft == 2 && !keepFirst_) {
+                    // The other figure must cover the rest exactly.
+                    if (p_.FigureCovering(rest) == std::countr_zero(missing & ~(1u << f))) {
+                        found_ += weight_;
+                        ++n;
+                    }
+                } else if (!CutsOffCells(pl.border & rest, rest)) {
+                    next[nextCount++] = {&pl, rest};
+                }
             }
         }
+        if (!keepFirst_ && std::popcount(missing) > kMemoLeast)
+            for (int i = 0; i < nextCount; ++i)
+                __builtin_prefetch(&memo_.Slot(next[i].rest, missing & ~(1u << next[i].place->figure)));
+        for (int i = 0; i < nextCount; ++i) {
+            const Place& pl = *next[i].place;
+            if (keepFirst_) chosen_.push_back(pl);
+            n += Search(next[i].rest, missing & ~(1u << pl.figure));
+            if (keepFirst_) chosen_.pop_back();
+            if (Done()) return n;
+        }
+        if (entry != nullptr) *entry = MemoEntry{open, missing, memo_.epoch, n};
+        return n;
     }
 
     const Problem& p_;
     uint64_t limit_;
     const std::atomic<bool>* stop_;
-    uint64_t count_ = 0;
+    uint64_t found_ = 0;
     uint64_t weight_ = 1;
     bool keepFirst_ = false;
     std::vector<Place> chosen_;
     std::vector<Place> first_;
+    Memo& memo_;
 };
+
+// The whole count shared by the machine's processors (at most four): each thread takes the
+// next part of the search not yet taken.
+uint64_t CountShared(const Problem& p, const std::atomic<bool>* stop) {
+    const unsigned threads = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
+    if (threads == 1 || p.missing == 0 || std::popcount(p.missing) < kSharedLeast)
+        return TilingSearch(p, 0, stop).Run(false);
+    const std::vector<Part> parts = TilingSearch(p, 0).Parts(true);
+    std::atomic<std::size_t> next{0};
+    std::vector<uint64_t> counts(threads);
+    auto work = [&](unsigned k) { counts[k] = TilingSearch(p, 0, stop).RunParts(parts, next); };
+    std::vector<std::thread> helpers;
+    for (unsigned k = 1; k < threads; ++k)
+        helpers.emplace_back(work, k);
+    work(0);
+    for (std::thread& t : helpers)
+        t.join();
+    uint64_t total = 0;
+    for (uint64_t c : counts)
+        total += c;
+    return total;
+}
 
 } // namespace
 
@@ -303,15 +518,17 @@ TilingField OpenField(int width, int height, const Grid& cells) {
 uint64_t CountTilings(const TilingField& field, uint64_t limit) {
     Problem p;
     if (!BuildProblem(field, p)) return 0;
-    return TilingSearch(p, limit).Run(false);
+    return limit == 0 ? CountShared(p, nullptr) : TilingSearch(p, limit).Run(false);
 }
 
-uint64_t CountSolutions(const TilingField& field, const std::atomic<bool>* stop) {
+uint64_t CountSolutions(const TilingField& field, const std::atomic<bool>* stop, uint64_t limit) {
     Problem p;
     if (!BuildProblem(field, p) || p.missing != (1u << kFigureCount) - 1) return 0;
     // No tiling by twelve different figures is its own turned or mirrored copy (the L figure
     // has no symmetry), so every solution lies on the field once per symmetry of the field.
-    return TilingSearch(p, 0, stop).Run(false) / p.symmetries.size();
+    const uint64_t copies = p.symmetries.size();
+    if (limit == 0) return CountShared(p, stop) / copies;
+    return TilingSearch(p, limit * copies, stop).Run(false) / copies;
 }
 
 bool FindAnyTiling(const TilingField& field, Grid& tiling) {

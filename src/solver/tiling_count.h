@@ -28,8 +28,10 @@ uint64_t CountTilings(const TilingField& field, uint64_t limit = 0);
 // Number of solutions of a puzzle (a field with no figure on it): its tilings up to the field's
 // own turns and mirrors (the open 10 x 6 field has 2339). 0 when the field holds a figure or
 // does not have sixty open cells. Setting *stop ends the count early; its result is then
-// meaningless.
-uint64_t CountSolutions(const TilingField& field, const std::atomic<bool>* stop = nullptr);
+// meaningless. With limit above 0 the count stops once it reaches limit solutions and gives
+// at most limit. A whole count is shared between the machine's processors.
+uint64_t CountSolutions(const TilingField& field, const std::atomic<bool>* stop = nullptr,
+                        uint64_t limit = 0);
 
 // Finds one tiling. On success tiling is the field's cells with every open cell set to the
 // number of the figure covering it; otherwise tiling is left as it was.

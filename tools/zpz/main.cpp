@@ -13,6 +13,8 @@ const char kUsage[] =
     "  solve [--time] FILE         find the tiling that \"Analyse by computer\" finds\n"
     "  count [--limit N] FILE...   count the tilings of puzzles\n"
     "  bench [--cap S] [FILE...]   time the analysis search against the reference\n"
+    "  bench --generate [--library DIR]  time making new puzzles of each difficulty\n"
+    "  generate --difficulty D ... make a new puzzle of a difficulty\n"
     "  library DIR                 check every puzzle of a library folder\n"
     "  table DIR                   markdown tables of a library's puzzles and tilings\n"
     "\n"
@@ -39,6 +41,7 @@ int main(int argc, char** argv) {
     if (command == "count") return RunCount(args);
     if (command == "table") return RunTable(args);
     if (command == "bench") return RunBench(args);
+    if (command == "generate") return RunGenerate(args);
     std::fprintf(stderr, "zpz: unknown command '%s'\n\n%s", command.c_str(), kUsage);
     return kExitUsage;
 }

@@ -17,6 +17,12 @@ int RunLibrary(const Arguments& args);
 int RunCount(const Arguments& args);
 int RunTable(const Arguments& args);
 int RunBench(const Arguments& args);
+int RunGenerate(const Arguments& args);
+// zpz bench --generate: times making 20 puzzles of each difficulty, fields under library
+// (when not empty) excluded.
+int RunGenerateBench(const std::string& library);
+// Prints the time of counting the solutions of the open 10 x 6 field.
+void PrintOpenCountTime();
 
 bool WantsHelp(const Arguments& args);
 

@@ -1,0 +1,50 @@
+// New puzzles on demand: a field of sixty connected cells whose number of solutions lies in
+// the band of a chosen difficulty, different from every field the caller already has.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <set>
+#include <string>
+
+#include "model/types.h"
+#include "solver/difficulty.h"
+
+constexpr int kGenerateLeastSide = 5;
+constexpr int kGenerateMostSide = 24;
+constexpr int kGenerateCells = 60;
+
+struct GenerateRequest {
+    Difficulty difficulty = Difficulty::Hard; // Easy .. Unique
+    int maxWidth = 12;                        // the field's bounding box fits inside these
+    int maxHeight = 10;
+    bool symmetric = false; // the field looks the same after a half turn or after a mirror
+    uint64_t seed = 0;
+};
+
+struct GeneratedPuzzle {
+    bool found = false;
+    int width = 0; // the field's bounding box
+    int height = 0;
+    Grid cells{}; // kCellOpen or kCellBlocked in the top-left width x height part
+    uint64_t solutions = 0;
+};
+
+// The solutions a difficulty asks for: least..most, most 0 for no upper bound.
+struct SolutionBand {
+    uint64_t least = 0;
+    uint64_t most = 0;
+};
+SolutionBand BandOf(Difficulty difficulty);
+
+// The same text for a field and for every turned or mirrored copy of it, and different texts
+// for fields that are not copies of each other. cells: open cells are kCellOpen, others not.
+std::string FieldKey(int width, int height, const Grid& cells);
+
+// Searches for a field for the request whose FieldKey is not in known. The same request and
+// known fields always give the same field. Setting *stop ends the search without a field;
+// *tried, when given, counts the fields looked at. found is false when none was found within
+// the search's budget (a box too small for the difficulty, for instance).
+GeneratedPuzzle GeneratePuzzle(const GenerateRequest& request, const std::set<std::string>& known,
+                               const std::atomic<bool>* stop = nullptr,
+                               std::atomic<int>* tried = nullptr);

@@ -1,0 +1,197 @@
+// zpz generate: one new puzzle of a chosen difficulty, as the game's "Random puzzle" makes it;
+// zpz bench --generate: how long making them takes.
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "files/puzzle_file.h"
+#include "model/game_state.h"
+#include "solver/generator.h"
+#include "solver/tiling_count.h"
+#include "zpz.h"
+
+namespace {
+
+const char kHelp[] =
+    "usage: zpz generate --difficulty D [--size WxH] [--symmetric] [--seed S]\n"
+    "                    [--library DIR] [--out FILE]\n"
+    "\n"
+    "Makes a field of 60 connected cells whose number of solutions lies in the band of\n"
+    "difficulty D (easy 1000 or more, medium 100-999, hard 10-99, expert 2-9, unique 1),\n"
+    "inside a box of W x H (each 5..24, default 12x10), the same after a half turn or a\n"
+    "mirror with --symmetric, and different from every puzzle under DIR (searched through\n"
+    "its folders). The same arguments always give the same field. Writes it as a puzzle\n"
+    "file with [INFO] SOLUTIONS and SEED to FILE (default generated.zpz) and prints\n"
+    "  solutions=N difficulty=D seed=S size=WxH fields=F time_ms=T\n"
+    "(F: the fields looked at).\n"
+    "Exit status: 0 written, 1 no field found, 2 usage error.\n";
+
+bool ParseNumber(const std::string& text, uint64_t& out) {
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
+    return ec == std::errc() && end == text.data() + text.size();
+}
+
+bool ParseDifficulty(std::string name, Difficulty& out) {
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    for (Difficulty d : {Difficulty::Easy, Difficulty::Medium, Difficulty::Hard,
+                         Difficulty::Expert, Difficulty::Unique}) {
+        std::string n = DifficultyName(d);
+        std::transform(n.begin(), n.end(), n.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        if (n == name) {
+            out = d;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ParseSize(const std::string& text, int& w, int& h) {
+    std::size_t x = text.find('x');
+    uint64_t a = 0, b = 0;
+    if (x == std::string::npos || !ParseNumber(text.substr(0, x), a) ||
+        !ParseNumber(text.substr(x + 1), b))
+        return false;
+    auto inRange = [](uint64_t v) { return v >= kGenerateLeastSide && v <= kGenerateMostSide; };
+    if (!inRange(a) || !inRange(b)) return false;
+    w = static_cast<int>(a), h = static_cast<int>(b);
+    return true;
+}
+
+// The keys of every puzzle file under dir that reads as a puzzle.
+std::set<std::string> KnownFields(const std::string& dir) {
+    std::set<std::string> known;
+    std::error_code ec;
+    if (dir.empty() || !std::filesystem::is_directory(dir, ec)) return known;
+    GameState gs;
+    InitGameState(gs);
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(dir, ec)) {
+        if (!entry.is_regular_file(ec) || entry.path().extension() != ".zpz") continue;
+        PuzzleImage image;
+        if (ReadPuzzleFile(entry.path().string(), false, Orientations().catalogue, image))
+            known.insert(FieldKey(image.width, image.height, image.cells));
+    }
+    return known;
+}
+
+double MsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+        .count();
+}
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+} // namespace
+
+int RunGenerate(const Arguments& args) {
+    if (WantsHelp(args)) {
+        std::fputs(kHelp, stdout);
+        return kExitOk;
+    }
+    GenerateRequest request;
+    bool hasDifficulty = false;
+    std::string library, out = "generated.zpz";
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        bool hasValue = i + 1 < args.size();
+        bool ok = true;
+        if (a == "--difficulty" && hasValue) {
+            ok = hasDifficulty = ParseDifficulty(args[++i], request.difficulty);
+        } else if (a == "--size" && hasValue) {
+            ok = ParseSize(args[++i], request.maxWidth, request.maxHeight);
+        } else if (a == "--seed" && hasValue) {
+            ok = ParseNumber(args[++i], request.seed);
+        } else if (a == "--library" && hasValue) {
+            library = args[++i];
+        } else if (a == "--out" && hasValue) {
+            out = args[++i];
+        } else if (a == "--symmetric") {
+            request.symmetric = true;
+        } else {
+            ok = false;
+        }
+        if (!ok) {
+            std::fprintf(stderr, "zpz generate: bad argument '%s'\n\n%s", a.c_str(), kHelp);
+            return kExitUsage;
+        }
+    }
+    if (!hasDifficulty) {
+        std::fprintf(stderr, "zpz generate: --difficulty is required\n\n%s", kHelp);
+        return kExitUsage;
+    }
+    const std::set<std::string> known = KnownFields(library);
+    auto start = std::chrono::steady_clock::now();
+    std::atomic<int> tried{0};
+    const GeneratedPuzzle puzzle = GeneratePuzzle(request, known, nullptr, &tried);
+    const double ms = MsSince(start);
+    if (!puzzle.found) {
+        std::fprintf(stderr, "zpz generate: no field found (time_ms=%.1f)\n", ms);
+        return kExitFailed;
+    }
+    std::ofstream file(out, std::ios::binary);
+    file << WritePuzzleText(puzzle.width, puzzle.height, puzzle.cells)
+         << WritePuzzleInfo(puzzle.solutions, request.seed);
+    if (!file.flush()) {
+        std::fprintf(stderr, "zpz generate: cannot write %s\n", out.c_str());
+        return kExitFailed;
+    }
+    std::printf("solutions=%llu difficulty=%s seed=%llu size=%dx%d fields=%d time_ms=%.1f\n",
+                static_cast<unsigned long long>(puzzle.solutions),
+                DifficultyName(request.difficulty), static_cast<unsigned long long>(request.seed),
+                puzzle.width, puzzle.height, tried.load(), ms);
+    return kExitOk;
+}
+
+void PrintOpenCountTime() {
+    const TilingField field = OpenField(10, 6, Grid{});
+    std::vector<double> times;
+    uint64_t solutions = 0;
+    for (int run = 0; run < 11; ++run) {
+        auto start = std::chrono::steady_clock::now();
+        solutions = CountSolutions(field);
+        times.push_back(MsSince(start));
+    }
+    std::printf("count of the open 10 x 6: %llu solutions, median %.1f ms, best %.1f ms of %zu "
+                "runs\n",
+                static_cast<unsigned long long>(solutions), Median(times),
+                *std::min_element(times.begin(), times.end()), times.size());
+}
+
+int RunGenerateBench(const std::string& library) {
+    const std::set<std::string> known = KnownFields(library);
+    std::printf("known fields: %zu (from %s)\n", known.size(),
+                library.empty() ? "none" : library.c_str());
+    bool allFound = true;
+    for (Difficulty d : {Difficulty::Easy, Difficulty::Medium, Difficulty::Hard,
+                         Difficulty::Expert, Difficulty::Unique}) {
+        std::vector<double> times;
+        int missed = 0;
+        for (uint64_t seed = 1; seed <= 20; ++seed) {
+            GenerateRequest request;
+            request.difficulty = d;
+            request.seed = seed;
+            auto start = std::chrono::steady_clock::now();
+            const GeneratedPuzzle puzzle = GeneratePuzzle(request, known);
+            times.push_back(MsSince(start));
+            missed += !puzzle.found;
+            std::printf("  %-6s seed %2llu: %7.1f ms  %s%llu solutions\n", DifficultyName(d),
+                        static_cast<unsigned long long>(seed), times.back(),
+                        puzzle.found ? "" : "NOT FOUND ",
+                        static_cast<unsigned long long>(puzzle.solutions));
+            std::fflush(stdout);
+        }
+        allFound = allFound && missed == 0;
+        std::printf("%-6s median %7.1f ms  worst %7.1f ms  not found %d of %zu\n",
+                    DifficultyName(d), Median(times), *std::max_element(times.begin(), times.end()),
+                    missed, times.size());
+    }
+    PrintOpenCountTime();
+    return allFound ? kExitOk : kExitFailed;
+}
