@@ -30,6 +30,7 @@
 #define IDD_ANALYSE 140
 #define IDD_ABOUT 141
 #define IDD_SOUND 151
+#define IDD_RANDOM_PUZZLE 152
 
 // Controls of the main window
 #define IDC_FIGURE_LIST 1000
@@ -67,6 +68,7 @@
 #define IDM_UNDO 32818
 #define IDM_REDO 32819
 #define IDM_STATUS_BAR 32820
+#define IDM_RANDOM_PUZZLE 32821
 
 // Controls of the dialogs
 #ifndef IDC_STATIC
@@ -124,3 +126,12 @@
 #define IDC_SOUND_SELECT 5
 #define IDC_SOUND_SET_ALL 6
 #define IDC_SOUND_RESET_ALL 7
+
+// The Random puzzle dialog
+#define IDC_RANDOM_DIFFICULTY 1040
+#define IDC_RANDOM_WIDTH 1041
+#define IDC_RANDOM_WIDTH_ARROWS 1042
+#define IDC_RANDOM_HEIGHT 1043
+#define IDC_RANDOM_HEIGHT_ARROWS 1044
+#define IDC_RANDOM_SYMMETRIC 1045
+#define IDC_RANDOM_PROGRESS 1046

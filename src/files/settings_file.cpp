@@ -26,6 +26,14 @@ AnalyseChoice AnalyseChoiceOf(int32_t number) {
                          : AnalyseChoice::AllFigures;
 }
 
+// A difficulty other than those the Random puzzle dialog offers reads as Hard.
+Difficulty RandomDifficultyOf(int32_t number) {
+    for (Difficulty offered : {Difficulty::Easy, Difficulty::Medium, Difficulty::Hard,
+                               Difficulty::Expert, Difficulty::Unique})
+        if (number == static_cast<int32_t>(offered)) return offered;
+    return Difficulty::Hard;
+}
+
 // The keys of the OPTIONS and LAST sections with their fields, in the order the file is
 // written in; `keys` is a KeyWriter or a KeyReader, so that one list serves both.
 template <class S, class Keys> void OptionKeys(S& s, Keys& keys) {
@@ -57,6 +65,14 @@ template <class S, class Keys> void LastKeys(S& s, Keys& keys) {
     keys.Number("DY", s.createHeight);
     keys.Text("FILE", s.lastFile);
     keys.Text("FOLDER", s.lastFolder);
+}
+
+// The Random puzzle dialog's last choice, a section of its own after every other.
+template <class S, class Keys> void RandomPuzzleKeys(S& s, Keys& keys) {
+    keys.Choice("DIFFICULTY", s.randomPuzzle.difficulty, RandomDifficultyOf);
+    keys.Number("WIDTH", s.randomPuzzle.width);
+    keys.Number("HEIGHT", s.randomPuzzle.height);
+    keys.Switch("SYMMETRIC", s.randomPuzzle.symmetric);
 }
 
 // A name value cut to the buffer size. The cut may leave blanks at the end, which the file
@@ -155,15 +171,19 @@ std::string WriteSettingsText(const Settings& s, const Rect& windowRect) {
         AppendLine(text, "PUZZLE_" + index, s.bestTimes[n].file);
         AppendLine(text, "SECONDS_" + index, std::to_string(s.bestTimes[n].seconds));
     }
+    text += kLineEnd;
+    AppendSection(text, "RANDOM_PUZZLE");
+    RandomPuzzleKeys(s, writer);
     return text;
 }
 
 void ReadSettingsText(const std::string& text, Settings& s, Rect& windowRect) {
     IniReader ini(text);
     s = Settings{};
-    KeyReader options{ini, "OPTIONS"}, last{ini, "LAST"};
+    KeyReader options{ini, "OPTIONS"}, last{ini, "LAST"}, random{ini, "RANDOM_PUZZLE"};
     OptionKeys(s, options);
     LastKeys(s, last);
+    RandomPuzzleKeys(s, random);
     s.view.cursorMode = CursorMode::MiddleSquare;
 
     // The list ends at the first pair with a missing or empty name.

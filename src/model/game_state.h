@@ -7,6 +7,7 @@
 
 #include "model/game_clock.h"
 #include "model/types.h"
+#include "solver/difficulty.h"
 
 // Which point of the figure in hand follows the mouse pointer (settings key CURSOR_MODE).
 enum class CursorMode : int32_t {
@@ -87,6 +88,16 @@ struct SoundSetting {
 };
 
 // What the settings file remembers between runs.
+// The Random puzzle dialog's last choice: the difficulty, the largest size of the field (each
+// side kGenerateLeastSide..kGenerateMostSide) and whether it must be symmetric.
+struct RandomPuzzleChoice {
+    Difficulty difficulty = Difficulty::Hard;
+    int32_t width = 12;
+    int32_t height = 10;
+    bool symmetric = false;
+    bool operator==(const RandomPuzzleChoice&) const = default;
+};
+
 struct Settings {
     ViewOptions view;
     uint32_t colorShadow = 0;
@@ -101,6 +112,7 @@ struct Settings {
     std::array<SoundSetting, kSoundEventCount> sounds{};
     bool statusBar = true;
     std::vector<BestTime> bestTimes; // at most kMaxBestTimes records, one per puzzle
+    RandomPuzzleChoice randomPuzzle;
     bool operator==(const Settings&) const = default;
 };
 

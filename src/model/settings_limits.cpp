@@ -29,4 +29,6 @@ void LimitSettings(Settings& s) {
     s.colorShadow &= 0x00FFFFFF;
     s.createWidth = LimitEditorSide(s.createWidth);
     s.createHeight = LimitEditorSide(s.createHeight);
+    s.randomPuzzle.width = std::clamp(s.randomPuzzle.width, kLeastRandomSide, kMaxFieldSide);
+    s.randomPuzzle.height = std::clamp(s.randomPuzzle.height, kLeastRandomSide, kMaxFieldSide);
 }

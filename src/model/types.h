@@ -12,6 +12,7 @@ constexpr int kGridCells = kGridSide * kGridSide;
 constexpr int kOrientationCount = 63; // distinct orientations of all twelve figures
 constexpr int kMinFieldSide = 3;      // playable fields are 3..24 cells in each direction
 constexpr int kMaxFieldSide = 24;
+constexpr int kLeastRandomSide = 5; // the largest size asked of a generated puzzle, each side
 constexpr int kHistorySteps = 300;
 constexpr int kMaxSolved = 1000;
 constexpr int kMaxBestTimes = 1000;

@@ -140,8 +140,8 @@ bool TrimTo60(const Frame& f, Cells& in, Random& random) {
 // need not be symmetric) with cells taken off its edge.
 bool NearRectangle(const Frame& f, Random& random, Cells& in) {
     std::vector<std::pair<int, int>> sides;
-    for (int w = kGenerateLeastSide; w <= f.width; ++w)
-        for (int h = kGenerateLeastSide; h <= f.height; ++h) {
+    for (int w = kLeastRandomSide; w <= f.width; ++w)
+        for (int h = kLeastRandomSide; h <= f.height; ++h) {
             bool centred = f.symmetry == Symmetry::None ||
                            ((f.width - w) % 2 == 0 && (f.height - h) % 2 == 0);
             if (w * h >= kGenerateCells && w * h <= 72 && w * h % 2 == 0 && centred)

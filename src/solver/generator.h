@@ -10,8 +10,6 @@
 #include "model/types.h"
 #include "solver/difficulty.h"
 
-constexpr int kGenerateLeastSide = 5;
-constexpr int kGenerateMostSide = 24;
 constexpr int kGenerateCells = 60;
 
 struct GenerateRequest {

@@ -45,6 +45,9 @@ bool Dispatch(App& app, int id, int notification) {
     case IDM_NEW_GAME:
         NewGameDialog(app);
         return true;
+    case IDM_RANDOM_PUZZLE:
+        RandomPuzzleDialog(app);
+        return true;
     case IDM_LOAD:
         LoadDialog(app);
         return true;

@@ -39,6 +39,9 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
     case WM_SOLUTIONS_COUNTED:
         if (h.counted) h.counted(dialog);
         return TRUE;
+    case WM_PUZZLE_GENERATED:
+        if (h.generated) h.generated(dialog);
+        return TRUE;
     case WM_DRAWITEM:
         if (!h.drawItem) return FALSE;
         h.drawItem(dialog, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));

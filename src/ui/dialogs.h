@@ -20,7 +20,11 @@ struct DialogHandlers {
     std::function<void(HWND, const DRAWITEMSTRUCT&)> drawItem = nullptr;
     std::function<void(HWND)> destroy = nullptr; // WM_DESTROY
     std::function<void(HWND)> counted = nullptr; // a count of solutions it asked for is known
+    std::function<void(HWND)> generated = nullptr; // the puzzle it asked for is made (or not)
 };
+
+// Posted to the Random puzzle dialog when its background generation has ended.
+constexpr UINT WM_PUZZLE_GENERATED = WM_APP + 2;
 // The game's clock pauses while a dialog is open.
 INT_PTR RunDialog(App& app, int resource, const DialogHandlers& handlers);
 
@@ -39,6 +43,8 @@ INT_PTR AnalyseDialog(App& app);
 INT_PTR OptionsDialog(App& app);
 // Sound: the five sound events' switches and files.
 INT_PTR SoundDialog(App& app);
+// Random puzzle: make a new puzzle of a chosen difficulty and play it.
+INT_PTR RandomPuzzleDialog(App& app);
 
 // Create puzzle: size, method and name; OK switches the game into the editor.
 INT_PTR CreatePuzzleDialog(App& app);

@@ -1,4 +1,4 @@
-// The Load, Analyse, New game, Options and Sound dialogs, each wired to its model.
+// The Load, Analyse, New game, Options, Sound and Random puzzle dialogs, each wired to its model.
 #include <filesystem>
 
 #include "files/game_dialogs.h"
@@ -215,6 +215,29 @@ TEST_F(Dialogs, SoundListAndButtonsReachTheSettingsOnOk) {
     expected[2].file = ".\\Sound\\rotate.wav";
     expected[3].file = "drop.wav";
     EXPECT_EQ(Sounds(sounds.begin(), sounds.end()), expected);
+}
+
+// A size too small is refused with its message and the dialog stays; Cancel pressed at once
+// after OK gives the generation up: no file is written and the game is as it was. (OK that
+// plays a new puzzle is played end to end, b_random_puzzle.py.)
+TEST_F(Dialogs, RandomPuzzleRefusesASmallSizeAndCancelLeavesNothing) {
+    StartGame();
+    const GameState before = gs();
+    const std::vector<std::string> messages =
+        Run(IDM_RANDOM_PUZZLE, "Random puzzle", [&](DialogDriver& d, HWND dialog) {
+            d.Send(dialog, IDC_RANDOM_DIFFICULTY, CB_SETCURSEL, 1);
+            d.Send(dialog, IDC_RANDOM_WIDTH_ARROWS, UDM_SETPOS32, 0, 5);
+            d.Send(dialog, IDC_RANDOM_HEIGHT_ARROWS, UDM_SETPOS32, 0, 11);
+            d.Press(dialog, IDOK);
+            d.Answer();
+            d.Send(dialog, IDC_RANDOM_HEIGHT_ARROWS, UDM_SETPOS32, 0, 24);
+            d.Press(dialog, IDOK);
+            d.Press(dialog, IDCANCEL);
+        });
+    EXPECT_EQ(messages, Lines{"information: The largest size must hold at least 60 cells."});
+    EXPECT_FALSE(fs::exists("Puzzles\\Random"));
+    EXPECT_EQ(gs().settings, before.settings);
+    EXPECT_EQ(gs().position.board, before.position.board);
 }
 
 } // namespace

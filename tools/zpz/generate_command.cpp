@@ -56,7 +56,7 @@ bool ParseSize(const std::string& text, int& w, int& h) {
     if (x == std::string::npos || !ParseNumber(text.substr(0, x), a) ||
         !ParseNumber(text.substr(x + 1), b))
         return false;
-    auto inRange = [](uint64_t v) { return v >= kGenerateLeastSide && v <= kGenerateMostSide; };
+    auto inRange = [](uint64_t v) { return v >= kLeastRandomSide && v <= kMaxFieldSide; };
     if (!inRange(a) || !inRange(b)) return false;
     w = static_cast<int>(a), h = static_cast<int>(b);
     return true;

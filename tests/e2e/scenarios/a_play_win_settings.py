@@ -23,7 +23,8 @@ WRITTEN = ini_text((
     "|".join("%s_FILE = .\\Sound\\%s.wav|%s_ENABLE = 1" % (s, s, s) for s in SOUNDS) +
     "||[WINDOW]|LEFT = %d|RIGHT = %d|TOP = %d|BOTTOM = %d" % (
         WINDOW_RECT[0], WINDOW_RECT[2], WINDOW_RECT[1], WINDOW_RECT[3]) +
-    "||[BEST_TIMES]|GROUP_0 = Tutorial|PUZZLE_0 = move a figure|SECONDS_0 = %d"
+    "||[BEST_TIMES]|GROUP_0 = Tutorial|PUZZLE_0 = move a figure|SECONDS_0 = %d||"
+    "[RANDOM_PUZZLE]|DIFFICULTY = 3|WIDTH = 12|HEIGHT = 10|SYMMETRIC = 0"
 ).split("|"))
 STATUS_BAR = 1022
 
