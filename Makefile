@@ -89,8 +89,11 @@ test-e2e:
 run: dist
 	sh scripts/run-game.sh
 
+# The analysis search against the reference, then making new puzzles of each difficulty; each
+# ends with the count time of the open 10 x 6.
 bench: release
 	$(RELEASE)/zpz bench
+	$(RELEASE)/zpz bench --generate --library data/Puzzles
 
 clean:
 	rm -rf build dist

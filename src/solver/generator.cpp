@@ -5,7 +5,6 @@
 #include "solver/generator.h"
 
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 #include "model/geometry.h"
@@ -14,8 +13,8 @@
 
 namespace {
 
-constexpr int kBudget = 6000; // fields looked at before giving up
-constexpr int kStall = 120;   // fields looked at without coming nearer before starting again
+constexpr int kBudget = 6000; // steps (a field counted or a move tried) before giving up
+constexpr int kStall = 120;   // steps without coming nearer before starting again
 
 // A small generator of the same numbers on every platform (SplitMix64).
 class Random {
@@ -259,12 +258,12 @@ TilingField FieldOf(const Frame& f, const Cells& in) {
     return field;
 }
 
-// How far a number of solutions lies from the band, 0 inside it.
+// How far a number of solutions lies from the band, 0 inside it: by how many times it falls
+// short or goes over (a quotient, so that every platform computes the same).
 double Distance(uint64_t solutions, SolutionBand band) {
     if (solutions == 0) return 1e9;
-    if (solutions < band.least) return std::log(double(band.least) / double(solutions));
-    if (band.most != 0 && solutions > band.most)
-        return std::log(double(solutions) / double(band.most));
+    if (solutions < band.least) return double(band.least) / double(solutions) - 1;
+    if (band.most != 0 && solutions > band.most) return double(solutions) / double(band.most) - 1;
     return 0;
 }
 
@@ -344,25 +343,22 @@ GeneratedPuzzle GeneratePuzzle(const GenerateRequest& request, const std::set<st
     Random random(request.seed);
     const Frame frame = ChooseFrame(request, random);
     auto stopped = [&] { return stop != nullptr && stop->load(); };
-    int looked = 0;
+    int steps = 0;
     auto count = [&](const Cells& in) {
-        ++looked;
+        ++steps;
         if (tried != nullptr) ++*tried;
         return CountSolutions(FieldOf(frame, in), stop, cap);
     };
-    while (looked < kBudget && !stopped()) {
+    while (steps < kBudget && !stopped()) {
         Cells in;
         bool started = many ? NearRectangle(frame, random, in)
                             : frame.symmetry == Symmetry::None
                                   ? FigureUnion(frame, random, random.Below(2) == 0, in)
                                   : SymmetricBlob(frame, random, in);
-        if (!started) {
-            if (!SymmetricBlob(frame, random, in) && !FigureUnion(frame, random, true, in))
-                return {};
-        }
+        if (!started && !SymmetricBlob(frame, random, in)) return {};
         uint64_t solutions = count(in);
         double distance = Distance(solutions, band);
-        for (int stall = 0; stall < kStall && looked < kBudget && !stopped();) {
+        for (int stall = 0; stall < kStall && steps < kBudget && !stopped(); ++steps) {
             if (distance == 0) {
                 const TilingField field = FieldOf(frame, in);
                 if (known.count(FieldKey(field.width, field.height, field.cells)) == 0) {

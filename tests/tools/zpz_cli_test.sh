@@ -97,7 +97,24 @@ expect 1 "| Group | Puzzles | Fewest tilings | Most tilings | All tilings |
 | b group | one | 6 x 10 | 9356 | 2339 |" table "$lib"
 expect 2 "" table
 
-for cmd in check solve count library table; do
+# generate: a puzzle of the difficulty, the same again for the same seed, with its count and
+# seed in [INFO]; none in a box of 55 cells; usage errors.
+"$zpz" generate --difficulty unique --seed 5 --library "$lib" --out "$tmp/u.zpz" >"$tmp/u.out" ||
+    fail "generate unique"
+[[ $(cat "$tmp/u.out") =~ ^solutions=1\ difficulty=Unique\ seed=5\ size=[0-9]+x[0-9]+\ fields=[0-9]+\ time_ms=[0-9.]+$ ]] ||
+    fail "generate: $(cat "$tmp/u.out")"
+[[ $("$zpz" count "$tmp/u.zpz") =~ distinct=1$ && $("$zpz" check "$tmp/u.zpz") =~ open=60 ]] ||
+    fail "generate: the written puzzle"
+tail -n 3 "$tmp/u.zpz" | tr -d '\r' | diff - <(printf '[INFO]\nSOLUTIONS = 1\nSEED = 5\n') >/dev/null ||
+    fail "generate: [INFO]"
+"$zpz" generate --difficulty Unique --seed 5 --library "$lib" --out "$tmp/again.zpz" >/dev/null &&
+    cmp -s "$tmp/u.zpz" "$tmp/again.zpz" || fail "generate: the same seed gives another field"
+expect 1 "" generate --difficulty easy --size 5x11 --out "$tmp/none.zpz"
+expect 2 "" generate --size 12x10
+expect 2 "" generate --difficulty easy --size 4x20
+expect 2 "" generate --difficulty trivial
+
+for cmd in check solve count library table generate; do
     "$zpz" "$cmd" --help | grep -q "^usage: zpz $cmd" || fail "$cmd --help"
 done
 [[ $failures == 0 ]] && echo "zpz command line: all cases passed"

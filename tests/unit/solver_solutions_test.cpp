@@ -36,6 +36,11 @@ TEST(Solutions, TilingsUpToTheFieldsOwnSymmetries) {
     EXPECT_EQ(CountSolutions(Drawn(withFigure)), 0u);
     EXPECT_EQ(CountSolutions(Drawn(Rows(5, std::string(11, '.')))), 0u);
 
+    // A limited count stops at the limit, on fields with and without symmetries.
+    EXPECT_EQ(CountSolutions(Drawn(Rows(6, std::string(10, '.'))), nullptr, 100), 100u);
+    EXPECT_EQ(CountSolutions(Drawn(known[3].first), nullptr, 3000), 3000u);
+    EXPECT_EQ(CountSolutions(Drawn(known[2].first), nullptr, 1000), 65u);
+
     std::atomic<bool> stop{true};
     EXPECT_LT(CountSolutions(Drawn(Rows(6, std::string(10, '.'))), &stop), 2339u)
         << "a stopped count ends early";
