@@ -172,6 +172,11 @@ bool BuildProblem(const TilingField& field, Problem& p) {
         }
         p.places.insert(p.places.end(), byFirst[c].begin(), byFirst[c].end());
     }
+    for (Place& pl : p.places) {
+        for (Board b = pl.cells; b != 0; b &= b - 1)
+            pl.border |= p.neighbours[std::countr_zero(b)];
+        pl.border &= ~pl.cells;
+    }
     p.lastSlot = std::bit_ceil(p.places.size() * 2 + 1) - 1;
     p.byCells.assign(p.lastSlot + 1, Place{});
     for (const Place& pl : p.places) {
@@ -179,11 +184,6 @@ bool BuildProblem(const TilingField& field, Problem& p) {
         while (p.byCells[i].cells != 0)
             i = (i + 1) & p.lastSlot;
         p.byCells[i] = pl;
-    }
-    for (Place& pl : p.places) {
-        for (Board b = pl.cells; b != 0; b &= b - 1)
-            pl.border |= p.neighbours[std::countr_zero(b)];
-        pl.border &= ~pl.cells;
     }
 
     // The turns and mirrors of the open cells' bounding box that map them onto themselves.
@@ -256,9 +256,6 @@ Memo& ThreadMemo() {
 // time than starting a thread.
 constexpr int kSharedLeast = 10;
 
-// At most one place of each of the 63 orientations has a given cell as its first.
-constexpr int kMaxPlacesAtCell = 63;
-
 // A part of a search: the cells still open and the figures still to lay after one place
 // (laid; figure -1 when none), and how many tilings each tiling of the part stands for.
 struct Part {
@@ -280,7 +277,7 @@ class TilingSearch {
         for (const Part& part : Parts(false)) {
             weight_ = part.weight;
             if (part.laid.figure >= 0) chosen_.push_back(part.laid);
-            Search(part.open, part.missing);
+            Search(part.open, part.missing, std::popcount(part.missing));
             chosen_.clear();
             if (Done()) break;
         }
@@ -292,7 +289,7 @@ class TilingSearch {
     uint64_t RunParts(const std::vector<Part>& parts, std::atomic<std::size_t>& next) {
         for (std::size_t i; (i = next.fetch_add(1)) < parts.size() && !Done();) {
             weight_ = parts[i].weight;
-            Search(parts[i].open, parts[i].missing);
+            Search(parts[i].open, parts[i].missing, std::popcount(parts[i].missing));
         }
         return Found();
     }
@@ -410,13 +407,12 @@ class TilingSearch {
         return (single & (BeforeIn(single) | AfterIn(single) | single << n | single >> n)) != 0;
     }
 
-    uint64_t Search(Board open, uint32_t missing) {
+    uint64_t Search(Board open, uint32_t missing, int figuresLeft) {
         if (open == 0) {
             if (found_ == 0 && keepFirst_) first_ = chosen_;
             found_ += weight_;
             return 1;
         }
-        const int figuresLeft = std::popcount(missing);
         if (figuresLeft == 1 && !keepFirst_) {
             // The last figure: the open cells must be one of its places.
             if (p_.FigureCovering(open) != std::countr_zero(missing)) return 0;
@@ -424,50 +420,40 @@ class TilingSearch {
             return 1;
         }
         MemoEntry* entry = nullptr;
-        if (!keepFirst_ && std::popcount(missing) >= kMemoLeast) {
+        if (!keepFirst_ && figuresLeft >= kMemoLeast) {
             entry = &memo_.Slot(open, missing);
             if (entry->Holds(open, missing, memo_.epoch)) {
                 found_ += weight_ * entry->count;
                 return entry->count;
             }
         }
-        // The places that fit first, so that the memory of the positions after them can be
-        // fetched while they are searched one after the other.
-        struct Next {
-            const Place* place;
-            Board rest;
-        };
-        std::array<Next, kMaxPlacesAtCell> next;
-        int nextCount = 0;
         uint64_t n = 0;
-        int cell = std::countr_zero(open);
-        const std::array<int, kFigureCount + 1>& first = p_.first[cell];
-        for (uint32_t left = missing; left != 0; left &= left - 1) {
-            int f = std::countr_zero(left);
-            for (int i = first[f]; i < first[f + 1]; ++i) {
-                const Place& pl = p_.places[i];
-                if (pl.cells & ~open) continue;
-                Board rest = open & ~pl.cells;
-                if (figuresLeft == 2 && !keepFirst_) {
-                    // The other figure must cover the rest exactly.
-                    if (p_.FigureCovering(rest) == std::countr_zero(missing & ~(1u << f))) {
-                        found_ += weight_;
+        const Place* const places = p_.places.data();
+        const std::array<int, kFigureCount + 1>& first = p_.first[std::countr_zero(open)];
+        if (figuresLeft == 2 && !keepFirst_) {
+            // One of the two at the first open cell, the other covering the rest exactly.
+            for (uint32_t left = missing; left != 0; left &= left - 1) {
+                const int f = std::countr_zero(left), other = std::countr_zero(missing ^ (1u << f));
+                for (const Place* pl = places + first[f], *end = places + first[f + 1]; pl < end;
+                     ++pl) {
+                    if ((pl->cells & ~open) == 0 && p_.FigureCovering(open & ~pl->cells) == other)
                         ++n;
-                    }
-                } else if (!CutsOffCells(pl.border & rest, rest)) {
-                    next[nextCount++] = {&pl, rest};
                 }
             }
+            found_ += weight_ * n;
+            return n;
         }
-        if (!keepFirst_ && std::popcount(missing) > kMemoLeast)
-            for (int i = 0; i < nextCount; ++i)
-                __builtin_prefetch(&memo_.Slot(next[i].rest, missing & ~(1u << next[i].place->figure)));
-        for (int i = 0; i < nextCount; ++i) {
-            const Place& pl = *next[i].place;
-            if (keepFirst_) chosen_.push_back(pl);
-            n += Search(next[i].rest, missing & ~(1u << pl.figure));
-            if (keepFirst_) chosen_.pop_back();
-            if (Done()) return n;
+        for (uint32_t left = missing; left != 0; left &= left - 1) {
+            const int f = std::countr_zero(left);
+            for (const Place *pl = places + first[f], *end = places + first[f + 1]; pl < end; ++pl) {
+                if (pl->cells & ~open) continue;
+                const Board rest = open & ~pl->cells;
+                if (CutsOffCells(pl->border & rest, rest)) continue;
+                if (keepFirst_) chosen_.push_back(*pl);
+                n += Search(rest, missing & ~(1u << f), figuresLeft - 1);
+                if (keepFirst_) chosen_.pop_back();
+                if (Done()) return n;
+            }
         }
         if (entry != nullptr) *entry = MemoEntry{open, missing, memo_.epoch, n};
         return n;
