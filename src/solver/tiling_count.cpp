@@ -277,7 +277,7 @@ class TilingSearch {
         for (const Part& part : Parts(false)) {
             weight_ = part.weight;
             if (part.laid.figure >= 0) chosen_.push_back(part.laid);
-            Search(part.open, part.missing, std::popcount(part.missing));
+            SearchPart(part);
             chosen_.clear();
             if (Done()) break;
         }
@@ -289,7 +289,7 @@ class TilingSearch {
     uint64_t RunParts(const std::vector<Part>& parts, std::atomic<std::size_t>& next) {
         for (std::size_t i; (i = next.fetch_add(1)) < parts.size() && !Done();) {
             weight_ = parts[i].weight;
-            Search(parts[i].open, parts[i].missing, std::popcount(parts[i].missing));
+            SearchPart(parts[i]);
         }
         return Found();
     }
@@ -407,20 +407,33 @@ class TilingSearch {
         return (single & (BeforeIn(single) | AfterIn(single) | single << n | single >> n)) != 0;
     }
 
+    // The search compiled for each kind of field and for keeping the first tiling or not.
+    void SearchPart(const Part& part) {
+        const int left = std::popcount(part.missing);
+        if (keepFirst_) {
+            if (p_.grid) Search<true, true>(part.open, part.missing, left);
+            else Search<false, true>(part.open, part.missing, left);
+        } else {
+            if (p_.grid) Search<true, false>(part.open, part.missing, left);
+            else Search<false, false>(part.open, part.missing, left);
+        }
+    }
+
+    template <bool kGrid, bool kKeepFirst>
     uint64_t Search(Board open, uint32_t missing, int figuresLeft) {
         if (open == 0) {
-            if (found_ == 0 && keepFirst_) first_ = chosen_;
+            if (kKeepFirst && found_ == 0) first_ = chosen_;
             found_ += weight_;
             return 1;
         }
-        if (figuresLeft == 1 && !keepFirst_) {
+        if (!kKeepFirst && figuresLeft == 1) {
             // The last figure: the open cells must be one of its places.
             if (p_.FigureCovering(open) != std::countr_zero(missing)) return 0;
             found_ += weight_;
             return 1;
         }
         MemoEntry* entry = nullptr;
-        if (!keepFirst_ && figuresLeft >= kMemoLeast) {
+        if (!kKeepFirst && figuresLeft >= kMemoLeast) {
             entry = &memo_.Slot(open, missing);
             if (entry->Holds(open, missing, memo_.epoch)) {
                 found_ += weight_ * entry->count;
@@ -430,7 +443,7 @@ class TilingSearch {
         uint64_t n = 0;
         const Place* const places = p_.places.data();
         const std::array<int, kFigureCount + 1>& first = p_.first[std::countr_zero(open)];
-        if (figuresLeft == 2 && !keepFirst_) {
+        if (!kKeepFirst && figuresLeft == 2) {
             // One of the two at the first open cell, the other covering the rest exactly.
             for (uint32_t left = missing; left != 0; left &= left - 1) {
                 const int f = std::countr_zero(left), other = std::countr_zero(missing ^ (1u << f));
@@ -448,10 +461,10 @@ class TilingSearch {
             for (const Place *pl = places + first[f], *end = places + first[f + 1]; pl < end; ++pl) {
                 if (pl->cells & ~open) continue;
                 const Board rest = open & ~pl->cells;
-                if (CutsOffCells(pl->border & rest, rest)) continue;
-                if (keepFirst_) chosen_.push_back(*pl);
-                n += Search(rest, missing & ~(1u << f), figuresLeft - 1);
-                if (keepFirst_) chosen_.pop_back();
+                if (kGrid ? CutsOffCellsOfGrid(rest) : CutsOffCells(pl->border & rest, rest)) continue;
+                if constexpr (kKeepFirst) chosen_.push_back(*pl);
+                n += Search<kGrid, kKeepFirst>(rest, missing & ~(1u << f), figuresLeft - 1);
+                if constexpr (kKeepFirst) chosen_.pop_back();
                 if (Done()) return n;
             }
         }
