@@ -255,6 +255,9 @@ Memo& ThreadMemo() {
 // Figures to lay from which a count is shared between threads: smaller counts take less
 // time than starting a thread.
 constexpr int kSharedLeast = 10;
+// How many times a shared search is cut by the first open cell's places: parts small enough
+// for the threads to end together.
+constexpr int kSharedSplits = 2;
 
 // A part of a search: the cells still open and the figures still to lay after one place
 // (laid; figure -1 when none), and how many tilings each tiling of the part stands for.
@@ -296,8 +299,8 @@ class TilingSearch {
 
     // The search cut into parts whose counts add up to the whole: one for each class of
     // places of the figure with the fewest places when the field has symmetries (see
-    // PlaceClasses), else the whole search; split once more by the first open cell's places
-    // when several threads are to share them.
+    // PlaceClasses), else the whole search; split further by the first open cell's places
+    // (kSharedSplits times) when several threads are to share them.
     std::vector<Part> Parts(bool fine) const {
         std::vector<Part> parts;
         if (p_.symmetries.size() < 2) {
@@ -308,25 +311,27 @@ class TilingSearch {
             for (const auto& [place, weight] : PlaceClasses(figure))
                 parts.push_back({p_.open & ~place.cells, p_.missing & ~(1u << figure), weight, place});
         }
-        if (!fine) return parts;
-        std::vector<Part> finer;
-        for (const Part& part : parts) {
-            if (part.open == 0 || std::popcount(part.missing) <= 2) {
-                finer.push_back(part);
-                continue;
-            }
-            const auto& first = p_.first[std::countr_zero(part.open)];
-            for (uint32_t left = part.missing; left != 0; left &= left - 1) {
-                int f = std::countr_zero(left);
-                for (int i = first[f]; i < first[f + 1]; ++i) {
-                    const Place& pl = p_.places[i];
-                    Board rest = part.open & ~pl.cells;
-                    if ((pl.cells & ~part.open) == 0 && !CutsOffCells(pl.border & rest, rest))
-                        finer.push_back({rest, part.missing & ~(1u << f), part.weight, pl});
+        for (int split = 0; fine && split < kSharedSplits; ++split) {
+            std::vector<Part> finer;
+            for (const Part& part : parts) {
+                if (part.open == 0 || std::popcount(part.missing) <= 2) {
+                    finer.push_back(part);
+                    continue;
+                }
+                const auto& first = p_.first[std::countr_zero(part.open)];
+                for (uint32_t left = part.missing; left != 0; left &= left - 1) {
+                    int f = std::countr_zero(left);
+                    for (int i = first[f]; i < first[f + 1]; ++i) {
+                        const Place& pl = p_.places[i];
+                        Board rest = part.open & ~pl.cells;
+                        if ((pl.cells & ~part.open) == 0 && !CutsOffCells(pl.border & rest, rest))
+                            finer.push_back({rest, part.missing & ~(1u << f), part.weight, pl});
+                    }
                 }
             }
+            parts = std::move(finer);
         }
-        return finer;
+        return parts;
     }
 
     const std::vector<Place>& FirstTiling() const { return first_; }
