@@ -146,17 +146,14 @@ KeyOutcome PressFieldKey(GameState& gs, Key key, bool shift) {
     case Key::Left:
     case Key::Right:
     case Key::Up:
-    case Key::Down:
+    case Key::Down: {
         if (!shift) AbandonKeyRectangle(gs);
-        MoveCursor(gs,
-                   key == Key::Left    ? -1
-                   : key == Key::Right ? 1
-                                       : 0,
-                   key == Key::Up     ? -1
-                   : key == Key::Down ? 1
-                                      : 0);
+        const int dx = key == Key::Left ? -1 : key == Key::Right ? 1 : 0;
+        const int dy = key == Key::Up ? -1 : key == Key::Down ? 1 : 0;
+        MoveCursor(gs, dx, dy);
         gs.hand.cursor.leads = true;
         return KeyOutcome::Repaint;
+    }
     case Key::Tab:
         AbandonKeyRectangle(gs);
         return KeyOutcome::FocusList;

@@ -24,7 +24,7 @@ struct App {
     Surfaces surfaces;
     bool firstStart = false; // no settings file was found
     // The main window itself, where the field is drawn, has the keyboard focus (not the figure
-    // list); and had it when the window was last deactivated, to get it back on activation.
+    // list); and of the two it had the focus last, to get it back when the window is activated.
     bool fieldFocus = false;
     bool fieldFocusBack = false;
     std::string windowClass;

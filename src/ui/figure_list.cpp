@@ -58,6 +58,9 @@ LRESULT CALLBACK ListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PAINT:
         PaintBelowItems(app, hwnd);
         break;
+    case WM_SETFOCUS:
+        app.fieldFocusBack = false;
+        break;
     default:
         break;
     }

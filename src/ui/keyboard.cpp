@@ -86,14 +86,12 @@ bool OnFigureListKey(App& app, WPARAM key) {
 
 void OnFieldFocus(App& app, bool gained) {
     app.fieldFocus = gained;
+    if (gained) app.fieldFocusBack = true;
     if (!gained) LeaveField(app.gs);
     RepaintMain();
 }
 
 void OnActivateFocus(App& app, WPARAM wParam) {
-    if (LOWORD(wParam) == WA_INACTIVE) {
-        app.fieldFocusBack = app.fieldFocus;
-    } else if (HIWORD(wParam) == 0 && app.hwndFigureList != nullptr) {
+    if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0 && app.hwndFigureList != nullptr)
         SetFocus(app.fieldFocusBack ? app.hwndMain : app.hwndFigureList);
-    }
 }

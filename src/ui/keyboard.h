@@ -13,6 +13,6 @@ bool OnFieldKey(App& app, WPARAM key, LPARAM flags);
 bool OnFigureListKey(App& app, WPARAM key);
 // WM_SETFOCUS (gained) and WM_KILLFOCUS of the main window.
 void OnFieldFocus(App& app, bool gained);
-// WM_ACTIVATE: the window activated gives the focus back to where it was when the window was
-// deactivated, the figure list at the start.
+// WM_ACTIVATE: the window activated gives the focus back to the one of the list and the field
+// that had it last, the figure list at the start.
 void OnActivateFocus(App& app, WPARAM wParam);

@@ -71,7 +71,7 @@ def body(game):
         cursor = (c, r)
     answer("Congratulations! The game is won.")
     wait_for("the field covered", lambda: board(game), lambda cells: cells == "#" * 60)
-    check(focus_shown(game), "the field has no focus after the win's message")
+    wait_for("the focus back in the field after the message", lambda: focus_shown(game), bool)
 
 
 scenario(body)
