@@ -140,7 +140,7 @@ struct Position {
 
 // The keyboard's cursor: one cell of the field, which the arrow keys move and where Enter acts.
 struct KeyCursor {
-    Point cell;             // column and row in the field
+    Point cell;             // column and row; CursorCell keeps them within the field
     bool leads = false;     // a key placed it last: the figure in hand is drawn at it, not at the
                             // mouse pointer
     bool rectangle = false; // the "By squares" rectangle in progress was started with Shift

@@ -98,8 +98,7 @@ Point CursorCell(const GameState& gs) {
 
 void MoveCursor(GameState& gs, int dx, int dy) {
     const Point c = CursorCell(gs);
-    gs.hand.cursor.cell = {c.x + dx, c.y + dy};
-    gs.hand.cursor.cell = CursorCell(gs);
+    gs.hand.cursor.cell = {c.x + dx, c.y + dy}; // CursorCell keeps it within the field
 }
 
 Point CursorPointer(const GameState& gs, int held) {
@@ -123,10 +122,7 @@ bool FollowPointer(GameState& gs, Point pointer) {
     k.pointer = pointer;
     if (!moved) return false;
     k.leads = false;
-    if (FieldFrame(gs).Contains(pointer)) {
-        k.cell = CellUnderPointer(gs, pointer);
-        k.cell = CursorCell(gs);
-    }
+    if (FieldFrame(gs).Contains(pointer)) k.cell = CellUnderPointer(gs, pointer);
     return true;
 }
 
