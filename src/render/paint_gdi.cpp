@@ -47,9 +47,13 @@ HeldAtPointer FigureAtPointer(const GameState& gs, int selection, Point pointer)
     return {figure, DropPositionAndLegality(gs, figure, pointer)};
 }
 
+RECT FieldFrameOf(const PaintGeometry& g) {
+    return {g.frame.x, g.frame.y, g.frame.x + (g.columns + 2) * g.s,
+            g.frame.y + (g.rows + 2) * g.s};
+}
+
 void DrawField(Surfaces& s, const GameState& gs, const PaintGeometry& g, HBRUSH ink) {
-    const RECT frame{g.frame.x, g.frame.y, g.frame.x + (g.columns + 2) * g.s,
-                     g.frame.y + (g.rows + 2) * g.s};
+    const RECT frame = FieldFrameOf(g);
     FrameRect(s.backBuffer.dc, &frame, ink);
     CellsToDraw toDraw;
     toDraw.source = s.skin.dc;
@@ -93,8 +97,7 @@ void DrawFigureInHand(Surfaces& s, const GameState& gs, const PaintGeometry& g,
 // The field's keyboard focus: the system's dotted focus rectangle around the frame and, with
 // the hand empty, the cursor cell's edge inverted.
 void DrawFieldFocus(Surfaces& s, const GameState& gs, const PaintGeometry& g, bool handEmpty) {
-    RECT around{g.frame.x, g.frame.y, g.frame.x + (g.columns + 2) * g.s,
-                g.frame.y + (g.rows + 2) * g.s};
+    RECT around = FieldFrameOf(g);
     InflateRect(&around, 3, 3);
     DrawFocusRect(s.backBuffer.dc, &around);
     if (!handEmpty) return;

@@ -47,7 +47,7 @@ LRESULT CALLBACK ListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_KEYDOWN:
         SendMessageA(app.hwndMain, message, wParam, lParam);
-        if (OnFigureListKey(app, wParam)) return 0;
+        if (OnFigureListKey(app, wParam, lParam)) return 0;
         break;
     case WM_MOUSEWHEEL:
         if (WheelOverField(app, lParam)) {

@@ -13,7 +13,11 @@ namespace {
 
 constexpr LPARAM kKeyWasDown = LPARAM{1} << 30; // WM_KEYDOWN's flag of an automatic repeat
 
+// A key held down repeats only as an arrow: Enter laying and taking back in turn, or Shift
+// anchoring its rectangle anew, would not be what the player meant.
 Key KeyOf(WPARAM key, LPARAM flags) {
+    const bool arrow = key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN;
+    if ((flags & kKeyWasDown) != 0 && !arrow) return Key::Other;
     switch (key) {
     case VK_LEFT:
         return Key::Left;
@@ -33,8 +37,8 @@ Key KeyOf(WPARAM key, LPARAM flags) {
         return Key::Escape;
     case VK_TAB:
         return Key::Tab;
-    case VK_SHIFT: // only where it goes down, not its repeats
-        return (flags & kKeyWasDown) != 0 ? Key::Other : Key::Shift;
+    case VK_SHIFT:
+        return Key::Shift;
     default:
         return Key::Other;
     }
@@ -77,17 +81,19 @@ bool OnFieldKey(App& app, WPARAM key, LPARAM flags) {
     return true;
 }
 
-bool OnFigureListKey(App& app, WPARAM key) {
+bool OnFigureListKey(App& app, WPARAM key, LPARAM flags) {
     app.gs.hand.selection = FigureListSelection(app);
-    if (PressListKey(app.gs, KeyOf(key, 0)) != KeyOutcome::FocusField) return false;
+    if (PressListKey(app.gs, KeyOf(key, flags)) != KeyOutcome::FocusField) return false;
     SetFocus(app.hwndMain);
     return true;
 }
 
 void OnFieldFocus(App& app, bool gained) {
     app.fieldFocus = gained;
-    if (gained) app.fieldFocusBack = true;
-    if (!gained) LeaveField(app.gs);
+    if (gained)
+        app.fieldFocusBack = true;
+    else
+        LeaveField(app.gs);
     RepaintMain();
 }
 

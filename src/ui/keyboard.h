@@ -10,7 +10,7 @@
 bool OnFieldKey(App& app, WPARAM key, LPARAM flags);
 // WM_KEYDOWN of the figure list: true when the key took the focus to the field; the list box
 // must then not see it.
-bool OnFigureListKey(App& app, WPARAM key);
+bool OnFigureListKey(App& app, WPARAM key, LPARAM flags);
 // WM_SETFOCUS (gained) and WM_KILLFOCUS of the main window.
 void OnFieldFocus(App& app, bool gained);
 // WM_ACTIVATE: the window activated gives the focus back to the one of the list and the field
