@@ -150,6 +150,17 @@ struct Position {
     bool solutionFound = false;
 };
 
+// The keyboard's cursor: one cell of the field, which the arrow keys move and where Enter acts.
+struct KeyCursor {
+    Point cell;             // column and row; CursorCell keeps them within the field
+    bool leads = false;     // a key placed it last: the figure in hand is drawn at it, not at the
+                            // mouse pointer
+    bool rectangle = false; // the "By squares" rectangle in progress was started with Shift
+    bool pointerSeen = false;
+    Point pointer; // the mouse pointer last seen, so that a mouse message without a movement
+                   // leaves the cursor where the keys put it
+};
+
 // The figure in hand: the figure list's selection, how each figure is turned, the grab point.
 struct Hand {
     // Per figure 1..12 the orientation in which the list shows it and the hand holds it.
@@ -158,6 +169,7 @@ struct Hand {
     int32_t listEntries = kFigureCount + 1; // 13 in play, 1 in the "By squares" editor
     int32_t grabX = 0;                      // the pointer's offset in the held matrix
     int32_t grabY = 0;
+    KeyCursor cursor;
 };
 
 // The puzzle editor: whether it is open, its "By squares" drawing and the rectangle in progress.

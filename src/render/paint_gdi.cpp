@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "model/keyboard.h"
 #include "model/placement.h"
 #include "render/cells.h"
 #include "render/figure_pictures.h"
@@ -46,9 +47,13 @@ HeldAtPointer FigureAtPointer(const GameState& gs, int selection, Point pointer)
     return {figure, DropPositionAndLegality(gs, figure, pointer)};
 }
 
+RECT FieldFrameOf(const PaintGeometry& g) {
+    return {g.frame.x, g.frame.y, g.frame.x + (g.columns + 2) * g.s,
+            g.frame.y + (g.rows + 2) * g.s};
+}
+
 void DrawField(Surfaces& s, const GameState& gs, const PaintGeometry& g, HBRUSH ink) {
-    const RECT frame{g.frame.x, g.frame.y, g.frame.x + (g.columns + 2) * g.s,
-                     g.frame.y + (g.rows + 2) * g.s};
+    const RECT frame = FieldFrameOf(g);
     FrameRect(s.backBuffer.dc, &frame, ink);
     CellsToDraw toDraw;
     toDraw.source = s.skin.dc;
@@ -89,6 +94,22 @@ void DrawFigureInHand(Surfaces& s, const GameState& gs, const PaintGeometry& g,
     DrawCells(s, s.backBuffer.dc, toDraw, gs.settings.view);
 }
 
+// The field's keyboard focus: the system's dotted focus rectangle around the frame and, with
+// the hand empty, the cursor cell's edge inverted.
+void DrawFieldFocus(Surfaces& s, const GameState& gs, const PaintGeometry& g, bool handEmpty) {
+    RECT around = FieldFrameOf(g);
+    InflateRect(&around, 3, 3);
+    DrawFocusRect(s.backBuffer.dc, &around);
+    if (!handEmpty) return;
+    const Point cell = CursorCell(gs);
+    const int x = g.frame.x + (cell.x + 1) * g.s + 2, y = g.frame.y + (cell.y + 1) * g.s + 2;
+    const int side = g.s - 4, width = 3;
+    PatBlt(s.backBuffer.dc, x, y, side, width, DSTINVERT);
+    PatBlt(s.backBuffer.dc, x, y + side - width, side, width, DSTINVERT);
+    PatBlt(s.backBuffer.dc, x, y + width, width, side - 2 * width, DSTINVERT);
+    PatBlt(s.backBuffer.dc, x + side - width, y + width, width, side - 2 * width, DSTINVERT);
+}
+
 // The client area less the figure list: the final copy leaves the list control untouched.
 HRGN ClipWithoutList(const PaintInput& in) {
     HRGN clip = CreateRectRgnIndirect(&in.client);
@@ -107,11 +128,13 @@ void PaintMainWindow(Surfaces& s, GameState& gs, HDC hdc, const PaintInput& in) 
     SelectClipRgn(hdc, clip.get());
     OwnedBrush ink(CreateSolidBrush(gs.settings.view.colorInk));
 
-    const Point pointer{in.pointer.x, in.pointer.y};
+    const Point pointer =
+        HandPointer(gs, HeldFigure(gs, in.selection), {in.pointer.x, in.pointer.y});
     ComposeBoard(gs, pointer);
     const PaintGeometry g = GeometryOf(gs);
     DrawField(s, gs, g, ink.get());
     const HeldAtPointer hand = FigureAtPointer(gs, in.selection, pointer);
+    if (in.fieldFocus) DrawFieldFocus(s, gs, g, hand.figure == 0);
     if (hand.figure != 0) {
         if (hand.drop.legal && gs.settings.view.showLegalMove != 0)
             DrawLegalMoveMark(s, gs, g, hand);

@@ -12,6 +12,8 @@ struct PaintInput {
     POINT pointer{};           // the mouse pointer in client coordinates
     int selection = -1;        // the figure list's selection (-1 none)
     bool windowEnabled = true; // false while a modal dialog is open
+    bool fieldFocus = false;   // the field has the keyboard focus: a focus rectangle around its
+                               // frame, the keyboard's cursor marked while the hand is empty
 };
 
 // The main window's paint: the whole picture composed in the back buffer, copied to hdc in one

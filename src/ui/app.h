@@ -23,6 +23,10 @@ struct App {
     WNDPROC standardListProc = nullptr;
     Surfaces surfaces;
     bool firstStart = false; // no settings file was found
+    // The main window itself, where the field is drawn, has the keyboard focus (not the figure
+    // list); and of the two it had the focus last, to get it back when the window is activated.
+    bool fieldFocus = false;
+    bool fieldFocusBack = false;
     std::string windowClass;
     // The program's strings from its resources: the caption of every message box, the
     // settings and help files' names, the About box.

@@ -7,6 +7,7 @@
 #include "render/draw_gdi.h"
 #include "render/layout.h"
 #include "resource.h"
+#include "ui/keyboard.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -42,8 +43,11 @@ LRESULT CALLBACK ListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     App& app = TheApp();
     switch (message) {
     case WM_MOUSEMOVE:
+        SendMessageA(app.hwndMain, message, wParam, lParam);
+        break;
     case WM_KEYDOWN:
         SendMessageA(app.hwndMain, message, wParam, lParam);
+        if (OnFigureListKey(app, wParam, lParam)) return 0;
         break;
     case WM_MOUSEWHEEL:
         if (WheelOverField(app, lParam)) {
@@ -53,6 +57,9 @@ LRESULT CALLBACK ListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_PAINT:
         PaintBelowItems(app, hwnd);
+        break;
+    case WM_SETFOCUS:
+        app.fieldFocusBack = false;
         break;
     default:
         break;

@@ -9,6 +9,7 @@
 #include "ui/app.h"
 #include "ui/commands.h"
 #include "ui/figure_list.h"
+#include "ui/keyboard.h"
 #include "ui/mouse.h"
 #include "ui/orientation_menus.h"
 #include "ui/solution_counter.h"
@@ -30,6 +31,7 @@ void OnPaint(HWND hwnd) {
     ScreenToClient(hwnd, &in.pointer);
     in.selection = FigureListSelection(app);
     in.windowEnabled = IsWindowEnabled(hwnd) != FALSE;
+    in.fieldFocus = app.fieldFocus;
     PaintMainWindow(app.surfaces, app.gs, hdc, in);
     EndPaint(hwnd, &ps);
 }
@@ -103,7 +105,12 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     case WM_ACTIVATE:
         ClockNow(app, LOWORD(wParam) == WA_INACTIVE ? ClockEvent::WindowDeactivated
                                                     : ClockEvent::WindowActivated);
-        break;
+        OnActivateFocus(app, wParam); // instead of the default focus on the main window
+        return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        OnFieldFocus(app, message == WM_SETFOCUS);
+        return 0;
     case WM_TIMER:
     case WM_SOLUTIONS_COUNTED:
         UpdateStatusBar(app);
@@ -124,7 +131,7 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         OnContextMenu(app, PointOf(lParam));
         return 0;
     case WM_KEYDOWN:
-        OnKeyDown(app, static_cast<int>(wParam));
+        if (!OnFieldKey(app, wParam, lParam)) OnKeyDown(app, static_cast<int>(wParam));
         return 0;
     case WM_COMMAND:
         if (OnCommand(app, LOWORD(wParam), HIWORD(wParam))) return 0;

@@ -2,6 +2,7 @@
 #include "ui/mouse.h"
 
 #include "model/geometry.h"
+#include "model/keyboard.h"
 #include "model/placement.h"
 #include "ui/figure_list.h"
 #include "ui/main_window.h"
@@ -79,6 +80,7 @@ void StartRectangle(App& app, UINT message, POINT p) {
     gs.editor.rectStartY = cell.y;
     gs.editor.rectDrag =
         message == app.primaryButtonDown ? RectangleDrag::Filling : RectangleDrag::Clearing;
+    gs.hand.cursor.rectangle = false;
     SetCapture(app.hwndMain);
     PlaySoundEvent(gs, gs.editor.rectDrag == RectangleDrag::Filling ? kSoundDrop : kSoundTake);
     RepaintMain();
@@ -88,22 +90,23 @@ void StartRectangle(App& app, UINT message, POINT p) {
 
 void OnMouseMove(App& app) {
     GameState& gs = app.gs;
-    if (gs.editor.rectDrag != RectangleDrag::None) {
-        POINT p = PointerInClient(app);
+    POINT p = PointerInClient(app);
+    const bool moved = FollowPointer(gs, {p.x, p.y});
+    if (MouseDragsRectangle(gs)) {
         // Leaving the frame abandons the rectangle.
         if (!FieldFrame(gs).Contains({p.x, p.y})) {
             gs.editor.rectDrag = RectangleDrag::None;
             ReleaseCapture();
         }
         RepaintMain();
-    } else if (HeldFigure(gs) != 0) {
-        RepaintMain();
+    } else if (HeldFigure(gs) != 0 ||
+               (moved && (gs.editor.rectDrag != RectangleDrag::None || app.fieldFocus))) {
+        RepaintMain(); // the figure, a rectangle dragged with Shift or the cursor's mark follows
     }
 }
 
 void OnButtonUp(App& app) {
-    if (app.gs.editor.mode != EditMode::Editing || app.gs.editor.rectDrag == RectangleDrag::None)
-        return;
+    if (app.gs.editor.mode != EditMode::Editing || !MouseDragsRectangle(app.gs)) return;
     POINT p = PointerInClient(app);
     if (CommitEditorRectangle(app.gs, {p.x, p.y})) UpdateMenuStates(app);
     ReleaseCapture();
@@ -111,7 +114,7 @@ void OnButtonUp(App& app) {
 }
 
 void OnCaptureChanged(App& app, HWND newOwner) {
-    if (newOwner == app.hwndMain || app.gs.editor.rectDrag == RectangleDrag::None) return;
+    if (newOwner == app.hwndMain || !MouseDragsRectangle(app.gs)) return;
     app.gs.editor.rectDrag = RectangleDrag::None;
     RepaintMain();
 }
@@ -124,6 +127,11 @@ void OnButtonDown(App& app, UINT message, POINT p) {
         return;
     }
     if (message != app.primaryButtonDown) return; // its release brings the orientation menu
+    LayOrTakeAt(app, p);
+}
+
+void LayOrTakeAt(App& app, POINT p) {
+    GameState& gs = app.gs;
     gs.hand.selection = FigureListSelection(app);
     if (HeldFigure(gs) != 0)
         AfterDrop(app, DropHeldFigure(gs, {p.x, p.y}));
@@ -140,7 +148,12 @@ void OnContextMenu(App& app, POINT screen) {
     app.gs.hand.selection = FigureListSelection(app);
     int held = HeldFigure(app.gs);
     if (held == 0) return;
-    if (screen.x == -1 && screen.y == -1) GetCursorPos(&screen); // from the keyboard
+    if (screen.x == -1 && screen.y == -1) { // from the keyboard: at the figure in hand
+        POINT mouse = PointerInClient(app);
+        const Point at = HandPointer(app.gs, held, {mouse.x, mouse.y});
+        screen = {at.x, at.y};
+        ClientToScreen(app.hwndMain, &screen);
+    }
     HMENU menu = OrientationMenuFor(app, Orientations().byFigure[held].count);
     if (menu == nullptr) return;
     TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0,
