@@ -28,8 +28,7 @@ std::string RandomPuzzleBaseName(Difficulty difficulty, const LocalTime& t) {
     return DifficultyName(difficulty) + std::string(stamp);
 }
 
-FileToSave RandomPuzzleFile(const GeneratedPuzzle& puzzle, uint64_t seed,
-                            const std::string& name) {
+FileToSave RandomPuzzleFile(const GeneratedPuzzle& puzzle, uint64_t seed, const std::string& name) {
     return {{"Puzzles", std::string("Puzzles\\") + kRandomGroup},
             MakeLibraryPuzzlePath(kRandomGroup, name),
             WritePuzzleText(puzzle.width, puzzle.height, puzzle.cells) +

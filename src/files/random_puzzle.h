@@ -16,8 +16,7 @@ inline constexpr const char* kRandomGroup = "Random";
 
 // The difficulties in the order the dialog lists them.
 inline constexpr std::array<Difficulty, 5> kRandomDifficulties{
-    Difficulty::Easy, Difficulty::Medium, Difficulty::Hard, Difficulty::Expert,
-    Difficulty::Unique};
+    Difficulty::Easy, Difficulty::Medium, Difficulty::Hard, Difficulty::Expert, Difficulty::Unique};
 
 // The dialog opens with the last choice.
 RandomPuzzleChoice OpenRandomPuzzle(const Settings& settings);
@@ -41,8 +40,7 @@ std::string RandomPuzzleName(Difficulty difficulty, const LocalTime& time, Taken
 std::string RandomPuzzleBaseName(Difficulty difficulty, const LocalTime& time);
 
 // The puzzle's file in the Random group: its field, then [INFO] with SOLUTIONS and SEED.
-FileToSave RandomPuzzleFile(const GeneratedPuzzle& puzzle, uint64_t seed,
-                            const std::string& name);
+FileToSave RandomPuzzleFile(const GeneratedPuzzle& puzzle, uint64_t seed, const std::string& name);
 
 // A written puzzle becomes the current puzzle and play starts on it; the choice is
 // remembered.

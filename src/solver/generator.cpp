@@ -76,8 +76,10 @@ Frame ChooseFrame(const GenerateRequest& r, Random& random) {
     Frame f{r.maxWidth, r.maxHeight, Symmetry::None};
     if (!r.symmetric) return f;
     if (f.width % 2 != 0 && f.height % 2 != 0) {
-        if (f.width >= f.height) --f.width;
-        else --f.height;
+        if (f.width >= f.height)
+            --f.width;
+        else
+            --f.height;
     }
     std::vector<Symmetry> kinds{Symmetry::HalfTurn};
     if (f.width % 2 == 0) kinds.push_back(Symmetry::MirrorLeftRight);
@@ -141,8 +143,8 @@ bool NearRectangle(const Frame& f, Random& random, Cells& in) {
     std::vector<std::pair<int, int>> sides;
     for (int w = kLeastRandomSide; w <= f.width; ++w)
         for (int h = kLeastRandomSide; h <= f.height; ++h) {
-            bool centred = f.symmetry == Symmetry::None ||
-                           ((f.width - w) % 2 == 0 && (f.height - h) % 2 == 0);
+            bool centred =
+                f.symmetry == Symmetry::None || ((f.width - w) % 2 == 0 && (f.height - h) % 2 == 0);
             if (w * h >= kGenerateCells && w * h <= 72 && w * h % 2 == 0 && centred)
                 sides.push_back({w, h});
         }
@@ -352,9 +354,9 @@ GeneratedPuzzle GeneratePuzzle(const GenerateRequest& request, const std::set<st
     while (steps < kBudget && !stopped()) {
         Cells in;
         bool started = many ? NearRectangle(frame, random, in)
-                            : frame.symmetry == Symmetry::None
-                                  ? FigureUnion(frame, random, random.Below(2) == 0, in)
-                                  : SymmetricBlob(frame, random, in);
+                       : frame.symmetry == Symmetry::None
+                           ? FigureUnion(frame, random, random.Below(2) == 0, in)
+                           : SymmetricBlob(frame, random, in);
         if (!started && !SymmetricBlob(frame, random, in)) return {};
         uint64_t solutions = count(in);
         double distance = Distance(solutions, band);

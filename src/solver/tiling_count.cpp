@@ -309,7 +309,8 @@ class TilingSearch {
         } else {
             int figure = FewestPlacesFigure();
             for (const auto& [place, weight] : PlaceClasses(figure))
-                parts.push_back({p_.open & ~place.cells, p_.missing & ~(1u << figure), weight, place});
+                parts.push_back(
+                    {p_.open & ~place.cells, p_.missing & ~(1u << figure), weight, place});
         }
         for (int split = 0; fine && split < kSharedSplits; ++split) {
             std::vector<Part> finer;
@@ -416,11 +417,15 @@ class TilingSearch {
     void SearchPart(const Part& part) {
         const int left = std::popcount(part.missing);
         if (keepFirst_) {
-            if (p_.grid) Search<true, true>(part.open, part.missing, left);
-            else Search<false, true>(part.open, part.missing, left);
+            if (p_.grid)
+                Search<true, true>(part.open, part.missing, left);
+            else
+                Search<false, true>(part.open, part.missing, left);
         } else {
-            if (p_.grid) Search<true, false>(part.open, part.missing, left);
-            else Search<false, false>(part.open, part.missing, left);
+            if (p_.grid)
+                Search<true, false>(part.open, part.missing, left);
+            else
+                Search<false, false>(part.open, part.missing, left);
         }
     }
 
@@ -452,7 +457,7 @@ class TilingSearch {
             // One of the two at the first open cell, the other covering the rest exactly.
             for (uint32_t left = missing; left != 0; left &= left - 1) {
                 const int f = std::countr_zero(left), other = std::countr_zero(missing ^ (1u << f));
-                for (const Place* pl = places + first[f], *end = places + first[f + 1]; pl < end;
+                for (const Place *pl = places + first[f], *end = places + first[f + 1]; pl < end;
                      ++pl) {
                     if ((pl->cells & ~open) == 0 && p_.FigureCovering(open & ~pl->cells) == other)
                         ++n;
@@ -463,10 +468,12 @@ class TilingSearch {
         }
         for (uint32_t left = missing; left != 0; left &= left - 1) {
             const int f = std::countr_zero(left);
-            for (const Place *pl = places + first[f], *end = places + first[f + 1]; pl < end; ++pl) {
+            for (const Place *pl = places + first[f], *end = places + first[f + 1]; pl < end;
+                 ++pl) {
                 if (pl->cells & ~open) continue;
                 const Board rest = open & ~pl->cells;
-                if (kGrid ? CutsOffCellsOfGrid(rest) : CutsOffCells(pl->border & rest, rest)) continue;
+                if (kGrid ? CutsOffCellsOfGrid(rest) : CutsOffCells(pl->border & rest, rest))
+                    continue;
                 if constexpr (kKeepFirst) chosen_.push_back(*pl);
                 n += Search<kGrid, kKeepFirst>(rest, missing & ~(1u << f), figuresLeft - 1);
                 if constexpr (kKeepFirst) chosen_.pop_back();

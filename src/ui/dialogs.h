@@ -18,8 +18,8 @@ struct DialogHandlers {
     std::function<void(HWND, int, int)> command = nullptr; // any other command: id, notification
     std::function<BOOL(HWND, const NMHDR&)> notify = nullptr; // WM_NOTIFY
     std::function<void(HWND, const DRAWITEMSTRUCT&)> drawItem = nullptr;
-    std::function<void(HWND)> destroy = nullptr; // WM_DESTROY
-    std::function<void(HWND)> counted = nullptr; // a count of solutions it asked for is known
+    std::function<void(HWND)> destroy = nullptr;   // WM_DESTROY
+    std::function<void(HWND)> counted = nullptr;   // a count of solutions it asked for is known
     std::function<void(HWND)> generated = nullptr; // the puzzle it asked for is made (or not)
 };
 

@@ -44,8 +44,8 @@ std::set<std::string> KnownFields(const std::atomic<bool>& stop) {
         for (const std::string& file : ListFiles(LibraryPuzzlesPattern(group))) {
             if (stop) return known;
             PuzzleImage image;
-            if (ReadPuzzleFile("Puzzles\\" + group + "\\" + file, false,
-                               Orientations().catalogue, image))
+            if (ReadPuzzleFile("Puzzles\\" + group + "\\" + file, false, Orientations().catalogue,
+                               image))
                 known.insert(FieldKey(image.width, image.height, image.cells));
         }
     return known;
@@ -53,7 +53,8 @@ std::set<std::string> KnownFields(const std::atomic<bool>& stop) {
 
 void Generate(Generation* g) {
     const std::set<std::string> known = KnownFields(g->stop);
-    if (!g->stop) g->result = GeneratePuzzle(RandomPuzzleRequest(g->choice, g->seed), known, &g->stop);
+    if (!g->stop)
+        g->result = GeneratePuzzle(RandomPuzzleRequest(g->choice, g->seed), known, &g->stop);
     PostMessageA(g->notify, WM_PUZZLE_GENERATED, 0, 0);
 }
 
@@ -68,8 +69,8 @@ void Finish(std::unique_ptr<Generation>& g) {
 uint64_t NewSeed() {
     LARGE_INTEGER counter{};
     QueryPerformanceCounter(&counter);
-    return static_cast<uint64_t>(counter.QuadPart) * 0x9E3779B97F4A7C15ull ^
-           GetTickCount64() ^ static_cast<uint64_t>(GetCurrentProcessId()) << 40;
+    return static_cast<uint64_t>(counter.QuadPart) * 0x9E3779B97F4A7C15ull ^ GetTickCount64() ^
+           static_cast<uint64_t>(GetCurrentProcessId()) << 40;
 }
 
 LocalTime Now() {
@@ -149,10 +150,9 @@ void OnGenerated(App& app, HWND dialog, std::unique_ptr<Generation>& g) {
         ShowMessage(dialog, NoRandomPuzzleMessage());
         return;
     }
-    const std::string name =
-        RandomPuzzleName(choice.difficulty, Now(), [](const std::string& n) {
-            return FileExists(MakeLibraryPuzzlePath(kRandomGroup, n));
-        });
+    const std::string name = RandomPuzzleName(choice.difficulty, Now(), [](const std::string& n) {
+        return FileExists(MakeLibraryPuzzlePath(kRandomGroup, n));
+    });
     const FileToSave file = RandomPuzzleFile(puzzle, seed, name);
     for (const std::string& folder : file.folders)
         CreateDirectoryA(folder.c_str(), nullptr);

@@ -17,7 +17,8 @@ namespace fs = std::filesystem;
 // The fields of the shipped library.
 std::set<std::string> LibraryFields() {
     std::set<std::string> known;
-    for (const auto& entry : fs::recursive_directory_iterator(ZENDRAK_TEST_DATA "/../../../data/Puzzles")) {
+    for (const auto& entry :
+         fs::recursive_directory_iterator(ZENDRAK_TEST_DATA "/../../../data/Puzzles")) {
         PuzzleImage image;
         if (entry.path().extension() == ".zpz" &&
             ReadPuzzleFile(entry.path().string(), false, Orientations().catalogue, image))
@@ -74,8 +75,8 @@ Grid Transformed(const GeneratedPuzzle& p, bool flipX, bool flipY) {
 TEST(Generator, EachDifficultyInItsBandUnlikeTheLibrary) {
     const std::set<std::string> library = LibraryFields();
     ASSERT_GT(library.size(), 100u);
-    for (Difficulty d : {Difficulty::Easy, Difficulty::Medium, Difficulty::Hard,
-                         Difficulty::Expert, Difficulty::Unique})
+    for (Difficulty d : {Difficulty::Easy, Difficulty::Medium, Difficulty::Hard, Difficulty::Expert,
+                         Difficulty::Unique})
         for (uint64_t seed : {1, 2}) {
             const GenerateRequest request{d, 12, 10, false, seed};
             const GeneratedPuzzle p = GeneratePuzzle(request, library);
@@ -97,7 +98,8 @@ TEST(Generator, SymmetricFieldsAndABoxOfItsOwn) {
         ASSERT_TRUE(p.found) << seed;
         EXPECT_TRUE(p.width <= 9 && p.height <= 11 && Connected(p) && Trimmed(p)) << seed;
         EXPECT_EQ(OpenCells(p), kGenerateCells);
-        EXPECT_TRUE(Transformed(p, true, true) == p.cells || Transformed(p, true, false) == p.cells ||
+        EXPECT_TRUE(Transformed(p, true, true) == p.cells ||
+                    Transformed(p, true, false) == p.cells ||
                     Transformed(p, false, true) == p.cells)
             << "seed " << seed << " gives a field without symmetry";
         EXPECT_EQ(DifficultyOf(p.solutions), Difficulty::Medium) << p.solutions;

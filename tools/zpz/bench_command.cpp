@@ -99,12 +99,12 @@ std::vector<BenchPosition> FixedSet() {
     return set;
 }
 
+} // namespace
+
 double Median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     return v.empty() ? 0 : v[v.size() / 2];
 }
-
-} // namespace
 
 int RunBench(const Arguments& args) {
     if (WantsHelp(args)) {

@@ -37,8 +37,8 @@ bool ParseNumber(const std::string& text, uint64_t& out) {
 bool ParseDifficulty(std::string name, Difficulty& out) {
     std::transform(name.begin(), name.end(), name.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    for (Difficulty d : {Difficulty::Easy, Difficulty::Medium, Difficulty::Hard,
-                         Difficulty::Expert, Difficulty::Unique}) {
+    for (Difficulty d : {Difficulty::Easy, Difficulty::Medium, Difficulty::Hard, Difficulty::Expert,
+                         Difficulty::Unique}) {
         std::string n = DifficultyName(d);
         std::transform(n.begin(), n.end(), n.begin(),
                        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -81,11 +81,6 @@ std::set<std::string> KnownFields(const std::string& dir) {
 double MsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
         .count();
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
 }
 
 } // namespace
@@ -169,8 +164,8 @@ int RunGenerateBench(const std::string& library) {
     std::printf("known fields: %zu (from %s)\n", known.size(),
                 library.empty() ? "none" : library.c_str());
     bool allFound = true;
-    for (Difficulty d : {Difficulty::Easy, Difficulty::Medium, Difficulty::Hard,
-                         Difficulty::Expert, Difficulty::Unique}) {
+    for (Difficulty d : {Difficulty::Easy, Difficulty::Medium, Difficulty::Hard, Difficulty::Expert,
+                         Difficulty::Unique}) {
         std::vector<double> times;
         int missed = 0;
         for (uint64_t seed = 1; seed <= 20; ++seed) {

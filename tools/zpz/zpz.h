@@ -25,6 +25,8 @@ int RunGenerateBench(const std::string& library);
 void PrintOpenCountTime();
 
 bool WantsHelp(const Arguments& args);
+// The middle value of the times (0 for none).
+double Median(std::vector<double> times);
 
 struct GameState;
 struct PuzzleImage;

@@ -25,7 +25,8 @@ HOSTILE = ini_text(
     ["GROUP_5 = repeated", "[SOUND]", "drop_ENABLE = -1", "take_FILE = " + LONG, "[WINDOW]",
      "LEFT = 2000000", "RIGHT = -2000000", "TOP = -3000", "BOTTOM = 90000", "[WINDOW]",
      "LEFT = 100", "[BEST_TIMES]", "GROUP_0 = " + LONG, "PUZZLE_0 = " + LONG, "SECONDS_0 = -5",
-     "GROUP_1 = a", "PUZZLE_1 = b", "SECONDS_1 = 99999999999"])
+     "GROUP_1 = a", "PUZZLE_1 = b", "SECONDS_1 = 99999999999", "[RANDOM_PUZZLE]",
+     "DIFFICULTY = 0", "WIDTH = -4", "HEIGHT = 99999999999", "SYMMETRIC = maybe"])
 
 
 def body(game):
@@ -48,7 +49,7 @@ def body(game):
     ini.optionxform = str
     ini.read_string(text)      # fails on a repeated section or key
     check(text.endswith("\r\n") and ini.sections() == [
-        "OPTIONS", "LAST", "SOLVED_PUZZLES", "SOUND", "WINDOW", "BEST_TIMES"],
+        "OPTIONS", "LAST", "SOLVED_PUZZLES", "SOUND", "WINDOW", "BEST_TIMES", "RANDOM_PUZZLE"],
         "sections %s" % ini.sections())
     for key, value in (kv for section in ini.sections() for kv in ini[section].items()):
         check(len(value) <= 259 if NAME.fullmatch(key) else value.isdigit(), key + " = " + value)
