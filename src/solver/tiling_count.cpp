@@ -233,7 +233,7 @@ struct MemoEntry {
 // The counts of positions already searched, a fixed table where a newer position takes the
 // place of an older one. Kept per thread and reused: a new search only moves to a new epoch.
 struct Memo {
-    static constexpr int kBits = 16;
+    static constexpr int kBits = 14;
     std::vector<MemoEntry> slots = std::vector<MemoEntry>(std::size_t{1} << kBits);
     uint32_t epoch = 0;
 
@@ -257,7 +257,7 @@ Memo& ThreadMemo() {
 constexpr int kSharedLeast = 10;
 // How many times a shared search is cut by the first open cell's places: parts small enough
 // for the threads to end together.
-constexpr int kSharedSplits = 2;
+constexpr int kSharedSplits = 1;
 
 // A part of a search: the cells still open and the figures still to lay after one place
 // (laid; figure -1 when none), and how many tilings each tiling of the part stands for.
@@ -266,6 +266,29 @@ struct Part {
     uint32_t missing = 0;
     uint64_t weight = 1;
     Place laid;
+};
+
+// The parts of a shared search, taken from the front by some threads and from the back by the
+// others: a thread goes on with the parts next to those it searched, which the memory of its
+// positions is most likely to share.
+class PartsQueue {
+  public:
+    explicit PartsQueue(std::vector<Part> parts)
+        : parts_(std::move(parts)), range_(uint64_t{parts_.size()}) {}
+    const Part* Take(bool fromBack) {
+        uint64_t r = range_.load();
+        for (;;) {
+            const uint64_t front = r >> 32, back = r & 0xFFFFFFFF;
+            if (front >= back) return nullptr;
+            const uint64_t taken = fromBack ? back - 1 : front;
+            const uint64_t next = fromBack ? (front << 32 | (back - 1)) : ((front + 1) << 32 | back);
+            if (range_.compare_exchange_weak(r, next)) return &parts_[taken];
+        }
+    }
+
+  private:
+    std::vector<Part> parts_;
+    std::atomic<uint64_t> range_; // the parts not yet taken: front in the high half, back low
 };
 
 class TilingSearch {
@@ -287,12 +310,11 @@ class TilingSearch {
         return Found();
     }
 
-    // Counts the tilings of the given parts of the search, taking them one after the other
-    // from next until none is left.
-    uint64_t RunParts(const std::vector<Part>& parts, std::atomic<std::size_t>& next) {
-        for (std::size_t i; (i = next.fetch_add(1)) < parts.size() && !Done();) {
-            weight_ = parts[i].weight;
-            SearchPart(parts[i]);
+    // Counts the tilings of the parts of a shared search that `parts` hands to this thread.
+    uint64_t RunParts(PartsQueue& parts, bool fromBack) {
+        for (const Part* part; !Done() && (part = parts.Take(fromBack)) != nullptr;) {
+            weight_ = part->weight;
+            SearchPart(*part);
         }
         return Found();
     }
@@ -457,28 +479,38 @@ class TilingSearch {
             // One of the two at the first open cell, the other covering the rest exactly.
             for (uint32_t left = missing; left != 0; left &= left - 1) {
                 const int f = std::countr_zero(left), other = std::countr_zero(missing ^ (1u << f));
+                std::array<Board, kOrientationCount> rests;
+                int fits = 0;
                 for (const Place *pl = places + first[f], *end = places + first[f + 1]; pl < end;
                      ++pl) {
-                    if ((pl->cells & ~open) == 0 && p_.FigureCovering(open & ~pl->cells) == other)
-                        ++n;
+                    rests[fits] = open & ~pl->cells;
+                    fits += (pl->cells & ~open) == 0;
                 }
+                for (int k = 0; k < fits; ++k)
+                    n += p_.FigureCovering(rests[k]) == other;
             }
             found_ += weight_ * n;
             return n;
         }
+        // The places that fit, gathered without a branch on each, then the search after each.
+        std::array<const Place*, kOrientationCount + 1> fit;
+        int fits = 0;
         for (uint32_t left = missing; left != 0; left &= left - 1) {
             const int f = std::countr_zero(left);
             for (const Place *pl = places + first[f], *end = places + first[f + 1]; pl < end;
                  ++pl) {
-                if (pl->cells & ~open) continue;
-                const Board rest = open & ~pl->cells;
-                if (kGrid ? CutsOffCellsOfGrid(rest) : CutsOffCells(pl->border & rest, rest))
-                    continue;
-                if constexpr (kKeepFirst) chosen_.push_back(*pl);
-                n += Search<kGrid, kKeepFirst>(rest, missing & ~(1u << f), figuresLeft - 1);
-                if constexpr (kKeepFirst) chosen_.pop_back();
-                if (Done()) return n;
+                fit[fits] = pl;
+                fits += (pl->cells & ~open) == 0;
             }
+        }
+        for (int k = 0; k < fits; ++k) {
+            const Place* pl = fit[k];
+            const Board rest = open & ~pl->cells;
+            if (kGrid ? CutsOffCellsOfGrid(rest) : CutsOffCells(pl->border & rest, rest)) continue;
+            if constexpr (kKeepFirst) chosen_.push_back(*pl);
+            n += Search<kGrid, kKeepFirst>(rest, missing & ~(1u << pl->figure), figuresLeft - 1);
+            if constexpr (kKeepFirst) chosen_.pop_back();
+            if (Done()) return n;
         }
         if (entry != nullptr) *entry = MemoEntry{open, missing, memo_.epoch, n};
         return n;
@@ -501,10 +533,11 @@ uint64_t CountShared(const Problem& p, const std::atomic<bool>* stop) {
     const unsigned threads = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
     if (threads == 1 || p.missing == 0 || std::popcount(p.missing) < kSharedLeast)
         return TilingSearch(p, 0, stop).Run(false);
-    const std::vector<Part> parts = TilingSearch(p, 0).Parts(true);
-    std::atomic<std::size_t> next{0};
+    PartsQueue parts(TilingSearch(p, 0).Parts(true));
     std::vector<uint64_t> counts(threads);
-    auto work = [&](unsigned k) { counts[k] = TilingSearch(p, 0, stop).RunParts(parts, next); };
+    auto work = [&](unsigned k) {
+        counts[k] = TilingSearch(p, 0, stop).RunParts(parts, k % 2 == 1);
+    };
     std::vector<std::thread> helpers;
     for (unsigned k = 1; k < threads; ++k)
         helpers.emplace_back(work, k);
