@@ -9,6 +9,7 @@
 #include <atomic>
 #include <bit>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "model/geometry.h"
@@ -243,6 +244,50 @@ struct Memo {
     }
 };
 
+// The same memory shared by the threads of one count: each slot guarded by its version, odd
+// while a thread writes it; a read that meets a write in progress is taken as a miss.
+class SharedMemo {
+  public:
+    bool Find(Board open, uint32_t missing, uint64_t& count) const {
+        const Slot& s = SlotOf(open, missing);
+        const uint64_t before = s.version.load(std::memory_order_acquire);
+        if (before % 2 != 0) return false;
+        const Board o = s.open.load(std::memory_order_relaxed);
+        const uint64_t m = s.missing.load(std::memory_order_relaxed);
+        const uint64_t c = s.count.load(std::memory_order_relaxed);
+        std::atomic_thread_fence(std::memory_order_acquire);
+        if (s.version.load(std::memory_order_relaxed) != before || o != open || m != missing + 1)
+            return false;
+        count = c;
+        return true;
+    }
+    void Keep(Board open, uint32_t missing, uint64_t count) {
+        Slot& s = SlotOf(open, missing);
+        uint64_t version = s.version.load(std::memory_order_relaxed);
+        if (version % 2 != 0 ||
+            !s.version.compare_exchange_strong(version, version + 1, std::memory_order_acquire))
+            return; // another thread writes it: this count is not kept
+        s.open.store(open, std::memory_order_relaxed);
+        s.missing.store(missing + 1, std::memory_order_relaxed); // 0 marks an empty slot
+        s.count.store(count, std::memory_order_relaxed);
+        s.version.store(version + 2, std::memory_order_release);
+    }
+
+  private:
+    struct Slot {
+        std::atomic<uint64_t> version{0}, open{0}, missing{0}, count{0};
+    };
+    static constexpr int kBits = 15;
+    const Slot& SlotOf(Board open, uint32_t missing) const {
+        return slots_[((open ^ (uint64_t{missing} << 52 | missing)) * 0x9E3779B97F4A7C15ull) >>
+                      (64 - kBits)];
+    }
+    Slot& SlotOf(Board open, uint32_t missing) {
+        return const_cast<Slot&>(std::as_const(*this).SlotOf(open, missing));
+    }
+    std::vector<Slot> slots_ = std::vector<Slot>(std::size_t{1} << kBits);
+};
+
 Memo& ThreadMemo() {
     thread_local Memo memo;
     if (++memo.epoch == 0) { // the epochs went round: forget everything
@@ -281,7 +326,8 @@ class PartsQueue {
             const uint64_t front = r >> 32, back = r & 0xFFFFFFFF;
             if (front >= back) return nullptr;
             const uint64_t taken = fromBack ? back - 1 : front;
-            const uint64_t next = fromBack ? (front << 32 | (back - 1)) : ((front + 1) << 32 | back);
+            const uint64_t next =
+                fromBack ? (front << 32 | (back - 1)) : ((front + 1) << 32 | back);
             if (range_.compare_exchange_weak(r, next)) return &parts_[taken];
         }
     }
@@ -294,7 +340,9 @@ class PartsQueue {
 class TilingSearch {
   public:
     TilingSearch(const Problem& p, uint64_t limit, const std::atomic<bool>* stop = nullptr)
-        : p_(p), limit_(limit), stop_(stop), memo_(ThreadMemo()) {}
+        : p_(p), limit_(limit), stop_(stop), memo_(&ThreadMemo()) {}
+    TilingSearch(const Problem& p, const std::atomic<bool>* stop, SharedMemo& shared)
+        : p_(p), limit_(0), stop_(stop), shared_(&shared) {}
 
     // Counts the tilings; with keepFirst the places of the first one are kept.
     uint64_t Run(bool keepFirst) {
@@ -466,10 +514,18 @@ class TilingSearch {
         }
         MemoEntry* entry = nullptr;
         if (!kKeepFirst && figuresLeft >= kMemoLeast) {
-            entry = &memo_.Slot(open, missing);
-            if (entry->Holds(open, missing, memo_.epoch)) {
-                found_ += weight_ * entry->count;
-                return entry->count;
+            if (shared_ != nullptr) {
+                uint64_t count = 0;
+                if (shared_->Find(open, missing, count)) {
+                    found_ += weight_ * count;
+                    return count;
+                }
+            } else {
+                entry = &memo_->Slot(open, missing);
+                if (entry->Holds(open, missing, memo_->epoch)) {
+                    found_ += weight_ * entry->count;
+                    return entry->count;
+                }
             }
         }
         uint64_t n = 0;
@@ -512,7 +568,9 @@ class TilingSearch {
             if constexpr (kKeepFirst) chosen_.pop_back();
             if (Done()) return n;
         }
-        if (entry != nullptr) *entry = MemoEntry{open, missing, memo_.epoch, n};
+        if (entry != nullptr) *entry = MemoEntry{open, missing, memo_->epoch, n};
+        if (!kKeepFirst && shared_ != nullptr && figuresLeft >= kMemoLeast)
+            shared_->Keep(open, missing, n);
         return n;
     }
 
@@ -524,7 +582,8 @@ class TilingSearch {
     bool keepFirst_ = false;
     std::vector<Place> chosen_;
     std::vector<Place> first_;
-    Memo& memo_;
+    Memo* memo_ = nullptr;         // the thread's own memory, or
+    SharedMemo* shared_ = nullptr; // the one shared by the threads of a count
 };
 
 // The whole count shared by the machine's processors (at most four): each thread takes the
@@ -534,9 +593,10 @@ uint64_t CountShared(const Problem& p, const std::atomic<bool>* stop) {
     if (threads == 1 || p.missing == 0 || std::popcount(p.missing) < kSharedLeast)
         return TilingSearch(p, 0, stop).Run(false);
     PartsQueue parts(TilingSearch(p, 0).Parts(true));
+    SharedMemo shared;
     std::vector<uint64_t> counts(threads);
     auto work = [&](unsigned k) {
-        counts[k] = TilingSearch(p, 0, stop).RunParts(parts, k % 2 == 1);
+        counts[k] = TilingSearch(p, stop, shared).RunParts(parts, k % 2 == 1);
     };
     std::vector<std::thread> helpers;
     for (unsigned k = 1; k < threads; ++k)

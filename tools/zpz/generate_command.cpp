@@ -148,7 +148,7 @@ void PrintOpenCountTime() {
     const TilingField field = OpenField(10, 6, Grid{});
     std::vector<double> times;
     uint64_t solutions = 0;
-    for (int run = 0; run < 11; ++run) {
+    for (int run = 0; run < 31; ++run) {
         auto start = std::chrono::steady_clock::now();
         solutions = CountSolutions(field);
         times.push_back(MsSince(start));
