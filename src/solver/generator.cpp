@@ -138,14 +138,16 @@ bool TrimTo60(const Frame& f, Cells& in, Random& random) {
 }
 
 // A rectangle of 60 to 72 cells in the middle of the frame (anywhere in it when the field
-// need not be symmetric) with cells taken off its edge.
+// need not be symmetric) with cells taken off its edge. Not a square nor nearly one: their
+// fields have as many solutions, but counting them takes several times as long.
 bool NearRectangle(const Frame& f, Random& random, Cells& in) {
     std::vector<std::pair<int, int>> sides;
     for (int w = kLeastRandomSide; w <= f.width; ++w)
         for (int h = kLeastRandomSide; h <= f.height; ++h) {
             bool centred =
                 f.symmetry == Symmetry::None || ((f.width - w) % 2 == 0 && (f.height - h) % 2 == 0);
-            if (w * h >= kGenerateCells && w * h <= 72 && w * h % 2 == 0 && centred)
+            if (w * h >= kGenerateCells && w * h <= 72 && w * h % 2 == 0 && centred &&
+                std::abs(w - h) >= 2)
                 sides.push_back({w, h});
         }
     if (sides.empty()) return false;
