@@ -218,7 +218,7 @@ bool BuildProblem(const TilingField& field, Problem& p) {
     return true;
 }
 
-constexpr int kMemoLeast = 3; // figures left below which a position is not remembered
+constexpr int kMemoLeast = 4; // figures left below which a position is not remembered
 
 struct MemoEntry {
     Board open = 0;
