@@ -2,7 +2,6 @@
 // the generator for, and the file and the game a generated puzzle becomes.
 #pragma once
 
-#include <array>
 #include <optional>
 #include <string>
 
@@ -13,10 +12,6 @@
 
 // The folder of generated puzzles: a group of the library like any other.
 inline constexpr const char* kRandomGroup = "Random";
-
-// The difficulties in the order the dialog lists them.
-inline constexpr std::array<Difficulty, 5> kRandomDifficulties{
-    Difficulty::Easy, Difficulty::Medium, Difficulty::Hard, Difficulty::Expert, Difficulty::Unique};
 
 // The dialog opens with the last choice.
 RandomPuzzleChoice OpenRandomPuzzle(const Settings& settings);

@@ -28,8 +28,7 @@ AnalyseChoice AnalyseChoiceOf(int32_t number) {
 
 // A difficulty other than those the Random puzzle dialog offers reads as Hard.
 Difficulty RandomDifficultyOf(int32_t number) {
-    for (Difficulty offered : {Difficulty::Easy, Difficulty::Medium, Difficulty::Hard,
-                               Difficulty::Expert, Difficulty::Unique})
+    for (Difficulty offered : kDifficulties)
         if (number == static_cast<int32_t>(offered)) return offered;
     return Difficulty::Hard;
 }

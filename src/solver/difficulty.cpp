@@ -16,12 +16,30 @@ std::string Grouped(uint64_t n) {
 
 } // namespace
 
+SolutionBand BandOf(Difficulty difficulty) {
+    switch (difficulty) {
+    case Difficulty::Easy:
+        return {1000, 0};
+    case Difficulty::Medium:
+        return {100, 999};
+    case Difficulty::Hard:
+        return {10, 99};
+    case Difficulty::Expert:
+        return {2, 9};
+    case Difficulty::Unique:
+        return {1, 1};
+    case Difficulty::Unsolvable:
+        break;
+    }
+    return {0, 0};
+}
+
 Difficulty DifficultyOf(uint64_t solutions) {
-    if (solutions >= 1000) return Difficulty::Easy;
-    if (solutions >= 100) return Difficulty::Medium;
-    if (solutions >= 10) return Difficulty::Hard;
-    if (solutions >= 2) return Difficulty::Expert;
-    return solutions == 1 ? Difficulty::Unique : Difficulty::Unsolvable;
+    for (Difficulty d : kDifficulties) {
+        const SolutionBand band = BandOf(d);
+        if (solutions >= band.least && (band.most == 0 || solutions <= band.most)) return d;
+    }
+    return Difficulty::Unsolvable;
 }
 
 const char* DifficultyName(Difficulty difficulty) {

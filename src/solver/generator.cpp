@@ -292,24 +292,6 @@ GeneratedPuzzle Cropped(const TilingField& field, uint64_t solutions) {
 
 } // namespace
 
-SolutionBand BandOf(Difficulty difficulty) {
-    switch (difficulty) {
-    case Difficulty::Easy:
-        return {1000, 0};
-    case Difficulty::Medium:
-        return {100, 999};
-    case Difficulty::Hard:
-        return {10, 99};
-    case Difficulty::Expert:
-        return {2, 9};
-    case Difficulty::Unique:
-        return {1, 1};
-    case Difficulty::Unsolvable:
-        break;
-    }
-    return {0, 0};
-}
-
 std::string FieldKey(int width, int height, const Grid& cells) {
     std::string best;
     for (int t = 0; t < 8; ++t) {

@@ -28,13 +28,6 @@ struct GeneratedPuzzle {
     uint64_t solutions = 0;
 };
 
-// The solutions a difficulty asks for: least..most, most 0 for no upper bound.
-struct SolutionBand {
-    uint64_t least = 0;
-    uint64_t most = 0;
-};
-SolutionBand BandOf(Difficulty difficulty);
-
 // The same text for a field and for every turned or mirrored copy of it, and different texts
 // for fields that are not copies of each other. cells: open cells are kCellOpen, others not.
 std::string FieldKey(int width, int height, const Grid& cells);

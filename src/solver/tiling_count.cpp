@@ -1,7 +1,14 @@
 // Exact cover of a field's open cells by the missing figures: Algorithm X on 64-bit boards.
 // The search first branches on the figure with the fewest places, taking one place of each
 // class of places that the field's own turns and mirrors carry into each other, and then
-// always on the first open cell in a scan along the field's shorter side.
+// always on the first open cell in a scan along the field's shorter side. What makes it quick:
+// - a field whose bounding box has at most 64 cells is a grid board, where the cells cut off by
+//   a place are found with a few shifts of the whole board;
+// - the count of a position met again (the same open cells, the same figures left) is looked up
+//   in a memory of positions instead of searched again;
+// - the last two figures are not searched: one at the first open cell, the other must be a
+//   place that covers the rest exactly, looked up by its cells;
+// - a whole count is cut into parts that the machine's processors share, with one memory.
 #include "solver/tiling_count.h"
 
 #include <algorithm>
@@ -267,6 +274,7 @@ class SharedMemo {
         if (version % 2 != 0 ||
             !s.version.compare_exchange_strong(version, version + 1, std::memory_order_acquire))
             return; // another thread writes it: this count is not kept
+        std::atomic_thread_fence(std::memory_order_release);
         s.open.store(open, std::memory_order_relaxed);
         s.missing.store(missing + 1, std::memory_order_relaxed); // 0 marks an empty slot
         s.count.store(count, std::memory_order_relaxed);

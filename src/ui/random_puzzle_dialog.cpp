@@ -98,10 +98,10 @@ void InitArrows(HWND dialog, int arrowsId, int value) {
 
 BOOL OnInit(const App& app, HWND dialog) {
     const RandomPuzzleChoice choice = OpenRandomPuzzle(app.gs.settings);
-    for (std::size_t i = 0; i < kRandomDifficulties.size(); ++i) {
+    for (std::size_t i = 0; i < kDifficulties.size(); ++i) {
         SendControl(dialog, IDC_RANDOM_DIFFICULTY, CB_ADDSTRING, 0,
-                    reinterpret_cast<LPARAM>(DifficultyName(kRandomDifficulties[i])));
-        if (kRandomDifficulties[i] == choice.difficulty)
+                    reinterpret_cast<LPARAM>(DifficultyName(kDifficulties[i])));
+        if (kDifficulties[i] == choice.difficulty)
             SendControl(dialog, IDC_RANDOM_DIFFICULTY, CB_SETCURSEL, i);
     }
     InitArrows(dialog, IDC_RANDOM_WIDTH_ARROWS, choice.width);
@@ -114,8 +114,8 @@ BOOL OnInit(const App& app, HWND dialog) {
 RandomPuzzleChoice ChoiceOf(HWND dialog) {
     const auto chosen = SendControl(dialog, IDC_RANDOM_DIFFICULTY, CB_GETCURSEL);
     RandomPuzzleChoice choice;
-    if (chosen >= 0 && chosen < static_cast<LRESULT>(kRandomDifficulties.size()))
-        choice.difficulty = kRandomDifficulties[static_cast<std::size_t>(chosen)];
+    if (chosen >= 0 && chosen < static_cast<LRESULT>(kDifficulties.size()))
+        choice.difficulty = kDifficulties[static_cast<std::size_t>(chosen)];
     choice.width = static_cast<int>(SendControl(dialog, IDC_RANDOM_WIDTH_ARROWS, UDM_GETPOS32));
     choice.height = static_cast<int>(SendControl(dialog, IDC_RANDOM_HEIGHT_ARROWS, UDM_GETPOS32));
     choice.symmetric = IsChecked(dialog, IDC_RANDOM_SYMMETRIC);

@@ -75,8 +75,7 @@ Grid Transformed(const GeneratedPuzzle& p, bool flipX, bool flipY) {
 TEST(Generator, EachDifficultyInItsBandUnlikeTheLibrary) {
     const std::set<std::string> library = LibraryFields();
     ASSERT_GT(library.size(), 100u);
-    for (Difficulty d : {Difficulty::Easy, Difficulty::Medium, Difficulty::Hard, Difficulty::Expert,
-                         Difficulty::Unique})
+    for (Difficulty d : kDifficulties)
         for (uint64_t seed : {1, 2}) {
             const GenerateRequest request{d, 12, 10, false, seed};
             const GeneratedPuzzle p = GeneratePuzzle(request, library);

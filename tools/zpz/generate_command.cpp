@@ -37,8 +37,7 @@ bool ParseNumber(const std::string& text, uint64_t& out) {
 bool ParseDifficulty(std::string name, Difficulty& out) {
     std::transform(name.begin(), name.end(), name.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    for (Difficulty d : {Difficulty::Easy, Difficulty::Medium, Difficulty::Hard, Difficulty::Expert,
-                         Difficulty::Unique}) {
+    for (Difficulty d : kDifficulties) {
         std::string n = DifficultyName(d);
         std::transform(n.begin(), n.end(), n.begin(),
                        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -164,8 +163,7 @@ int RunGenerateBench(const std::string& library) {
     std::printf("known fields: %zu (from %s)\n", known.size(),
                 library.empty() ? "none" : library.c_str());
     bool allFound = true;
-    for (Difficulty d : {Difficulty::Easy, Difficulty::Medium, Difficulty::Hard, Difficulty::Expert,
-                         Difficulty::Unique}) {
+    for (Difficulty d : kDifficulties) {
         std::vector<double> times;
         int missed = 0;
         for (uint64_t seed = 1; seed <= 20; ++seed) {
