@@ -60,6 +60,7 @@ TEST(PuzzleFile, ChecksEveryFigure) {
         {"X0 = -2\r\nY0 = 0\r\n", "F0 out of range"},
         {upright + Group(1, 0, -2, 1), "figure 1 covers another figure"},
         {upright + Group(2, -2, 0, 0), "valid"}, // the list ends at the first missing X
+        {Group(0, 0, 0, 62) + Group(1, 5, 5, 62), "figure 12 listed twice"},
     };
     for (const auto& [groups, expected] : cases)
         EXPECT_EQ(Judge(save + groups), expected) << groups;
