@@ -68,6 +68,14 @@ TEST_F(UiPlay, KeysButtonsOrientationMenusUndoAndRedo) {
     Command(IDM_REDO);
     EXPECT_EQ(gs().position.inList[2], 0);
     EXPECT_FALSE(MenuEnabled(IDM_REDO));
+
+    // In the field a key held down repeats only as an arrow: a repeated Escape keeps the figure.
+    app().fieldFocus = true;
+    SelectFigure(3);
+    SendMessageA(app().hwndMain, WM_KEYDOWN, VK_ESCAPE, LPARAM{1} << 30);
+    EXPECT_EQ(HeldFigure(gs()), 3);
+    SendMessageA(app().hwndMain, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_EQ(HeldFigure(gs()), 0);
 }
 
 } // namespace
