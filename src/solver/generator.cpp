@@ -7,8 +7,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "model/geometry.h"
-#include "model/shapes.h"
+#include "model/game_state.h"
 #include "solver/tiling_count.h"
 
 namespace {
@@ -174,12 +173,8 @@ bool FigureUnion(const Frame& f, Random& random, bool compact, Cells& in) {
     for (int figure : order) {
         std::vector<std::array<int, 5>> places;
         std::vector<int> touching;
-        FigureMatrix m = BaseShapes()[figure];
-        for (int t = 0; t < 8; ++t) {
-            if (t == 4) FlipTopBottom(m);
-            TurnClockwise(m);
-            FigureMatrix a = m;
-            MoveToTopLeft(a);
+        for (const FigureMatrix& a : Orientations().aligned) {
+            if (FigureOf(a) != figure) continue;
             for (int y = 0; y < f.height; ++y)
                 for (int x = 0; x < f.width; ++x) {
                     std::array<int, 5> cells{};
@@ -291,33 +286,6 @@ GeneratedPuzzle Cropped(const TilingField& field, uint64_t solutions) {
 }
 
 } // namespace
-
-std::string FieldKey(int width, int height, const Grid& cells) {
-    std::string best;
-    for (int t = 0; t < 8; ++t) {
-        bool swapped = t % 2 == 1;
-        int w = swapped ? height : width, h = swapped ? width : height;
-        int left = w, right = -1, top = h, bottom = -1;
-        std::vector<char> image(static_cast<std::size_t>(w * h), 0);
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x) {
-                if (At(cells, x, y) != kCellOpen) continue;
-                int u = swapped ? y : x, v = swapped ? x : y;
-                if (t & 2) u = w - 1 - u;
-                if (t & 4) v = h - 1 - v;
-                image[v * w + u] = 1;
-                left = std::min(left, u), right = std::max(right, u);
-                top = std::min(top, v), bottom = std::max(bottom, v);
-            }
-        std::string key = std::to_string(right - left + 1) + "x" + std::to_string(bottom - top + 1);
-        key += ':';
-        for (int v = top; v <= bottom; ++v)
-            for (int u = left; u <= right; ++u)
-                key += image[v * w + u] ? '#' : '.';
-        if (best.empty() || key < best) best = key;
-    }
-    return best;
-}
 
 GeneratedPuzzle GeneratePuzzle(const GenerateRequest& request, const std::set<std::string>& known,
                                const std::atomic<bool>* stop, std::atomic<int>* tried) {

@@ -9,6 +9,7 @@
 
 #include "model/types.h"
 #include "solver/difficulty.h"
+#include "solver/field_shape.h"
 
 constexpr int kGenerateCells = 60;
 
@@ -27,10 +28,6 @@ struct GeneratedPuzzle {
     Grid cells{}; // kCellOpen or kCellBlocked in the top-left width x height part
     uint64_t solutions = 0;
 };
-
-// The same text for a field and for every turned or mirrored copy of it, and different texts
-// for fields that are not copies of each other. cells: open cells are kCellOpen, others not.
-std::string FieldKey(int width, int height, const Grid& cells);
 
 // Searches for a field for the request whose FieldKey is not in known. The same request and
 // known fields always give the same field. Setting *stop ends the search without a field;

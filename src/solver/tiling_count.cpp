@@ -8,7 +8,7 @@
 //   in a memory of positions instead of searched again;
 // - the last two figures are not searched: one at the first open cell, the other must be a
 //   place that covers the rest exactly, looked up by its cells;
-// - a whole count is cut into parts that the machine's processors share, with one memory.
+// - a whole count is cut into parts that the machine's processors share.
 #include "solver/tiling_count.h"
 
 #include <algorithm>
@@ -16,7 +16,6 @@
 #include <atomic>
 #include <bit>
 #include <thread>
-#include <utility>
 #include <vector>
 
 #include "model/geometry.h"
@@ -66,7 +65,7 @@ const std::vector<Orientation>& Orientations() {
     return orientations;
 }
 
-using Board = uint64_t; // one bit per open cell, numbered in scan order
+using Board = uint64_t; // one bit per cell, numbered in scan order (see Problem)
 
 // One figure in one orientation at one place.
 struct Place {
@@ -75,7 +74,8 @@ struct Place {
     int figure = 0;   // 0..11
 };
 
-// The open cells numbered in scan order, and every place of every missing figure.
+// The cells numbered in scan order (the open cells only, or every cell of a grid field), and
+// every place of every missing figure.
 struct Problem {
     int cellCount = 0;
     Board open = 0; // the cells to cover
@@ -251,51 +251,6 @@ struct Memo {
     }
 };
 
-// The same memory shared by the threads of one count: each slot guarded by its version, odd
-// while a thread writes it; a read that meets a write in progress is taken as a miss.
-class SharedMemo {
-  public:
-    bool Find(Board open, uint32_t missing, uint64_t& count) const {
-        const Slot& s = SlotOf(open, missing);
-        const uint64_t before = s.version.load(std::memory_order_acquire);
-        if (before % 2 != 0) return false;
-        const Board o = s.open.load(std::memory_order_relaxed);
-        const uint64_t m = s.missing.load(std::memory_order_relaxed);
-        const uint64_t c = s.count.load(std::memory_order_relaxed);
-        std::atomic_thread_fence(std::memory_order_acquire);
-        if (s.version.load(std::memory_order_relaxed) != before || o != open || m != missing + 1)
-            return false;
-        count = c;
-        return true;
-    }
-    void Keep(Board open, uint32_t missing, uint64_t count) {
-        Slot& s = SlotOf(open, missing);
-        uint64_t version = s.version.load(std::memory_order_relaxed);
-        if (version % 2 != 0 ||
-            !s.version.compare_exchange_strong(version, version + 1, std::memory_order_acquire))
-            return; // another thread writes it: this count is not kept
-        std::atomic_thread_fence(std::memory_order_release);
-        s.open.store(open, std::memory_order_relaxed);
-        s.missing.store(missing + 1, std::memory_order_relaxed); // 0 marks an empty slot
-        s.count.store(count, std::memory_order_relaxed);
-        s.version.store(version + 2, std::memory_order_release);
-    }
-
-  private:
-    struct Slot {
-        std::atomic<uint64_t> version{0}, open{0}, missing{0}, count{0};
-    };
-    static constexpr int kBits = 15;
-    const Slot& SlotOf(Board open, uint32_t missing) const {
-        return slots_[((open ^ (uint64_t{missing} << 52 | missing)) * 0x9E3779B97F4A7C15ull) >>
-                      (64 - kBits)];
-    }
-    Slot& SlotOf(Board open, uint32_t missing) {
-        return const_cast<Slot&>(std::as_const(*this).SlotOf(open, missing));
-    }
-    std::vector<Slot> slots_ = std::vector<Slot>(std::size_t{1} << kBits);
-};
-
 Memo& ThreadMemo() {
     thread_local Memo memo;
     if (++memo.epoch == 0) { // the epochs went round: forget everything
@@ -308,9 +263,6 @@ Memo& ThreadMemo() {
 // Figures to lay from which a count is shared between threads: smaller counts take less
 // time than starting a thread.
 constexpr int kSharedLeast = 10;
-// How many times a shared search is cut by the first open cell's places: parts small enough
-// for the threads to end together.
-constexpr int kSharedSplits = 1;
 
 // A part of a search: the cells still open and the figures still to lay after one place
 // (laid; figure -1 when none), and how many tilings each tiling of the part stands for.
@@ -348,9 +300,7 @@ class PartsQueue {
 class TilingSearch {
   public:
     TilingSearch(const Problem& p, uint64_t limit, const std::atomic<bool>* stop = nullptr)
-        : p_(p), limit_(limit), stop_(stop), memo_(&ThreadMemo()) {}
-    TilingSearch(const Problem& p, const std::atomic<bool>* stop, SharedMemo& shared)
-        : p_(p), limit_(0), stop_(stop), shared_(&shared) {}
+        : p_(p), limit_(limit), stop_(stop), memo_(ThreadMemo()) {}
 
     // Counts the tilings; with keepFirst the places of the first one are kept.
     uint64_t Run(bool keepFirst) {
@@ -377,8 +327,8 @@ class TilingSearch {
 
     // The search cut into parts whose counts add up to the whole: one for each class of
     // places of the figure with the fewest places when the field has symmetries (see
-    // PlaceClasses), else the whole search; split further by the first open cell's places
-    // (kSharedSplits times) when several threads are to share them.
+    // PlaceClasses), else the whole search; split once more by the first open cell's places
+    // when several threads are to share them, so that they end together.
     std::vector<Part> Parts(bool fine) const {
         std::vector<Part> parts;
         if (p_.symmetries.size() < 2) {
@@ -390,27 +340,25 @@ class TilingSearch {
                 parts.push_back(
                     {p_.open & ~place.cells, p_.missing & ~(1u << figure), weight, place});
         }
-        for (int split = 0; fine && split < kSharedSplits; ++split) {
-            std::vector<Part> finer;
-            for (const Part& part : parts) {
-                if (part.open == 0 || std::popcount(part.missing) <= 2) {
-                    finer.push_back(part);
-                    continue;
-                }
-                const auto& first = p_.first[std::countr_zero(part.open)];
-                for (uint32_t left = part.missing; left != 0; left &= left - 1) {
-                    int f = std::countr_zero(left);
-                    for (int i = first[f]; i < first[f + 1]; ++i) {
-                        const Place& pl = p_.places[i];
-                        Board rest = part.open & ~pl.cells;
-                        if ((pl.cells & ~part.open) == 0 && !CutsOffCells(pl.border & rest, rest))
-                            finer.push_back({rest, part.missing & ~(1u << f), part.weight, pl});
-                    }
+        if (!fine) return parts;
+        std::vector<Part> finer;
+        for (const Part& part : parts) {
+            if (part.open == 0 || std::popcount(part.missing) <= 2) {
+                finer.push_back(part);
+                continue;
+            }
+            const auto& first = p_.first[std::countr_zero(part.open)];
+            for (uint32_t left = part.missing; left != 0; left &= left - 1) {
+                int f = std::countr_zero(left);
+                for (int i = first[f]; i < first[f + 1]; ++i) {
+                    const Place& pl = p_.places[i];
+                    Board rest = part.open & ~pl.cells;
+                    if ((pl.cells & ~part.open) == 0 && !CutsOffCells(pl.border & rest, rest))
+                        finer.push_back({rest, part.missing & ~(1u << f), part.weight, pl});
                 }
             }
-            parts = std::move(finer);
         }
-        return parts;
+        return finer;
     }
 
     const std::vector<Place>& FirstTiling() const { return first_; }
@@ -471,9 +419,6 @@ class TilingSearch {
         return false;
     }
 
-    // The number of ways to cover open with the missing figures. Positions met again by
-    // another order of the same figures (the same open cells and the same figures left) are
-    // looked up in the memory instead of searched again.
     // The cells of a board whose neighbour before (after) them along their line lies in it.
     Board BeforeIn(Board b) const { return b << 1 & ~p_.lineStarts; }
     Board AfterIn(Board b) const { return b >> 1 & ~p_.lineEnds; }
@@ -507,6 +452,9 @@ class TilingSearch {
         }
     }
 
+    // The number of ways to cover open with the missing figures. Positions met again by
+    // another order of the same figures (the same open cells and the same figures left) are
+    // looked up in the memory instead of searched again.
     template <bool kGrid, bool kKeepFirst>
     uint64_t Search(Board open, uint32_t missing, int figuresLeft) {
         if (open == 0) {
@@ -522,18 +470,10 @@ class TilingSearch {
         }
         MemoEntry* entry = nullptr;
         if (!kKeepFirst && figuresLeft >= kMemoLeast) {
-            if (shared_ != nullptr) {
-                uint64_t count = 0;
-                if (shared_->Find(open, missing, count)) {
-                    found_ += weight_ * count;
-                    return count;
-                }
-            } else {
-                entry = &memo_->Slot(open, missing);
-                if (entry->Holds(open, missing, memo_->epoch)) {
-                    found_ += weight_ * entry->count;
-                    return entry->count;
-                }
+            entry = &memo_.Slot(open, missing);
+            if (entry->Holds(open, missing, memo_.epoch)) {
+                found_ += weight_ * entry->count;
+                return entry->count;
             }
         }
         uint64_t n = 0;
@@ -576,9 +516,7 @@ class TilingSearch {
             if constexpr (kKeepFirst) chosen_.pop_back();
             if (Done()) return n;
         }
-        if (entry != nullptr) *entry = MemoEntry{open, missing, memo_->epoch, n};
-        if (!kKeepFirst && shared_ != nullptr && figuresLeft >= kMemoLeast)
-            shared_->Keep(open, missing, n);
+        if (entry != nullptr) *entry = MemoEntry{open, missing, memo_.epoch, n};
         return n;
     }
 
@@ -590,8 +528,7 @@ class TilingSearch {
     bool keepFirst_ = false;
     std::vector<Place> chosen_;
     std::vector<Place> first_;
-    Memo* memo_ = nullptr;         // the thread's own memory, or
-    SharedMemo* shared_ = nullptr; // the one shared by the threads of a count
+    Memo& memo_; // the thread's own memory of positions
 };
 
 // The whole count shared by the machine's processors (at most four): each thread takes the
@@ -601,10 +538,9 @@ uint64_t CountShared(const Problem& p, const std::atomic<bool>* stop) {
     if (threads == 1 || p.missing == 0 || std::popcount(p.missing) < kSharedLeast)
         return TilingSearch(p, 0, stop).Run(false);
     PartsQueue parts(TilingSearch(p, 0).Parts(true));
-    SharedMemo shared;
     std::vector<uint64_t> counts(threads);
     auto work = [&](unsigned k) {
-        counts[k] = TilingSearch(p, stop, shared).RunParts(parts, k % 2 == 1);
+        counts[k] = TilingSearch(p, 0, stop).RunParts(parts, k % 2 == 1);
     };
     std::vector<std::thread> helpers;
     for (unsigned k = 1; k < threads; ++k)

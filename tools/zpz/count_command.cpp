@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "field_shape.h"
 #include "files/puzzle_file.h"
+#include "image_field.h"
 #include "model/game_state.h"
 #include "solver/tiling_count.h"
 #include "zpz.h"

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <map>
 
-#include "field_shape.h"
 #include "files/puzzle_file.h"
+#include "image_field.h"
 #include "library_listing.h"
 #include "model/game_state.h"
 #include "solver/tiling_count.h"

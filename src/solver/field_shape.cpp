@@ -1,17 +1,13 @@
-// Trimmed field shapes, their eight symmetries and canonical keys; composing a read image for
-// the tiling counter.
-#include "field_shape.h"
+// Trimmed field shapes, their eight symmetries and canonical keys.
+#include "solver/field_shape.h"
 
 #include <algorithm>
 
-#include "files/puzzle_file.h"
-#include "solver/tiling_count.h"
-
-FieldShape TrimmedShape(const PuzzleImage& image) {
-    int left = image.width, top = image.height, right = -1, bottom = -1;
-    for (int y = 0; y < image.height; ++y)
-        for (int x = 0; x < image.width; ++x)
-            if (At(image.cells, x, y) == kCellOpen) {
+FieldShape ShapeOf(int width, int height, const Grid& cells) {
+    int left = width, top = height, right = -1, bottom = -1;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            if (At(cells, x, y) == kCellOpen) {
                 left = std::min(left, x), right = std::max(right, x);
                 top = std::min(top, y), bottom = std::max(bottom, y);
             }
@@ -22,7 +18,7 @@ FieldShape TrimmedShape(const PuzzleImage& image) {
     s.open.resize(static_cast<size_t>(s.width * s.height));
     for (int y = 0; y < s.height; ++y)
         for (int x = 0; x < s.width; ++x)
-            s.open[y * s.width + x] = At(image.cells, left + x, top + y) == kCellOpen;
+            s.open[y * s.width + x] = At(cells, left + x, top + y) == kCellOpen;
     return s;
 }
 
@@ -68,6 +64,10 @@ std::string CanonicalKey(const FieldShape& shape) {
     return best;
 }
 
+std::string FieldKey(int width, int height, const Grid& cells) {
+    return CanonicalKey(ShapeOf(width, height, cells));
+}
+
 int SymmetryCount(const FieldShape& shape) {
     int n = 0;
     for (int t = 0; t < 8; ++t)
@@ -75,18 +75,3 @@ int SymmetryCount(const FieldShape& shape) {
     return n;
 }
 
-TilingField ComposedField(const PuzzleImage& image) {
-    TilingField field{image.width, image.height, image.cells};
-    for (const Figure& f : image.figures)
-        for (int i = 0; i < kMatrixSide; ++i)
-            for (int j = 0; j < kMatrixSide; ++j)
-                if (uint8_t v = At(f.matrix, j, i); v != 0) At(field.cells, f.x + j, f.y + i) = v;
-    return field;
-}
-
-int FiguresOnField(const PuzzleImage& image) {
-    int n = 0;
-    for (const Figure& f : image.figures)
-        n += !IsEmptyMatrix(f.matrix);
-    return n;
-}
