@@ -74,4 +74,3 @@ int SymmetryCount(const FieldShape& shape) {
         n += Transformed(shape, t) == shape;
     return n;
 }
-
