@@ -6,8 +6,9 @@
 //   a place are found with a few shifts of the whole board;
 // - the count of a position met again (the same open cells, the same figures left) is looked up
 //   in a memory of positions instead of searched again;
-// - the last two figures are not searched: one at the first open cell, the other must be a
-//   place that covers the rest exactly, looked up by its cells;
+// - the last four figures are not searched: the tilings of the open cells left by every set of
+//   four (or three, or two) figures are found once, when the cells first come up, and the
+//   count for the figures left is read from them;
 // - a whole count is cut into parts that the machine's processors share.
 #include "solver/tiling_count.h"
 
@@ -225,7 +226,11 @@ bool BuildProblem(const TilingField& field, Problem& p) {
     return true;
 }
 
-constexpr int kMemoLeast = 4; // figures left below which a position is not remembered
+// Figures left up to which a position's count is read from the tilings of its open cells by
+// every set of figures (see TailTable) instead of searched; from one more, positions are
+// remembered with their figures (see Memo).
+constexpr int kTailMost = 4;
+constexpr int kMemoLeast = kTailMost + 1;
 
 struct MemoEntry {
     Board open = 0;
@@ -251,13 +256,103 @@ struct Memo {
     }
 };
 
-Memo& ThreadMemo() {
-    thread_local Memo memo;
+// The tilings of one set of open cells by a few figures, one entry per set of figures that
+// tiles it.
+struct Tail {
+    uint32_t figures = 0; // bit f: figure f + 1
+    uint32_t count = 0;
+};
+
+// The open cells of the last positions of a search come back again and again with other
+// figures left: the tilings of each such set of cells are found once, for every set of
+// figures at the same time. An open-addressed table from the cells to their tails, growing
+// up to a limit and emptied when full.
+class TailTable {
+  public:
+    struct Span {
+        uint32_t begin = 0, size = 0; // in Tails()
+    };
+
+    void Reset() {
+        if (++epoch_ == 0) {
+            std::fill(slots_.begin(), slots_.end(), Slot{});
+            epoch_ = 1;
+        }
+        tails_.clear();
+        used_ = 0;
+    }
+    // The tails of open, when known.
+    bool Find(Board open, Span& span) const {
+        const Slot& s = slots_[SlotOf(open)];
+        span = s.span;
+        return s.epoch == epoch_;
+    }
+    // Keeps the tails gathered in `sums` (figures -> count) for open and empties `sums`.
+    Span Keep(Board open, std::array<uint32_t, 1 << kFigureCount>& sums,
+              std::vector<uint32_t>& touched) {
+        if (2 * (used_ + 1) > slots_.size()) Grow();
+        Span span{static_cast<uint32_t>(tails_.size()), static_cast<uint32_t>(touched.size())};
+        for (uint32_t figures : touched) {
+            tails_.push_back({figures, sums[figures]});
+            sums[figures] = 0;
+        }
+        touched.clear();
+        slots_[SlotOf(open)] = Slot{open, epoch_, span};
+        ++used_;
+        return span;
+    }
+    const Tail* Tails() const { return tails_.data(); }
+
+  private:
+    struct Slot {
+        Board open = 0;
+        uint32_t epoch = 0;
+        Span span;
+    };
+    static constexpr std::size_t kMostSlots = std::size_t{1} << 20;
+
+    // The slot of open: its own, or the empty one where it goes.
+    std::size_t SlotOf(Board open) const {
+        const std::size_t last = slots_.size() - 1;
+        for (std::size_t i = (open * 0x9E3779B97F4A7C15ull) >> 40 & last;; i = (i + 1) & last)
+            if (slots_[i].epoch != epoch_ || slots_[i].open == open) return i;
+    }
+    void Grow() {
+        if (slots_.size() >= kMostSlots) {
+            Reset();
+            return;
+        }
+        std::vector<Slot> old(slots_.size() * 2);
+        old.swap(slots_);
+        for (const Slot& s : old)
+            if (s.epoch == epoch_) slots_[SlotOf(s.open)] = s;
+    }
+
+    std::vector<Slot> slots_ = std::vector<Slot>(1 << 12);
+    std::vector<Tail> tails_;
+    std::size_t used_ = 0;
+    uint32_t epoch_ = 1;
+};
+
+// What a thread keeps from one search to the next.
+struct ThreadTables {
+    Memo memo;
+    TailTable tails;
+    // Per figures left: the counts of the tails being gathered by their figures, and which
+    // figures have a count.
+    std::array<std::array<uint32_t, 1 << kFigureCount>, kTailMost + 1> sums{};
+    std::array<std::vector<uint32_t>, kTailMost + 1> touched;
+};
+
+ThreadTables& TablesOfThisThread() {
+    thread_local ThreadTables tables;
+    Memo& memo = tables.memo;
     if (++memo.epoch == 0) { // the epochs went round: forget everything
         std::fill(memo.slots.begin(), memo.slots.end(), MemoEntry{});
         memo.epoch = 1;
     }
-    return memo;
+    tables.tails.Reset();
+    return tables;
 }
 
 // Figures to lay from which a count is shared between threads: smaller counts take less
@@ -300,7 +395,7 @@ class PartsQueue {
 class TilingSearch {
   public:
     TilingSearch(const Problem& p, uint64_t limit, const std::atomic<bool>* stop = nullptr)
-        : p_(p), limit_(limit), stop_(stop), memo_(ThreadMemo()) {}
+        : p_(p), limit_(limit), stop_(stop), tables_(TablesOfThisThread()), memo_(tables_.memo) {}
 
     // Counts the tilings; with keepFirst the places of the first one are kept.
     uint64_t Run(bool keepFirst) {
@@ -452,9 +547,10 @@ class TilingSearch {
         }
     }
 
-    // The number of ways to cover open with the missing figures. Positions met again by
-    // another order of the same figures (the same open cells and the same figures left) are
-    // looked up in the memory instead of searched again.
+    // The number of ways to cover open with the missing figures. The last few figures are
+    // read from the tails of the open cells; positions met again by another order of the same
+    // figures (the same open cells and the same figures left) are looked up in the memory
+    // instead of searched again.
     template <bool kGrid, bool kKeepFirst>
     uint64_t Search(Board open, uint32_t missing, int figuresLeft) {
         if (open == 0) {
@@ -468,6 +564,15 @@ class TilingSearch {
             found_ += weight_;
             return 1;
         }
+        if (!kKeepFirst && figuresLeft <= kTailMost) {
+            const TailTable::Span span = TailsOf<kGrid>(open, figuresLeft);
+            const Tail* tails = tables_.tails.Tails() + span.begin;
+            uint64_t n = 0;
+            for (uint32_t i = 0; i < span.size; ++i)
+                if (tails[i].figures == missing) n = tails[i].count;
+            found_ += weight_ * n;
+            return n;
+        }
         MemoEntry* entry = nullptr;
         if (!kKeepFirst && figuresLeft >= kMemoLeast) {
             entry = &memo_.Slot(open, missing);
@@ -479,23 +584,6 @@ class TilingSearch {
         uint64_t n = 0;
         const Place* const places = p_.places.data();
         const std::array<int, kFigureCount + 1>& first = p_.first[std::countr_zero(open)];
-        if (!kKeepFirst && figuresLeft == 2) {
-            // One of the two at the first open cell, the other covering the rest exactly.
-            for (uint32_t left = missing; left != 0; left &= left - 1) {
-                const int f = std::countr_zero(left), other = std::countr_zero(missing ^ (1u << f));
-                std::array<Board, kOrientationCount> rests;
-                int fits = 0;
-                for (const Place *pl = places + first[f], *end = places + first[f + 1]; pl < end;
-                     ++pl) {
-                    rests[fits] = open & ~pl->cells;
-                    fits += (pl->cells & ~open) == 0;
-                }
-                for (int k = 0; k < fits; ++k)
-                    n += p_.FigureCovering(rests[k]) == other;
-            }
-            found_ += weight_ * n;
-            return n;
-        }
         // The places that fit, gathered without a branch on each, then the search after each.
         std::array<const Place*, kOrientationCount + 1> fit;
         int fits = 0;
@@ -520,6 +608,38 @@ class TilingSearch {
         return n;
     }
 
+    // The tilings of open by every set of figuresLeft (2 or more) missing figures.
+    template <bool kGrid> TailTable::Span TailsOf(Board open, int figuresLeft) {
+        TailTable& table = tables_.tails;
+        TailTable::Span span;
+        if (table.Find(open, span)) return span;
+        auto& sums = tables_.sums[figuresLeft];
+        auto& touched = tables_.touched[figuresLeft];
+        const auto add = [&](uint32_t figures, uint32_t count) {
+            if (sums[figures] == 0) touched.push_back(figures);
+            sums[figures] += count;
+        };
+        const std::array<int, kFigureCount + 1>& first = p_.first[std::countr_zero(open)];
+        for (const Place *pl = p_.places.data() + first[0],
+                         *end = p_.places.data() + first[kFigureCount];
+             pl < end; ++pl) {
+            if ((pl->cells & ~open) != 0) continue;
+            const Board rest = open & ~pl->cells;
+            const uint32_t own = 1u << pl->figure;
+            if (figuresLeft == 2) {
+                const int other = p_.FigureCovering(rest);
+                if (other >= 0 && other != pl->figure) add(own | 1u << other, 1);
+                continue;
+            }
+            if (kGrid ? CutsOffCellsOfGrid(rest) : CutsOffCells(pl->border & rest, rest)) continue;
+            const TailTable::Span restSpan = TailsOf<kGrid>(rest, figuresLeft - 1);
+            const Tail* tails = table.Tails() + restSpan.begin;
+            for (uint32_t i = 0; i < restSpan.size; ++i)
+                if ((tails[i].figures & own) == 0) add(tails[i].figures | own, tails[i].count);
+        }
+        return table.Keep(open, sums, touched);
+    }
+
     const Problem& p_;
     uint64_t limit_;
     const std::atomic<bool>* stop_;
@@ -528,6 +648,7 @@ class TilingSearch {
     bool keepFirst_ = false;
     std::vector<Place> chosen_;
     std::vector<Place> first_;
+    ThreadTables& tables_;
     Memo& memo_; // the thread's own memory of positions
 };
 
