@@ -9,13 +9,15 @@
 // - the last four figures are not searched: the tilings of the open cells left by every set of
 //   four (or three, or two) figures are found once, when the cells first come up, and the
 //   count for the figures left is read from them;
-// - a whole count is cut into parts that the machine's processors share.
+// - a whole count is cut into parts that the machine's processors share, with the tails each
+//   finds.
 #include "solver/tiling_count.h"
 
 #include <algorithm>
 #include <array>
 #include <atomic>
 #include <bit>
+#include <memory>
 #include <thread>
 #include <vector>
 
@@ -259,20 +261,26 @@ struct Memo {
 // The tilings of one set of open cells by a few figures, one entry per set of figures that
 // tiles it.
 struct Tail {
-    uint32_t figures = 0; // bit f: figure f + 1
-    uint32_t count = 0;
+    uint32_t figures; // bit f: figure f + 1
+    uint32_t count;
 };
+
+// The tails of one set of open cells, where a table keeps them.
+struct Tails {
+    const Tail* first = nullptr;
+    uint32_t size = 0;
+};
+
+uint64_t HashOfCells(Board open) {
+    return open * 0x9E3779B97F4A7C15ull;
+}
 
 // The open cells of the last positions of a search come back again and again with other
 // figures left: the tilings of each such set of cells are found once, for every set of
 // figures at the same time. An open-addressed table from the cells to their tails, growing
-// up to a limit and emptied when full.
+// up to a limit and emptied when full. What it gives stays valid until the next Keep.
 class TailTable {
   public:
-    struct Span {
-        uint32_t begin = 0, size = 0; // in Tails()
-    };
-
     void Reset() {
         if (++epoch_ == 0) {
             std::fill(slots_.begin(), slots_.end(), Slot{});
@@ -282,39 +290,39 @@ class TailTable {
         used_ = 0;
     }
     // The tails of open, when known.
-    bool Find(Board open, Span& span) const {
+    bool Find(Board open, Tails& found) const {
         const Slot& s = slots_[SlotOf(open)];
-        span = s.span;
+        found = {tails_.data() + s.begin, s.size};
         return s.epoch == epoch_;
     }
     // Keeps the tails gathered in `sums` (figures -> count) for open and empties `sums`.
-    Span Keep(Board open, std::array<uint32_t, 1 << kFigureCount>& sums,
-              std::vector<uint32_t>& touched) {
+    Tails Keep(Board open, std::array<uint32_t, 1 << kFigureCount>& sums,
+               std::vector<uint32_t>& touched) {
         if (2 * (used_ + 1) > slots_.size()) Grow();
-        Span span{static_cast<uint32_t>(tails_.size()), static_cast<uint32_t>(touched.size())};
+        const auto begin = static_cast<uint32_t>(tails_.size());
+        const auto size = static_cast<uint32_t>(touched.size());
         for (uint32_t figures : touched) {
             tails_.push_back({figures, sums[figures]});
             sums[figures] = 0;
         }
         touched.clear();
-        slots_[SlotOf(open)] = Slot{open, epoch_, span};
+        slots_[SlotOf(open)] = Slot{open, epoch_, begin, size};
         ++used_;
-        return span;
+        return {tails_.data() + begin, size};
     }
-    const Tail* Tails() const { return tails_.data(); }
 
   private:
     struct Slot {
         Board open = 0;
         uint32_t epoch = 0;
-        Span span;
+        uint32_t begin = 0, size = 0; // in tails_
     };
     static constexpr std::size_t kMostSlots = std::size_t{1} << 20;
 
     // The slot of open: its own, or the empty one where it goes.
     std::size_t SlotOf(Board open) const {
         const std::size_t last = slots_.size() - 1;
-        for (std::size_t i = (open * 0x9E3779B97F4A7C15ull) >> 40 & last;; i = (i + 1) & last)
+        for (std::size_t i = HashOfCells(open) >> 40 & last;; i = (i + 1) & last)
             if (slots_[i].epoch != epoch_ || slots_[i].open == open) return i;
     }
     void Grow() {
@@ -332,6 +340,55 @@ class TailTable {
     std::vector<Tail> tails_;
     std::size_t used_ = 0;
     uint32_t epoch_ = 1;
+};
+
+// The tails found by the threads of one shared count, so that each set of cells is gathered
+// once rather than once per thread. A fixed table that only grows: a thread writes the
+// tails, then claims a slot for the cells and marks it ready; another thread reads a slot
+// only once it is ready. When it is full, the threads keep what they find to themselves.
+class SharedTails {
+  public:
+    bool Find(Board open, Tails& found) const {
+        for (std::size_t i = HashOfCells(open) >> 40 & kLastSlot;; i = (i + 1) & kLastSlot) {
+            const Board cells = slots_[i].open.load(std::memory_order_acquire);
+            if (cells == 0) return false;
+            if (cells != open) continue;
+            const uint32_t ready = slots_[i].sizeAfter.load(std::memory_order_acquire);
+            if (ready == 0) return false; // being written
+            found = {tails_.get() + slots_[i].begin.load(std::memory_order_relaxed), ready - 1};
+            return true;
+        }
+    }
+    // Shares the tails of open; false when the table is full.
+    bool Offer(Board open, Tails tails) {
+        const std::size_t begin = used_.fetch_add(tails.size, std::memory_order_relaxed);
+        if (begin + tails.size > kMostTails ||
+            claimed_.fetch_add(1, std::memory_order_relaxed) >= (kLastSlot + 1) / 2)
+            return false;
+        std::copy(tails.first, tails.first + tails.size, tails_.get() + begin);
+        for (std::size_t i = HashOfCells(open) >> 40 & kLastSlot;; i = (i + 1) & kLastSlot) {
+            Board cells = 0;
+            if (slots_[i].open.compare_exchange_strong(cells, open, std::memory_order_acq_rel)) {
+                slots_[i].begin.store(static_cast<uint32_t>(begin), std::memory_order_relaxed);
+                slots_[i].sizeAfter.store(tails.size + 1, std::memory_order_release);
+                return true;
+            }
+            if (cells == open) return true; // another thread shared them first
+        }
+    }
+
+  private:
+    struct Slot {
+        std::atomic<Board> open{0}; // 0: empty
+        std::atomic<uint32_t> begin{0};
+        std::atomic<uint32_t> sizeAfter{0}; // the number of tails + 1 once written, else 0
+    };
+    static constexpr std::size_t kLastSlot = (std::size_t{1} << 16) - 1;
+    static constexpr std::size_t kMostTails = std::size_t{1} << 18;
+
+    std::unique_ptr<Slot[]> slots_ = std::make_unique<Slot[]>(kLastSlot + 1);
+    std::unique_ptr<Tail[]> tails_ = std::make_unique_for_overwrite<Tail[]>(kMostTails);
+    std::atomic<std::size_t> used_{0}, claimed_{0};
 };
 
 // What a thread keeps from one search to the next.
@@ -394,8 +451,10 @@ class PartsQueue {
 
 class TilingSearch {
   public:
-    TilingSearch(const Problem& p, uint64_t limit, const std::atomic<bool>* stop = nullptr)
-        : p_(p), limit_(limit), stop_(stop), tables_(TablesOfThisThread()), memo_(tables_.memo) {}
+    TilingSearch(const Problem& p, uint64_t limit, const std::atomic<bool>* stop = nullptr,
+                 SharedTails* shared = nullptr)
+        : p_(p), limit_(limit), stop_(stop), shared_(shared), tables_(TablesOfThisThread()),
+          memo_(tables_.memo) {}
 
     // Counts the tilings; with keepFirst the places of the first one are kept.
     uint64_t Run(bool keepFirst) {
@@ -565,11 +624,10 @@ class TilingSearch {
             return 1;
         }
         if (!kKeepFirst && figuresLeft <= kTailMost) {
-            const TailTable::Span span = TailsOf<kGrid>(open, figuresLeft);
-            const Tail* tails = tables_.tails.Tails() + span.begin;
+            const Tails tails = TailsOf<kGrid>(open, figuresLeft);
             uint64_t n = 0;
-            for (uint32_t i = 0; i < span.size; ++i)
-                if (tails[i].figures == missing) n = tails[i].count;
+            for (uint32_t i = 0; i < tails.size; ++i)
+                if (tails.first[i].figures == missing) n = tails.first[i].count;
             found_ += weight_ * n;
             return n;
         }
@@ -609,10 +667,11 @@ class TilingSearch {
     }
 
     // The tilings of open by every set of figuresLeft (2 or more) missing figures.
-    template <bool kGrid> TailTable::Span TailsOf(Board open, int figuresLeft) {
+    template <bool kGrid> Tails TailsOf(Board open, int figuresLeft) {
         TailTable& table = tables_.tails;
-        TailTable::Span span;
-        if (table.Find(open, span)) return span;
+        Tails found;
+        if ((shared_ != nullptr && shared_->Find(open, found)) || table.Find(open, found))
+            return found;
         auto& sums = tables_.sums[figuresLeft];
         auto& touched = tables_.touched[figuresLeft];
         const auto add = [&](uint32_t figures, uint32_t count) {
@@ -632,17 +691,19 @@ class TilingSearch {
                 continue;
             }
             if (kGrid ? CutsOffCellsOfGrid(rest) : CutsOffCells(pl->border & rest, rest)) continue;
-            const TailTable::Span restSpan = TailsOf<kGrid>(rest, figuresLeft - 1);
-            const Tail* tails = table.Tails() + restSpan.begin;
-            for (uint32_t i = 0; i < restSpan.size; ++i)
-                if ((tails[i].figures & own) == 0) add(tails[i].figures | own, tails[i].count);
+            const Tails tails = TailsOf<kGrid>(rest, figuresLeft - 1);
+            for (const Tail *t = tails.first, *last = t + tails.size; t < last; ++t)
+                if ((t->figures & own) == 0) add(t->figures | own, t->count);
         }
-        return table.Keep(open, sums, touched);
+        found = table.Keep(open, sums, touched);
+        if (shared_ != nullptr) shared_->Offer(open, found);
+        return found;
     }
 
     const Problem& p_;
     uint64_t limit_;
     const std::atomic<bool>* stop_;
+    SharedTails* shared_; // the tails shared with the other threads of the count, if any
     uint64_t found_ = 0;
     uint64_t weight_ = 1;
     bool keepFirst_ = false;
@@ -659,9 +720,10 @@ uint64_t CountShared(const Problem& p, const std::atomic<bool>* stop) {
     if (threads == 1 || p.missing == 0 || std::popcount(p.missing) < kSharedLeast)
         return TilingSearch(p, 0, stop).Run(false);
     PartsQueue parts(TilingSearch(p, 0).Parts(true));
+    SharedTails shared;
     std::vector<uint64_t> counts(threads);
     auto work = [&](unsigned k) {
-        counts[k] = TilingSearch(p, 0, stop).RunParts(parts, k % 2 == 1);
+        counts[k] = TilingSearch(p, 0, stop, &shared).RunParts(parts, k % 2 == 1);
     };
     std::vector<std::thread> helpers;
     for (unsigned k = 1; k < threads; ++k)
