@@ -58,8 +58,9 @@ check-format: deps
 
 # The fast native tests first, then the Windows program, the end-to-end scenarios and the rest.
 test: check-format native
-	$(MAKE) --no-print-directory test-native
-	$(MAKE) --no-print-directory release zip
+	# The optimised build takes the processor that the longest native tests leave idle.
+	$(MAKE) --no-print-directory -j2 test-native release
+	$(MAKE) --no-print-directory zip
 	$(RELEASE)/zpz library data/Puzzles
 	$(MAKE) --no-print-directory -j3 test-data compare-fixed compare-library
 	$(MAKE) --no-print-directory test-win32 test-e2e
@@ -99,7 +100,8 @@ clean:
 	rm -rf build dist
 
 # libFuzzer runs of the file readers (tests/fuzz), built with clang++ apart from the other
-# builds, one target after the other for FUZZ_SECONDS each; fails when any of them crashed.
+# builds, each target for FUZZ_SECONDS, as many at once as there are processors; fails when
+# any of them crashed.
 FUZZ_SECONDS ?= 300
 fuzz: deps
 	cmake -S tests/fuzz -B build/fuzz -DCMAKE_CXX_COMPILER=clang++

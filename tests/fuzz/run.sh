@@ -1,7 +1,7 @@
 #!/bin/sh
-# Runs every fuzz target for the given number of seconds, one after the other, over a scratch
-# corpus in the build folder (seeded from the repository's files, kept between runs), and
-# prints one line per target. Fails when any target found a crash, a leak or a hang.
+# Runs every fuzz target for the given number of seconds, as many at once as there are
+# processors, over a scratch corpus in the build folder (seeded from the repository's files,
+# kept between runs), and prints one line per target. Fails when any target found a crash, a leak or a hang.
 #   sh tests/fuzz/run.sh BUILD_DIR SECONDS [TARGET...]
 set -u
 build=$1
@@ -19,8 +19,10 @@ seeds() {
     esac
 }
 mkdir -p "$build/logs" "$build/artifacts"
-failed=0
-for t in ${*:-ini_reader puzzle_text saved_game settings_text}; do
+# One target: its line goes to logs/TARGET.result, starting with "fuzz TARGET: FAILED" when
+# it found something.
+run_one() {
+    t=$1
     mkdir -p "$build/corpus/$t"
     seeds "$t" | while IFS= read -r f; do    # named by content, as libFuzzer names its finds
         cp "$f" "$build/corpus/$t/$(sha1sum <"$f" | cut -c1-40)"
@@ -36,11 +38,33 @@ for t in ${*:-ini_reader puzzle_text saved_game settings_text}; do
     cov=$(grep -o 'cov: [0-9]* ft: [0-9]* corp: [0-9]*/[0-9]*[a-zA-Z]*' "$log" | tail -1)
     echo "$(date +%F.%T) $t seconds=$seconds runs=${runs:-0} exit=$status $cov" >>"$build/runs.txt"
     if [ "$status" -eq 0 ] && [ -n "$runs" ]; then
-        echo "fuzz $t: $runs runs, no crash ($cov)"
+        echo "fuzz $t: $runs runs, no crash ($cov)" >"$build/logs/$t.result"
     else
+        { echo "fuzz $t: FAILED (exit $status) after ${runs:-0} runs; log $log"
+          grep -E 'ERROR|SUMMARY|check failed|runtime error|Test unit written' "$log" | head -20
+        } >"$build/logs/$t.result"
+    fi
+}
+# Each target runs in one process: as many at once as the machine has processors.
+targets=${*:-ini_reader puzzle_text saved_game settings_text}
+at_once=$(nproc 2>/dev/null || echo 1)
+running=0
+for t in $targets; do
+    run_one "$t" &
+    running=$((running + 1))
+    if [ "$running" -ge "$at_once" ]; then
+        wait
+        running=0
+    fi
+done
+wait
+failed=0
+for t in $targets; do
+    if grep -q "^fuzz $t: FAILED" "$build/logs/$t.result"; then
         failed=1
-        echo "fuzz $t: FAILED (exit $status) after ${runs:-0} runs; log $log" >&2
-        grep -E 'ERROR|SUMMARY|check failed|runtime error|Test unit written' "$log" | head -20 >&2
+        cat "$build/logs/$t.result" >&2
+    else
+        cat "$build/logs/$t.result"
     fi
 done
 exit $failed
