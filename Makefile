@@ -6,7 +6,7 @@ JOBS    := 2
 
 ZIP     := build/Zendrak-1.4-win64.zip
 
-.PHONY: format check-format all deps native release windows help dist zip art puzzles test compare-fixed compare-library test-native test-win32 test-e2e test-data run bench clean fuzz test-fuzz
+.PHONY: format check-format all deps native release windows help dist zip art puzzles test compare-fixed compare-library test-native test-win32 test-e2e test-data test-wine run bench clean fuzz fuzz-build test-fuzz
 
 all: native release windows
 
@@ -57,14 +57,19 @@ check-format: deps
 	@clang-format --dry-run --Werror $(FORMATTED) && echo "format: $(words $(FORMATTED)) files as clang-format writes them"
 
 # The fast native tests first, then the Windows program, the end-to-end scenarios and the rest.
+# The optimised build takes the processor that the longest native tests leave idle, and the
+# fuzz targets build while the Windows tests wait for their windows.
 test: check-format native
-	# The optimised build takes the processor that the longest native tests leave idle.
 	$(MAKE) --no-print-directory -j2 test-native release
 	$(MAKE) --no-print-directory zip
 	$(RELEASE)/zpz library data/Puzzles
 	$(MAKE) --no-print-directory -j3 test-data compare-fixed compare-library
-	$(MAKE) --no-print-directory test-win32 test-e2e
+	$(MAKE) --no-print-directory -j2 test-wine fuzz-build
 	$(MAKE) --no-print-directory test-fuzz
+
+# The in-process Windows tests, then the scenarios: one at a time, they share the desktop.
+test-wine:
+	$(MAKE) --no-print-directory -j1 test-win32 test-e2e
 
 # The analysis search against the straightforward reference on the benchmark's positions and
 # on every puzzle of the library (reference runs longer than the cap are not compared).
@@ -103,10 +108,12 @@ clean:
 # builds, each target for FUZZ_SECONDS, as many at once as there are processors; fails when
 # any of them crashed.
 FUZZ_SECONDS ?= 300
-fuzz: deps
-	cmake -S tests/fuzz -B build/fuzz -DCMAKE_CXX_COMPILER=clang++
-	cmake --build build/fuzz -j$(JOBS)
+fuzz: fuzz-build
 	@sh tests/fuzz/run.sh build/fuzz $(FUZZ_SECONDS)
 
-test-fuzz:
-	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=10
+fuzz-build: deps
+	cmake -S tests/fuzz -B build/fuzz -DCMAKE_CXX_COMPILER=clang++
+	cmake --build build/fuzz -j$(JOBS)
+
+test-fuzz: fuzz-build
+	@sh tests/fuzz/run.sh build/fuzz 10
