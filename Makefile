@@ -69,7 +69,8 @@ test: check-format native
 
 # The in-process Windows tests, then the scenarios: one at a time, they share the desktop.
 test-wine:
-	$(MAKE) --no-print-directory -j1 test-win32 test-e2e
+	$(MAKE) --no-print-directory test-win32
+	$(MAKE) --no-print-directory test-e2e
 
 # The analysis search against the straightforward reference on the benchmark's positions and
 # on every puzzle of the library (reference runs longer than the cap are not compared).
