@@ -83,8 +83,9 @@ TEST(History, EditorRectanglesAreRecordedOnlyWhenTheyChangeTheField) {
     drag(RectangleDrag::Clearing, 5, 3); // the other button clears
     EXPECT_TRUE(CommitEditorRectangle(gs, cell(4, 0)));
     EXPECT_EQ(gs.editor.field, Grid{});
-    EXPECT_FALSE(CommitEditorRectangle(gs, cell(5, 3))) << "no rectangle in progress";
     Undo(gs);
+    EXPECT_EQ(RowsOf(gs.editor.field, 7, 5), firstRectangle);
+    EXPECT_FALSE(CommitEditorRectangle(gs, cell(4, 2))) << "no rectangle in progress";
     EXPECT_EQ(RowsOf(gs.editor.field, 7, 5), firstRectangle);
     Undo(gs);
     EXPECT_EQ(gs.editor.field, Grid{});
