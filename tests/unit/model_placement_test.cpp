@@ -73,6 +73,9 @@ TEST(Placement, LastFigureWinsOnceAndTakeBackKeepsOrientationAndPacksRecords) {
     const Grid tiling = GridFromRows(ReadLines(DataPath("solver/10x6.txt")));
     Placement figures{};
     EXPECT_FALSE(ExtractPlacement(1, Grid{}, figures[0])) << "no figure 1 on an empty grid";
+    Grid lone{};
+    At(lone, 3, 2) = 1;
+    EXPECT_FALSE(ExtractPlacement(1, lone, figures[0])) << "a lone square is no figure";
     for (int f = 1; f <= kFigureCount; ++f) {
         ASSERT_TRUE(ExtractPlacement(f, tiling, figures[f - 1]));
         Hold(gs, f, figures[f - 1].matrix);
