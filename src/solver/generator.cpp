@@ -313,7 +313,9 @@ GeneratedPuzzle GeneratePuzzle(const GenerateRequest& request, const std::set<st
         uint64_t solutions = count(in);
         double distance = Distance(solutions, band);
         for (int stall = 0; stall < kStall && steps < kBudget && !stopped(); ++steps) {
-            if (distance == 0) {
+            // Every start and every move keeps the field in one piece; checked once more here,
+            // where a field becomes a puzzle.
+            if (distance == 0 && Connected(frame, in)) {
                 const TilingField field = FieldOf(frame, in);
                 if (known.count(FieldKey(field.width, field.height, field.cells)) == 0) {
                     // Below the cap the count is whole; at the cap it was cut short.
