@@ -1,7 +1,8 @@
 #!/bin/sh
 # Runs every fuzz target for the given number of seconds, as many at once as there are
 # processors, over a scratch corpus in the build folder (seeded from the repository's files,
-# kept between runs), and prints one line per target. Fails when any target found a crash, a leak or a hang.
+# kept between runs), and prints one line per target. Fails when any target found a crash, a
+# leak or a hang.
 #   sh tests/fuzz/run.sh BUILD_DIR SECONDS [TARGET...]
 set -u
 build=$1
@@ -45,7 +46,6 @@ run_one() {
         } >"$build/logs/$t.result"
     fi
 }
-# Each target runs in one process: as many at once as the machine has processors.
 targets=${*:-ini_reader puzzle_text saved_game settings_text}
 at_once=$(nproc 2>/dev/null || echo 1)
 running=0

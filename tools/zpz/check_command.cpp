@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "files/puzzle_file.h"
+#include "image_field.h"
 #include "model/game_state.h"
 #include "zpz.h"
 
@@ -22,13 +23,6 @@ int OpenCells(const PuzzleImage& image) {
         for (int c = 0; c < image.width; ++c)
             open += At(image.cells, c, r) == kCellOpen;
     return open;
-}
-
-int FigureCount(const PuzzleImage& image) {
-    int n = 0;
-    for (const Figure& f : image.figures)
-        n += !IsEmptyMatrix(f.matrix);
-    return n;
 }
 
 } // namespace
@@ -67,7 +61,7 @@ int RunCheck(const Arguments& args) {
         std::string reason;
         if (ReadPuzzleFile(file, withFigures, Orientations().catalogue, image, &reason)) {
             std::printf("%s: valid %dx%d open=%d figures=%d\n", file.c_str(), image.width,
-                        image.height, OpenCells(image), FigureCount(image));
+                        image.height, OpenCells(image), FiguresOnField(image));
         } else {
             std::printf("%s: invalid: %s\n", file.c_str(), reason.c_str());
             if (status == kExitOk) status = kExitFailed;
