@@ -20,7 +20,7 @@ namespace {
 
 const char kHelp[] =
     "usage: zpz bench [--cap SECONDS] [FILE...]\n"
-    "       zpz bench --generate [--library DIR]\n"
+    "       zpz bench --generate [--library DIR] [--sweep-only] [--boxes WxH,...]\n"
     "\n"
     "Times the analysis search and the straightforward reference on each position (the\n"
     "files given, or a fixed seeded set of 200: the rectangles both ways round, 8 x 8\n"
@@ -31,9 +31,12 @@ const char kHelp[] =
     "Exit status 1 when the two searches disagree anywhere.\n"
     "\n"
     "With --generate, makes 20 puzzles of each difficulty from the seeds 1..20 (box 12 x 10,\n"
-    "fields under DIR excluded) and prints each time, the median and worst time of each\n"
-    "difficulty and the count time of the open 10 x 6. Exit status 1 when a puzzle was not\n"
-    "found.\n";
+    "fields under DIR excluded) and prints each time and the median and worst time of each\n"
+    "difficulty; then sweeps the boxes 8x8, 10x10, 12x10, 13x5, 16x12, 20x20 and 24x24 (or\n"
+    "those of --boxes) with each difficulty, plain and symmetric, from the seeds 1..10, and\n"
+    "prints how many were found with their median and worst time, and every request that\n"
+    "found nothing; last the count time of the open 10 x 6. --sweep-only leaves out the\n"
+    "first part. Exit status 1 when a puzzle of the first part was not found.\n";
 
 struct BenchPosition {
     std::string name;
@@ -111,12 +114,8 @@ int RunBench(const Arguments& args) {
         std::fputs(kHelp, stdout);
         return kExitOk;
     }
-    if (std::find(args.begin(), args.end(), "--generate") != args.end()) {
-        std::string library;
-        for (size_t i = 0; i + 1 < args.size(); ++i)
-            if (args[i] == "--library") library = args[i + 1];
-        return RunGenerateBench(library);
-    }
+    if (std::find(args.begin(), args.end(), "--generate") != args.end())
+        return RunGenerateBench(args);
     double cap = 60;
     std::vector<BenchPosition> positions;
     for (size_t i = 0; i < args.size(); ++i) {

@@ -1,5 +1,4 @@
-// zpz generate: one new puzzle of a chosen difficulty, as the game's "Random puzzle" makes it;
-// zpz bench --generate: how long making them takes.
+// zpz generate: one new puzzle of a chosen difficulty, as the game's "Random puzzle" makes it.
 #include <algorithm>
 #include <charconv>
 #include <chrono>
@@ -49,6 +48,8 @@ bool ParseDifficulty(std::string name, Difficulty& out) {
     return false;
 }
 
+} // namespace
+
 bool ParseSize(const std::string& text, int& w, int& h) {
     std::size_t x = text.find('x');
     uint64_t a = 0, b = 0;
@@ -61,7 +62,6 @@ bool ParseSize(const std::string& text, int& w, int& h) {
     return true;
 }
 
-// The keys of every puzzle file under dir that reads as a puzzle.
 std::set<std::string> KnownFields(const std::string& dir) {
     std::set<std::string> known;
     std::error_code ec;
@@ -81,8 +81,6 @@ double MsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
         .count();
 }
-
-} // namespace
 
 int RunGenerate(const Arguments& args) {
     if (WantsHelp(args)) {
@@ -141,50 +139,4 @@ int RunGenerate(const Arguments& args) {
                 DifficultyName(request.difficulty), static_cast<unsigned long long>(request.seed),
                 puzzle.width, puzzle.height, tried.load(), ms);
     return kExitOk;
-}
-
-void PrintOpenCountTime() {
-    const TilingField field = OpenField(10, 6, Grid{});
-    std::vector<double> times;
-    uint64_t solutions = 0;
-    for (int run = 0; run < 31; ++run) {
-        auto start = std::chrono::steady_clock::now();
-        solutions = CountSolutions(field);
-        times.push_back(MsSince(start));
-    }
-    std::printf("count of the open 10 x 6: %llu solutions, median %.1f ms, best %.1f ms of %zu "
-                "runs\n",
-                static_cast<unsigned long long>(solutions), Median(times),
-                *std::min_element(times.begin(), times.end()), times.size());
-}
-
-int RunGenerateBench(const std::string& library) {
-    const std::set<std::string> known = KnownFields(library);
-    std::printf("known fields: %zu (from %s)\n", known.size(),
-                library.empty() ? "none" : library.c_str());
-    bool allFound = true;
-    for (Difficulty d : kDifficulties) {
-        std::vector<double> times;
-        int missed = 0;
-        for (uint64_t seed = 1; seed <= 20; ++seed) {
-            GenerateRequest request;
-            request.difficulty = d;
-            request.seed = seed;
-            auto start = std::chrono::steady_clock::now();
-            const GeneratedPuzzle puzzle = GeneratePuzzle(request, known);
-            times.push_back(MsSince(start));
-            missed += !puzzle.found;
-            std::printf("  %-6s seed %2llu: %7.1f ms  %s%llu solutions\n", DifficultyName(d),
-                        static_cast<unsigned long long>(seed), times.back(),
-                        puzzle.found ? "" : "NOT FOUND ",
-                        static_cast<unsigned long long>(puzzle.solutions));
-            std::fflush(stdout);
-        }
-        allFound = allFound && missed == 0;
-        std::printf("%-6s median %7.1f ms  worst %7.1f ms  not found %d of %zu\n",
-                    DifficultyName(d), Median(times), *std::max_element(times.begin(), times.end()),
-                    missed, times.size());
-    }
-    PrintOpenCountTime();
-    return allFound ? kExitOk : kExitFailed;
 }

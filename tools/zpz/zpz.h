@@ -1,6 +1,8 @@
 // The commands of zpz, the puzzle tool for puzzle authors and for the game's own tests.
 #pragma once
 
+#include <chrono>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -18,13 +20,19 @@ int RunCount(const Arguments& args);
 int RunTable(const Arguments& args);
 int RunBench(const Arguments& args);
 int RunGenerate(const Arguments& args);
-// zpz bench --generate: times making 20 puzzles of each difficulty, fields under library
-// (when not empty) excluded.
-int RunGenerateBench(const std::string& library);
+// zpz bench --generate: times making puzzles of each difficulty (see its help).
+int RunGenerateBench(const Arguments& args);
 // Prints the time of counting the solutions of the open 10 x 6 field.
 void PrintOpenCountTime();
 
 bool WantsHelp(const Arguments& args);
+// "WxH" with each side 5..24, the largest size asked of a generated puzzle.
+bool ParseSize(const std::string& text, int& w, int& h);
+// The field keys of every puzzle file under dir (searched through its folders); none for an
+// empty dir.
+std::set<std::string> KnownFields(const std::string& dir);
+// Milliseconds since start.
+double MsSince(std::chrono::steady_clock::time_point start);
 // The middle value of the times (0 for none).
 double Median(std::vector<double> times);
 
