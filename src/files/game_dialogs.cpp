@@ -6,8 +6,8 @@
 #include "files/puzzle_paths.h"
 #include "files/save_name.h"
 #include "model/best_times.h"
+#include "model/difficulty.h"
 #include "model/history.h"
-#include "solver/difficulty.h"
 
 std::optional<PuzzleImage> ReadChosenFile(const std::string& path, bool withFigures) {
     PuzzleImage image;

@@ -1,5 +1,5 @@
 // How hard a puzzle is, from its number of solutions, and how the game words it.
-#include "solver/difficulty.h"
+#include "model/difficulty.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "model/difficulty.h"
 #include "model/game_clock.h"
 #include "model/types.h"
-#include "solver/difficulty.h"
 
 // Which point of the figure in hand follows the mouse pointer (settings key CURSOR_MODE).
 enum class CursorMode : int32_t {

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "solver/difficulty.h"
+#include "model/difficulty.h"
 
 StatusTexts StatusBarTexts(const GameState& gs, const StatusInput& in) {
     StatusTexts texts;

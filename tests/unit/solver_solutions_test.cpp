@@ -4,7 +4,7 @@
 
 #include <atomic>
 
-#include "solver/difficulty.h"
+#include "model/difficulty.h"
 #include "solver/tiling_count.h"
 #include "test_support.h"
 
