@@ -3,7 +3,6 @@
 
 #include "files/puzzle_file.h"
 #include "files/puzzle_paths.h"
-#include "solver/tiling_count.h"
 
 namespace {
 
@@ -43,11 +42,20 @@ PuzzleSave StartPuzzleSave(const GameState& gs) {
     }
     const TrimmedPuzzle& p = prepared.puzzle;
     save.puzzle = p;
-    save.solutions = CountSolutions(OpenField(p.width, p.height, p.field));
     save.file = {{"Puzzles", std::string("Puzzles\\") + kUserPuzzleFolder},
                  MakeUserPuzzlePath(gs.settings.newPuzzleName),
-                 WritePuzzleText(p.width, p.height, p.field) + WritePuzzleInfo(save.solutions)};
+                 WritePuzzleText(p.width, p.height, p.field)};
     return save;
+}
+
+std::optional<std::string> SavedPuzzleWithCount(const std::string& fileText,
+                                                const TrimmedPuzzle& puzzle, uint64_t solutions) {
+    PuzzleImage image;
+    const std::string written = WritePuzzleText(puzzle.width, puzzle.height, puzzle.field);
+    if (!ReadPuzzleText(fileText, false, Orientations().catalogue, image) || image.solutions >= 0 ||
+        WritePuzzleText(image.width, image.height, image.cells) != written)
+        return std::nullopt;
+    return written + WritePuzzleInfo(solutions);
 }
 
 PuzzleSaveOutcome FinishPuzzleSave(FileSave result) {
@@ -55,8 +63,7 @@ PuzzleSaveOutcome FinishPuzzleSave(FileSave result) {
     return {Message{"New puzzle saved succesfully.", MessageIcon::Question}, true};
 }
 
-void CommitNewPuzzle(GameState& gs, const TrimmedPuzzle& puzzle, const std::string& name,
-                     int64_t solutions) {
+void CommitNewPuzzle(GameState& gs, const TrimmedPuzzle& puzzle, const std::string& name) {
     NewGameReset(gs);
     gs.position.fieldWidth = puzzle.width;
     gs.position.fieldHeight = puzzle.height;
@@ -66,5 +73,5 @@ void CommitNewPuzzle(GameState& gs, const TrimmedPuzzle& puzzle, const std::stri
     gs.position.board = puzzle.field;
     gs.settings.lastFolder = kUserPuzzleFolder;
     gs.settings.lastFile = name;
-    SetCurrentPuzzleField(gs, puzzle.width, puzzle.height, puzzle.field, solutions);
+    SetCurrentPuzzleField(gs, puzzle.width, puzzle.height, puzzle.field, -1);
 }

@@ -28,10 +28,18 @@ struct PuzzleSave {
     bool editing = false;           // outside the editor the command does nothing
     std::optional<Message> refusal; // a failed check (information icon): nothing is written
     TrimmedPuzzle puzzle;
-    uint64_t solutions = 0; // counted here and written with the field
-    FileToSave file; // the trimmed field and its count as "Puzzles\My puzzles\" + name + ".zpz"
+    // The trimmed field as "Puzzles\My puzzles\" + name + ".zpz". Its count of solutions is
+    // added when it is known (SavedPuzzleWithCount): the fields that count slowest take over a
+    // second, and the window does not wait for them.
+    FileToSave file;
 };
 PuzzleSave StartPuzzleSave(const GameState& gs);
+
+// The saved puzzle's file once its count is known: the same puzzle with [INFO] SOLUTIONS.
+// Nothing when the file's text no longer holds that puzzle without a count (it was replaced
+// meanwhile): the file is then left as it is.
+std::optional<std::string> SavedPuzzleWithCount(const std::string& fileText,
+                                                const TrimmedPuzzle& puzzle, uint64_t solutions);
 
 struct PuzzleSaveOutcome {
     Message message;
@@ -42,7 +50,5 @@ struct PuzzleSaveOutcome {
 PuzzleSaveOutcome FinishPuzzleSave(FileSave result);
 
 // After the file was written: ends editing and starts play on the new puzzle, which becomes
-// the current puzzle of the user folder under `name`, with the count of solutions written with
-// it. The caller relayouts and repaints.
-void CommitNewPuzzle(GameState& gs, const TrimmedPuzzle& puzzle, const std::string& name,
-                     int64_t solutions = -1);
+// the current puzzle of the user folder under `name`. The caller relayouts and repaints.
+void CommitNewPuzzle(GameState& gs, const TrimmedPuzzle& puzzle, const std::string& name);

@@ -50,6 +50,9 @@ INT_PTR RandomPuzzleDialog(App& app);
 INT_PTR CreatePuzzleDialog(App& app);
 // "Save puzzle": checks the drawing and stores it as a puzzle of "My puzzles", then plays it.
 void SavePuzzle(App& app);
+// Adds the counts that have arrived to the files of the puzzles saved before them (on
+// WM_SOLUTIONS_COUNTED for CountPurpose::SavedPuzzle).
+void AddSavedPuzzleCounts(App& app);
 
 // Saves the current game as "Save\" + name + ".zpz", talking to the player.
 void SaveGame(App& app, const std::string& name);

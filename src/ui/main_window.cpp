@@ -8,6 +8,7 @@
 #include "resource.h"
 #include "ui/app.h"
 #include "ui/commands.h"
+#include "ui/dialogs.h"
 #include "ui/figure_list.h"
 #include "ui/keyboard.h"
 #include "ui/mouse.h"
@@ -111,8 +112,11 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     case WM_KILLFOCUS:
         OnFieldFocus(app, message == WM_SETFOCUS);
         return 0;
-    case WM_TIMER:
     case WM_SOLUTIONS_COUNTED:
+        if (wParam == static_cast<WPARAM>(CountPurpose::SavedPuzzle)) AddSavedPuzzleCounts(app);
+        UpdateStatusBar(app);
+        return 0;
+    case WM_TIMER:
         UpdateStatusBar(app);
         return 0;
     case WM_PAINT:

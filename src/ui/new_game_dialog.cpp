@@ -127,6 +127,8 @@ void OnDrawPreview(App& app, HWND dialog, const DRAWITEMSTRUCT& item,
     std::optional<uint64_t> counted;
     if (file && file->solutions < 0)
         counted = CountedSolutions(OpenField(file->width, file->height, file->cells), dialog);
+    else
+        StopWaitingForCount(dialog); // a count asked for an earlier selection is not needed
     DrawPuzzlePreview(app, item, !path.empty(), file, kPuzzlePreviewTexts,
                       NewGamePreviewNotes(app.gs, choice, file, counted));
 }
@@ -151,6 +153,10 @@ INT_PTR NewGameDialog(App& app) {
          .notify = [&](HWND d, const NMHDR& note) { return OnNotify(app, d, note, opening); },
          .drawItem = [&](HWND d,
                          const DRAWITEMSTRUCT& item) { OnDrawPreview(app, d, item, opening); },
-         .destroy = [](HWND d) { ImageList_Destroy(TreeView_GetImageList(Tree(d), TVSIL_NORMAL)); },
+         .destroy =
+             [](HWND d) {
+                 StopWaitingForCount(d);
+                 ImageList_Destroy(TreeView_GetImageList(Tree(d), TVSIL_NORMAL));
+             },
          .counted = [](HWND d) { RepaintControl(d, IDC_PREVIEW); }});
 }

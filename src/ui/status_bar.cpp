@@ -36,8 +36,10 @@ std::string PartText(HWND bar, int part) {
 // they are counted.
 std::optional<uint64_t> SolutionsInPlay(App& app) {
     const Position& p = app.gs.position;
-    if (p.currentPuzzleField.solutions >= 0 && PlaysCurrentPuzzle(app.gs))
+    if (p.currentPuzzleField.solutions >= 0 && PlaysCurrentPuzzle(app.gs)) {
+        StopWaitingForCount(app.hwndMain); // for a field played before
         return static_cast<uint64_t>(p.currentPuzzleField.solutions);
+    }
     return CountedSolutions(OpenField(p.fieldWidth, p.fieldHeight, p.board), app.hwndMain);
 }
 

@@ -62,10 +62,9 @@ TEST(SavePuzzle, ChecksThenTheFileThenTheOutcome) {
     At(fiftyNine, 12, 6) = kCellOpen;
     At(thirtyOneAndTwentyNine, 12, 6) = kCellOpen;
     At(thirtyOneAndTwentyNine, 2, 7) = kCellSquare;
-    // Each with its count of solutions.
-    const std::string halvesText =
-        WritePuzzleText(11, 6, GridFromRows(Rows(6, ".....#"))) + WritePuzzleInfo(16);
-    const std::string tilingText = WritePuzzleText(10, 6, Grid{}) + WritePuzzleInfo(2339);
+    // Written at once; the count of solutions follows.
+    const std::string halvesText = WritePuzzleText(11, 6, GridFromRows(Rows(6, ".....#")));
+    const std::string tilingText = WritePuzzleText(10, 6, Grid{});
 
     // Editing, the method, the drawing ("By squares"), the first figures of the 10 x 6 tiling
     // laid ("By figures"), the refusal, the text written when nothing is refused.
@@ -95,8 +94,7 @@ TEST(SavePuzzle, ChecksThenTheFileThenTheOutcome) {
         EXPECT_EQ(save.file.folders, (std::vector<std::string>{"Puzzles", "Puzzles\\My puzzles"}));
         EXPECT_EQ(save.file.path, "Puzzles\\My puzzles\\two halves.zpz");
         EXPECT_EQ(save.file.text,
-                  WritePuzzleText(save.puzzle.width, save.puzzle.height, save.puzzle.field) +
-                      WritePuzzleInfo(save.solutions))
+                  WritePuzzleText(save.puzzle.width, save.puzzle.height, save.puzzle.field))
             << "the puzzle committed is the one written";
     }
 
@@ -106,4 +104,22 @@ TEST(SavePuzzle, ChecksThenTheFileThenTheOutcome) {
               std::pair(Message{"New puzzle saved succesfully.", MessageIcon::Question}, true));
     EXPECT_EQ(std::pair(failed.message, failed.commit),
               std::pair(ErrorMessage("Error save file."), false));
+}
+
+// The count arrives after the file was written: it is added to the file only while the file
+// still holds that puzzle without a count.
+TEST(SavePuzzle, TheCountIsAddedToTheFileItBelongsTo) {
+    TrimmedPuzzle saved;
+    saved.width = 10;
+    saved.height = 6;
+    const std::string written = WritePuzzleText(10, 6, saved.field);
+    EXPECT_EQ(SavedPuzzleWithCount(written, saved, 2339), written + WritePuzzleInfo(2339));
+    Grid other{};
+    At(other, 9, 5) = kCellBlocked;
+    EXPECT_EQ(SavedPuzzleWithCount(written + WritePuzzleInfo(2339), saved, 2339), std::nullopt)
+        << "already counted";
+    EXPECT_EQ(SavedPuzzleWithCount(WritePuzzleText(10, 6, other), saved, 2339), std::nullopt)
+        << "replaced by another puzzle of that name";
+    EXPECT_EQ(SavedPuzzleWithCount(WritePuzzleText(6, 10, Grid{}), saved, 2339), std::nullopt);
+    EXPECT_EQ(SavedPuzzleWithCount("", saved, 2339), std::nullopt) << "deleted or unreadable";
 }

@@ -266,6 +266,18 @@ bool GameTest::MenuEnabled(int id) {
     return (state & (MF_GRAYED | MF_DISABLED)) == 0;
 }
 
+bool GameTest::PumpMessagesUntil(const std::function<bool()>& done) {
+    for (const DWORD start = GetTickCount(); !done(); Sleep(5)) {
+        if (GetTickCount() - start > 10000) return false;
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+    return true;
+}
+
 std::vector<std::string> GameTest::Run(int id, const char* caption,
                                        const std::function<void(DialogDriver&, HWND)>& script) {
     const DWORD thread = GetCurrentThreadId();

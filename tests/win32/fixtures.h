@@ -111,6 +111,9 @@ class GameTest : public ::testing::Test {
     // Drops the figures where the first tiling of the open 10 x 6 field puts them.
     void LayTiling(std::initializer_list<int> figures);
     bool MenuEnabled(int id);
+    // Dispatches the thread's messages until done() holds (ten seconds at most): for what the
+    // background threads post.
+    bool PumpMessagesUntil(const std::function<bool()>& done);
     // Runs command `id` while `script` works its dialog of this caption (none: null); what is left
     // open fails the test and is cancelled. Returns the message boxes answered.
     std::vector<std::string> Run(int id, const char* caption,

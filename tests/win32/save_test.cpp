@@ -179,7 +179,10 @@ TEST_F(Editor, CreateOverAnOldPuzzleDrawAndSave) {
 
     Drag(0, 0, 9, 5);
     EXPECT_EQ(SavePuzzle(), Lines{"question: New puzzle saved succesfully."});
-    EXPECT_EQ(ReadFile(path), WritePuzzleText(10, 6, Grid{}) + WritePuzzleInfo(2339));
+    // The count follows the file: the window does not wait for it.
+    EXPECT_TRUE(PumpMessagesUntil([&] {
+        return ReadFile(path) == WritePuzzleText(10, 6, Grid{}) + WritePuzzleInfo(2339);
+    })) << ReadFile(path);
     EXPECT_NE(ReadFile(path).find("\r\nROW_6 = 1111111111\r\n"), std::string::npos);
     EXPECT_EQ(FolderEntries("Puzzles\\My puzzles"), Lines{name + ".zpz"}) << "no temporary file";
     EXPECT_EQ(gs().editor.mode, EditMode::Playing);
