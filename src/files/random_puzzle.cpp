@@ -1,6 +1,7 @@
 // The Random puzzle dialog as the core sees it.
 #include "files/random_puzzle.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "files/game_dialogs.h"
@@ -46,7 +47,9 @@ void StartRandomPuzzle(GameState& gs, const RandomPuzzleChoice& choice,
     gs.settings.randomPuzzle = choice;
 }
 
-Message NoRandomPuzzleMessage() {
-    return InformationMessage("No puzzle of this difficulty was found in this size. Please try "
-                              "a larger size or another difficulty.");
+Message NoRandomPuzzleMessage(int searchedMs) {
+    const int seconds = std::max(1, searchedMs / 1000);
+    return InformationMessage("No puzzle of this difficulty was found in this size in " +
+                              std::to_string(seconds) + (seconds == 1 ? " second" : " seconds") +
+                              " of search. Please try a larger size or another difficulty.");
 }

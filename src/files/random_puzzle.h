@@ -42,8 +42,8 @@ FileToSave RandomPuzzleFile(const GeneratedPuzzle& puzzle, uint64_t seed, const 
 void StartRandomPuzzle(GameState& gs, const RandomPuzzleChoice& choice,
                        const GeneratedPuzzle& puzzle, const std::string& name);
 
-// What the player is told when no puzzle was found.
-Message NoRandomPuzzleMessage();
+// What the player is told when no puzzle was found, with how long the search went on.
+Message NoRandomPuzzleMessage(int searchedMs);
 
 template <class Taken>
 std::string RandomPuzzleName(Difficulty difficulty, const LocalTime& time, Taken taken) {

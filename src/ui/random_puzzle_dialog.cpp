@@ -147,7 +147,7 @@ void OnGenerated(App& app, HWND dialog, std::unique_ptr<Generation>& g) {
     g.reset();
     if (!puzzle.found) {
         ShowGenerating(dialog, false);
-        ShowMessage(dialog, NoRandomPuzzleMessage());
+        ShowMessage(dialog, NoRandomPuzzleMessage(puzzle.searchedMs));
         return;
     }
     const std::string name = RandomPuzzleName(choice.difficulty, Now(), [](const std::string& n) {

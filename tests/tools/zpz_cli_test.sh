@@ -113,6 +113,8 @@ expect 1 "" generate --difficulty easy --size 5x11 --out "$tmp/none.zpz"
 expect 2 "" generate --size 12x10
 expect 2 "" generate --difficulty easy --size 4x20
 expect 2 "" generate --difficulty trivial
+expect 2 "" generate --difficulty easy --budget 0
+expect 2 "" bench --generate --boxes 8x8,3x30
 
 for cmd in check solve count library table generate; do
     "$zpz" "$cmd" --help | grep -q "^usage: zpz $cmd" || fail "$cmd --help"

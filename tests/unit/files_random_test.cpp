@@ -36,6 +36,12 @@ TEST(RandomPuzzle, SizeRefusedNamesFileAndGame) {
     EXPECT_EQ(CheckRandomPuzzle({Difficulty::Easy, 5, 11, false}),
               InformationMessage("The largest size must hold at least 60 cells."));
     EXPECT_EQ(CheckRandomPuzzle({Difficulty::Easy, 5, 12, false}), std::nullopt);
+    // A search that found nothing says how long it searched.
+    EXPECT_EQ(NoRandomPuzzleMessage(10400),
+              InformationMessage("No puzzle of this difficulty was found in this size in 10 "
+                                 "seconds of search. Please try a larger size or another "
+                                 "difficulty."));
+    EXPECT_NE(NoRandomPuzzleMessage(1999).text.find(" in 1 second of search."), std::string::npos);
     const GenerateRequest request = RandomPuzzleRequest({Difficulty::Expert, 9, 8, true}, 42);
     EXPECT_TRUE(request.difficulty == Difficulty::Expert && request.maxWidth == 9 &&
                 request.maxHeight == 8 && request.symmetric && request.seed == 42);

@@ -91,16 +91,54 @@ TEST(Generator, EachDifficultyInItsBandUnlikeTheLibrary) {
         }
 }
 
+bool Symmetric(const GeneratedPuzzle& p) {
+    return Transformed(p, true, true) == p.cells || Transformed(p, true, false) == p.cells ||
+           Transformed(p, false, true) == p.cells;
+}
+
+// Requests that once failed at once, although such fields exist: the half turn of a box with
+// two even sides, a square box too small for the preferred start, a box too large for it, a
+// narrow box.
+TEST(Generator, EveryBoxGetsARealSearch) {
+    const GenerateRequest requests[] = {
+        {Difficulty::Hard, 12, 10, true, 3},  {Difficulty::Medium, 24, 24, false, 1},
+        {Difficulty::Easy, 8, 8, false, 1},   {Difficulty::Hard, 13, 5, false, 1},
+        {Difficulty::Hard, 10, 10, false, 1}, {Difficulty::Medium, 13, 5, true, 2},
+    };
+    for (const GenerateRequest& r : requests) {
+        SCOPED_TRACE(std::string(DifficultyName(r.difficulty)) + " " + std::to_string(r.maxWidth) +
+                     "x" + std::to_string(r.maxHeight) + (r.symmetric ? " symmetric" : "") +
+                     " seed " + std::to_string(r.seed));
+        const GeneratedPuzzle p = GeneratePuzzle(r, {});
+        ASSERT_TRUE(p.found);
+        EXPECT_TRUE(p.width <= r.maxWidth && p.height <= r.maxHeight);
+        EXPECT_EQ(OpenCells(p), kGenerateCells);
+        EXPECT_TRUE(Connected(p) && Trimmed(p));
+        EXPECT_EQ(DifficultyOf(p.solutions), r.difficulty) << p.solutions;
+        EXPECT_TRUE(!r.symmetric || Symmetric(p)) << "a field without symmetry";
+    }
+}
+
+// No field of an 8 x 8 box has fewer than ten solutions: the search gives up when its time is
+// up, and not before a second.
+TEST(Generator, ARequestThatCannotBeMetFailsAfterItsBudget) {
+    GenerateRequest unique{Difficulty::Unique, 8, 8, false, 1};
+    unique.budgetMs = 0;
+    std::atomic<int> tried{0};
+    const GeneratedPuzzle none = GeneratePuzzle(unique, {}, nullptr, &tried);
+    EXPECT_FALSE(none.found);
+    EXPECT_GE(none.searchedMs, 1000);
+    EXPECT_LT(none.searchedMs, 5000);
+    EXPECT_GT(tried.load(), 10) << "fields were counted";
+}
+
 TEST(Generator, SymmetricFieldsAndABoxOfItsOwn) {
     for (uint64_t seed : {1, 2, 3}) {
         const GeneratedPuzzle p = GeneratePuzzle({Difficulty::Medium, 9, 11, true, seed}, {});
         ASSERT_TRUE(p.found) << seed;
         EXPECT_TRUE(p.width <= 9 && p.height <= 11 && Connected(p) && Trimmed(p)) << seed;
         EXPECT_EQ(OpenCells(p), kGenerateCells);
-        EXPECT_TRUE(Transformed(p, true, true) == p.cells ||
-                    Transformed(p, true, false) == p.cells ||
-                    Transformed(p, false, true) == p.cells)
-            << "seed " << seed << " gives a field without symmetry";
+        EXPECT_TRUE(Symmetric(p)) << "seed " << seed << " gives a field without symmetry";
         EXPECT_EQ(DifficultyOf(p.solutions), Difficulty::Medium) << p.solutions;
     }
     EXPECT_FALSE(GeneratePuzzle({Difficulty::Easy, 5, 11, false, 1}, {}).found)

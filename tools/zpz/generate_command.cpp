@@ -16,7 +16,7 @@ namespace {
 
 const char kHelp[] =
     "usage: zpz generate --difficulty D [--size WxH] [--symmetric] [--seed S]\n"
-    "                    [--library DIR] [--out FILE]\n"
+    "                    [--library DIR] [--budget SECONDS] [--out FILE]\n"
     "\n"
     "Makes a field of 60 connected cells whose number of solutions lies in the band of\n"
     "difficulty D (easy 1000 or more, medium 100-999, hard 10-99, expert 2-9, unique 1),\n"
@@ -25,7 +25,8 @@ const char kHelp[] =
     "its folders). The same arguments always give the same field. Writes it as a puzzle\n"
     "file with [INFO] SOLUTIONS and SEED to FILE (default generated.zpz) and prints\n"
     "  solutions=N difficulty=D seed=S size=WxH fields=F time_ms=T\n"
-    "(F: the fields looked at).\n"
+    "(F: the fields looked at). Gives up after searching for SECONDS (default 10, at\n"
+    "least 1).\n"
     "Exit status: 0 written, 1 no field found, 2 usage error.\n";
 
 bool ParseNumber(const std::string& text, uint64_t& out) {
@@ -100,6 +101,10 @@ int RunGenerate(const Arguments& args) {
             ok = ParseSize(args[++i], request.maxWidth, request.maxHeight);
         } else if (a == "--seed" && hasValue) {
             ok = ParseNumber(args[++i], request.seed);
+        } else if (a == "--budget" && hasValue) {
+            uint64_t seconds = 0;
+            ok = ParseNumber(args[++i], seconds) && seconds >= 1 && seconds <= 3600;
+            request.budgetMs = static_cast<int>(seconds) * 1000;
         } else if (a == "--library" && hasValue) {
             library = args[++i];
         } else if (a == "--out" && hasValue) {
@@ -118,13 +123,20 @@ int RunGenerate(const Arguments& args) {
         std::fprintf(stderr, "zpz generate: --difficulty is required\n\n%s", kHelp);
         return kExitUsage;
     }
+    if (request.maxWidth * request.maxHeight < kGenerateCells) {
+        std::fprintf(stderr, "zpz generate: a box of %d x %d holds fewer than %d cells\n",
+                     request.maxWidth, request.maxHeight, kGenerateCells);
+        return kExitFailed;
+    }
     const std::set<std::string> known = KnownFields(library);
     auto start = std::chrono::steady_clock::now();
     std::atomic<int> tried{0};
     const GeneratedPuzzle puzzle = GeneratePuzzle(request, known, nullptr, &tried);
     const double ms = MsSince(start);
     if (!puzzle.found) {
-        std::fprintf(stderr, "zpz generate: no field found (time_ms=%.1f)\n", ms);
+        std::fprintf(stderr,
+                     "zpz generate: no field found after searching for %.1f s (fields=%d)\n",
+                     ms / 1000, tried.load());
         return kExitFailed;
     }
     std::ofstream file(out, std::ios::binary);
