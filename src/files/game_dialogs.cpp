@@ -16,6 +16,11 @@ std::optional<PuzzleImage> ReadChosenFile(const std::string& path, bool withFigu
     return image;
 }
 
+Rect PreviewNoteRow(int width, int height, int lineHeight, int count, int note) {
+    const int top = height - (count - note) * lineHeight;
+    return {0, top, width, top + lineHeight};
+}
+
 PreviewPicture PlanPreview(bool chosen, const std::optional<PuzzleImage>& file,
                            const PreviewTexts& texts, int width, int height, int belowPicture) {
     PreviewPicture picture;

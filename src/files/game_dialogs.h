@@ -38,6 +38,9 @@ struct PreviewPicture {
 // New game dialog writes its notes.
 PreviewPicture PlanPreview(bool chosen, const std::optional<PuzzleImage>& file,
                            const PreviewTexts& texts, int width, int height, int belowPicture = 0);
+// The row of note `note` (of `count`, each one line high) under the picture: the notes are
+// stacked at the bottom of the control, the last one ending at its bottom edge.
+Rect PreviewNoteRow(int width, int height, int lineHeight, int count, int note);
 
 // ---- New game ----
 

@@ -30,8 +30,9 @@ void DrawPuzzlePreview(App& app, const DRAWITEMSTRUCT& item, bool chosen,
     const int notesHeight = static_cast<int>(notes.size()) * line;
     const PreviewPicture picture = PlanPreview(chosen, file, texts, w, h, notesHeight);
     for (std::size_t i = 0; i < notes.size(); ++i) {
-        RECT row{0, h - notesHeight + static_cast<int>(i) * line, w,
-                 h - notesHeight + static_cast<int>(i + 1) * line};
+        const Rect r =
+            PreviewNoteRow(w, h, line, static_cast<int>(notes.size()), static_cast<int>(i));
+        RECT row{r.left, r.top, r.right, r.bottom};
         DrawTextA(s.backBuffer.dc, notes[i].c_str(), -1, &row, DT_CENTER | DT_SINGLELINE);
     }
     SelectObject(s.backBuffer.dc, font);

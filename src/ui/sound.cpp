@@ -5,7 +5,21 @@
 
 #include <mmsystem.h>
 
+namespace {
+
+void SystemPlayer(const char* file) {
+    PlaySoundA(file, nullptr, SND_ASYNC);
+}
+
+WavePlayer thePlayer = SystemPlayer;
+
+} // namespace
+
 void PlaySoundEvent(const GameState& gs, int index) {
     if (index < 0 || index >= kSoundEventCount || gs.settings.sounds[index].enabled == 0) return;
-    PlaySoundA(gs.settings.sounds[index].file.c_str(), nullptr, SND_ASYNC);
+    thePlayer(gs.settings.sounds[index].file.c_str());
+}
+
+void SetWavePlayer(WavePlayer player) {
+    thePlayer = player != nullptr ? player : SystemPlayer;
 }

@@ -42,6 +42,9 @@ TEST(DialogPreview, TextOrCentredPictureOfTheChosenFile) {
                   std::tuple("", left, top, file.width, file.height));
         EXPECT_EQ(p.cells, ComposePreview(file)) << "the figures are drawn in";
     }
+    // Two notes of 13-pixel lines under the picture: the second ends at the bottom.
+    EXPECT_EQ(PreviewNoteRow(200, 150, 13, 2, 0), (Rect{0, 124, 200, 137}));
+    EXPECT_EQ(PreviewNoteRow(200, 150, 13, 2, 1), (Rect{0, 137, 200, 150}));
 
     // The file is read as a saved game or as a puzzle; nothing chosen reads as nothing.
     auto gs = std::make_unique<GameState>(ReadyState(7, 9));

@@ -107,6 +107,8 @@ TEST(Keyboard, SquaresEditorFillsClearsAndDragsRectanglesWithShift) {
     press(true, {Key::Right, Key::Escape, Key::Shift});
     EXPECT_TRUE(LeaveField(gs));
     EXPECT_EQ(RowsOf(gs.editor.field, 6, 4), (Rows{"......", ".ooo..", "..oo..", "......"}));
-    gs.editor.rectDrag = RectangleDrag::Clearing; // a mouse button's: Enter leaves it alone
+    gs.editor.rectDrag = RectangleDrag::Clearing; // a mouse button's: the keys leave it alone
     EXPECT_EQ(PressFieldKey(gs, Key::Enter, false), KeyOutcome::Nothing);
+    EXPECT_EQ(PressFieldKey(gs, Key::Escape, false), KeyOutcome::Nothing);
+    EXPECT_EQ(gs.editor.rectDrag, RectangleDrag::Clearing);
 }

@@ -113,6 +113,21 @@ TEST(Placement, LastFigureWinsOnceAndTakeBackKeepsOrientationAndPacksRecords) {
     EXPECT_TRUE(other.settings.solved.empty());
 }
 
+// A figure over the grid's edges keeps its squares inside the 25 x 25 grid and loses the rest.
+TEST(Placement, StampCutsAFigureAtTheGridsEdges) {
+    const FigureMatrix cross = BaseShapes()[11]; // X: the centre and its four neighbours
+    for (int corner : {-2, kGridSide - 3}) {
+        Grid grid{};
+        Stamp(grid, cross, corner, corner);
+        int squares = 0;
+        for (uint8_t v : grid)
+            squares += v != 0;
+        EXPECT_EQ(squares, 3) << corner;
+        const int c = corner < 0 ? 0 : kGridSide - 1;
+        EXPECT_EQ(At(grid, c, c), 11) << "the centre square, in the corner cell";
+    }
+}
+
 TEST(Placement, SolvedListHasNoDuplicatesAndStopsAtItsCap) {
     GameState gs = ReadyState();
     for (const char* name : {"one", "one", "One"}) // names compare with letter case

@@ -195,8 +195,10 @@ TEST_F(Dialogs, SoundListAndButtonsReachTheSettingsOnOk) {
     WriteFile("win.wav", "RIFF");
     const std::string wav = fs::absolute("win.wav").string();
     Sounds expected(sounds.begin(), sounds.end());
+    LRESULT rows = 0;
     Run(IDM_SOUND, "Sound", [&](DialogDriver& d, HWND dialog) {
         HWND list = GetDlgItem(dialog, IDC_SOUND_LIST);
+        rows = d.Send(dialog, IDC_SOUND_LIST, LVM_GETITEMCOUNT);
         d.Click(dialog, IDC_SOUND_DEFAULT);
         ListView_SetCheckState(list, 3, FALSE);
         ListView_SetItemText(list, 3, 2, const_cast<char*>("drop.wav"));
@@ -209,6 +211,7 @@ TEST_F(Dialogs, SoundListAndButtonsReachTheSettingsOnOk) {
         d.WaitGone(chooser);
         d.Press(dialog, IDOK);
     });
+    EXPECT_EQ(rows, kSoundEventCount) << "one row per event";
     EXPECT_TRUE(fs::equivalent(sounds[0].file, "win.wav")) << sounds[0].file;
     expected[0].file = sounds[0].file;
     expected[1].enabled = true;

@@ -107,6 +107,9 @@ TEST_F(RenderTest, OwnerDrawnListEntriesAndMenuItems) {
         {true, 0, true, true, false, kBefore, kBefore}, // no figure selected
         {true, 12, false, true, false, TestTileColour(13), kBack},
         {true, 12, true, true, true, twelve, Blended(0, 0xC08030, 96)},
+        // not highlighted over the pattern: the pattern as it is
+        {false, 12, false, true, true, twelve, 0x3080C0},
+        {true, 12, false, true, true, TestTileColour(13), 0xC08030},
     };
     UsePattern("stripes.bmp", 2, 1, [](int x, int) { return x ? 0x3080C0 : 0xC08030; });
     gs.position.fieldOffsetX = 1;

@@ -6,6 +6,7 @@
 #include "files/puzzle_file.h"
 #include "fixtures.h"
 #include "ui/file_save.h"
+#include "ui/sound.h"
 
 namespace {
 
@@ -160,8 +161,20 @@ TEST_F(Editor, CreateOverAnOldPuzzleDrawAndSave) {
     EXPECT_EQ(SendMessageA(app().hwndFigureList, LB_GETCOUNT, 0, 0), 1) << "the square to draw";
     EXPECT_EQ(ReadFile(path), "the old puzzle");
 
+    // A rectangle is heard as it starts: the primary button's as a drop, the other's as a take.
+    static std::vector<std::string> heard;
+    SetWavePlayer([](const char* file) { heard.push_back(file); });
+    for (int k = 0; k < kSoundEventCount; ++k)
+        gs().settings.sounds[k] = {true, "", "event " + std::to_string(k) + ".wav"};
     Drag(2, 1, 0, 0); // corners in either order
     EXPECT_EQ(CountSquares(gs().editor.field), 6);
+    // Shift anchors a rectangle, the arrows without it abandon it: Enter then paints one square.
+    app().fieldFocus = true;
+    for (WPARAM key : {VK_SHIFT, VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_DOWN, VK_RETURN})
+        SendMessageA(app().hwndMain, WM_KEYDOWN, key, 0);
+    app().fieldFocus = false;
+    EXPECT_EQ(CountSquares(gs().editor.field), 7) << "a rectangle drawn as if Shift were held";
+    Command(IDM_UNDO);
     EXPECT_TRUE(MenuEnabled(IDM_UNDO));
     // Leaving the frame abandons a rectangle, even when released back on the field; so does a
     // message box that takes the mouse from the window.
@@ -176,6 +189,10 @@ TEST_F(Editor, CreateOverAnOldPuzzleDrawAndSave) {
     EXPECT_EQ(CountSquares(gs().editor.field), 6);
     Drag(1, 0, 1, 1, WM_RBUTTONDOWN); // the other button clears
     EXPECT_EQ(CountSquares(gs().editor.field), 4);
+    SetWavePlayer(nullptr);
+    ASSERT_GE(heard.size(), 3u);
+    EXPECT_EQ(heard.front(), "event " + std::to_string(kSoundDrop) + ".wav");
+    EXPECT_EQ(heard.back(), "event " + std::to_string(kSoundTake) + ".wav");
 
     Drag(0, 0, 9, 5);
     EXPECT_EQ(SavePuzzle(), Lines{"question: New puzzle saved succesfully."});

@@ -1,9 +1,11 @@
 // The main window where the end-to-end scenarios (the mouse, S, the wheel, larger squares, the
 // win) do not reach: swapped buttons, the other keys and buttons, orientation menus, undo, redo.
+#include <thread>
 #include <tuple>
 
 #include "fixtures.h"
 #include "model/geometry.h"
+#include "model/keyboard.h"
 #include "model/placement.h"
 #include "model/shapes.h"
 #include "render/layout.h"
@@ -76,6 +78,34 @@ TEST_F(UiPlay, KeysButtonsOrientationMenusUndoAndRedo) {
     EXPECT_EQ(HeldFigure(gs()), 3);
     SendMessageA(app().hwndMain, WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_EQ(HeldFigure(gs()), 0);
+}
+
+// From the keyboard (a context menu without a pointer position) the orientation menu opens at
+// the figure in hand, not in the corner of the screen.
+TEST_F(UiPlay, OrientationMenuFromTheKeyboardOpensAtTheFigure) {
+    StartGame();
+    SelectFigure(12);
+    POINT mouse;
+    GetCursorPos(&mouse);
+    ScreenToClient(app().hwndMain, &mouse);
+    const Point at = HandPointer(gs(), 12, {mouse.x, mouse.y});
+    POINT expected{at.x, at.y};
+    ClientToScreen(app().hwndMain, &expected);
+    RECT menu{};
+    std::thread closer([&] {
+        for (DWORD start = GetTickCount(); GetTickCount() - start < 5000; Sleep(10)) {
+            HWND popup = FindWindowA("#32768", nullptr);
+            if (popup == nullptr || !IsWindowVisible(popup)) continue;
+            GetWindowRect(popup, &menu);
+            PostMessageA(popup, WM_KEYDOWN, VK_ESCAPE, 0);
+            return;
+        }
+    });
+    SendMessageA(app().hwndMain, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(app().hwndMain),
+                 MAKELPARAM(-1, -1));
+    closer.join();
+    EXPECT_NEAR(menu.left, expected.x, 2);
+    EXPECT_NEAR(menu.top, expected.y, 2);
 }
 
 } // namespace
