@@ -15,6 +15,7 @@ const char kUsage[] =
     "  bench [--cap S] [FILE...]   time the analysis search against the reference\n"
     "  bench --generate [--library DIR]  time making new puzzles of each difficulty\n"
     "  generate --difficulty D ... make a new puzzle of a difficulty\n"
+    "  census WxH [--cap N]        which difficulties a box of 60..64 cells holds\n"
     "  library DIR                 check every puzzle of a library folder\n"
     "  table DIR                   markdown tables of a library's puzzles and tilings\n"
     "\n"
@@ -42,6 +43,7 @@ int main(int argc, char** argv) {
     if (command == "table") return RunTable(args);
     if (command == "bench") return RunBench(args);
     if (command == "generate") return RunGenerate(args);
+    if (command == "census") return RunCensus(args);
     std::fprintf(stderr, "zpz: unknown command '%s'\n\n%s", command.c_str(), kUsage);
     return kExitUsage;
 }

@@ -20,6 +20,7 @@ int RunCount(const Arguments& args);
 int RunTable(const Arguments& args);
 int RunBench(const Arguments& args);
 int RunGenerate(const Arguments& args);
+int RunCensus(const Arguments& args);
 // zpz bench --generate: times making puzzles of each difficulty (see its help).
 int RunGenerateBench(const Arguments& args);
 // Prints the time of counting the solutions of the open 10 x 6 field.
