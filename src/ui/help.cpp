@@ -7,14 +7,28 @@
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 
+namespace {
+
+void ShellOpen(HWND owner, const char* file, const char* parameters) {
+    ShellExecuteA(owner, "open", file, parameters, nullptr, SW_SHOWNORMAL);
+}
+
+ShellOpener theOpener = ShellOpen;
+
+} // namespace
+
+void SetShellOpener(ShellOpener opener) {
+    theOpener = opener != nullptr ? opener : ShellOpen;
+}
+
 void ShowHelp(const App& app, int topic) {
     std::string file = app.appTitle + ".chm";
     std::string parameters = topic == 0 ? file : "-mapid " + std::to_string(topic) + " " + file;
-    ShellExecuteA(app.hwndMain, "open", "HH", parameters.c_str(), nullptr, SW_SHOWNORMAL);
+    theOpener(app.hwndMain, "HH", parameters.c_str());
 }
 
 void OpenHomePage(const App& app) {
-    ShellExecuteA(app.hwndMain, "open", "marwen.url", nullptr, nullptr, SW_SHOWNORMAL);
+    theOpener(app.hwndMain, "marwen.url", nullptr);
 }
 
 INT_PTR AboutDialog(App& app) {

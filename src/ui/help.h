@@ -7,4 +7,9 @@
 // puzzle dialog.
 void ShowHelp(const App& app, int topic);
 void OpenHomePage(const App& app);
+
+// What opens a file in its viewer: the system's shell, or in a test a record of what the game
+// opens (nullptr puts the shell back).
+using ShellOpener = void (*)(HWND owner, const char* file, const char* parameters);
+void SetShellOpener(ShellOpener opener);
 INT_PTR AboutDialog(App& app);

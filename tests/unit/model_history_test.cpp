@@ -56,6 +56,10 @@ TEST(History, StopsRecordingAfterThreeHundredSteps) {
     EXPECT_EQ(gs.position.historyPosition, kHistorySteps);
     EXPECT_TRUE(Undo(gs));
     EXPECT_TRUE(RecordDrop(gs)) << "after an undo there is room again";
+    GameState editor = SquaresEditor();
+    for (int i = 0; i < kHistorySteps; ++i)
+        EXPECT_TRUE(RecordEditorRectangle(editor));
+    EXPECT_FALSE(RecordEditorRectangle(editor)) << "the editor's rectangles stop there too";
 }
 
 // "By squares": the board shows the rectangle in progress; ending it changes the field and is

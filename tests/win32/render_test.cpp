@@ -82,6 +82,20 @@ TEST_F(RenderPaint, FigureInHandShadowInverseAndMark) {
     }
 }
 
+// With the keyboard in the field and the hand empty, the cursor cell's edge is inverted: a
+// 3-pixel frame 2 pixels inside the cell, its middle left as it is.
+TEST_F(RenderPaint, KeyboardCursorMark) {
+    PaintMainWindow(surfaces, gs, window.dc(),
+                    {{0, 0, 1000, 700}, {32, 32, 160, 578}, {0, 0}, 0, true, true});
+    ExpectPixels(window.dc(), {{Cell(0, 0, 1, 24), kOpen},
+                               {Cell(0, 0, 2, 24), Inverted(kOpen)},
+                               {Cell(0, 0, 45, 24), Inverted(kOpen)},
+                               {Cell(0, 0, 46, 24), kOpen},
+                               {Cell(0, 0, 24, 46), kOpen},
+                               {Cell(0, 0, 24, 45), Inverted(kOpen)},
+                               {Cell(0, 0), kOpen}});
+}
+
 // A window wider than the screen grows the surfaces: a large field reaches its last pixel.
 TEST_F(RenderPaint, ReachesTheLastPixelOfAWindowWiderThanTheScreen) {
     gs.position.fieldWidth = gs.position.fieldHeight = 24;

@@ -9,6 +9,7 @@
 #include "model/placement.h"
 #include "model/shapes.h"
 #include "render/layout.h"
+#include "ui/help.h"
 #include "ui/orientation_menus.h"
 
 namespace {
@@ -106,6 +107,20 @@ TEST_F(UiPlay, OrientationMenuFromTheKeyboardOpensAtTheFigure) {
     closer.join();
     EXPECT_NEAR(menu.left, expected.x, 2);
     EXPECT_NEAR(menu.top, expected.y, 2);
+}
+
+// The manual opens at its start, the tutorial at its topic, the home page through its shortcut.
+TEST_F(UiPlay, HelpCommandsOpenTheirTopics) {
+    static std::vector<std::string> opened;
+    SetShellOpener([](HWND, const char* file, const char* parameters) {
+        opened.push_back(std::string(file) + "|" + (parameters != nullptr ? parameters : ""));
+    });
+    StartGame();
+    for (int id : {IDM_USER_MANUAL, IDM_TUTORIAL, IDM_HOME_PAGE})
+        Command(id);
+    SetShellOpener(nullptr);
+    EXPECT_EQ(opened, (std::vector<std::string>{"HH|Zendrak.chm", "HH|-mapid 1 Zendrak.chm",
+                                                "marwen.url|"}));
 }
 
 } // namespace
