@@ -175,7 +175,8 @@ LRESULT DialogDriver::Send(HWND dialog, int id, UINT message, WPARAM wParam, LPA
 COLORREF DialogDriver::Pixel(HWND dialog, int id, int x, int y) {
     HWND control = GetDlgItem(dialog, id);
     Send(dialog, 0, WM_NULL); // the dialog's thread is between messages
-    RedrawWindow(control, nullptr, nullptr, RDW_UPDATENOW);
+    // Painted whole now: under load the control's first paint may not have happened yet.
+    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     HDC dc = GetDC(control);
     const COLORREF pixel = GetPixel(dc, x, y);
     ReleaseDC(control, dc);
