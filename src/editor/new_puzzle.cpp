@@ -42,8 +42,7 @@ PuzzleSave StartPuzzleSave(const GameState& gs) {
     }
     const TrimmedPuzzle& p = prepared.puzzle;
     save.puzzle = p;
-    save.file = {{"Puzzles", std::string("Puzzles\\") + kUserPuzzleFolder},
-                 MakeUserPuzzlePath(gs.settings.newPuzzleName),
+    save.file = {MakeUserPuzzlePath(gs.settings.newPuzzleName),
                  WritePuzzleText(p.width, p.height, p.field)};
     return save;
 }
@@ -71,7 +70,7 @@ void CommitNewPuzzle(GameState& gs, const TrimmedPuzzle& puzzle, const std::stri
     gs.settings.createWidth = puzzle.width;
     gs.settings.createHeight = puzzle.height;
     gs.position.board = puzzle.field;
-    gs.settings.lastFolder = kUserPuzzleFolder;
+    gs.settings.lastFolder = kUserPuzzleGroup;
     gs.settings.lastFile = name;
     SetCurrentPuzzleField(gs, puzzle.width, puzzle.height, puzzle.field, -1);
 }

@@ -7,11 +7,9 @@
 
 #include "editor/editor_checks.h"
 #include "editor/trim.h"
+#include "files/puzzle_paths.h"
 #include "files/saving.h"
 #include "model/message.h"
-
-// The library folder that holds the player's own puzzles.
-constexpr const char* kUserPuzzleFolder = "My puzzles";
 
 struct PreparedPuzzle {
     EditorCheck check = EditorCheck::Ok;

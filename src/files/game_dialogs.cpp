@@ -39,7 +39,7 @@ PreviewPicture PlanPreview(bool chosen, const std::optional<PuzzleImage>& file,
 // ---- New game ----
 
 std::string LibraryPuzzlesPattern(const std::string& group) {
-    return "Puzzles\\" + group + "\\*.zpz";
+    return LibraryFilePath(group, "*.zpz");
 }
 
 namespace {
@@ -120,8 +120,12 @@ std::optional<Message> StartNewGame(GameState& gs, const LibraryChoice& choice,
 
 // ---- Load ----
 
+std::string SavedGamesPattern() {
+    return PlayerPath("Save\\*.zpz");
+}
+
 std::string ListedGamePath(const std::string& line) {
-    return line.empty() ? std::string() : "Save\\" + line;
+    return line.empty() ? std::string() : PlayerPath("Save\\" + line);
 }
 
 LoadOutcome LoadChosenGame(GameState& gs, bool chosen, const std::optional<PuzzleImage>& file) {
@@ -156,7 +160,7 @@ std::optional<Message> CheckSaveName(const std::string& name) {
 
 std::optional<FileToSave> PrepareGameSave(const GameState& gs, const std::string& name) {
     if (gs.position.historyCount < 2) return std::nullopt;
-    return FileToSave{{"Save"}, MakeSavedGamePath(name), WriteSavedGameText(gs)};
+    return FileToSave{MakeSavedGamePath(name), WriteSavedGameText(gs)};
 }
 
 GameSaveOutcome FinishGameSave(GameState& gs, FileSave result) {

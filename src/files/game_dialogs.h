@@ -44,7 +44,8 @@ Rect PreviewNoteRow(int width, int height, int lineHeight, int count, int note);
 
 // ---- New game ----
 
-// The library: one folder of "Puzzles" per group, holding the group's ".zpz" puzzles.
+// The library: one folder of "Puzzles" per group, holding the group's ".zpz" puzzles; the
+// player's groups lie in the player's folder (MergeLibraryGroups).
 constexpr const char* kLibraryGroupsPattern = "Puzzles\\*.*";
 std::string LibraryPuzzlesPattern(const std::string& group);
 
@@ -99,8 +100,10 @@ std::vector<std::string> NewGamePreviewNotes(const GameState& gs, const LibraryC
 
 // ---- Load ----
 
-constexpr const char* kSavedGamesPattern = "Save\\*.zpz";
-// The file of a line of the list: "Save\" + line; empty when no line is chosen (empty line).
+// "Save\*.zpz" in the player's folder.
+std::string SavedGamesPattern();
+// The file of a line of the list: "Save\" + line in the player's folder; empty when no line is
+// chosen (empty line).
 std::string ListedGamePath(const std::string& line);
 
 enum class LoadOutcome {

@@ -45,50 +45,17 @@ bool ReadRows(const IniReader& ini, PuzzleImage& image, std::string* reason) {
     return true;
 }
 
-// Lays the figures of the [SAVE] list on a working copy of the cells to check that each lies
-// inside the field on open cells, none on another, and none twice.
-bool ReadFigures(const IniReader& ini, const OrientationCatalogue& catalogue, PuzzleImage& image,
-                 std::string* reason) {
-    Grid work = image.cells;
-    std::array<int, kFigureCount + 1> counts{};
+// The figures of the [SAVE] list, up to the first missing X.
+std::vector<FigureEntry> ReadFigureEntries(const IniReader& ini) {
+    std::vector<FigureEntry> entries;
     for (int i = 0; i < kFigureCount; ++i) {
         std::string index = std::to_string(i);
         int x = ini.GetInt("SAVE", "X" + index, kEndOfFigures);
         if (x == kEndOfFigures) break;
-        int y = ini.GetInt("SAVE", "Y" + index, kEndOfFigures);
-        int f = ini.GetInt("SAVE", "F" + index, -1);
-        if (f < 0 || f >= kOrientationCount) return Fail(reason, "F" + index + " out of range");
-        const FigureMatrix& m = catalogue[static_cast<std::size_t>(f)];
-        int k = FigureOf(m);
-        if (k < 1 || k > kFigureCount) return Fail(reason, "F" + index + " is not a figure");
-        std::string figure = "figure " + std::to_string(k);
-        for (int row = 0; row < kMatrixSide; ++row) {
-            for (int col = 0; col < kMatrixSide; ++col) {
-                if (At(m, col, row) == 0) continue;
-                // 64-bit so that any x and y from a hand-edited file are safe to add to.
-                int64_t cx = int64_t{x} + col;
-                int64_t cy = int64_t{y} + row;
-                if (cx < 0 || cx >= image.width || cy < 0 || cy >= image.height) {
-                    return Fail(reason, figure + " lies outside the field");
-                }
-                uint8_t& cell = At(work, static_cast<int>(cx), static_cast<int>(cy));
-                if (cell == kCellBlocked) return Fail(reason, figure + " covers a blocked cell");
-                if (cell != kCellOpen) return Fail(reason, figure + " covers another figure");
-                cell = static_cast<uint8_t>(k);
-            }
-        }
-        Figure& slot = image.figures[static_cast<std::size_t>(i)];
-        slot.x = x;
-        slot.y = y;
-        slot.matrix = m;
-        ++counts[static_cast<std::size_t>(k)];
+        entries.push_back({x, ini.GetInt("SAVE", "Y" + index, kEndOfFigures),
+                           ini.GetInt("SAVE", "F" + index, -1)});
     }
-    for (int k = 1; k <= kFigureCount; ++k) {
-        if (counts[static_cast<std::size_t>(k)] > 1) {
-            return Fail(reason, "figure " + std::to_string(k) + " listed twice");
-        }
-    }
-    return true;
+    return entries;
 }
 
 // Only a plain number is a count: anything else leaves it unknown, to be counted anew.
@@ -101,6 +68,47 @@ int64_t ReadSolutions(const IniReader& ini) {
 }
 
 } // namespace
+
+// Lays the figures on a working copy of the cells to check that each lies inside the field on
+// open cells, none on another, and none twice.
+bool LayFigureEntries(const std::vector<FigureEntry>& entries,
+                      const OrientationCatalogue& catalogue, int width, int height,
+                      const Grid& cells, Placement& figures, std::string* reason) {
+    Grid work = cells;
+    std::array<int, kFigureCount + 1> counts{};
+    figures = Placement{};
+    if (entries.size() > figures.size()) return Fail(reason, "more than twelve figures");
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const FigureEntry& entry = entries[i];
+        const std::string index = std::to_string(i);
+        if (entry.f < 0 || entry.f >= kOrientationCount)
+            return Fail(reason, "F" + index + " out of range");
+        const FigureMatrix& m = catalogue[static_cast<std::size_t>(entry.f)];
+        const int k = FigureOf(m);
+        if (k < 1 || k > kFigureCount) return Fail(reason, "F" + index + " is not a figure");
+        const std::string figure = "figure " + std::to_string(k);
+        for (int row = 0; row < kMatrixSide; ++row) {
+            for (int col = 0; col < kMatrixSide; ++col) {
+                if (At(m, col, row) == 0) continue;
+                // 64-bit so that any x and y from a hand-edited file are safe to add to.
+                const int64_t cx = int64_t{entry.x} + col;
+                const int64_t cy = int64_t{entry.y} + row;
+                if (cx < 0 || cx >= width || cy < 0 || cy >= height)
+                    return Fail(reason, figure + " lies outside the field");
+                uint8_t& cell = At(work, static_cast<int>(cx), static_cast<int>(cy));
+                if (cell == kCellBlocked) return Fail(reason, figure + " covers a blocked cell");
+                if (cell != kCellOpen) return Fail(reason, figure + " covers another figure");
+                cell = static_cast<uint8_t>(k);
+            }
+        }
+        figures[i] = Figure{entry.x, entry.y, m};
+        ++counts[static_cast<std::size_t>(k)];
+    }
+    for (int k = 1; k <= kFigureCount; ++k)
+        if (counts[static_cast<std::size_t>(k)] > 1)
+            return Fail(reason, "figure " + std::to_string(k) + " listed twice");
+    return true;
+}
 
 std::string WritePuzzleText(int width, int height, const Grid& cells) {
     std::string text = "[GAME]";
@@ -130,16 +138,21 @@ std::string WritePuzzleInfo(uint64_t solutions, std::optional<uint64_t> seed) {
 }
 
 std::string WriteSavedGameText(const GameState& gs) {
+    const Placement none{};
+    // Position N - 1 is the last one recorded; its snapshot is slot N - 2.
+    const int snapshot = std::min(gs.position.historyCount - 2, kHistorySteps - 1);
+    return WriteSavedGameText(
+        gs, gs.clock.countedMs / 1000,
+        snapshot < 0 ? none : gs.position.historyFigures[static_cast<size_t>(snapshot)]);
+}
+
+std::string WriteSavedGameText(const GameState& gs, int64_t seconds, const Placement& figures) {
     std::string text =
         WritePuzzleText(gs.position.fieldWidth, gs.position.fieldHeight, gs.position.board);
     text += kLineEnd;
     text += "[SAVE]";
     text += kLineEnd;
-    text += "TIME = " + std::to_string(gs.clock.countedMs / 1000) + kLineEnd;
-    if (gs.position.historyCount < 2) return text;
-    // Position N - 1 is the last one recorded; its snapshot is slot N - 2.
-    int snapshot = std::min(gs.position.historyCount - 2, kHistorySteps - 1);
-    const Placement& figures = gs.position.historyFigures[static_cast<std::size_t>(snapshot)];
+    text += "TIME = " + std::to_string(seconds) + kLineEnd;
     for (int i = 0; i < kFigureCount; ++i) {
         const Figure& figure = figures[static_cast<std::size_t>(i)];
         if (IsEmptyMatrix(figure.matrix)) break;
@@ -166,7 +179,8 @@ bool ReadPuzzleText(const std::string& text, bool withFigures,
     // A puzzle read for play ignores any [SAVE] section.
     if (!withFigures) return true;
     image.seconds = std::max(0, ini.GetInt("SAVE", "TIME", 0));
-    return ReadFigures(ini, catalogue, image, reason);
+    return LayFigureEntries(ReadFigureEntries(ini), catalogue, image.width, image.height,
+                            image.cells, image.figures, reason);
 }
 
 bool ReadPuzzleFile(const std::string& path, bool withFigures,

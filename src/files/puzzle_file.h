@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/game_state.h"
 
@@ -21,6 +22,20 @@ struct PuzzleImage {
 
 using OrientationCatalogue = std::array<FigureMatrix, kOrientationCount>;
 
+// One figure as a saved game lists it: the catalogue index of its orientation (F) and where
+// its matrix's top-left cell lies (X, Y).
+struct FigureEntry {
+    int x = 0;
+    int y = 0;
+    int f = -1;
+};
+// Lays the entries in order into `figures` (filled slots first) when each lies inside the
+// width x height field on open cells, none on another and no figure twice; otherwise false,
+// with the fault in `reason` when given.
+bool LayFigureEntries(const std::vector<FigureEntry>& entries,
+                      const OrientationCatalogue& catalogue, int width, int height,
+                      const Grid& cells, Placement& figures, std::string* reason = nullptr);
+
 // "[GAME]", DX, DY, "[DATA]" and one ROW line per row, CR LF line ends. Every cell value other
 // than 255 is written as open ("1").
 std::string WritePuzzleText(int width, int height, const Grid& cells);
@@ -34,6 +49,8 @@ std::string WritePuzzleInfo(uint64_t solutions, std::optional<uint64_t> seed = s
 // most recently recorded history position (not the current one after an Undo). With fewer
 // than two history positions nothing was recorded, and no figure group is written.
 std::string WriteSavedGameText(const GameState& gs);
+// The same with the given time and figures.
+std::string WriteSavedGameText(const GameState& gs, int64_t seconds, const Placement& figures);
 
 // Reads a puzzle (withFigures false) or a saved game (withFigures true) from the file's text
 // into image, which is cleared first. A missing, negative or unreadable SOLUTIONS leaves the

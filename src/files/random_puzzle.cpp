@@ -30,8 +30,7 @@ std::string RandomPuzzleBaseName(Difficulty difficulty, const LocalTime& t) {
 }
 
 FileToSave RandomPuzzleFile(const GeneratedPuzzle& puzzle, uint64_t seed, const std::string& name) {
-    return {{"Puzzles", std::string("Puzzles\\") + kRandomGroup},
-            MakeLibraryPuzzlePath(kRandomGroup, name),
+    return {MakeLibraryPuzzlePath(kRandomGroup, name),
             WritePuzzleText(puzzle.width, puzzle.height, puzzle.cells) +
                 WritePuzzleInfo(puzzle.solutions, seed)};
 }

@@ -5,13 +5,11 @@
 #include <optional>
 #include <string>
 
+#include "files/puzzle_paths.h"
 #include "files/saving.h"
 #include "model/game_state.h"
 #include "model/message.h"
 #include "solver/generator.h"
-
-// The folder of generated puzzles: a group of the library like any other.
-inline constexpr const char* kRandomGroup = "Random";
 
 // The dialog opens with the last choice.
 RandomPuzzleChoice OpenRandomPuzzle(const Settings& settings);

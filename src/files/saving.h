@@ -15,10 +15,8 @@ enum class FileSave {
     ShortWrite, // not all of the text reached the disk, or the old file could not be replaced
 };
 
-// A file to write: the folders to make first (outer before inner; one that exists is fine),
-// then the file.
+// A file to write; the folders that lead to it are made as needed.
 struct FileToSave {
-    std::vector<std::string> folders;
     std::string path;
     std::string text;
     bool operator==(const FileToSave&) const = default;

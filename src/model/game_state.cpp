@@ -52,17 +52,19 @@ void SetCurrentPuzzleField(GameState& gs, int32_t width, int32_t height, const G
         .known = true, .width = width, .height = height, .cells = cells, .solutions = solutions};
 }
 
-bool PlaysCurrentPuzzle(const GameState& gs) {
+bool IsCurrentPuzzleField(const GameState& gs, int32_t width, int32_t height, const Grid& cells) {
     const CurrentPuzzleField& puzzle = gs.position.currentPuzzleField;
-    if (!puzzle.known || puzzle.width != gs.position.fieldWidth ||
-        puzzle.height != gs.position.fieldHeight)
-        return false;
+    if (!puzzle.known || puzzle.width != width || puzzle.height != height) return false;
     for (int y = 0; y < puzzle.height; ++y)
         for (int x = 0; x < puzzle.width; ++x)
-            if ((At(puzzle.cells, x, y) == kCellBlocked) !=
-                (At(gs.position.board, x, y) == kCellBlocked))
+            if ((At(puzzle.cells, x, y) == kCellBlocked) != (At(cells, x, y) == kCellBlocked))
                 return false;
     return true;
+}
+
+bool PlaysCurrentPuzzle(const GameState& gs) {
+    return IsCurrentPuzzleField(gs, gs.position.fieldWidth, gs.position.fieldHeight,
+                                gs.position.board);
 }
 
 bool IsSquaresEditor(const GameState& gs) {

@@ -233,6 +233,8 @@ void SetCurrentPuzzleField(GameState& gs, int32_t width, int32_t height, const G
 
 // True when the field in play has the size and the blocked cells of the current puzzle's file.
 bool PlaysCurrentPuzzle(const GameState& gs);
+// The same for a given field.
+bool IsCurrentPuzzleField(const GameState& gs, int32_t width, int32_t height, const Grid& cells);
 
 // The ranges of the settings, each stated once and applied wherever a value comes from
 // outside the program (the settings file, a dialog).

@@ -1,6 +1,8 @@
 // The move history: whole snapshots of the figures (play) or of the editor field.
 #include "model/history.h"
 
+#include <algorithm>
+
 #include "model/placement.h"
 
 namespace {
@@ -86,9 +88,16 @@ bool Redo(GameState& gs) {
     return StepTo(gs, +1);
 }
 
-void LoadHistoryPosition(GameState& gs, const Placement& figures) {
-    gs.position.historyFigures[0] = figures;
-    gs.position.historyCount = 2;
-    gs.position.historyPosition = 1;
+bool RestoreHistory(GameState& gs, const std::vector<Placement>& snapshots, int position) {
+    const int count = static_cast<int>(snapshots.size());
+    if (count < 1 || count > kHistorySteps || position < 0 || position > count) return false;
+    std::copy(snapshots.begin(), snapshots.end(), gs.position.historyFigures.begin());
+    gs.position.historyCount = count + 1;
+    gs.position.historyPosition = position;
     RestorePosition(gs);
+    return true;
+}
+
+void LoadHistoryPosition(GameState& gs, const Placement& figures) {
+    RestoreHistory(gs, {figures}, 1);
 }

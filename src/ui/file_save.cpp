@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "files/puzzle_paths.h"
+
 namespace {
 
 DiskFault simulatedFault = DiskFault::None;
@@ -21,11 +23,6 @@ DWORD RoomFor(size_t size) {
     return static_cast<DWORD>(simulatedFault == DiskFault::Full ? size / 2 : size);
 }
 
-std::string FolderOf(const std::string& path) {
-    size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? "." : path.substr(0, slash);
-}
-
 // Whether the file itself can be opened for writing (or does not exist yet), checked without
 // changing it: a read-only file, a folder, or a file another program holds open is refused
 // before anything is written, as "cannot open" rather than as a failed write.
@@ -40,9 +37,11 @@ bool CanOpenForWriting(const std::string& path) {
 } // namespace
 
 FileSave SaveFileReplacing(const std::string& path, const std::string& text) {
+    for (const std::string& folder : FoldersLeadingTo(path))
+        CreateDirectoryA(folder.c_str(), nullptr); // one that exists already is fine
     if (!CanOpenForWriting(path)) return FileSave::CannotOpen;
     char temporary[MAX_PATH] = {};
-    if (GetTempFileNameA(FolderOf(path).c_str(), "znd", 0, temporary) == 0)
+    if (GetTempFileNameA(FolderOfPath(path).c_str(), "znd", 0, temporary) == 0)
         return FileSave::CannotOpen;
     HANDLE file = CreateTemporary(temporary);
     if (file == INVALID_HANDLE_VALUE) {

@@ -6,7 +6,8 @@
 #include "files/saving.h"
 
 // Writes text to a temporary file beside `path` and moves it over `path` only when the whole
-// text was written, so that a failure leaves any old file intact.
+// text was written, so that a failure leaves any old file intact. The folders that lead to the
+// file are made first.
 FileSave SaveFileReplacing(const std::string& path, const std::string& text);
 
 // True when the path names an existing file or folder, found exactly as the folder listings

@@ -5,6 +5,7 @@
 
 #include <cctype>
 
+#include "files/game_dialogs.h"
 #include "files/puzzle_paths.h"
 
 namespace {
@@ -48,4 +49,10 @@ std::vector<std::string> ListFolders(const std::string& pattern) {
 }
 std::vector<std::string> ListFiles(const std::string& pattern) {
     return List(pattern, false);
+}
+
+std::vector<std::string> ListLibraryGroups() {
+    const std::vector<std::string> program = ListFolders(kLibraryGroupsPattern);
+    if (PlayerFolder().empty()) return program;
+    return MergeLibraryGroups(program, ListFolders(PlayerPath(kLibraryGroupsPattern)));
 }

@@ -10,3 +10,7 @@
 // extension) is no ordinary file: opening it by its name would open the device.
 std::vector<std::string> ListFolders(const std::string& pattern);
 std::vector<std::string> ListFiles(const std::string& pattern);
+
+// The library's groups: those of the program's folder, and the player's own groups from the
+// player's folder when that is another.
+std::vector<std::string> ListLibraryGroups();

@@ -19,7 +19,7 @@ std::string ChosenGamePath(HWND dialog) {
 }
 
 BOOL OnInit(HWND dialog) {
-    for (const std::string& file : ListFiles(kSavedGamesPattern))
+    for (const std::string& file : ListFiles(SavedGamesPattern()))
         AddListLine(dialog, IDC_SAVED_GAMES, file);
     return TRUE;
 }

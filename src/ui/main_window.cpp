@@ -13,6 +13,7 @@
 #include "ui/keyboard.h"
 #include "ui/mouse.h"
 #include "ui/orientation_menus.h"
+#include "ui/player_files.h"
 #include "ui/solution_counter.h"
 #include "ui/status_bar.h"
 #include "ui/window_layout.h"
@@ -96,6 +97,12 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         return 0;
     case WM_DESTROY:
         OnDestroy();
+        return 0;
+    case WM_QUERYENDSESSION:
+        return TRUE;
+    case WM_ENDSESSION:
+        // Windows ends the process after this message without destroying the window.
+        if (wParam) KeepPlayersWork(app);
         return 0;
     case WM_SIZE:
         ClockNow(app, wParam == SIZE_MINIMIZED ? ClockEvent::Minimised : ClockEvent::Restored);

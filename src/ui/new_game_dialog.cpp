@@ -61,7 +61,7 @@ void AttachImages(HINSTANCE instance, HWND tree) {
 
 std::vector<LibraryFolder> ListLibrary() {
     std::vector<LibraryFolder> library;
-    for (const std::string& group : ListFolders(kLibraryGroupsPattern))
+    for (const std::string& group : ListLibraryGroups())
         library.push_back({group, ListFiles(LibraryPuzzlesPattern(group))});
     return library;
 }

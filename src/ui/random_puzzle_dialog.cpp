@@ -40,11 +40,11 @@ struct Generation {
 // differ from each of them.
 std::set<std::string> KnownFields(const std::atomic<bool>& stop) {
     std::set<std::string> known;
-    for (const std::string& group : ListFolders(kLibraryGroupsPattern))
+    for (const std::string& group : ListLibraryGroups())
         for (const std::string& file : ListFiles(LibraryPuzzlesPattern(group))) {
             if (stop) return known;
             PuzzleImage image;
-            if (ReadPuzzleFile("Puzzles\\" + group + "\\" + file, false, Orientations().catalogue,
+            if (ReadPuzzleFile(LibraryFilePath(group, file), false, Orientations().catalogue,
                                image))
                 known.insert(FieldKey(image.width, image.height, image.cells));
         }
@@ -154,8 +154,6 @@ void OnGenerated(App& app, HWND dialog, std::unique_ptr<Generation>& g) {
         return FileExists(MakeLibraryPuzzlePath(kRandomGroup, n));
     });
     const FileToSave file = RandomPuzzleFile(puzzle, seed, name);
-    for (const std::string& folder : file.folders)
-        CreateDirectoryA(folder.c_str(), nullptr);
     const FileSave written = SaveFileReplacing(file.path, file.text);
     if (written != FileSave::Written) {
         ShowGenerating(dialog, false);

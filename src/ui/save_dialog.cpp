@@ -48,8 +48,6 @@ INT_PTR SaveDialog(App& app) {
 void SaveGame(App& app, const std::string& name) {
     const std::optional<FileToSave> file = PrepareGameSave(app.gs, name);
     if (!file) return;
-    for (const std::string& folder : file->folders)
-        CreateDirectoryA(folder.c_str(), nullptr);
     const std::optional<Message> question = OverwriteCheck(FileExists(file->path));
     if (question && ShowMessage(app.hwndMain, *question) != IDYES) return;
     const GameSaveOutcome outcome =

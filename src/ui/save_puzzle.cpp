@@ -57,8 +57,6 @@ void SavePuzzle(App& app) {
         ShowMessage(app.hwndMain, *save.refusal);
         return;
     }
-    for (const std::string& folder : save.file.folders)
-        CreateDirectoryA(folder.c_str(), nullptr);
     const PuzzleSaveOutcome outcome =
         FinishPuzzleSave(SaveFileReplacing(save.file.path, save.file.text));
     if (outcome.commit) {

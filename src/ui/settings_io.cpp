@@ -1,6 +1,7 @@
 // The settings file between the game state and the disk, and the main window's place.
 #include "ui/settings_io.h"
 
+#include "files/puzzle_paths.h"
 #include "files/settings_file.h"
 #include "files/whole_file.h"
 #include "files/window_placement.h"
@@ -34,12 +35,16 @@ void RestoreWindowPlacement(HWND hwnd, const Rect& saved) {
 } // namespace
 
 std::string SettingsPath(const App& app) {
-    return SettingsFileName(app.appTitle);
+    return PlayerPath(SettingsFileName(app.appTitle));
 }
 
 void LoadSettings(App& app) {
     std::string text;
-    app.firstStart = !ReadWholeFile(SettingsPath(app), text);
+    // A player's folder without settings takes those of the program's folder, once: from then
+    // on they are written to the player's folder.
+    app.firstStart =
+        !ReadWholeFile(SettingsPath(app), text) &&
+        (PlayerFolder().empty() || !ReadWholeFile(SettingsFileName(app.appTitle), text));
     Rect window;
     ReadSettingsText(text, app.gs.settings, window);
     RestoreWindowPlacement(app.hwndMain, window);

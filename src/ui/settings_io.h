@@ -3,7 +3,7 @@
 
 #include "ui/app.h"
 
-// appTitle + ".ini" in the current directory.
+// appTitle + ".ini" in the player's folder.
 std::string SettingsPath(const App& app);
 
 // Reads the settings into the game state (defaults for whatever is missing), keeps the view

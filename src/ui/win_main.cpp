@@ -4,6 +4,7 @@
 #include "resource.h"
 #include "ui/app.h"
 #include "ui/main_window.h"
+#include "ui/player_files.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     App& app = TheApp();
@@ -20,6 +21,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
         SetForegroundWindow(running);
         return 0;
     }
+    FindFolders();
     if (!RegisterMainWindowClass(instance, app.windowClass)) return 0;
     HWND hwnd =
         CreateWindowA(app.windowClass.c_str(), title.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0,

@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "files/puzzle_file.h"
@@ -14,6 +15,7 @@
 #include "ui/figure_list.h"
 #include "ui/menu_state.h"
 #include "ui/orientation_menus.h"
+#include "ui/player_files.h"
 #include "ui/settings_io.h"
 #include "ui/solution_counter.h"
 #include "ui/status_bar.h"
@@ -47,6 +49,7 @@ void OnCreate(HWND hwnd) {
     app.primaryButtonDown = ProbePrimaryButton();
     SubclassFigureList(app);
     ReadCurrentPuzzleField(gs);
+    const int32_t resumedSeconds = ResumeKeptGame(app);
     SyncFigureList(app);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
@@ -61,13 +64,13 @@ void OnCreate(HWND hwnd) {
         Relayout(app);
     }
     std::srand(GetTickCount());
-    RestartClock(app, 0);
+    RestartClock(app, std::max(resumedSeconds, 0));
 }
 
 void OnDestroy() {
     App& app = TheApp();
     StopCounting();
-    SaveSettings(app);
+    KeepPlayersWork(app);
     FreeSurfaces(app.surfaces);
     for (HMENU& menu : app.contextMenuOwners) {
         if (menu) DestroyMenu(menu);

@@ -142,7 +142,8 @@ def visible_windows(class_name, title=""):
 def answer(text):
     """Waits for the game's message box, checks its text and closes it with Return."""
     box = ask("wait-window", "#32770:Zendrak", 10000)
-    check(ask("text", box, 0xFFFF) == text, "the message box does not say %r" % text)
+    said = ask("text", box, 0xFFFF)
+    check(said == text, "the message box says %r, not %r" % (said, text))
     xdotool("key", "Return")
     check(probe("wait-gone", box, 10000)[0] == 0, "the message box %r did not close" % text)
 
@@ -158,14 +159,15 @@ class Game:
             f.write(ini.encode("latin-1"))
         self.s, self.field, self.proc, self.last_click = square, (10, 6), None, (0, 0, 0.0)
 
-    def launch(self):
-        return subprocess.Popen([WINE, os.path.join(self.dir, "Zendrak.exe")], cwd=self.dir,
+    def launch(self, cwd=None):
+        return subprocess.Popen([WINE, os.path.join(self.dir, "Zendrak.exe")], cwd=cwd or self.dir,
                                 stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                                 stderr=subprocess.DEVNULL)
 
-    def start(self):
+    def start(self, cwd=None):
+        """Starts the game from its folder, or from another current directory `cwd`."""
         check(not visible_windows(MAIN), "a Zendrak window is open before the start")
-        self.proc = self.launch()
+        self.proc = self.launch(cwd)
         rc, self.hwnd = probe("wait-window", MAIN, 20000)
         check(rc == 0, "no main window within 20 s (exit code %s)" % self.proc.poll())
         self.measure()

@@ -91,7 +91,6 @@ TEST(SavePuzzle, ChecksThenTheFileThenTheOutcome) {
                   std::tuple(editing, refusal, text))
             << figuresLaid;
         if (text.empty()) continue;
-        EXPECT_EQ(save.file.folders, (std::vector<std::string>{"Puzzles", "Puzzles\\My puzzles"}));
         EXPECT_EQ(save.file.path, "Puzzles\\My puzzles\\two halves.zpz");
         EXPECT_EQ(save.file.text,
                   WritePuzzleText(save.puzzle.width, save.puzzle.height, save.puzzle.field))

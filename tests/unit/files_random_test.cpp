@@ -58,7 +58,6 @@ TEST(RandomPuzzle, SizeRefusedNamesFileAndGame) {
     puzzle.found = true;
     puzzle.width = 12, puzzle.height = 5, puzzle.solutions = 1010;
     const FileToSave file = RandomPuzzleFile(puzzle, 99, "Easy x");
-    EXPECT_EQ(file.folders, (std::vector<std::string>{"Puzzles", "Puzzles\\Random"}));
     EXPECT_EQ(file.path, "Puzzles\\Random\\Easy x.zpz");
     EXPECT_EQ(file.text, WritePuzzleText(12, 5, puzzle.cells) +
                              "\r\n[INFO]\r\nSOLUTIONS = 1010\r\nSEED = 99\r\n");

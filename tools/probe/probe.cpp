@@ -90,7 +90,8 @@ int Usage() {
                         "  sync TARGET                       state TARGET\n"
                         "  minimize TARGET                   close TARGET\n"
                         "  client-origin TARGET              click-button TARGET ID\n"
-                        "  status TARGET ID                  serve\n");
+                        "  status TARGET ID                  end-session TARGET\n"
+                        "  set-text TARGET ID TEXT           serve\n");
     return kExitUsage;
 }
 
@@ -239,6 +240,22 @@ int Sync(HWND hwnd) {
     return ok ? kExitOk : kExitNotFound;
 }
 
+// What Windows does to a program when the session ends: it asks, tells, and ends the process
+// without destroying its windows. Prints the answer to the question.
+int EndSession(HWND hwnd) {
+    bool ok = true;
+    const LRESULT answer = Send(hwnd, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, &ok);
+    Send(hwnd, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, &ok);
+    DWORD id = 0;
+    GetWindowThreadProcessId(hwnd, &id);
+    HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
+    ok = ok && process != nullptr && TerminateProcess(process, 1) &&
+         WaitForSingleObject(process, 10000) == WAIT_OBJECT_0;
+    if (process != nullptr) CloseHandle(process);
+    std::printf("query=%d\n", answer ? 1 : 0);
+    return ok ? kExitOk : kExitNotFound;
+}
+
 int Dispatch(const std::vector<std::string>& args) {
     if (args.empty()) return Usage();
     const std::string& command = args[0];
@@ -279,13 +296,19 @@ int Dispatch(const std::vector<std::string>& args) {
         if (command == "minimize")
             return ShowWindowAsync(hwnd, SW_MINIMIZE) ? kExitOk : kExitNotFound;
         if (command == "close") return PostMessageA(hwnd, WM_CLOSE, 0, 0) ? kExitOk : kExitNotFound;
+        if (command == "end-session") return EndSession(hwnd);
         return Usage();
     }
-    if (args.size() != 3) return Usage();
+    if (args.size() != 3 && !(args.size() == 4 && command == "set-text")) return Usage();
     HWND control = GetDlgItem(hwnd, static_cast<int>(std::strtol(args[2].c_str(), nullptr, 0)));
     if (control == nullptr) {
         std::fprintf(g_err, "probe: %s has no control %s\n", args[1].c_str(), args[2].c_str());
         return kExitNotFound;
+    }
+    if (command == "set-text") {
+        bool ok = true;
+        Send(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(args[3].c_str()), &ok);
+        return ok ? kExitOk : kExitNotFound;
     }
     if (command == "click-button")
         return PostMessageA(control, BM_CLICK, 0, 0) ? kExitOk : kExitNotFound;
