@@ -17,6 +17,7 @@ seeds() {
     saved_game) ls "$root"/tests/tools/data/*.zpz "$here"/corpus/saved_game/* \
                    "$root"/data/Puzzles/Tutorial/*.zpz ;;
     settings_text) ls "$here"/corpus/settings/* ;;
+    resume) ls "$here"/corpus/resume/* "$here"/corpus/saved_game/* ;;
     esac
 }
 mkdir -p "$build/logs" "$build/artifacts"
@@ -46,7 +47,7 @@ run_one() {
         } >"$build/logs/$t.result"
     fi
 }
-targets=${*:-ini_reader puzzle_text saved_game settings_text}
+targets=${*:-ini_reader puzzle_text saved_game settings_text resume}
 at_once=$(nproc 2>/dev/null || echo 1)
 running=0
 for t in $targets; do
