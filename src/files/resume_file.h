@@ -17,9 +17,9 @@ inline constexpr const char* kResumeFileName = "Resume.zpz";
 std::optional<std::string> WriteResumeText(const GameState& gs, int64_t elapsedMs);
 
 struct ResumedGame {
-    PuzzleImage field;             // the field, the time played and the figures on the field
-    std::vector<Placement> steps;  // the history's positions after the empty field
-    int current = 0;               // the position on the field, 0 the empty field
+    PuzzleImage field;            // the field, the time played and the figures on the field
+    std::vector<Placement> steps; // the history's positions after the empty field
+    int current = 0;              // the position on the field, 0 the empty field
 };
 
 // The kept game when the text is whole and valid, plays the current puzzle (its group, its name

@@ -29,7 +29,8 @@ bool CanWriteIn(const std::string& folder) {
 
 std::string LocalAppData() {
     char path[MAX_PATH] = {};
-    if (SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path)))
+    if (SUCCEEDED(
+            SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path)))
         return path;
     const char* variable = std::getenv("LOCALAPPDATA");
     return variable ? variable : "";

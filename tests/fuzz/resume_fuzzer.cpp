@@ -22,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     ApplyResumedGame(gs, *game);
     FUZZ_CHECK(gs.position.placed == game->field.figures);
     FUZZ_CHECK(PlaysCurrentPuzzle(gs));
-    const std::optional<std::string> kept = WriteResumeText(gs, int64_t{game->field.seconds} * 1000);
+    const std::optional<std::string> kept =
+        WriteResumeText(gs, int64_t{game->field.seconds} * 1000);
     FUZZ_CHECK(kept.has_value());
     const std::optional<ResumedGame> again = ReadResumeText(*kept, gs);
     FUZZ_CHECK(again && again->steps == game->steps && again->current == game->current &&

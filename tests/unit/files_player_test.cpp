@@ -156,11 +156,11 @@ TEST(ResumeFile, NothingIsKeptOrResumedUnlessItIsAGameOfTheCurrentPuzzleInProgre
 
     std::vector<std::pair<std::string, std::unique_ptr<GameState>>> refused;
     for (const std::string& text : {
-             valid.substr(0, valid.size() - 20),                 // cut short
-             Replaced(valid, "STEP_2 = ", "STEP_2 = 9"),         // a bad step
-             Replaced(valid, "CURRENT = 3", "CURRENT = 4"),      // past the last step
-             Replaced(valid, "CURRENT = 3", "CURRENT = 2"),      // not the figures shown
-             Replaced(valid, "[RESUME]", "[OTHER]"),             // a saved game only
+             valid.substr(0, valid.size() - 20),            // cut short
+             Replaced(valid, "STEP_2 = ", "STEP_2 = 9"),    // a bad step
+             Replaced(valid, "CURRENT = 3", "CURRENT = 4"), // past the last step
+             Replaced(valid, "CURRENT = 3", "CURRENT = 2"), // not the figures shown
+             Replaced(valid, "[RESUME]", "[OTHER]"),        // a saved game only
              std::string("\x89PNG\r\n\x1a\n"),
              wonText,
              longText(301),
