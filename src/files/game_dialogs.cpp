@@ -22,8 +22,10 @@ Rect PreviewNoteRow(int width, int height, int lineHeight, int count, int note) 
 }
 
 PreviewPicture PlanPreview(bool chosen, const std::optional<PuzzleImage>& file,
-                           const PreviewTexts& texts, int width, int height, int belowPicture) {
+                           const PreviewTexts& texts, int width, int height, int belowPicture,
+                           int square) {
     PreviewPicture picture;
+    picture.square = square;
     if (!chosen || !file) {
         picture.text = chosen ? texts.invalid : texts.nothingChosen;
         return picture;
@@ -31,8 +33,8 @@ PreviewPicture PlanPreview(bool chosen, const std::optional<PuzzleImage>& file,
     picture.cells = ComposePreview(*file);
     picture.columns = file->width;
     picture.rows = file->height;
-    picture.left = (width - file->width * kPreviewSquareSize) / 2;
-    picture.top = (height - belowPicture - file->height * kPreviewSquareSize) / 2;
+    picture.left = (width - file->width * square) / 2;
+    picture.top = (height - belowPicture - file->height * square) / 2;
     return picture;
 }
 

@@ -33,11 +33,13 @@ struct PreviewPicture {
     int rows = 0;
     int left = 0; // where cell (0, 0) lands in the control
     int top = 0;
+    int square = kPreviewSquareSize; // a cell's side in pixels
 };
-// The picture is centred in the control less `belowPicture` pixels at its bottom, where the
-// New game dialog writes its notes.
+// The picture, of `square`-pixel cells (8 at 96 DPI), is centred in the control less
+// `belowPicture` pixels at its bottom, where the New game dialog writes its notes.
 PreviewPicture PlanPreview(bool chosen, const std::optional<PuzzleImage>& file,
-                           const PreviewTexts& texts, int width, int height, int belowPicture = 0);
+                           const PreviewTexts& texts, int width, int height, int belowPicture = 0,
+                           int square = kPreviewSquareSize);
 // The row of note `note` (of `count`, each one line high) under the picture: the notes are
 // stacked at the bottom of the control, the last one ending at its bottom edge.
 Rect PreviewNoteRow(int width, int height, int lineHeight, int count, int note);

@@ -181,9 +181,17 @@ struct Editor {
     int32_t rectStartY = 0;
 };
 
+// The display the main window is drawn on. Every length of the layout and of the settings
+// (the square size among them) is in units of a 96-DPI display and drawn at dpi / 96 of it, so
+// that a settings file means the same on every display.
+struct Display {
+    int32_t dpi = 96;
+};
+
 // Everything the running game knows. Window, list and surface handles belong to the UI.
 struct GameState {
     Settings settings;
+    Display display;
     Position position;
     Hand hand;
     Editor editor;

@@ -8,7 +8,7 @@
 namespace {
 
 int SquareSize(const GameState& gs) {
-    return std::max(1, static_cast<int>(gs.settings.view.squareSize));
+    return MetricsOf(gs).square;
 }
 
 // The square of the held matrix that the grab point belongs to. A grab point on a corner

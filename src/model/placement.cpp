@@ -17,22 +17,23 @@ void Stamp(Grid& grid, const FigureMatrix& m, int x, int y) {
 }
 
 Rect FieldFrame(const GameState& gs) {
-    int s = gs.settings.view.squareSize;
-    int left = kFieldFrameLeft + gs.position.fieldOffsetX,
-        top = kFieldFrameTop + gs.position.fieldOffsetY;
+    const Metrics m = MetricsOf(gs);
+    const int s = m.square;
+    const int left = m.frameLeft + gs.position.fieldOffsetX,
+              top = m.frameTop + gs.position.fieldOffsetY;
     return {left, top, left + (gs.position.fieldWidth + 2) * s,
             top + (gs.position.fieldHeight + 2) * s};
 }
 
 Rect FieldArea(const GameState& gs) {
     Rect f = FieldFrame(gs);
-    int s = gs.settings.view.squareSize;
+    const int s = MetricsOf(gs).square;
     return {f.left + s, f.top + s, f.right - s, f.bottom - s};
 }
 
 Point CellUnderPointer(const GameState& gs, Point pointer) {
     Rect field = FieldArea(gs);
-    int s = std::max(1, static_cast<int>(gs.settings.view.squareSize));
+    const int s = MetricsOf(gs).square;
     int x = std::clamp((pointer.x - field.left) / s, 0, kGridSide - 1);
     int y = std::clamp((pointer.y - field.top) / s, 0, kGridSide - 1);
     return {x, y};
@@ -94,8 +95,8 @@ DropTarget DropPositionAndLegality(const GameState& gs, Point pointer) {
 DropTarget DropPositionAndLegality(const GameState& gs, int held, Point pointer) {
     DropTarget t;
     Rect frame = FieldFrame(gs);
-    if (held == 0 || !frame.Contains(pointer) || gs.settings.view.squareSize <= 0) return t;
-    int s = gs.settings.view.squareSize, h = s / 2;
+    if (held == 0 || !frame.Contains(pointer)) return t;
+    const int s = MetricsOf(gs).square, h = s / 2;
     // The added two squares keep the division from truncating the wrong way for positions down
     // to two cells left of or above the field.
     t.x = (2 * s - gs.hand.grabX - frame.left - h + pointer.x) / s - 2;
@@ -163,9 +164,9 @@ bool RunWinTest(GameState& gs) {
 
 int TakeBackFigure(GameState& gs, Point pointer) {
     Rect field = FieldArea(gs);
-    if (!field.Contains(pointer) || gs.settings.view.squareSize <= 0) return 0;
-    int x = (pointer.x - field.left) / gs.settings.view.squareSize,
-        y = (pointer.y - field.top) / gs.settings.view.squareSize;
+    if (!field.Contains(pointer)) return 0;
+    const int s = MetricsOf(gs).square;
+    int x = (pointer.x - field.left) / s, y = (pointer.y - field.top) / s;
     if (x >= kGridSide || y >= kGridSide) return 0;
     int v = At(gs.position.board, x, y);
     if (v < 1 || v > kFigureCount) return 0;
@@ -186,7 +187,7 @@ void UpdateGrabPoint(GameState& gs) {
     int held = HeldFigure(gs);
     if (held == 0) return;
     const FigureMatrix& m = gs.hand.matrices[held];
-    int s = gs.settings.view.squareSize;
+    const int s = MetricsOf(gs).square;
     if (gs.settings.view.cursorMode == CursorMode::FirstSquareCorner) {
         int c = 0;
         while (c < 4 && !ColumnHasSquare(m, c))

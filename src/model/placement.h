@@ -2,14 +2,8 @@
 // the win, and the screen geometry of the field frame.
 #pragma once
 
+#include "model/display.h"
 #include "model/game_state.h"
-
-// Where the field frame lies in the window before the centring offset: right of the left
-// margin, the figure list and the gap beside it; below the top margin.
-constexpr int kLayoutMargin = 32; // every outer margin, and the gap between list and frame
-constexpr int kFigureListWidth = 128;
-constexpr int kFieldFrameLeft = kLayoutMargin + kFigureListWidth + kLayoutMargin; // 192
-constexpr int kFieldFrameTop = kLayoutMargin;
 
 // Writes the non-zero cells of m at (x, y) into grid; cells outside 25 x 25 are skipped.
 void Stamp(Grid& grid, const FigureMatrix& m, int x, int y);
@@ -22,7 +16,9 @@ void ComposeBoard(const GameState& gs, Grid& target, const Placement& figures, P
 // The same for the game's own board and placed figures.
 void ComposeBoard(GameState& gs, Point pointer);
 
-// The field frame: the field with a one-square border, in client coordinates.
+// The field frame: the field with a one-square border, in client coordinates: right of the
+// left margin, the figure list and the gap beside it, below the top margin, moved by the
+// centring offset (MetricsOf gives the lengths in pixels).
 Rect FieldFrame(const GameState& gs);
 // The field: the frame less one square on every side.
 Rect FieldArea(const GameState& gs);

@@ -21,7 +21,7 @@ void PrepareBackground(Surfaces& s, const GameState& gs, HDC picture, const RECT
 
 } // namespace
 
-HBITMAP MakePositionBitmap(Surfaces& s, GameState& gs, HDC reference, int cellSize) {
+HBITMAP MakePositionBitmap(Surfaces& s, GameState& gs, HDC reference, int cellSize, HDC skin) {
     const int columns = std::clamp<int>(gs.position.fieldWidth, 0, kGridSide);
     const int rows = std::clamp<int>(gs.position.fieldHeight, 0, kGridSide);
     const Rect size = ClipboardPicture(columns, rows, cellSize);
@@ -34,7 +34,7 @@ HBITMAP MakePositionBitmap(Surfaces& s, GameState& gs, HDC reference, int cellSi
         PrepareBackground(s, gs, picture.get(), {0, 0, size.Width(), size.Height()});
         ComposeBoard(gs, Point{}); // no editor rectangle is being dragged while a command runs
         CellsToDraw toDraw;
-        toDraw.source = cellSize == kSmallImageCellSize ? s.smallSkin.dc : s.skin.dc;
+        toDraw.source = skin;
         toDraw.size = cellSize;
         toDraw.columns = columns;
         toDraw.rows = rows;

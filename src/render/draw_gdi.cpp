@@ -18,17 +18,19 @@ void FillBlack(HDC dc, int x, int y, int size) {
     FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 }
 
-// A tile of a skin surface lies at (tile * size, 0); squares beyond 64 pixels or tiles beyond
-// the black square would read outside the skin surfaces and the scratch area.
-bool SquareFits(int size, int tile) {
-    return size > 0 && size <= kMaxSquareSize && tile >= 0 && tile <= kTileBlack;
+// A tile of a skin surface lies at (tile * size, 0); squares larger than the scratch area (which
+// grows with the skin's squares) or tiles beyond the black square would read outside the
+// skin surfaces and the scratch area.
+bool SquareFits(const Surfaces& s, int size, int tile) {
+    return size > 0 && size <= s.scratch.width && size <= s.scratch.height && tile >= 0 &&
+           tile <= kTileBlack;
 }
 
 } // namespace
 
 void DrawSquare(Surfaces& s, HDC target, int x, int y, int size, int tile, int opacity,
                 bool inverted, HDC source) {
-    if (!SquareFits(size, tile)) return;
+    if (!SquareFits(s, size, tile)) return;
     const int sx = tile * size;
     const uint8_t alpha = ConstantAlpha(opacity);
     switch (ChooseSquareMethod(tile, opacity, inverted)) {

@@ -25,6 +25,6 @@ std::vector<Point> ShadowSquares(const FigureMatrix& matrix, Point figureOrigin,
     return squares;
 }
 
-Point ItemPictureOrigin(int right, int top) {
-    return {right / 2 - kItemPictureSide / 2, top + 1};
+Point ItemPictureOrigin(int right, int top, int tile) {
+    return {right / 2 - kMatrixSide * tile / 2, top + 1};
 }

@@ -13,8 +13,6 @@ FigureMatrix LegalMoveMark(const FigureMatrix& held);
 // `figureOrigin`: one per square, offset right and down by ShadowOffset(s).
 std::vector<Point> ShadowSquares(const FigureMatrix& matrix, Point figureOrigin, int squareSize);
 
-// Side of the 5 x 5 picture of 8-pixel squares in a figure list or orientation menu item.
-constexpr int kItemPictureSide = 40;
-// Its origin in an item whose right edge is `right` and top edge `top`: centred across,
-// one pixel below the top.
-Point ItemPictureOrigin(int right, int top);
+// The origin of the 5 x 5 picture of `tile`-pixel squares in a figure list or orientation menu
+// item whose right edge is `right` and top edge `top`: centred across, one pixel below the top.
+Point ItemPictureOrigin(int right, int top, int tile);

@@ -25,7 +25,7 @@ void DarkenItem(Surfaces& s, int x, int y, int w, int h) {
 // The 5 x 5 picture of 8-pixel squares, empty cells drawn as open cells.
 void DrawItemPicture(Surfaces& s, const GameState& gs, const FigureMatrix& m, Point origin,
                      bool inColour) {
-    CellsToDraw toDraw = MatrixToDraw(s.smallSkin.dc, kSmallTileSide, origin, m, true);
+    CellsToDraw toDraw = MatrixToDraw(s.pictureSkin.dc, MetricsOf(gs).smallTile, origin, m, true);
     toDraw.inColour = inColour;
     DrawCells(s, s.backBuffer.dc, toDraw, gs.settings.view);
 }
@@ -40,8 +40,9 @@ void DrawListEntry(Surfaces& s, const GameState& gs, const DRAWITEMSTRUCT& item,
     const RECT& rc = item.rcItem;
     const int w = rc.right - rc.left;
     const int h = rc.bottom - rc.top;
-    CopyFromSurface(s.background, gs.position.fieldOffsetX + kLayoutMargin + rc.left,
-                    gs.position.fieldOffsetY + kLayoutMargin + rc.top, w, h, s.backBuffer.dc, 0, 0);
+    const int margin = MetricsOf(gs).margin;
+    CopyFromSurface(s.background, gs.position.fieldOffsetX + margin + rc.left,
+                    gs.position.fieldOffsetY + margin + rc.top, w, h, s.backBuffer.dc, 0, 0);
     if (selected && gs.settings.view.backgroundType == BackgroundType::PatternImage) {
         DarkenItem(s, 0, 0, w, h);
     } else if (selected) {
@@ -51,7 +52,8 @@ void DrawListEntry(Surfaces& s, const GameState& gs, const DRAWITEMSTRUCT& item,
     }
     // A figure that lies on the field shows without colour; the empty hand always in colour.
     const bool inColour = id == 0 || gs.position.inList[id] != 0;
-    DrawItemPicture(s, gs, gs.hand.matrices[id], ItemPictureOrigin(w, 0), inColour);
+    DrawItemPicture(s, gs, gs.hand.matrices[id], ItemPictureOrigin(w, 0, MetricsOf(gs).smallTile),
+                    inColour);
     BitBlt(item.hDC, rc.left, rc.top, w, h, s.backBuffer.dc, 0, 0, SRCCOPY);
 }
 
@@ -66,7 +68,8 @@ void DrawOrientationPicture(Surfaces& s, const GameState& gs, const DRAWITEMSTRU
         DarkenItem(s, rc.left, rc.top, w, h);
     FigureMatrix m{};
     if (!NthOrientation(figure, n, m)) return;
-    DrawItemPicture(s, gs, m, ItemPictureOrigin(rc.right, rc.top), selected);
+    DrawItemPicture(s, gs, m, ItemPictureOrigin(rc.right, rc.top, MetricsOf(gs).smallTile),
+                    selected);
     BitBlt(item.hDC, rc.left, rc.top, w, h, s.backBuffer.dc, rc.left, rc.top, SRCCOPY);
 }
 

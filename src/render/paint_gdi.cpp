@@ -25,10 +25,10 @@ struct PaintGeometry {
 
 PaintGeometry GeometryOf(const GameState& gs) {
     PaintGeometry g;
-    g.s = LimitSquareSize(gs.settings.view.squareSize);
+    const Metrics m = MetricsOf(gs);
+    g.s = m.square;
     g.opacity = LimitOpacity(gs.settings.view.opacityPercent);
-    g.frame = {kFieldFrameLeft + gs.position.fieldOffsetX,
-               kFieldFrameTop + gs.position.fieldOffsetY};
+    g.frame = {m.frameLeft + gs.position.fieldOffsetX, m.frameTop + gs.position.fieldOffsetY};
     g.columns = std::clamp(static_cast<int>(gs.position.fieldWidth), 0, kGridSide);
     g.rows = std::clamp(static_cast<int>(gs.position.fieldHeight), 0, kGridSide);
     return g;

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "model/display.h"
+
 #include "render/gdi_handles_gdi.h"
 
 namespace {
@@ -44,12 +46,19 @@ HBITMAP SubstituteSkin(HWND hwndMain) {
     return bitmap.release();
 }
 
-// Scales the whole skin region of `unscaled` (tiles of 64) to tiles of `side` pixels.
-void ShrinkSkin(HDC unscaled, HDC target, int side) {
-    SetStretchBltMode(target, HALFTONE);
-    SetBrushOrgEx(target, 0, 0, nullptr); // required after choosing halftone stretching
-    StretchBlt(target, 0, 0, 70 * side, 5 * side, unscaled, 0, 0, kSkinRegionWidth,
-               kSkinRegionHeight, SRCCOPY);
+// Scales the whole skin region of `unscaled` (tiles of 64) to tiles of `side` pixels, smoothly
+// both ways: on a display above 96 DPI the squares are larger than the skin's.
+void ScaleSkin(HDC unscaled, Surface& target, HDC reference, int side) {
+    const int width = kSkinRegionTiles * side, height = kSkinRegionRows * side;
+    GrowSurface(target, reference, width, height);
+    if (side == kSkinTileSide) {
+        BitBlt(target.dc, 0, 0, width, height, unscaled, 0, 0, SRCCOPY);
+        return;
+    }
+    SetStretchBltMode(target.dc, HALFTONE);
+    SetBrushOrgEx(target.dc, 0, 0, nullptr); // required after choosing halftone stretching
+    StretchBlt(target.dc, 0, 0, width, height, unscaled, 0, 0, kSkinRegionWidth, kSkinRegionHeight,
+               SRCCOPY);
 }
 
 // The skin file's pixels in a bitmap of the whole 4480 x 320 region, black beyond the file's
@@ -76,22 +85,31 @@ bool SkinFileLoads(const std::string& name) {
     return bitmap.get() != nullptr;
 }
 
-void ReloadSkin(Surfaces& s, const GameState& gs, HWND hwndMain) {
+void LoadSkinAt(const std::string& skinName, HWND hwndMain,
+                const std::vector<std::pair<Surface*, int>>& targets) {
     // Always from the file, so every rescale starts from its 64-pixel tiles.
-    OwnedBitmap file(LoadSkinBitmap(hwndMain, gs.settings.view.skinName));
+    OwnedBitmap file(LoadSkinBitmap(hwndMain, skinName));
     WindowDc window(hwndMain);
     OwnedBitmap regionBitmap(
         CreateCompatibleBitmap(window.get(), kSkinRegionWidth, kSkinRegionHeight));
     MemoryDc region(window.get());
     ScopedSelect select(region.get(), regionBitmap.get());
     CopyIntoRegion(file.get(), region.get(), window.get());
+    for (const auto& [surface, side] : targets)
+        ScaleSkin(region.get(), *surface, window.get(), side);
+}
 
-    BitBlt(s.fullSkin.dc, 0, 0, kSkinRowWidth, kSkinTileSide, region.get(), 0, 0, SRCCOPY);
-    ShrinkSkin(region.get(), s.smallSkin.dc, kSmallTileSide);
-    const int side = LimitSquareSize(gs.settings.view.squareSize);
-    if (side == kSkinTileSide) {
-        BitBlt(s.skin.dc, 0, 0, kSkinRegionWidth, kSkinRegionHeight, region.get(), 0, 0, SRCCOPY);
-    } else {
-        ShrinkSkin(region.get(), s.skin.dc, side);
+void ReloadSkin(Surfaces& s, const GameState& gs, HWND hwndMain) {
+    const Metrics m = MetricsOf(gs);
+    {
+        // The blends of a square and the highlight of a list entry go through the scratch.
+        WindowDc window(hwndMain);
+        GrowSurface(s.scratch, window.get(), std::max(m.square, m.listWidth),
+                    std::max(m.square, m.itemHeight));
     }
+    LoadSkinAt(gs.settings.view.skinName, hwndMain,
+               {{&s.fullSkin, kSkinTileSide},
+                {&s.smallSkin, kSmallTileSide},
+                {&s.pictureSkin, m.smallTile},
+                {&s.skin, m.square}});
 }

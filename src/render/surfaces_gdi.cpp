@@ -36,6 +36,7 @@ void CreateSurfaces(Surfaces& s, HWND hwndMain) {
     const int screenHeight = std::max(1, GetSystemMetrics(SM_CYSCREEN));
     MakeSurface(s.skin, ref, kSkinRegionWidth, kSkinRegionHeight);
     MakeSurface(s.smallSkin, ref, kSmallSkinWidth, kSmallSkinHeight);
+    MakeSurface(s.pictureSkin, ref, kSmallSkinWidth, kSmallSkinHeight);
     MakeSurface(s.fullSkin, ref, kFullSkinSide, kFullSkinSide);
     MakeSurface(s.scratch, ref, kScratchWidth, kScratchHeight);
     // Screen-sized from the start, so a paint before the first BuildBackground is harmless.
@@ -44,10 +45,19 @@ void CreateSurfaces(Surfaces& s, HWND hwndMain) {
 }
 
 void FreeSurfaces(Surfaces& s) {
-    for (Surface* surface :
-         {&s.skin, &s.smallSkin, &s.fullSkin, &s.scratch, &s.backBuffer, &s.background}) {
+    for (Surface* surface : {&s.skin, &s.smallSkin, &s.pictureSkin, &s.fullSkin, &s.scratch,
+                             &s.backBuffer, &s.background}) {
         FreeSurface(*surface);
     }
+}
+
+ScopedSurface::ScopedSurface(HWND hwndMain, int width, int height) {
+    WindowDc window(hwndMain);
+    MakeSurface(surface, window.get(), width, height);
+}
+
+ScopedSurface::~ScopedSurface() {
+    FreeSurface(surface);
 }
 
 void ReplaceSurfaceBitmap(Surface& surface, HBITMAP bitmap) {
@@ -58,6 +68,12 @@ void ReplaceSurfaceBitmap(Surface& surface, HBITMAP bitmap) {
     const SIZE size = BitmapSize(bitmap);
     surface.width = size.cx;
     surface.height = size.cy;
+}
+
+void GrowSurface(Surface& surface, HDC reference, int w, int h) {
+    if (surface.width >= w && surface.height >= h) return;
+    ReplaceSurfaceBitmap(surface, CreateCompatibleBitmap(reference, std::max(w, surface.width),
+                                                         std::max(h, surface.height)));
 }
 
 void CopyFromSurface(const Surface& source, int sx, int sy, int w, int h, HDC target, int x,

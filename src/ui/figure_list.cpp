@@ -1,6 +1,8 @@
 // The figure list box and the list procedure that lets the main window see its mouse and keys.
 #include "ui/figure_list.h"
 
+#include "model/display.h"
+
 #include <windowsx.h>
 
 #include "model/placement.h"
@@ -26,7 +28,7 @@ void PaintBelowItems(App& app, HWND hwnd) {
     GetClientRect(hwnd, &client);
     int count = static_cast<int>(SendMessageA(hwnd, LB_GETCOUNT, 0, 0));
     int top = static_cast<int>(SendMessageA(hwnd, LB_GETTOPINDEX, 0, 0));
-    int itemsBottom = (count - top) * kItemHeight;
+    int itemsBottom = (count - top) * MetricsOf(app.gs).itemHeight;
     if (itemsBottom >= client.bottom) return;
     RECT strip{0, itemsBottom, client.right, client.bottom};
     POINT origin{0, 0};
@@ -74,7 +76,7 @@ void CreateFigureList(App& app) {
         0, "LISTBOX", "List box",
         WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS |
             LBS_NOINTEGRALHEIGHT,
-        kLayoutMargin, kLayoutMargin, kFigureListWidth, kFigureListHeight, app.hwndMain,
+        0, 0, 0, 0, app.hwndMain, // Relayout gives it its place and size
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_FIGURE_LIST)), app.hInstance, nullptr);
 }
 

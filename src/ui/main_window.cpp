@@ -38,12 +38,13 @@ void OnPaint(HWND hwnd) {
     EndPaint(hwnd, &ps);
 }
 
-void OnMeasureItem(MEASUREITEMSTRUCT* item) {
+void OnMeasureItem(const App& app, MEASUREITEMSTRUCT* item) {
+    const UINT height = static_cast<UINT>(MetricsOf(app.gs).itemHeight);
     if (item->CtlType == ODT_MENU) {
-        item->itemHeight = kItemHeight;
-        if (item->itemWidth < kItemHeight) item->itemWidth = kItemHeight;
+        item->itemHeight = height;
+        if (item->itemWidth < height) item->itemWidth = height;
     } else if (item->CtlID == IDC_FIGURE_LIST) {
-        item->itemHeight = kItemHeight;
+        item->itemHeight = height;
     }
 }
 
@@ -136,7 +137,7 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         OnDrawItem(wParam, reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;
     case WM_MEASUREITEM:
-        OnMeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+        OnMeasureItem(app, reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
         return TRUE;
     case WM_CONTEXTMENU:
         OnContextMenu(app, PointOf(lParam));
@@ -174,6 +175,9 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         SendMessageA(hwnd, WM_KEYDOWN, GET_XBUTTON_WPARAM(wParam) == XBUTTON1 ? 'Q' : 'W', 0);
         return TRUE;
     case WM_DISPLAYCHANGE:
+        return 0;
+    case WM_DPICHANGED:
+        OnDpiChanged(app, LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     default:
         break;

@@ -1,6 +1,8 @@
 // The print dialog and the clipboard around the print sheets and the position picture.
 #include "ui/print_commands.h"
 
+#include "model/display.h"
+
 #include <commdlg.h>
 
 #include "render/clipboard_gdi.h"
@@ -71,8 +73,16 @@ void CopyPositionImage(App& app, int command) {
     const int cellSize = command == IDM_COPY_SMALL_IMAGE
                              ? kSmallImageCellSize
                              : LimitSquareSize(app.gs.settings.view.squareSize);
+    // The image has its own resolution: its squares are the same on every display, so above
+    // 96 DPI the skin is scaled for it alone.
+    HDC skin = cellSize == kSmallImageCellSize ? app.surfaces.smallSkin.dc : app.surfaces.skin.dc;
+    ScopedSurface own(app.hwndMain, 1, 1);
+    if (cellSize != kSmallImageCellSize && cellSize != MetricsOf(app.gs).square) {
+        LoadSkinAt(app.gs.settings.view.skinName, app.hwndMain, {{&own.surface, cellSize}});
+        skin = own.surface.dc;
+    }
     WindowDc window(app.hwndMain);
-    OwnedBitmap bitmap(MakePositionBitmap(app.surfaces, app.gs, window.get(), cellSize));
+    OwnedBitmap bitmap(MakePositionBitmap(app.surfaces, app.gs, window.get(), cellSize, skin));
     if (bitmap.get() == nullptr) return;
     if (!OpenClipboard(app.hwndMain)) return; // another program holds it: the copy is dropped
     EmptyClipboard();

@@ -1,6 +1,8 @@
 // Painting the preview of a puzzle file in the New game and Load dialogs.
 #include "ui/puzzle_preview.h"
 
+#include "model/display.h"
+
 #include "render/draw_gdi.h"
 
 namespace {
@@ -28,7 +30,8 @@ void DrawPuzzlePreview(App& app, const DRAWITEMSTRUCT& item, bool chosen,
         s.backBuffer.dc, reinterpret_cast<HFONT>(SendMessageA(item.hwndItem, WM_GETFONT, 0, 0)));
     const int line = LineHeight(s.backBuffer.dc);
     const int notesHeight = static_cast<int>(notes.size()) * line;
-    const PreviewPicture picture = PlanPreview(chosen, file, texts, w, h, notesHeight);
+    const PreviewPicture picture =
+        PlanPreview(chosen, file, texts, w, h, notesHeight, MetricsOf(app.gs).smallTile);
     for (std::size_t i = 0; i < notes.size(); ++i) {
         const Rect r =
             PreviewNoteRow(w, h, line, static_cast<int>(notes.size()), static_cast<int>(i));
@@ -41,8 +44,8 @@ void DrawPuzzlePreview(App& app, const DRAWITEMSTRUCT& item, bool chosen,
                   DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     } else {
         CellsToDraw toDraw;
-        toDraw.source = s.smallSkin.dc;
-        toDraw.size = kPreviewSquareSize;
+        toDraw.source = s.pictureSkin.dc;
+        toDraw.size = picture.square;
         toDraw.x0 = picture.left;
         toDraw.y0 = picture.top;
         toDraw.columns = picture.columns;

@@ -3,6 +3,7 @@
 
 #include "resource.h"
 #include "ui/app.h"
+#include "ui/dpi.h"
 #include "ui/main_window.h"
 #include "ui/player_files.h"
 
@@ -22,6 +23,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
         return 0;
     }
     FindFolders();
+    DeclareDpiAwareness();
     if (!RegisterMainWindowClass(instance, app.windowClass)) return 0;
     HWND hwnd =
         CreateWindowA(app.windowClass.c_str(), title.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0,

@@ -1,6 +1,8 @@
 // The layout of the main window, computed by the layout arithmetic and applied here.
 #include "ui/window_layout.h"
 
+#include "model/display.h"
+
 #include <algorithm>
 
 #include "render/layout.h"
@@ -12,7 +14,7 @@ void Relayout(App& app) {
     const RECT client = BoardClientRect(app);
     Layout layout =
         ComputeLayout(client.right, client.bottom, gs.position.fieldWidth, gs.position.fieldHeight,
-                      gs.settings.view.squareSize, gs.settings.view.autoSize != 0);
+                      gs.settings.view.squareSize, gs.settings.view.autoSize != 0, gs.display.dpi);
     if (layout.squareSize != gs.settings.view.squareSize) {
         gs.settings.view.squareSize = layout.squareSize;
         ReloadSkin(app.surfaces, gs, app.hwndMain);
@@ -35,10 +37,23 @@ void ChangeSquareSize(App& app, int delta) {
     RepaintMain();
 }
 
+void OnDpiChanged(App& app, int dpi, const RECT& suggested) {
+    app.gs.display.dpi = dpi;
+    ReloadSkin(app.surfaces, app.gs, app.hwndMain);
+    SendMessageA(app.hwndFigureList, LB_SETITEMHEIGHT, 0, MetricsOf(app.gs).itemHeight);
+    // The new size brings WM_SIZE, which lays the window out again.
+    SetWindowPos(app.hwndMain, nullptr, suggested.left, suggested.top,
+                 suggested.right - suggested.left, suggested.bottom - suggested.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    Relayout(app);
+    RepaintMain();
+}
+
 void MinTrackSize(App& app, MINMAXINFO* info) {
     const GameState& gs = app.gs;
-    Rect content = MinContentRect(gs.position.fieldWidth, gs.position.fieldHeight,
-                                  gs.settings.view.squareSize, gs.settings.view.autoSize != 0);
+    Rect content =
+        MinContentRect(gs.position.fieldWidth, gs.position.fieldHeight, gs.settings.view.squareSize,
+                       gs.settings.view.autoSize != 0, gs.display.dpi);
     RECT r{content.left, content.top, content.right, content.bottom + StatusBarHeight(app)};
     AdjustWindowRect(&r, WS_CAPTION | WS_THICKFRAME, TRUE);
     info->ptMinTrackSize = {r.right - r.left, r.bottom - r.top};

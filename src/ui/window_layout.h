@@ -7,5 +7,9 @@
 void Relayout(App& app);
 // Ctrl with the keypad's plus (+8) or minus (-8); beeps at the limits.
 void ChangeSquareSize(App& app, int delta);
+// WM_DPICHANGED: the window moved to a monitor of another scale. The skin and the list's
+// entries are made for the new DPI, the window takes the suggested rectangle and is laid out
+// again.
+void OnDpiChanged(App& app, int dpi, const RECT& suggested);
 // WM_GETMINMAXINFO: the least window that shows the whole content, at most the screen.
 void MinTrackSize(App& app, MINMAXINFO* info);

@@ -12,6 +12,7 @@
 #include "render/layout.h"
 #include "resource.h"
 #include "ui/app.h"
+#include "ui/dpi.h"
 #include "ui/figure_list.h"
 #include "ui/menu_state.h"
 #include "ui/orientation_menus.h"
@@ -40,6 +41,7 @@ void OnCreate(HWND hwnd) {
     GameState& gs = app.gs;
     app.hwndMain = hwnd;
     InitGameState(gs); // the 10 x 6 field after a new game reset, as zpz and the tests start
+    gs.display.dpi = WindowDpi(hwnd);
     LoadSettings(app);
     CreateSurfaces(app.surfaces, hwnd);
     ReloadSkin(app.surfaces, gs, hwnd);
@@ -58,7 +60,8 @@ void OnCreate(HWND hwnd) {
     UpdateMenuStates(app);
     if (app.firstStart) {
         HDC screen = GetDC(nullptr);
-        gs.settings.view.squareSize = InitialSquareSize(GetDeviceCaps(screen, HORZRES));
+        gs.settings.view.squareSize =
+            InitialSquareSize(GetDeviceCaps(screen, HORZRES), gs.display.dpi);
         ReleaseDC(nullptr, screen);
         ReloadSkin(app.surfaces, gs, hwnd);
         Relayout(app);

@@ -55,5 +55,6 @@ TEST(CellsFigurePictures, MarkShadowAndItemOrigin) {
     ASSERT_EQ(shadow.size(), 5u);
     EXPECT_EQ(shadow.front(), (Point{100 + 2 * 48 + 8, 200 + 48 + 8}));
     EXPECT_EQ(shadow.back(), (Point{100 + 2 * 48 + 8, 200 + 3 * 48 + 8}));
-    EXPECT_EQ(ItemPictureOrigin(101, 30), (Point{30, 31}));
+    EXPECT_EQ(ItemPictureOrigin(101, 30, 8), (Point{30, 31}));
+    EXPECT_EQ(ItemPictureOrigin(190, 30, 12), (Point{65, 31})) << "at 144 DPI";
 }

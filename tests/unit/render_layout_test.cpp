@@ -9,19 +9,38 @@
 
 TEST(Layout, ContentSizeAndCentringOffset) {
     // The content of a 10 x 6 field at 48: 12 squares and 224 across, the list's 546 and 64 down.
-    EXPECT_EQ(LayoutOffset(1000, 700, 10, 6, 48), (Point{100, 45}));
+    EXPECT_EQ(LayoutOffset(1000, 700, 10, 6, 48, 96), (Point{100, 45}));
     // Halves round down; a client smaller than the content is never shifted left or up.
-    EXPECT_EQ(LayoutOffset(803, 500, 10, 6, 48), (Point{1, 0}));
-    EXPECT_EQ(ContentHeight(15, 48), 880);
-    EXPECT_EQ(ComputeLayout(1000, 700, 10, 6, 48, false).figureList, (Rect{132, 77, 260, 623}));
+    EXPECT_EQ(LayoutOffset(803, 500, 10, 6, 48, 96), (Point{1, 0}));
+    EXPECT_EQ(ContentHeight(15, 48, 96), 880);
+    EXPECT_EQ(ComputeLayout(1000, 700, 10, 6, 48, false, 96).figureList, (Rect{132, 77, 260, 623}));
+}
+
+TEST(Layout, EveryLengthScalesWithTheDisplay) {
+    // square, margin, list width and height, entry, picture square, frame corner
+    EXPECT_EQ(MetricsAt(48, 96), (Metrics{48, 32, 128, 546, 42, 8, 192, 32}));
+    EXPECT_EQ(MetricsAt(24, 120), (Metrics{30, 40, 160, 689, 53, 10, 240, 40}))
+        << "halves round up; the thirteen entries fill the list exactly";
+    EXPECT_EQ(MetricsAt(48, 144), (Metrics{72, 48, 192, 819, 63, 12, 288, 48}));
+    EXPECT_EQ(MetricsAt(64, 192), (Metrics{128, 64, 256, 1092, 84, 16, 384, 64}));
+    EXPECT_EQ(MetricsAt(48, 0), MetricsAt(48, 96)) << "an unknown DPI is 96";
+
+    EXPECT_EQ(ContentWidth(10, 48, 144), 12 * 72 + 288 + 48);
+    EXPECT_EQ(ContentHeight(6, 48, 144), 819 + 96);
+    EXPECT_EQ(AutoSquareSize(1200, 915, 10, 6, 144), 48) << "the same squares as 800 x 610 at 96";
+    EXPECT_EQ(AutoSquareSize(1199, 915, 10, 6, 144), 40);
+    EXPECT_EQ(FigureListRect({10, 20}, 192), (Rect{74, 84, 330, 1176}));
+    EXPECT_EQ(MinContentRect(10, 6, 64, true, 192), (Rect{0, 0, 12 * 48 + 448, 1092 + 128}));
+    EXPECT_EQ(InitialSquareSize(1920, 144), 64);
+    EXPECT_EQ(InitialSquareSize(1536, 192), 32) << "768 units across";
 }
 
 TEST(Layout, SquareSizeChoiceAndLimits) {
-    EXPECT_EQ(AutoSquareSize(1200, 700, 20, 3), 40);
-    EXPECT_EQ(AutoSquareSize(ContentWidth(10, 64), ContentHeight(6, 64), 10, 6), 64);
-    EXPECT_EQ(AutoSquareSize(2000, 880, 10, 15), 48) << "the height limits too";
-    EXPECT_EQ(AutoSquareSize(100, 100, 10, 6), 24) << "24 even though it does not fit";
-    EXPECT_EQ(ComputeLayout(1200, 700, 20, 3, 64, true).squareSize, 40);
+    EXPECT_EQ(AutoSquareSize(1200, 700, 20, 3, 96), 40);
+    EXPECT_EQ(AutoSquareSize(ContentWidth(10, 64, 96), ContentHeight(6, 64, 96), 10, 6, 96), 64);
+    EXPECT_EQ(AutoSquareSize(2000, 880, 10, 15, 96), 48) << "the height limits too";
+    EXPECT_EQ(AutoSquareSize(100, 100, 10, 6, 96), 24) << "24 even though it does not fit";
+    EXPECT_EQ(ComputeLayout(1200, 700, 20, 3, 64, true, 96).squareSize, 40);
 
     EXPECT_EQ(StepSquareSize(48, 8).size, 56);
     EXPECT_EQ(StepSquareSize(60, 8).size, 64);
@@ -29,13 +48,13 @@ TEST(Layout, SquareSizeChoiceAndLimits) {
     EXPECT_FALSE(StepSquareSize(24, -8).changed);
 
     // With automatic sizing the least window follows from squares of 24, whatever the size.
-    EXPECT_EQ(MinContentRect(10, 6, 64, true), (Rect{0, 0, 512, 610}));
-    EXPECT_EQ(MinContentRect(10, 6, 64, false), (Rect{0, 0, 992, 610}));
+    EXPECT_EQ(MinContentRect(10, 6, 64, true, 96), (Rect{0, 0, 512, 610}));
+    EXPECT_EQ(MinContentRect(10, 6, 64, false, 96), (Rect{0, 0, 992, 610}));
 
     const int widths[] = {640, 641, 800, 801, 1024, 1025};
     const int sizes[] = {24, 32, 32, 48, 48, 64};
     for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(InitialSquareSize(widths[i]), sizes[i]) << widths[i];
+        EXPECT_EQ(InitialSquareSize(widths[i], 96), sizes[i]) << widths[i];
 }
 
 TEST(Print, PositionScaleAndPageUnit) {

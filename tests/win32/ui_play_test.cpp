@@ -24,7 +24,8 @@ TEST_F(UiPlay, FirstStartWithSwappedButtons) {
     SwapMouseButton(wasSwapped);
     RECT client;
     GetClientRect(app().hwndMain, &client);
-    EXPECT_EQ(gs().settings.view.squareSize, AutoSquareSize(client.right, client.bottom, 10, 6));
+    EXPECT_EQ(gs().settings.view.squareSize,
+              AutoSquareSize(client.right, client.bottom, 10, 6, 96));
     const Figure x = TilingFigure(11);
     DropFigure(11, x.matrix, x.x, x.y); // sent as the left button: not the primary one
     EXPECT_EQ(gs().position.inList[11], 1);
