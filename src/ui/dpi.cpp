@@ -3,11 +3,11 @@
 
 namespace {
 
-template <typename Function>
-Function FromUser32(const char* name) {
+template <typename Function> Function FromUser32(const char* name) {
     HMODULE user32 = GetModuleHandleA("user32.dll");
-    return user32 ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name)))
-                  : nullptr;
+    return user32
+               ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name)))
+               : nullptr;
 }
 
 // The awareness contexts of Windows 10, as their documented handle values.

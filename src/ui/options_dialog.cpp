@@ -6,6 +6,7 @@
 #include <memory>
 #include <utility>
 
+#include "model/display.h"
 #include "render/cells.h"
 #include "render/gdi_handles_gdi.h"
 #include "render/options_dialog_model.h"
@@ -24,7 +25,7 @@ namespace {
 
 // What the dialog keeps while it is open: the listed bitmaps and the preview skin.
 struct OptionsSession {
-    explicit OptionsSession(HDC reference) : preview(reference) {}
+    OptionsSession(HDC reference, int tile) : preview(reference, tile) {}
     OptionsLists lists;
     PreviewSkin preview;
 };
@@ -126,7 +127,7 @@ void LoadPreview(const App& app, HWND dialog, OptionsSession& session) {
 
 void OnInit(App& app, HWND dialog, std::unique_ptr<OptionsSession>& opened) {
     WindowDc window(dialog);
-    opened = std::make_unique<OptionsSession>(window.get());
+    opened = std::make_unique<OptionsSession>(window.get(), MetricsOf(app.gs).smallTile);
     OptionsSession* session = opened.get();
     session->lists = {ListFiles("Skins\\*.bmp"), ListFiles("Background\\*.bmp")};
     FillChoices(dialog, session->lists);
@@ -156,8 +157,8 @@ void OnDefault(const App& app, HWND dialog, OptionsSession& session) {
 
 void OnPickFromSkin(HWND dialog, const OptionsSession& session) {
     OptionsForm form = ReadForm(dialog);
-    PickColoursFromSkin(form, session.preview.AverageTileColour(kPreviewTile * kTileOpen),
-                        session.preview.AverageTileColour(kPreviewTile * kTilePlain));
+    PickColoursFromSkin(form, session.preview.AverageTileColour(kTileOpen),
+                        session.preview.AverageTileColour(kTilePlain));
     ShowColours(dialog, form);
     RepaintDialog(dialog);
 }

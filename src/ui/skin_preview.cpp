@@ -2,6 +2,7 @@
 #include "ui/skin_preview.h"
 
 #include <cstring>
+#include <vector>
 
 #include "render/cells.h"
 #include "render/draw_gdi.h"
@@ -10,7 +11,7 @@
 
 namespace {
 
-constexpr POINT kMissingTextCentre{100, 100};
+constexpr int kMissingTextCentre = 100; // across and down, for tiles of 8
 
 // The file's tile row at 64 pixels, black beyond the file's edge, so that a small file shrinks
 // by the same factor as a full one.
@@ -23,18 +24,18 @@ void CopyTileRow(HDC row, HBITMAP file) {
     BitBlt(row, 0, 0, size.cx, size.cy, fileDc.get(), 0, 0, SRCCOPY);
 }
 
-void ShrinkTileRow(HDC target, HBITMAP file) {
+void ShrinkTileRow(HDC target, HBITMAP file, int tile) {
     MemoryDc row(target);
     OwnedBitmap rowBitmap(CreateCompatibleBitmap(target, kSkinRowWidth, kSkinTileSide));
     ScopedSelect select(row.get(), rowBitmap.get());
     CopyTileRow(row.get(), file);
     SetStretchBltMode(target, HALFTONE);
     SetBrushOrgEx(target, 0, 0, nullptr);
-    StretchBlt(target, 0, 0, kPreviewSkinWidth, kPreviewTile, row.get(), 0, 0, kSkinRowWidth,
+    StretchBlt(target, 0, 0, kPreviewTiles * tile, tile, row.get(), 0, 0, kSkinRowWidth,
                kSkinTileSide, SRCCOPY);
 }
 
-void DrawMissingSkin(HDC target, const RECT& area, const GameState& gs) {
+void DrawMissingSkin(HDC target, const RECT& area, const GameState& gs, int tile) {
     OwnedBrush back(CreateSolidBrush(gs.settings.view.colorBack));
     FillRect(target, &area, back.get());
     const char* text = "Skin is not found.";
@@ -45,19 +46,20 @@ void DrawMissingSkin(HDC target, const RECT& area, const GameState& gs) {
     SetTextColor(target, gs.settings.view.colorInk);
     SetBkMode(target, TRANSPARENT);
     SetTextAlign(target, TA_CENTER | TA_TOP);
-    ExtTextOutA(target, kMissingTextCentre.x, kMissingTextCentre.y - extent.cy / 2, 0, nullptr,
-                text, static_cast<UINT>(length), nullptr);
+    const int centre = kMissingTextCentre * tile / kPreviewTile;
+    ExtTextOutA(target, centre, centre - extent.cy / 2, 0, nullptr, text, static_cast<UINT>(length),
+                nullptr);
 }
 
-void DrawFrame(HDC target, HDC skin) {
-    const int plainX = kTilePlain * kPreviewTile;
-    for (const Point& p : PreviewFrameSquares())
-        BitBlt(target, p.x, p.y, kPreviewTile, kPreviewTile, skin, plainX, 0, NOTSRCCOPY);
+void DrawFrame(HDC target, HDC skin, int tile) {
+    const int plainX = kTilePlain * tile;
+    for (const Point& p : PreviewFrameSquares(tile))
+        BitBlt(target, p.x, p.y, tile, tile, skin, plainX, 0, NOTSRCCOPY);
 }
 
-void DrawFigures(App& app, HDC target, HDC skin, const ViewOptions& shown) {
+void DrawFigures(App& app, HDC target, HDC skin, int tile, const ViewOptions& shown) {
     for (int figure = 1; figure <= kFigureCount; ++figure) {
-        const CellsToDraw toDraw = MatrixToDraw(skin, kPreviewTile, PreviewFigureOrigin(figure),
+        const CellsToDraw toDraw = MatrixToDraw(skin, tile, PreviewFigureOrigin(figure, tile),
                                                 app.gs.hand.matrices[figure], true);
         DrawCells(app.surfaces, target, toDraw, shown);
     }
@@ -65,32 +67,33 @@ void DrawFigures(App& app, HDC target, HDC skin, const ViewOptions& shown) {
 
 } // namespace
 
-PreviewSkin::PreviewSkin(HDC reference)
-    : dc_(reference), bitmap_(CreateCompatibleBitmap(reference, kPreviewSkinWidth, kPreviewTile)),
+PreviewSkin::PreviewSkin(HDC reference, int tile)
+    : tile_(tile), dc_(reference),
+      bitmap_(CreateCompatibleBitmap(reference, kPreviewTiles * tile, tile)),
       select_(dc_.get(), bitmap_.get()) {}
 
 void PreviewSkin::Load(HWND hwndMain, const std::string& name) {
     OwnedBitmap file(LoadSkinBitmap(hwndMain, name));
-    ShrinkTileRow(dc_.get(), file.get());
+    ShrinkTileRow(dc_.get(), file.get(), tile_);
 }
 
-COLORREF PreviewSkin::AverageTileColour(int x) const {
-    uint32_t pixels[kPreviewTile * kPreviewTile];
-    for (int j = 0; j < kPreviewTile; ++j)
-        for (int i = 0; i < kPreviewTile; ++i)
-            pixels[j * kPreviewTile + i] = GetPixel(dc_.get(), x + i, j);
+COLORREF PreviewSkin::AverageTileColour(int k) const {
+    std::vector<uint32_t> pixels;
+    for (int j = 0; j < tile_; ++j)
+        for (int i = 0; i < tile_; ++i)
+            pixels.push_back(GetPixel(dc_.get(), k * tile_ + i, j));
     return AverageColour(pixels);
 }
 
 void DrawSkinPreview(App& app, const PreviewSkin& preview, HDC target, const RECT& area,
                      const ViewOptions& shown, bool haveSkin) {
     if (!haveSkin) {
-        DrawMissingSkin(target, area, app.gs);
+        DrawMissingSkin(target, area, app.gs, preview.tile());
         return;
     }
     FillRect(target, &area, GetSysColorBrush(COLOR_BTNFACE));
-    DrawFrame(target, preview.dc());
-    DrawFigures(app, target, preview.dc(), shown);
+    DrawFrame(target, preview.dc(), preview.tile());
+    DrawFigures(app, target, preview.dc(), preview.tile(), shown);
 }
 
 void DrawBackgroundPreview(HDC target, const RECT& area, const std::string& name) {

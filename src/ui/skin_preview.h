@@ -8,18 +8,21 @@
 #include "render/gdi_handles_gdi.h"
 #include "ui/app.h"
 
-// A memory device context holding a skin shrunk to 8-pixel tiles (tile k at x = 8k).
+// A memory device context holding a skin shrunk to tiles of `tile` pixels (tile k at
+// x = k * tile): 8 at 96 DPI.
 class PreviewSkin {
   public:
     // The context and its bitmap, compatible with `reference` (the dialog's context).
-    explicit PreviewSkin(HDC reference);
-    // Loads "Skins\" + name (or the substitute skin) and shrinks its 14 tiles to 8 pixels.
+    PreviewSkin(HDC reference, int tile);
+    // Loads "Skins\" + name (or the substitute skin) and shrinks its 14 tiles.
     void Load(HWND hwndMain, const std::string& name);
-    // The average colour of the 8 x 8 tile whose left edge is at x.
-    COLORREF AverageTileColour(int x) const;
+    // The average colour of tile k.
+    COLORREF AverageTileColour(int k) const;
     HDC dc() const { return dc_.get(); }
+    int tile() const { return tile_; }
 
   private:
+    int tile_;
     MemoryDc dc_;
     OwnedBitmap bitmap_;
     ScopedSelect select_;

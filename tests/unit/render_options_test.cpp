@@ -109,17 +109,19 @@ TEST(OptionsDialog, SwitchesEnableTheirControls) {
 
 TEST(OptionsPreview, FrameRingsTheTwelveFiguresWithoutOverlap) {
     std::set<std::pair<int, int>> distinct;
-    for (const Point& p : PreviewFrameSquares()) {
+    for (const Point& p : PreviewFrameSquares(8)) {
         EXPECT_TRUE(p.x == 0 || p.x == 168 || p.y == 0 || p.y == 128) << p.x << "," << p.y;
         EXPECT_TRUE(distinct.insert({p.x, p.y}).second) << "drawn twice: " << p.x << "," << p.y;
     }
     EXPECT_EQ(distinct.size(), 22u * 2 + 15u * 2);
-    EXPECT_EQ(PreviewFigureOrigin(1), (Point{8, 8}));
-    EXPECT_EQ(PreviewFigureOrigin(12), (Point{128, 88})) << "its 5 x 5 cells end at the frame";
+    EXPECT_EQ(PreviewFigureOrigin(1, 8), (Point{8, 8}));
+    EXPECT_EQ(PreviewFigureOrigin(12, 8), (Point{128, 88})) << "its 5 x 5 cells end at the frame";
+    EXPECT_EQ(PreviewFigureOrigin(12, 12), (Point{192, 132})) << "at 144 DPI";
+    EXPECT_EQ(PreviewFrameSquares(16).back(), (Point{336, 240}));
 }
 
 TEST(OptionsPreview, AverageColourKeepsChannelsApartAndRoundsDown) {
-    uint32_t pixels[64];
+    std::vector<uint32_t> pixels(64);
     std::fill(std::begin(pixels), std::end(pixels), 0x203040u);
     EXPECT_EQ(AverageColour(pixels), 0x203040u);
     for (int i = 0; i < 64; ++i)
@@ -128,4 +130,5 @@ TEST(OptionsPreview, AverageColourKeepsChannelsApartAndRoundsDown) {
     std::fill(std::begin(pixels), std::end(pixels), 0x0000FFu);
     pixels[5] = 0x00FF00u;
     EXPECT_EQ(AverageColour(pixels), 0x0003FBu) << "red 63 * 255 / 64, green 255 / 64, no carry";
+    EXPECT_EQ(AverageColour(std::vector<uint32_t>(144, 0x102030u)), 0x102030u) << "tiles of 12";
 }

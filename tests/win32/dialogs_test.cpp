@@ -117,7 +117,7 @@ void Choose(DialogDriver& d, HWND dialog, int id, int index, bool combo = false)
 // The skin preview's frame corner (the plain square inverted), the empty top-left cell of the
 // I's matrix (the open cell), a square of the I and its left edge (upright in column 2).
 std::vector<COLORREF> Preview(DialogDriver& d, HWND dialog) {
-    const Point i = PreviewFigureOrigin(1);
+    const Point i = PreviewFigureOrigin(1, kPreviewTile);
     std::vector<COLORREF> shown;
     for (POINT p : {POINT{3, 3}, POINT{i.x + 4, i.y + 4}, POINT{i.x + 20, i.y + 4},
                     POINT{i.x + 2 * kPreviewTile, i.y + 4}})
