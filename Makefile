@@ -92,6 +92,7 @@ test-win32:
 
 test-e2e:
 	bash tests/e2e/run.sh
+	bash tests/e2e/dpi.sh
 
 run: dist
 	sh scripts/run-game.sh

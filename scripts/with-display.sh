@@ -1,6 +1,7 @@
 #!/bin/bash
 # Runs a command with an X display and the project's Wine session ready:
-#   - a private Xvfb (1280x1024x24, a free display number chosen by Xvfb itself), or the
+#   - a private Xvfb (1280x1024x24, or $ZENDRAK_SCREEN, a free display number chosen by
+#     Xvfb itself), or the
 #     caller's own $DISPLAY when ZENDRAK_USE_DISPLAY=1 and that display answers;
 #   - DISPLAY and WINEPREFIX exported (the prefix is made first when missing);
 #   - the prefix's wineserver started with its streams detached.
@@ -67,7 +68,7 @@ else
     # Xvfb writes the display number it picked to the descriptor given with -displayfd.
     fifo_dir=$(mktemp -d)
     mkfifo "$fifo_dir/displayfd"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset \
+    Xvfb -displayfd 3 -screen 0 "${ZENDRAK_SCREEN:-1280x1024}x24" -nolisten tcp -noreset \
         3>"$fifo_dir/displayfd" </dev/null >"$fifo_dir/xvfb.log" 2>&1 &
     xvfb_pid=$!
     number=""

@@ -8,6 +8,12 @@ import os, shutil, subprocess, sys, threading, time
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 WINE = shutil.which("wine") or shutil.which("wine64") or "wine"
 TEMPLATE, PROBE, WORK = (os.environ.get(k, "") for k in ("E2E_TEMPLATE", "E2E_PROBE", "E2E_WORK"))
+DPI = int(os.environ.get("E2E_DPI", "96"))     # the LogPixels of the prefix (tests/e2e/dpi.sh)
+
+
+def scaled(units):
+    """A length of 96-DPI units in pixels at the prefix's DPI, as the game rounds it."""
+    return (units * DPI + 48) // 96
 MAIN = "ZENDRAKAPP"
 WINDOW_RECT = (100, 50, 1000, 800)        # LEFT TOP RIGHT BOTTOM, wholly on 1280 x 1024
 COLOURS = {"#": (0xFF, 0, 0), ".": (0xF0, 0xF0, 0xF0), " ": (0x6E, 0x6E, 0x6E)}
@@ -157,7 +163,7 @@ class Game:
         self.ini_path = os.path.join(self.dir, "Zendrak.ini")
         with open(self.ini_path, "wb") as f:
             f.write(ini.encode("latin-1"))
-        self.s, self.field, self.proc, self.last_click = square, (10, 6), None, (0, 0, 0.0)
+        self.s, self.field, self.proc, self.last_click = scaled(square), (10, 6), None, (0, 0, 0.0)
 
     def launch(self, cwd=None):
         return subprocess.Popen([WINE, os.path.join(self.dir, "Zendrak.exe")], cwd=cwd or self.dir,
@@ -173,12 +179,12 @@ class Game:
         self.measure()
 
     def measure(self, field=None):
-        """The field's frame lies 160 pixels right of the figure list; a figure in hand is
-        looked at on the background below the field."""
+        """The field's frame lies right of the figure list (128 units) and the gap (32); a figure
+        in hand is looked at on the background below the field."""
         ask("sync", MAIN)
         self.field = field or self.field
         st = self.list_state()
-        self.frame = (st["x"] + 160, st["y"])
+        self.frame = (st["x"] + scaled(128) + scaled(32), st["y"])
         self.spot = (self.frame[0] + 6 * self.s, self.frame[1] + (self.field[1] + 5) * self.s)
 
     def list_state(self, target=MAIN, cid=1000):
