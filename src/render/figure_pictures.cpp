@@ -2,7 +2,21 @@
 // picture inside a list or menu item.
 #include "render/figure_pictures.h"
 
+#include <algorithm>
+
+#include "model/display.h"
+#include "model/keyboard.h"
+#include "model/placement.h"
 #include "render/shading.h"
+
+namespace {
+
+Rect Union(const Rect& a, const Rect& b) {
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom)};
+}
+
+} // namespace
 
 FigureMatrix LegalMoveMark(const FigureMatrix& held) {
     FigureMatrix mark = held;
@@ -10,6 +24,23 @@ FigureMatrix LegalMoveMark(const FigureMatrix& held) {
         if (v != 0) v = kCellSquare;
     }
     return mark;
+}
+
+Rect HandPictureRect(const GameState& gs, int selection, Point mouse) {
+    const int figure = HeldFigure(gs, selection);
+    if (figure == 0) return {};
+    const Point pointer = HandPointer(gs, figure, mouse);
+    const int s = MetricsOf(gs).square, side = kMatrixSide * s;
+    const Point at{pointer.x - gs.hand.grabX, pointer.y - gs.hand.grabY};
+    const int shadow = gs.settings.view.showShadow ? ShadowOffset(s) : 0;
+    Rect shown{at.x, at.y, at.x + side + shadow, at.y + side + shadow};
+    const DropTarget drop = DropPositionAndLegality(gs, figure, pointer);
+    if (gs.settings.view.showLegalMove && drop.legal) {
+        const Rect frame = FieldFrame(gs);
+        const Point mark{frame.left + (drop.x + 1) * s, frame.top + (drop.y + 1) * s};
+        shown = Union(shown, {mark.x, mark.y, mark.x + side, mark.y + side});
+    }
+    return shown;
 }
 
 std::vector<Point> ShadowSquares(const FigureMatrix& matrix, Point figureOrigin, int squareSize) {

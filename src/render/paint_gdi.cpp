@@ -121,11 +121,17 @@ HRGN ClipWithoutList(const PaintInput& in) {
 } // namespace
 
 void PaintMainWindow(Surfaces& s, GameState& gs, HDC hdc, const PaintInput& in) {
-    const int w = std::min<int>(in.client.right - in.client.left, s.backBuffer.width);
-    const int h = std::min<int>(in.client.bottom - in.client.top, s.backBuffer.height);
-    CopyFromSurface(s.background, 0, 0, w, h, s.backBuffer.dc, 0, 0);
+    RECT area{0, 0, std::min<int>(in.client.right - in.client.left, s.backBuffer.width),
+              std::min<int>(in.client.bottom - in.client.top, s.backBuffer.height)};
+    if (!IsRectEmpty(&in.update)) IntersectRect(&area, &area, &in.update);
+    const int w = area.right - area.left, h = area.bottom - area.top;
+    if (w <= 0 || h <= 0) return;
+    CopyFromSurface(s.background, area.left, area.top, w, h, s.backBuffer.dc, area.left, area.top);
     OwnedRegion clip(ClipWithoutList(in));
     SelectClipRgn(hdc, clip.get());
+    // Drawing outside the area costs nothing but the calls.
+    OwnedRegion drawn(CreateRectRgnIndirect(&area));
+    SelectClipRgn(s.backBuffer.dc, drawn.get());
     OwnedBrush ink(CreateSolidBrush(gs.settings.view.colorInk));
 
     const Point pointer =
@@ -144,7 +150,7 @@ void PaintMainWindow(Surfaces& s, GameState& gs, HDC hdc, const PaintInput& in) 
     InflateRect(&listFrame, 1, 1);
     FrameRect(s.backBuffer.dc, &listFrame, ink.get());
 
-    BitBlt(hdc, 0, 0, w, h, s.backBuffer.dc, 0, 0, SRCCOPY);
+    BitBlt(hdc, area.left, area.top, w, h, s.backBuffer.dc, area.left, area.top, SRCCOPY);
     SelectClipRgn(s.backBuffer.dc, nullptr);
     SelectClipRgn(hdc, nullptr);
 }

@@ -14,10 +14,13 @@ struct PaintInput {
     bool windowEnabled = true; // false while a modal dialog is open
     bool fieldFocus = false;   // the field has the keyboard focus: a focus rectangle around its
                                // frame, the keyboard's cursor marked while the hand is empty
+    RECT update{};             // the part to paint (the paint's own rectangle); empty: all
 };
 
-// The main window's paint: the whole picture composed in the back buffer, copied to hdc in one
-// blit that leaves the figure list untouched. Composes gs.position.board first.
+// The main window's paint: the picture composed in the back buffer, copied to hdc in one blit
+// that leaves the figure list untouched. Only in.update is composed and copied, when it is
+// given: while the figure in hand moves, that is where it was and where it is. Composes
+// gs.position.board first.
 void PaintMainWindow(Surfaces& s, GameState& gs, HDC hdc, const PaintInput& in);
 
 // WM_DRAWITEM of a figure list entry.

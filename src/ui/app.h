@@ -23,6 +23,7 @@ struct App {
     WNDPROC standardListProc = nullptr;
     Surfaces surfaces;
     bool firstStart = false; // no settings file was found
+    Rect handShown;          // where the last paint drew the figure in hand (with its shadow)
     // The main window itself, where the field is drawn, has the keyboard focus (not the figure
     // list); and of the two it had the focus last, to get it back when the window is activated.
     bool fieldFocus = false;

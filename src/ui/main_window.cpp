@@ -3,6 +3,7 @@
 
 #include <windowsx.h>
 
+#include "render/figure_pictures.h"
 #include "render/layout.h"
 #include "render/paint_gdi.h"
 #include "resource.h"
@@ -34,7 +35,9 @@ void OnPaint(HWND hwnd) {
     in.selection = FigureListSelection(app);
     in.windowEnabled = IsWindowEnabled(hwnd) != FALSE;
     in.fieldFocus = app.fieldFocus;
+    in.update = ps.rcPaint;
     PaintMainWindow(app.surfaces, app.gs, hdc, in);
+    app.handShown = HandPictureRect(app.gs, in.selection, {in.pointer.x, in.pointer.y});
     EndPaint(hwnd, &ps);
 }
 

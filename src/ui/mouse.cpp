@@ -4,6 +4,7 @@
 #include "model/geometry.h"
 #include "model/keyboard.h"
 #include "model/placement.h"
+#include "render/figure_pictures.h"
 #include "ui/figure_list.h"
 #include "ui/main_window.h"
 #include "ui/menu_state.h"
@@ -99,9 +100,16 @@ void OnMouseMove(App& app) {
             ReleaseCapture();
         }
         RepaintMain();
-    } else if (HeldFigure(gs) != 0 ||
-               (moved && (gs.editor.rectDrag != RectangleDrag::None || app.fieldFocus))) {
-        RepaintMain(); // the figure, a rectangle dragged with Shift or the cursor's mark follows
+    } else if (moved && (gs.editor.rectDrag != RectangleDrag::None ||
+                         (app.fieldFocus && HeldFigure(gs) == 0))) {
+        RepaintMain(); // a rectangle dragged with Shift or the cursor's mark follows
+    } else if (HeldFigure(gs) != 0) {
+        // Only the figure in hand moves: where it was and where it is now.
+        const Rect now = HandPictureRect(gs, FigureListSelection(app), {p.x, p.y});
+        for (const Rect& r : {app.handShown, now}) {
+            const RECT area{r.left, r.top, r.right, r.bottom};
+            InvalidateRect(app.hwndMain, &area, FALSE);
+        }
     }
 }
 

@@ -58,3 +58,29 @@ TEST(CellsFigurePictures, MarkShadowAndItemOrigin) {
     EXPECT_EQ(ItemPictureOrigin(101, 30, 8), (Point{30, 31}));
     EXPECT_EQ(ItemPictureOrigin(190, 30, 12), (Point{65, 31})) << "at 144 DPI";
 }
+
+// What a move of the figure in hand repaints: its matrix and shadow, and the mark where a
+// legal drop would land.
+TEST(CellsFigurePictures, HandPictureCoversFigureShadowAndMark) {
+    GameState gs = ReadyState();
+    gs.settings.view.squareSize = 40;
+    gs.settings.view.autoSize = false;
+    EXPECT_EQ(HandPictureRect(gs, 0, {500, 300}), Rect{}) << "nothing in hand";
+    gs.hand.selection = 11; // X
+    UpdateGrabPoint(gs);    // the middle of its square 3: (2.5, 2.5) squares into the matrix
+    const Rect field = FieldArea(gs);
+    const Point outside{field.left + 40 * 20, field.top};
+    EXPECT_EQ(HandPictureRect(gs, 11, outside),
+              (Rect{outside.x - 100, outside.y - 100, outside.x + 100 + 6, outside.y + 100 + 6}))
+        << "squares of 40, the shadow 40 / 6 further";
+    gs.settings.view.showShadow = false;
+    gs.settings.view.showLegalMove = true;
+    // Over cell (1, 1) the X lands with its matrix at (-1, -1): the mark lies up and left of
+    // the figure drawn under the pointer.
+    const Point over{field.left + 40 + 30, field.top + 40 + 30};
+    const Rect withMark = HandPictureRect(gs, 11, over);
+    EXPECT_EQ(withMark, (Rect{field.left - 40, field.top - 40, over.x + 100, over.y + 100}));
+    gs.display.dpi = 192;
+    UpdateGrabPoint(gs);
+    EXPECT_EQ(HandPictureRect(gs, 11, outside).Width(), 5 * 80) << "squares of 80 at 192 DPI";
+}
