@@ -98,10 +98,11 @@ run: dist
 	sh scripts/run-game.sh
 
 # The analysis search against the reference, then making new puzzles of each difficulty; each
-# ends with the count time of the open 10 x 6.
-bench: release
+# ends with the count time of the open 10 x 6. Then the main window's paint under Wine.
+bench: release windows
 	$(RELEASE)/zpz bench
 	$(RELEASE)/zpz bench --generate --library data/Puzzles
+	sh scripts/with-display.sh sh -c 'cd $(WINDOWS) && wine paint_bench.exe'
 
 clean:
 	rm -rf build dist
