@@ -16,6 +16,7 @@ struct App {
     HWND hwndMain = nullptr;
     HWND hwndFigureList = nullptr;
     HWND hwndStatusBar = nullptr;
+    HFONT statusFont = nullptr;              // the status bar's, made for the window's DPI
     std::optional<WinTime> win;              // the win of the game in play, for the status bar
     HMENU contextMenus[4] = {};              // orientation menus for 1, 2, 4 and 8 orientations
     HMENU contextMenuOwners[4] = {};         // the loaded menus whose first pop-ups these are

@@ -50,8 +50,26 @@ void CreateStatusBar(App& app) {
                                         0, app.hwndMain, reinterpret_cast<HMENU>(IDC_STATUS_BAR),
                                         app.hInstance, nullptr);
     ShowWindow(app.hwndStatusBar, app.gs.settings.statusBar ? SW_SHOW : SW_HIDE);
-    LayoutStatusBar(app);
+    MakeStatusBarFont(app);
     SetTimer(app.hwndMain, kClockTimer, kClockPeriodMs, nullptr);
+}
+
+void MakeStatusBarFont(App& app) {
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return;
+    // The system's font is made for the system's DPI; the window may be on another monitor.
+    HDC screen = GetDC(nullptr);
+    const int systemDpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    LOGFONTA font = metrics.lfStatusFont;
+    if (systemDpi > 0) font.lfHeight = MulDiv(font.lfHeight, app.gs.display.dpi, systemDpi);
+    HFONT made = CreateFontIndirectA(&font);
+    if (made == nullptr) return;
+    SendMessageA(app.hwndStatusBar, WM_SETFONT, reinterpret_cast<WPARAM>(made), TRUE);
+    if (app.statusFont != nullptr) DeleteObject(app.statusFont);
+    app.statusFont = made;
+    LayoutStatusBar(app);
 }
 
 void ToggleStatusBar(App& app) {

@@ -20,6 +20,9 @@ void UpdateStatusBar(App& app);
 
 // Milliseconds of the system's steady clock.
 int64_t NowMs();
+// The status bar's font for the window's DPI, made anew when the DPI changes, and its parts
+// laid out for it.
+void MakeStatusBarFont(App& app);
 // Tells the game's clock what happened to the window, now.
 void ClockNow(App& app, ClockEvent event);
 // A new game or a loaded one starts its clock at `seconds` and forgets the last win.

@@ -41,6 +41,7 @@ void OnDpiChanged(App& app, int dpi, const RECT& suggested) {
     app.gs.display.dpi = dpi;
     ReloadSkin(app.surfaces, app.gs, app.hwndMain);
     SendMessageA(app.hwndFigureList, LB_SETITEMHEIGHT, 0, MetricsOf(app.gs).itemHeight);
+    MakeStatusBarFont(app);
     // The new size brings WM_SIZE, which lays the window out again.
     SetWindowPos(app.hwndMain, nullptr, suggested.left, suggested.top,
                  suggested.right - suggested.left, suggested.bottom - suggested.top,

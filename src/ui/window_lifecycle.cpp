@@ -75,6 +75,11 @@ void OnDestroy() {
     StopCounting();
     KeepPlayersWork(app);
     FreeSurfaces(app.surfaces);
+    if (app.statusFont != nullptr) {
+        SendMessageA(app.hwndStatusBar, WM_SETFONT, 0, FALSE); // the bar goes after the window
+        DeleteObject(app.statusFont);
+        app.statusFont = nullptr;
+    }
     for (HMENU& menu : app.contextMenuOwners) {
         if (menu) DestroyMenu(menu);
         menu = nullptr;

@@ -53,8 +53,8 @@ void LayTiling(GameState& gs) {
 }
 
 std::vector<double> PaintFrames(const Size& size, int frames, bool moving) {
-    HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, size.width, size.height,
-                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, size.width, size.height, nullptr,
+                                  nullptr, GetModuleHandleA(nullptr), nullptr);
     static GameState gs;
     InitGameState(gs);
     gs.display.dpi = size.dpi;
@@ -63,8 +63,8 @@ std::vector<double> PaintFrames(const Size& size, int frames, bool moving) {
     LayTiling(gs);
     gs.hand.selection = kHeld;
     UpdateGrabPoint(gs);
-    const Layout layout = ComputeLayout(size.width, size.height, 10, 6, kMaxSquareSize, false,
-                                        size.dpi);
+    const Layout layout =
+        ComputeLayout(size.width, size.height, 10, 6, kMaxSquareSize, false, size.dpi);
     gs.position.fieldOffsetX = layout.offset.x;
     gs.position.fieldOffsetY = layout.offset.y;
 
@@ -128,8 +128,7 @@ std::vector<double> PaintFrames(const Size& size, int frames, bool moving) {
 int main(int argc, char** argv) {
     const int frames = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
     const Size sizes[] = {{1280, 1024, 96}, {3840, 2160, 192}};
-    std::printf("%-22s %-7s %7s %10s %10s\n", "window", "paint", "frames", "median ms",
-                "worst ms");
+    std::printf("%-22s %-7s %7s %10s %10s\n", "window", "paint", "frames", "median ms", "worst ms");
     for (const Size& size : sizes)
         for (const bool moving : {false, true}) {
             std::vector<double> times = PaintFrames(size, frames, moving);
@@ -137,8 +136,8 @@ int main(int argc, char** argv) {
             char name[64];
             std::snprintf(name, sizeof name, "%d x %d at %d DPI", size.width, size.height,
                           size.dpi);
-            std::printf("%-22s %-7s %7d %10.2f %10.2f\n", name, moving ? "moving" : "whole",
-                        frames, times[times.size() / 2], times.back());
+            std::printf("%-22s %-7s %7d %10.2f %10.2f\n", name, moving ? "moving" : "whole", frames,
+                        times[times.size() / 2], times.back());
         }
     return 0;
 }
