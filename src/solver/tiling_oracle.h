@@ -27,6 +27,8 @@ class TilingOracle {
     // Whether the free cells (those not in `occupied`) can be covered exactly, each once,
     // by one piece of each figure whose bit is set in `remaining`.
     bool Tileable(uint64_t occupied, uint32_t remaining);
+    // Every cell of the field.
+    uint64_t Cells() const { return all_; }
     // After Tileable answered true: the piece of figure f in the tiling it found.
     uint64_t FoundPiece(int f) const { return found_[static_cast<size_t>(f)]; }
 

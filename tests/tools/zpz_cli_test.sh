@@ -44,6 +44,11 @@ VZZUNU
 VVVUUU" solve started.zpz
 expect 1 "no variant" solve stuck.zpz
 expect 2 "" solve twice.zpz
+
+# hint: the figures in the way, or the hardest cell and a figure for it in saved-game terms.
+expect 0 "dead: I" hint stuck.zpz
+expect 0 "cell: 1 0 figure: L orientation: 2 column: -1 row: -1" hint started.zpz
+expect 2 "" hint twice.zpz
 [[ $("$zpz" solve --time stuck.zpz | tail -n 1) =~ ^time_ms=[0-9.]+$ ]] || fail "solve --time"
 
 # count: every tiling as it lies on the field, the field's symmetries, distinct tilings; with

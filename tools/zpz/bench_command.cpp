@@ -104,6 +104,14 @@ std::vector<BenchPosition> FixedSet() {
 
 } // namespace
 
+std::vector<const GameState*> BenchPositions() {
+    static const std::vector<BenchPosition> set = FixedSet();
+    std::vector<const GameState*> states;
+    for (const BenchPosition& p : set)
+        states.push_back(p.gs);
+    return states;
+}
+
 double Median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     return v.empty() ? 0 : v[v.size() / 2];
@@ -116,6 +124,7 @@ int RunBench(const Arguments& args) {
     }
     if (std::find(args.begin(), args.end(), "--generate") != args.end())
         return RunGenerateBench(args);
+    if (std::find(args.begin(), args.end(), "--hints") != args.end()) return RunHintBench(args);
     double cap = 60;
     std::vector<BenchPosition> positions;
     for (size_t i = 0; i < args.size(); ++i) {

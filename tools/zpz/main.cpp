@@ -16,6 +16,8 @@ const char kUsage[] =
     "  bench --generate [--library DIR]  time making new puzzles of each difficulty\n"
     "  generate --difficulty D ... make a new puzzle of a difficulty\n"
     "  census WxH [--cap N]        which difficulties a box of 60..64 cells holds\n"
+    "  hint FILE                   the hint the game gives for a saved game\n"
+    "  bench --hints               time the hints\n"
     "  library DIR                 check every puzzle of a library folder\n"
     "  table DIR                   markdown tables of a library's puzzles and tilings\n"
     "\n"
@@ -44,6 +46,7 @@ int main(int argc, char** argv) {
     if (command == "bench") return RunBench(args);
     if (command == "generate") return RunGenerate(args);
     if (command == "census") return RunCensus(args);
+    if (command == "hint") return RunHint(args);
     std::fprintf(stderr, "zpz: unknown command '%s'\n\n%s", command.c_str(), kUsage);
     return kExitUsage;
 }

@@ -21,6 +21,12 @@ int RunTable(const Arguments& args);
 int RunBench(const Arguments& args);
 int RunGenerate(const Arguments& args);
 int RunCensus(const Arguments& args);
+int RunHint(const Arguments& args);
+// zpz bench --hints: times the hints on the bench's positions and on dead ones made from them.
+int RunHintBench(const Arguments& args);
+struct GameState;
+// zpz bench's fixed set of 200 seeded positions.
+std::vector<const GameState*> BenchPositions();
 // zpz bench --generate: times making puzzles of each difficulty (see its help).
 int RunGenerateBench(const Arguments& args);
 // Prints the time of counting the solutions of the open 10 x 6 field.
