@@ -42,8 +42,8 @@ void LayDrawn(GameState& gs, int figure, const Rows& rows, int x, int y) {
     const int k = int(std::find(aligned.begin(), aligned.end(), m) - aligned.begin());
     ASSERT_LT(k, kOrientationCount);
     const FigureMatrix& laid = Orientations().catalogue[k];
-    const int first = int(std::find_if(laid.begin(), laid.end(), [](uint8_t v) { return v; }) -
-                          laid.begin());
+    const int first =
+        int(std::find_if(laid.begin(), laid.end(), [](uint8_t v) { return v; }) - laid.begin());
     const int mine = int(std::find_if(m.begin(), m.end(), [](uint8_t v) { return v; }) - m.begin());
     Lay(gs, laid, x + mine % 5 - first % 5, y + mine / 5 - first / 5);
     ComposeBoard(gs, Point{});
@@ -67,7 +67,8 @@ TEST(Hint, DeadPositionsNameTheFewestFiguresInTheWay) {
     LayDrawn(two, Number('W'), kW, 0, 3);
     hint = ComputeHint(two);
     EXPECT_EQ(hint.culprits, (std::vector<int>{Number('W'), Number('X')}));
-    EXPECT_EQ(HintText(hint, 1), "The field cannot be finished with the W and the X where they lie.");
+    EXPECT_EQ(HintText(hint, 1),
+              "The field cannot be finished with the W and the X where they lie.");
 
     // Far from what it cuts off: the X in the middle of 20 x 3 leaves 24 cells on the left,
     // where the U lies right beside the cells that can no longer be covered.
@@ -119,7 +120,8 @@ TEST(Hint, LivePositionsMarkTheHardestCellAndAFigureThatFitsThere) {
     ASSERT_EQ(hint.kind, HintKind::Live);
     EXPECT_EQ(hint.cell, (Point{1, 4}));
     Figure n;
-    ASSERT_TRUE(ExtractPlacement(Number('N'), GridFromRows(ReadLines(DataPath("solver/10x6.txt"))), n));
+    ASSERT_TRUE(
+        ExtractPlacement(Number('N'), GridFromRows(ReadLines(DataPath("solver/10x6.txt"))), n));
     EXPECT_EQ(hint.ghost, n);
     EXPECT_EQ(hint.orientation, CatalogueIndex(n.matrix));
     EXPECT_EQ(HintText(hint, 1), "This square is the hardest to cover.");
