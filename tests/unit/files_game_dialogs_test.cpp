@@ -167,6 +167,8 @@ TEST(SaveDialog, NameCheckOverwriteQuestionAndOutcome) {
 
     auto fresh = std::make_unique<GameState>(ReadyState());
     EXPECT_EQ(PrepareGameSave(*fresh, "game"), std::nullopt) << "nothing was ever laid";
+    Lay(*fresh, BaseShapes()[1], -2, 0);
+    EXPECT_NE(PrepareGameSave(*fresh, "game"), std::nullopt) << "one figure laid is a game";
     auto gs = GameInProgress();
     Undo(*gs); // the last recorded position is saved, not the current one
     const std::optional<FileToSave> file = PrepareGameSave(*gs, " x ");
