@@ -93,7 +93,7 @@ class HintField {
     }
 
     void Build() {
-        neighbours_ = Neighbours();
+        neighbours_ = MakeNeighbours();
         oracle_ = std::make_unique<TilingOracle>(neighbours_);
         const auto& catalogue = Orientations().catalogue;
         for (int k = 0; k < kOrientationCount; ++k) {
@@ -166,7 +166,7 @@ class HintField {
     }
 
   private:
-    std::vector<uint64_t> Neighbours() const {
+    std::vector<uint64_t> MakeNeighbours() const {
         std::vector<uint64_t> neighbours(static_cast<size_t>(cells_));
         for (int i = 0; i < kGridCells; ++i) {
             const int a = index_[static_cast<size_t>(i)];

@@ -43,6 +43,21 @@ std::optional<uint64_t> SolutionsInPlay(App& app) {
     return CountedSolutions(OpenField(p.fieldWidth, p.fieldHeight, p.board), app.hwndMain);
 }
 
+// The system's status font at `dpi`: the system makes it for its own DPI, and the window may
+// be on a monitor of another. Null when it cannot be made.
+HFONT StatusFontFor(int dpi) {
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+        return nullptr;
+    HDC screen = GetDC(nullptr);
+    const int systemDpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    LOGFONTA font = metrics.lfStatusFont;
+    if (systemDpi > 0) font.lfHeight = MulDiv(font.lfHeight, dpi, systemDpi);
+    return CreateFontIndirectA(&font);
+}
+
 } // namespace
 
 void CreateStatusBar(App& app) {
@@ -55,20 +70,11 @@ void CreateStatusBar(App& app) {
 }
 
 void MakeStatusBarFont(App& app) {
-    NONCLIENTMETRICSA metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return;
-    // The system's font is made for the system's DPI; the window may be on another monitor.
-    HDC screen = GetDC(nullptr);
-    const int systemDpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    LOGFONTA font = metrics.lfStatusFont;
-    if (systemDpi > 0) font.lfHeight = MulDiv(font.lfHeight, app.gs.display.dpi, systemDpi);
-    HFONT made = CreateFontIndirectA(&font);
-    if (made == nullptr) return;
-    SendMessageA(app.hwndStatusBar, WM_SETFONT, reinterpret_cast<WPARAM>(made), TRUE);
-    if (app.statusFont != nullptr) DeleteObject(app.statusFont);
-    app.statusFont = made;
+    if (HFONT made = StatusFontFor(app.gs.display.dpi)) {
+        SendMessageA(app.hwndStatusBar, WM_SETFONT, reinterpret_cast<WPARAM>(made), TRUE);
+        if (app.statusFont != nullptr) DeleteObject(app.statusFont);
+        app.statusFont = made;
+    } // else the bar keeps the font it has
     LayoutStatusBar(app);
 }
 

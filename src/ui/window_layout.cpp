@@ -42,7 +42,7 @@ void OnDpiChanged(App& app, int dpi, const RECT& suggested) {
     ReloadSkin(app.surfaces, app.gs, app.hwndMain);
     SendMessageA(app.hwndFigureList, LB_SETITEMHEIGHT, 0, MetricsOf(app.gs).itemHeight);
     MakeStatusBarFont(app);
-    // The new size brings WM_SIZE, which lays the window out again.
+    // Laid out again below also when the suggested size is the old one (no WM_SIZE then).
     SetWindowPos(app.hwndMain, nullptr, suggested.left, suggested.top,
                  suggested.right - suggested.left, suggested.bottom - suggested.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);

@@ -2,11 +2,9 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
 #include <random>
 
 #include "files/puzzle_file.h"
-#include "model/history.h"
 #include "model/placement.h"
 #include "model/shapes.h"
 #include "solver/hint.h"
@@ -72,22 +70,11 @@ int RunHint(const Arguments& args) {
         std::fputs(kHelp, WantsHelp(args) ? stdout : stderr);
         return WantsHelp(args) ? kExitOk : kExitUsage;
     }
-    const std::string& file = args[0];
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(file, ec)) {
-        std::fprintf(stderr, "zpz hint: %s: no such file\n", file.c_str());
-        return kExitUsage;
-    }
     static GameState gs;
     InitGameState(gs);
     PuzzleImage image;
-    std::string reason;
-    if (!ReadPuzzleFile(file, true, Orientations().catalogue, image, &reason)) {
-        std::fprintf(stderr, "zpz hint: %s: invalid: %s\n", file.c_str(), reason.c_str());
-        return kExitUsage;
-    }
-    ApplyPuzzleImage(gs, image);
-    LoadHistoryPosition(gs, image.figures);
+    if (!ReadSavedGame("hint", args[0], image)) return kExitUsage;
+    StartSavedGame(gs, image);
     ComposeBoard(gs, Point{});
     const PositionHint hint = ComputeHint(gs);
     Print(hint);

@@ -33,9 +33,27 @@ void PrintTiling(const GameState& gs) {
 
 } // namespace
 
-bool SolveImage(GameState& gs, const PuzzleImage& image) {
+bool ReadSavedGame(const char* command, const std::string& file, PuzzleImage& image) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec)) {
+        std::fprintf(stderr, "zpz %s: %s: no such file\n", command, file.c_str());
+        return false;
+    }
+    std::string reason;
+    if (!ReadPuzzleFile(file, true, Orientations().catalogue, image, &reason)) {
+        std::fprintf(stderr, "zpz %s: %s: invalid: %s\n", command, file.c_str(), reason.c_str());
+        return false;
+    }
+    return true;
+}
+
+void StartSavedGame(GameState& gs, const PuzzleImage& image) {
     ApplyPuzzleImage(gs, image);
     LoadHistoryPosition(gs, image.figures);
+}
+
+bool SolveImage(GameState& gs, const PuzzleImage& image) {
+    StartSavedGame(gs, image);
     return AnalysePosition(gs);
 }
 
@@ -60,19 +78,10 @@ int RunSolve(const Arguments& args) {
         std::fputs(kHelp, stderr);
         return kExitUsage;
     }
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(file, ec)) {
-        std::fprintf(stderr, "zpz solve: %s: no such file\n", file.c_str());
-        return kExitUsage;
-    }
     GameState gs;
     InitGameState(gs);
     PuzzleImage image;
-    std::string reason;
-    if (!ReadPuzzleFile(file, true, Orientations().catalogue, image, &reason)) {
-        std::fprintf(stderr, "zpz solve: %s: invalid: %s\n", file.c_str(), reason.c_str());
-        return kExitUsage;
-    }
+    if (!ReadSavedGame("solve", file, image)) return kExitUsage;
     auto start = std::chrono::steady_clock::now();
     bool solved = SolveImage(gs, image);
     std::chrono::duration<double, std::milli> ms = std::chrono::steady_clock::now() - start;

@@ -46,7 +46,11 @@ double Median(std::vector<double> times);
 struct GameState;
 struct PuzzleImage;
 
-// Starts a game on the image's field with its figures laid, as loading a saved game does,
-// and runs the analysis search from figure 1. True when a tiling was found; it stands on
+// Reads a saved game named on the command line; false, with the reason on stderr as
+// "zpz COMMAND: FILE: no such file" or "...: invalid: REASON", when it cannot be used.
+bool ReadSavedGame(const char* command, const std::string& file, PuzzleImage& image);
+// Starts a game on the image's field with its figures laid, as loading a saved game does.
+void StartSavedGame(GameState& gs, const PuzzleImage& image);
+// The same, then runs the analysis search from figure 1. True when a tiling was found; it stands on
 // gs.position.solverGrid.
 bool SolveImage(GameState& gs, const PuzzleImage& image);

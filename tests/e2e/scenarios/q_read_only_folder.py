@@ -21,7 +21,7 @@ def mount_read_only(folder):
 
 
 def dialog_text(game, caption, text):
-    """Opens nothing: fills the open dialog's name box and presses OK."""
+    """Fills the name box of the dialog that has just opened and presses its OK."""
     dialog = ask("wait-window", "#32770:" + caption, 10000)
     ask("set-text", dialog, FILE_NAME, text)
     ask("click-button", dialog, IDOK)
