@@ -119,4 +119,4 @@ fuzz-build: deps
 	cmake --build build/fuzz -j$(JOBS)
 
 test-fuzz: fuzz-build
-	@sh tests/fuzz/run.sh build/fuzz 10
+	@sh tests/fuzz/run.sh build/fuzz 7
