@@ -69,6 +69,7 @@
 #define IDM_REDO 32819
 #define IDM_STATUS_BAR 32820
 #define IDM_RANDOM_PUZZLE 32821
+#define IDM_HINT 32822
 
 // Controls of the dialogs
 #ifndef IDC_STATIC

@@ -153,6 +153,7 @@ std::string WriteSavedGameText(const GameState& gs, int64_t seconds, const Place
     text += "[SAVE]";
     text += kLineEnd;
     text += "TIME = " + std::to_string(seconds) + kLineEnd;
+    if (gs.hints.used > 0) text += "HINTS = " + std::to_string(gs.hints.used) + kLineEnd;
     for (int i = 0; i < kFigureCount; ++i) {
         const Figure& figure = figures[static_cast<std::size_t>(i)];
         if (IsEmptyMatrix(figure.matrix)) break;
@@ -179,6 +180,7 @@ bool ReadPuzzleText(const std::string& text, bool withFigures,
     // A puzzle read for play ignores any [SAVE] section.
     if (!withFigures) return true;
     image.seconds = std::max(0, ini.GetInt("SAVE", "TIME", 0));
+    image.hints = std::max(0, ini.GetInt("SAVE", "HINTS", 0));
     return LayFigureEntries(ReadFigureEntries(ini), catalogue, image.width, image.height,
                             image.cells, image.figures, reason);
 }
@@ -199,6 +201,7 @@ void ApplyPuzzleImage(GameState& gs, const PuzzleImage& image) {
     gs.position.fieldWidth = image.width;
     gs.position.fieldHeight = image.height;
     gs.position.board = image.cells;
+    gs.hints.used = image.hints;
 }
 
 Grid ComposePreview(const PuzzleImage& image) {

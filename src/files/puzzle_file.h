@@ -17,6 +17,7 @@ struct PuzzleImage {
     Placement figures{};
     int64_t solutions = -1; // [INFO] SOLUTIONS: the puzzle's number of solutions; -1 unknown
     int32_t seconds = 0;    // a saved game's [SAVE] TIME: the time played so far
+    int32_t hints = 0;      // and its HINTS: the hints used so far
     bool operator==(const PuzzleImage&) const = default;
 };
 
@@ -45,7 +46,8 @@ std::string WritePuzzleText(int width, int height, const Grid& cells);
 std::string WritePuzzleInfo(uint64_t solutions, std::optional<uint64_t> seed = std::nullopt);
 
 // The puzzle text of the current board followed by "[SAVE]", the clock's counted time as TIME
-// (whole seconds; the Save dialog has paused the clock) and one X/Y/F group per figure of the
+// (whole seconds; the Save dialog has paused the clock), the hints used as HINTS when there
+// were any, and one X/Y/F group per figure of the
 // most recently recorded history position (not the current one after an Undo). With fewer
 // than two history positions nothing was recorded, and no figure group is written.
 std::string WriteSavedGameText(const GameState& gs);
@@ -54,7 +56,7 @@ std::string WriteSavedGameText(const GameState& gs, int64_t seconds, const Place
 
 // Reads a puzzle (withFigures false) or a saved game (withFigures true) from the file's text
 // into image, which is cleared first. A missing, negative or unreadable SOLUTIONS leaves the
-// count unknown; a missing or negative TIME reads as 0. F values index the catalogue
+// count unknown; a missing or negative TIME or HINTS reads as 0. F values index the catalogue
 // (Orientations().catalogue). Returns false when the text is not a valid file; reason, when given,
 // then names the fault
 // ("DX out of range", "ROW_3 has 9 cells, expected 10", "figure 5 listed twice"...). The image
@@ -68,8 +70,8 @@ bool ReadPuzzleFile(const std::string& path, bool withFigures,
                     const OrientationCatalogue& catalogue, PuzzleImage& image,
                     std::string* reason = nullptr);
 
-// The model side of starting a game on a read field: new game reset, field size, cells. The
-// figure slots are not used. The caller relayouts and repaints.
+// The model side of starting a game on a read field: new game reset, field size, cells, the
+// hints used. The figure slots are not used. The caller relayouts and repaints.
 void ApplyPuzzleImage(GameState& gs, const PuzzleImage& image);
 
 // The picture of an image as play composes it: its open and blocked cells with its figures

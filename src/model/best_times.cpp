@@ -25,11 +25,13 @@ WinTime RecordWinTime(GameState& gs, int64_t elapsedMs) {
     WinTime win;
     win.seconds = static_cast<int32_t>(
         std::clamp<int64_t>(elapsedMs / 1000, 0, std::numeric_limits<int32_t>::max()));
+    win.hints = gs.hints.used;
     if (!PlaysCurrentPuzzle(gs)) return win;
     Settings& s = gs.settings;
     BestTime* best = Find(s.bestTimes, s.lastFolder, s.lastFile);
+    if (best != nullptr) win.previousBest = best->seconds;
+    if (win.hints > 0) return win;
     if (best != nullptr) {
-        win.previousBest = best->seconds;
         if (win.seconds < best->seconds) {
             best->seconds = win.seconds;
             win.newBest = true;

@@ -44,6 +44,8 @@ void NewGameReset(GameState& gs) {
     gs.position.unsavedChanges = false;
     gs.position.gameWon = false;
     gs.editor.rectDrag = RectangleDrag::None;
+    ForgetHint(gs.hints);
+    gs.hints.used = 0;
 }
 
 void SetCurrentPuzzleField(GameState& gs, int32_t width, int32_t height, const Grid& cells,

@@ -7,6 +7,7 @@
 
 #include "model/difficulty.h"
 #include "model/game_clock.h"
+#include "model/hints.h"
 #include "model/types.h"
 
 // Which point of the figure in hand follows the mouse pointer (settings key CURSOR_MODE).
@@ -196,6 +197,7 @@ struct GameState {
     Hand hand;
     Editor editor;
     GameClock clock;
+    Hints hints;
 };
 
 // The orientations of the twelve figures, built once from the shape tables and read-only after.

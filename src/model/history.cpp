@@ -9,6 +9,7 @@ namespace {
 
 // Restores the position the history points at.
 void RestorePosition(GameState& gs) {
+    ForgetHint(gs.hints);
     int p = gs.position.historyPosition;
     if (p < 0 || p > kHistorySteps) return;
     if (IsSquaresEditor(gs)) {
@@ -38,6 +39,7 @@ void ResetHistory(GameState& gs) {
 }
 
 bool RecordDrop(GameState& gs) {
+    ForgetHint(gs.hints);
     int p = gs.position.historyPosition >= 0 ? gs.position.historyPosition
                                              : gs.position.historyCount - 1;
     if (p < 0 || p >= kHistorySteps) return false;

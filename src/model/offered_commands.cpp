@@ -9,6 +9,7 @@ OfferedCommands CommandsOffered(const GameState& gs) {
     c.savePuzzle = !playing;
     c.saveGame = playing && gs.position.unsavedChanges;
     c.analyse = c.printPosition = c.copyImage = playing;
+    c.hint = playing && !gs.position.gameWon;
     c.undo = CanUndo(gs);
     c.redo = CanRedo(gs);
     return c;

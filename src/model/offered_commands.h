@@ -9,6 +9,7 @@ struct OfferedCommands {
     bool analyse = false;    // the analysis, printing and copying of the position: in play
     bool printPosition = false;
     bool copyImage = false;
+    bool hint = false; // in play, not won
     bool undo = false;
     bool redo = false;
     bool operator==(const OfferedCommands&) const = default;

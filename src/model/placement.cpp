@@ -174,6 +174,7 @@ int TakeBackFigure(GameState& gs, Point pointer) {
                            [v](const Figure& f) { return FigureOf(f.matrix) == v; });
     if (it == gs.position.placed.end()) return 0;
     gs.hand.matrices[v] = it->matrix;
+    ForgetHint(gs.hints);
     // Keep the records packed: later records move one slot towards the front.
     std::move(it + 1, gs.position.placed.end(), it);
     gs.position.placed.back() = Figure{};

@@ -37,12 +37,12 @@ uint8_t ContourSides(const CellView& view, int column, int row) {
     return sides;
 }
 
-SideRects ContourRects(int x, int y, int squareSize, uint8_t sides) {
-    const int s = squareSize;
-    const Rect all[4] = {{x, y, x + 1, y + s},
-                         {x + s - 1, y, x + s, y + s},
-                         {x, y, x + s, y + 1},
-                         {x, y + s - 1, x + s, y + s}};
+SideRects ContourRects(int x, int y, int squareSize, uint8_t sides, int width) {
+    const int s = squareSize, w = width;
+    const Rect all[4] = {{x, y, x + w, y + s},
+                         {x + s - w, y, x + s, y + s},
+                         {x, y, x + s, y + w},
+                         {x, y + s - w, x + s, y + s}};
     const uint8_t bits[4] = {kSideLeft, kSideRight, kSideTop, kSideBottom};
     SideRects out;
     for (int k = 0; k < 4; ++k) {

@@ -45,14 +45,15 @@ constexpr uint8_t kSideBottom = 8;
 // The sides of a cell whose neighbour lies outside the view or holds a different value.
 uint8_t ContourSides(const CellView& view, int column, int row);
 
-// The 1-pixel lines inside an s x s square at (x, y) for the given sides, in drawing order.
+// The lines `width` pixels thick inside an s x s square at (x, y) for the given sides, in
+// drawing order.
 struct SideRects {
     std::array<Rect, 4> rects{};
     int count = 0;
     const Rect* begin() const { return rects.data(); }
     const Rect* end() const { return rects.data() + count; }
 };
-SideRects ContourRects(int x, int y, int squareSize, uint8_t sides);
+SideRects ContourRects(int x, int y, int squareSize, uint8_t sides, int width = 1);
 
 // One square DrawCells draws: its top-left pixel, tile and contour sides (0 when none).
 struct CellSquare {

@@ -8,6 +8,7 @@
 #include "render/cells.h"
 #include "render/figure_pictures.h"
 #include "render/gdi_handles_gdi.h"
+#include "render/hint_marks.h"
 #include "render/layout.h"
 #include "render/shading.h"
 
@@ -65,6 +66,14 @@ void DrawField(Surfaces& s, const GameState& gs, const PaintGeometry& g, HBRUSH 
     toDraw.cells = gs.position.board.data();
     toDraw.stride = kGridSide;
     DrawCells(s, s.backBuffer.dc, toDraw, gs.settings.view);
+}
+
+void DrawHintMarks(Surfaces& s, const GameState& gs, const PaintGeometry& g) {
+    for (const MarkStroke& stroke : PlanHintMarks(gs, {g.frame.x + g.s, g.frame.y + g.s}, g.s)) {
+        OwnedBrush brush(CreateSolidBrush(stroke.colour));
+        const RECT r{stroke.rect.left, stroke.rect.top, stroke.rect.right, stroke.rect.bottom};
+        FillRect(s.backBuffer.dc, &r, brush.get());
+    }
 }
 
 // The held figure's shape in tile 13 where a legal drop would land.
@@ -139,6 +148,7 @@ void PaintMainWindow(Surfaces& s, GameState& gs, HDC hdc, const PaintInput& in) 
     ComposeBoard(gs, pointer);
     const PaintGeometry g = GeometryOf(gs);
     DrawField(s, gs, g, ink.get());
+    DrawHintMarks(s, gs, g);
     const HeldAtPointer hand = FigureAtPointer(gs, in.selection, pointer);
     if (in.fieldFocus) DrawFieldFocus(s, gs, g, hand.figure == 0);
     if (hand.figure != 0) {

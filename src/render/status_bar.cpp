@@ -20,6 +20,10 @@ StatusTexts StatusBarTexts(const GameState& gs, const StatusInput& in) {
         in.solutions ? SolutionsText(*in.solutions) : std::string("Counting solutions...");
     texts[kStatusClock] = in.win ? "Solved in " + ClockText(in.win->seconds)
                                  : "Time " + ClockText(in.elapsedMs / 1000);
+    if (in.win && in.win->hints > 0)
+        texts[kStatusClock].append(" ").append(HintsUsedText(in.win->hints));
+    if (const std::optional<std::string> hint = ShownHintText(gs.hints))
+        texts[kStatusPuzzle] = *hint;
     if (!current) return texts;
     const std::optional<int32_t> best = BestTimeOf(s, s.lastFolder, s.lastFile);
     if (in.win && in.win->newBest)
@@ -31,9 +35,11 @@ StatusTexts StatusBarTexts(const GameState& gs, const StatusInput& in) {
     return texts;
 }
 
-std::array<int, kStatusPartCount> StatusPartEdges(int width, int averageCharWidth) {
+std::array<int, kStatusPartCount> StatusPartEdges(int width, int averageCharWidth,
+                                                  const StatusTexts& texts) {
     // Room for "99,999 solutions . Medium", "Solved in 59:59", "New best time!".
-    const int solutions = 26 * averageCharWidth, clock = 17 * averageCharWidth,
+    const int clockChars = std::max<int>(17, static_cast<int>(texts[kStatusClock].size()) + 2);
+    const int solutions = 26 * averageCharWidth, clock = clockChars * averageCharWidth,
               best = 17 * averageCharWidth;
     const int puzzle = std::max(averageCharWidth * 8, width - solutions - clock - best);
     return {puzzle, puzzle + solutions, puzzle + solutions + clock, -1};

@@ -21,6 +21,7 @@ struct StatusInput {
 // "Solved in 0:42") and the best time ("Best 0:35", "No best time yet", "New best time!").
 StatusTexts StatusBarTexts(const GameState& gs, const StatusInput& in);
 
-// The right edges of the parts for a bar `width` pixels wide: the puzzle takes what the three
-// others leave.
-std::array<int, kStatusPartCount> StatusPartEdges(int width, int averageCharWidth);
+// The right edges of the parts for a bar `width` pixels wide: the clock's part grows to hold a
+// win with hints, and the puzzle takes what the three others leave.
+std::array<int, kStatusPartCount> StatusPartEdges(int width, int averageCharWidth,
+                                                  const StatusTexts& texts);

@@ -78,9 +78,11 @@ AnalyseOutcome StartAnalyse(GameState& gs, AnalyseChoice choice,
     switch (choice) {
     case AnalyseChoice::AllFigures:
         LayAllFigures(gs);
+        ++gs.hints.used;
         return {true, std::nullopt};
     case AnalyseChoice::OneFigure:
         LayOneFigure(gs, random);
+        ++gs.hints.used;
         return {true, std::nullopt};
     case AnalyseChoice::Nothing:
         break;

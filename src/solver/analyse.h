@@ -38,6 +38,6 @@ struct AnalyseOutcome {
     std::optional<Message> message; // "There is no variant." or "Analyse is completed."
 };
 // Remembers the choice, searches and lays what the choice asks for; `random` draws the one
-// figure of "One figure".
+// figure of "One figure". Laying figures counts as one hint.
 AnalyseOutcome StartAnalyse(GameState& gs, AnalyseChoice choice,
                             const std::function<int()>& random);

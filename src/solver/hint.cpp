@@ -499,22 +499,3 @@ PositionHint ComputeHint(const GameState& gs) {
     }
     return hint; // not even the empty field can be tiled
 }
-
-std::string HintText(const PositionHint& hint, int press) {
-    switch (hint.kind) {
-    case HintKind::NoSolution:
-        return "This field has no solution.";
-    case HintKind::Live:
-        if (press <= 1) return "This square is the hardest to cover.";
-        return std::string("The ") + FigureLetter(FigureOf(hint.ghost.matrix)) + " fits here.";
-    case HintKind::Dead:
-        break;
-    }
-    std::string names;
-    for (size_t i = 0; i < hint.culprits.size(); ++i) {
-        if (i > 0) names += i + 1 == hint.culprits.size() ? " and " : ", ";
-        names += std::string("the ") + FigureLetter(hint.culprits[i]);
-    }
-    return "The field cannot be finished with " + names +
-           (hint.culprits.size() == 1 ? " where it lies." : " where they lie.");
-}

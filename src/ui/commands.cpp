@@ -7,6 +7,7 @@
 #include "ui/dialogs.h"
 #include "ui/figure_list.h"
 #include "ui/help.h"
+#include "ui/hints.h"
 #include "ui/main_window.h"
 #include "ui/menu_state.h"
 #include "ui/mouse.h"
@@ -56,6 +57,9 @@ bool Dispatch(App& app, int id, int notification) {
         return true;
     case IDM_ANALYSE:
         AnalyseDialog(app);
+        return true;
+    case IDM_HINT:
+        AskForHint(app);
         return true;
     case IDM_OPTIONS:
         OptionsDialog(app);

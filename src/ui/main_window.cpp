@@ -11,6 +11,7 @@
 #include "ui/commands.h"
 #include "ui/dialogs.h"
 #include "ui/figure_list.h"
+#include "ui/hints.h"
 #include "ui/keyboard.h"
 #include "ui/mouse.h"
 #include "ui/orientation_menus.h"
@@ -126,6 +127,9 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     case WM_SOLUTIONS_COUNTED:
         if (wParam == static_cast<WPARAM>(CountPurpose::SavedPuzzle)) AddSavedPuzzleCounts(app);
         UpdateStatusBar(app);
+        return 0;
+    case WM_HINT_WORKED_OUT:
+        OnHintWorkedOut(app);
         return 0;
     case WM_TIMER:
         UpdateStatusBar(app);

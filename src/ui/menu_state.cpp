@@ -13,6 +13,7 @@ constexpr std::pair<UINT, bool OfferedCommands::*> kMenuItems[] = {
     {IDM_SAVE_PUZZLE, &OfferedCommands::savePuzzle},
     {IDM_SAVE, &OfferedCommands::saveGame},
     {IDM_ANALYSE, &OfferedCommands::analyse},
+    {IDM_HINT, &OfferedCommands::hint},
     {IDM_COPY_IMAGE, &OfferedCommands::copyImage},
     {IDM_COPY_SMALL_IMAGE, &OfferedCommands::copyImage},
     {IDM_PRINT_POSITION, &OfferedCommands::printPosition},

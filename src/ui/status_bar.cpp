@@ -58,6 +58,31 @@ HFONT StatusFontFor(int dpi) {
     return CreateFontIndirectA(&font);
 }
 
+// The bar's texts; without the count of solutions (and without asking for it) when only the
+// parts' widths are wanted.
+StatusTexts CurrentTexts(App& app, bool withSolutions = true) {
+    StatusInput in;
+    if (withSolutions && app.gs.editor.mode == EditMode::Playing)
+        in.solutions = SolutionsInPlay(app);
+    in.elapsedMs = ClockElapsedMs(app.gs.clock, NowMs());
+    in.win = app.win;
+    return StatusBarTexts(app.gs, in);
+}
+
+// The parts laid out for the texts, when they differ from the bar's.
+void SetPartEdges(const App& app, const StatusTexts& texts) {
+    RECT client;
+    GetClientRect(app.hwndMain, &client);
+    std::array<int, kStatusPartCount> edges =
+        StatusPartEdges(client.right, AverageCharWidth(app.hwndStatusBar), texts);
+    std::array<int, kStatusPartCount> shown{};
+    const LRESULT parts = SendMessageA(app.hwndStatusBar, SB_GETPARTS, shown.size(),
+                                       reinterpret_cast<LPARAM>(shown.data()));
+    if (parts == static_cast<LRESULT>(shown.size()) && shown == edges) return;
+    SendMessageA(app.hwndStatusBar, SB_SETPARTS, edges.size(),
+                 reinterpret_cast<LPARAM>(edges.data()));
+}
+
 } // namespace
 
 void CreateStatusBar(App& app) {
@@ -105,21 +130,13 @@ RECT BoardClientRect(const App& app) {
 void LayoutStatusBar(App& app) {
     if (app.hwndStatusBar == nullptr) return;
     SendMessageA(app.hwndStatusBar, WM_SIZE, 0, 0);
-    RECT client;
-    GetClientRect(app.hwndMain, &client);
-    std::array<int, kStatusPartCount> edges =
-        StatusPartEdges(client.right, AverageCharWidth(app.hwndStatusBar));
-    SendMessageA(app.hwndStatusBar, SB_SETPARTS, edges.size(),
-                 reinterpret_cast<LPARAM>(edges.data()));
+    SetPartEdges(app, CurrentTexts(app, false));
 }
 
 void UpdateStatusBar(App& app) {
     if (app.hwndStatusBar == nullptr || !app.gs.settings.statusBar) return;
-    StatusInput in;
-    if (app.gs.editor.mode == EditMode::Playing) in.solutions = SolutionsInPlay(app);
-    in.elapsedMs = ClockElapsedMs(app.gs.clock, NowMs());
-    in.win = app.win;
-    const StatusTexts texts = StatusBarTexts(app.gs, in);
+    const StatusTexts texts = CurrentTexts(app);
+    SetPartEdges(app, texts);
     for (int part = 0; part < kStatusPartCount; ++part)
         if (PartText(app.hwndStatusBar, part) != texts[part])
             SendMessageA(app.hwndStatusBar, SB_SETTEXTA, part,

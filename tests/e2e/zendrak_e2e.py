@@ -16,7 +16,8 @@ def scaled(units):
     return (units * DPI + 48) // 96
 MAIN = "ZENDRAKAPP"
 WINDOW_RECT = (100, 50, 1000, 800)        # LEFT TOP RIGHT BOTTOM, wholly on 1280 x 1024
-COLOURS = {"#": (0xFF, 0, 0), ".": (0xF0, 0xF0, 0xF0), " ": (0x6E, 0x6E, 0x6E)}
+COLOURS = {"#": (0xFF, 0, 0), ".": (0xF0, 0xF0, 0xF0), " ": (0x6E, 0x6E, 0x6E),
+           "!": (0xFF, 0xC8, 0), "+": (0, 0x6E, 0xE6)}     # a hint's marks
 
 
 def ini_text(lines):
@@ -231,7 +232,8 @@ class Game:
         wait_for("figure list selection", lambda: self.list_state()["sel"], lambda sel: sel == n)
 
     def classified(self, points):
-        """One character per screen point: "#" red, "." open cell, " " background."""
+        """One character per screen point: "#" red, "." open cell, " " background, "!" and "+"
+        a hint's marks."""
         w = int(xdotool("getdisplaygeometry").split()[0])
         shot = subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"],
                               stdin=subprocess.DEVNULL, capture_output=True, timeout=30).stdout

@@ -29,11 +29,20 @@ TEST(PuzzleFileKeys, SolutionsAndTimeReadBackOrStayUnknown) {
     EXPECT_EQ(Read(kField + "[SAVE]\r\nTIME = 95\r\n", true).seconds, 95);
     EXPECT_EQ(Read(kField + "[SAVE]\r\nTIME = -3\r\n", true).seconds, 0);
     EXPECT_EQ(Read(kField + "[SAVE]\r\n", true).seconds, 0);
+    EXPECT_EQ(Read(kField + "[SAVE]\r\nHINTS = -2\r\n", true).hints, 0);
 
-    // The saved game keeps the clock's counted time, whole seconds.
+    // The saved game keeps the clock's counted time, whole seconds, and the hints used, which
+    // the game goes on from.
     auto gs = std::make_unique<GameState>(ReadyState());
     gs->clock.countedMs = 95999;
-    EXPECT_EQ(Read(WriteSavedGameText(*gs), true).seconds, 95);
+    EXPECT_EQ(WriteSavedGameText(*gs).find("HINTS"), std::string::npos);
+    gs->hints.used = 3;
+    const PuzzleImage saved = Read(WriteSavedGameText(*gs), true);
+    EXPECT_EQ(std::pair(saved.seconds, saved.hints), std::pair(95, 3));
+    ApplyPuzzleImage(*gs, Read(kField, true));
+    EXPECT_EQ(gs->hints.used, 0);
+    ApplyPuzzleImage(*gs, saved);
+    EXPECT_EQ(gs->hints.used, 3);
 }
 
 TEST(SettingsFileKeys, StatusBarAndBestTimesRoundTripAfterEverySectionOfOld) {
@@ -99,6 +108,11 @@ TEST(BestTimes, AWinKeepsTheBestTimeOfTheCurrentPuzzleOnly) {
     EXPECT_FALSE(BestTimeOf(s, "Tutorial", "another"));
     s.lastFile = "move a figure";
     EXPECT_EQ(RecordWinTime(*gs, 5000), (WinTime{5, true, 60}));
+
+    // Best times are a record of play without help.
+    gs->hints.used = 2;
+    EXPECT_EQ(RecordWinTime(*gs, 1000), (WinTime{1, false, 5, 2}));
+    EXPECT_EQ(BestTimeOf(s, "Tutorial", "move a figure"), 5);
 }
 
 } // namespace

@@ -117,15 +117,18 @@ TEST(History, CommandsOfferedFollowTheGame) {
     moved.position.unsavedChanges = true;
     GameState undone = moved;
     Undo(undone);
+    GameState won = moved;
+    won.position.gameWon = true;
     GameState editing = ReadyState();
     StartEditor(editing);
     Lay(editing, BaseShapes()[2], 0, 0);
     editing.position.unsavedChanges = true;
     const std::tuple<const char*, const GameState*, OfferedCommands> cases[] = {
-        {"new game", &fresh, {false, false, true, true, true, false, false}},
-        {"a drop", &moved, {false, true, true, true, true, true, false}},
-        {"undo", &undone, {false, true, true, true, true, false, true}},
-        {"editor", &editing, {true, false, false, false, false, true, false}},
+        {"new game", &fresh, {false, false, true, true, true, true, false, false}},
+        {"a drop", &moved, {false, true, true, true, true, true, true, false}},
+        {"undo", &undone, {false, true, true, true, true, true, false, true}},
+        {"won", &won, {false, true, true, true, true, false, true, false}},
+        {"editor", &editing, {true, false, false, false, false, false, true, false}},
     };
     for (const auto& [what, gs, offered] : cases)
         EXPECT_EQ(CommandsOffered(*gs), offered) << what;

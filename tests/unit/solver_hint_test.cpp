@@ -2,9 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <condition_variable>
+#include <mutex>
 
 #include "model/geometry.h"
 #include "solver/hint.h"
+#include "solver/hint_worker.h"
 #include "solver/search.h"
 #include "solver/tiling_count.h"
 #include "test_support.h"
@@ -159,6 +162,31 @@ TEST(Hint, TheGhostLaidLeavesThePositionCompletable) {
         // The ghost covers the hardest cell.
         EXPECT_EQ(At(gs.position.board, hint.cell.x, hint.cell.y), FigureOf(hint.ghost.matrix));
     }
+}
+
+TEST(HintWorker, WorksTheHintOutAwayFromTheAskerAndTellsOnce) {
+    std::mutex mutex;
+    std::condition_variable told;
+    int tellings = 0;
+    HintWorker worker([&] {
+        std::lock_guard lock(mutex);
+        ++tellings;
+        told.notify_all();
+    });
+    EXPECT_FALSE(worker.Take());
+    GameState gs = WithTilingFigures("solver/10x6.txt", 10, 6, "ILN");
+    LayDrawn(gs, Number('X'), kX, 7, 0);
+    gs.hints.move = 7;
+    worker.Ask(gs);
+    {
+        std::unique_lock lock(mutex);
+        ASSERT_TRUE(told.wait_for(lock, std::chrono::seconds(10), [&] { return tellings > 0; }));
+    }
+    const std::optional<WorkedHint> worked = worker.Take();
+    ASSERT_TRUE(worked);
+    EXPECT_EQ(worked->move, 7u);
+    EXPECT_EQ(worked->hint, ComputeHint(gs));
+    EXPECT_FALSE(worker.Take()) << "taken once";
 }
 
 } // namespace

@@ -120,8 +120,9 @@ TEST(AnalyseDialog, StartForEveryChoice) {
         GameState gs = ReadyState();
         if (!solvable) Lay(gs, BaseShapes()[11], -1, -1); // the X in the corner cuts off a cell
         const AnalyseOutcome outcome = StartAnalyse(gs, choice, [] { return 4; });
-        EXPECT_EQ(
-            std::tuple(gs.settings.analyseMode, outcome.laid, outcome.message, FiguresLeft(gs)),
-            std::tuple(choice, laid, message, left));
+        EXPECT_EQ(std::tuple(gs.settings.analyseMode, outcome.laid, outcome.message,
+                             FiguresLeft(gs), gs.hints.used),
+                  std::tuple(choice, laid, message, left, laid ? 1 : 0))
+            << "laying figures counts as a hint";
     }
 }
