@@ -1,4 +1,4 @@
-"""Hints, from the keyboard. A kept game with the X cutting off the corner: Ctrl+H outlines
+"""Hints. A kept game with the X cutting off the corner: Ctrl+H outlines
 the X in amber and the status bar says why; the hint is counted in Resume.zpz when the game
 closes. A kept game with eleven figures of the tiling laid: Ctrl+H frames the hardest cell,
 Ctrl+H again outlines the N where it fits; the N laid there wins "with 1 hint", and the win
