@@ -17,8 +17,7 @@ namespace fs = std::filesystem;
 // The fields of the shipped library.
 std::set<std::string> LibraryFields() {
     std::set<std::string> known;
-    for (const auto& entry :
-         fs::recursive_directory_iterator(ZENDRAK_TEST_DATA "/../../../data/Puzzles")) {
+    for (const auto& entry : fs::recursive_directory_iterator(ZENDRAK_LIBRARY)) {
         PuzzleImage image;
         if (entry.path().extension() == ".zpz" &&
             ReadPuzzleFile(entry.path().string(), false, Orientations().catalogue, image))
