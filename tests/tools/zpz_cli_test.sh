@@ -127,7 +127,19 @@ expect 0 "fields=1 none=0 unique=0 expert=0 hard=0 medium=0 at_least_10=1" censu
 expect 2 "" census 7x8
 expect 2 "" census 8x8 --cap 0
 
-for cmd in check solve count library table generate census; do
+# code and decode: a puzzle's code, on stderr an invalid file; decoded, the same field again; a
+# bad code writes nothing.
+holes=$("$zpz" code holes.zpz)
+expect 1 "$holes" code holes.zpz short_row.zpz
+expect 2 "$holes" code holes.zpz missing.zpz
+"$zpz" decode " $holes" --out "$tmp/shared.zpz" && [[ $("$zpz" code "$tmp/shared.zpz") == "$holes" ]] ||
+    fail "decode: not the field of holes.zpz"
+[[ $("$zpz" decode "${holes:0:-1}" --out "$tmp/bad.zpz" 2>&1) == "zpz decode: This is not a puzzle code." &&
+    ! -e $tmp/bad.zpz ]] || fail "decode of a bad code"
+expect 1 "" decode "${holes/Z/z}" --out "$tmp/bad.zpz"
+expect 2 "" decode "$holes"
+
+for cmd in check solve count library table generate census code decode; do
     "$zpz" "$cmd" --help | grep -q "^usage: zpz $cmd" || fail "$cmd --help"
 done
 [[ $failures == 0 ]] && echo "zpz command line: all cases passed"

@@ -1,4 +1,5 @@
-// zpz: checks, solves, counts and surveys puzzle files with the game's own reader and search.
+// zpz: checks, solves, counts, surveys and shares puzzle files with the game's own reader
+// and search.
 #include <cstdio>
 #include <cstring>
 
@@ -20,6 +21,8 @@ const char kUsage[] =
     "  bench --hints               time the hints\n"
     "  library DIR                 check every puzzle of a library folder\n"
     "  table DIR                   markdown tables of a library's puzzles and tilings\n"
+    "  code FILE...                the puzzle code of each puzzle file\n"
+    "  decode CODE --out FILE      the puzzle of a puzzle code\n"
     "\n"
     "\"zpz COMMAND --help\" describes one command.\n";
 
@@ -47,6 +50,8 @@ int main(int argc, char** argv) {
     if (command == "generate") return RunGenerate(args);
     if (command == "census") return RunCensus(args);
     if (command == "hint") return RunHint(args);
+    if (command == "code") return RunCode(args);
+    if (command == "decode") return RunDecode(args);
     std::fprintf(stderr, "zpz: unknown command '%s'\n\n%s", command.c_str(), kUsage);
     return kExitUsage;
 }
