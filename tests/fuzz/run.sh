@@ -18,6 +18,7 @@ seeds() {
                    "$root"/data/Puzzles/Tutorial/*.zpz ;;
     settings_text) ls "$here"/corpus/settings/* ;;
     resume) ls "$here"/corpus/resume/* "$here"/corpus/saved_game/* ;;
+    puzzle_code) ls "$here"/corpus/puzzle_code/* ;;
     esac
 }
 mkdir -p "$build/logs" "$build/artifacts"
@@ -30,8 +31,13 @@ run_one() {
         cp "$f" "$build/corpus/$t/$(sha1sum <"$f" | cut -c1-40)"
     done
     log="$build/logs/$t.log"
+    if [ "$t" = puzzle_code ]; then # one line without INI tokens; its alphabet is in the seeds
+        set -- -max_len=256
+    else
+        set -- -max_len=8192 -dict="$here/ini.dict"
+    fi
     "$build/fuzz_$t" "$build/corpus/$t" -max_total_time="$seconds" -timeout=5 -rss_limit_mb=2048 \
-        -max_len=8192 -dict="$here/ini.dict" -artifact_prefix="$build/artifacts/$t-" \
+        "$@" -artifact_prefix="$build/artifacts/$t-" \
         -print_final_stats=1 >"$log" 2>&1
     status=$?
     # After a crash there is no "Done" line: the last progress line tells how far it got.
@@ -47,7 +53,7 @@ run_one() {
         } >"$build/logs/$t.result"
     fi
 }
-targets=${*:-ini_reader puzzle_text saved_game settings_text resume}
+targets=${*:-ini_reader puzzle_text saved_game settings_text resume puzzle_code}
 at_once=$(nproc 2>/dev/null || echo 1)
 running=0
 for t in $targets; do
