@@ -22,6 +22,7 @@ int RunBench(const Arguments& args);
 int RunGenerate(const Arguments& args);
 int RunCensus(const Arguments& args);
 int RunHint(const Arguments& args);
+int RunDaily(const Arguments& args);
 // zpz bench --hints: times the hints on the bench's positions and on dead ones made from them.
 int RunHintBench(const Arguments& args);
 struct GameState;
