@@ -38,7 +38,8 @@ std::string PlayerPath(const std::string& relative) {
 
 bool IsPlayerGroup(const std::string& group) {
     const std::string lower = Lower(group);
-    return lower == Lower(kUserPuzzleGroup) || lower == Lower(kRandomGroup);
+    return lower == Lower(kUserPuzzleGroup) || lower == Lower(kRandomGroup) ||
+           lower == Lower(kDailyGroup);
 }
 
 std::vector<std::string> MergeLibraryGroups(const std::vector<std::string>& programGroups,

@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
-// The library groups the player's own puzzles go to: the editor's and the generator's.
+// The library groups the player's own puzzles go to: the editor's, the generator's and the
+// daily puzzles'.
 inline constexpr const char* kUserPuzzleGroup = "My puzzles";
 inline constexpr const char* kRandomGroup = "Random";
+inline constexpr const char* kDailyGroup = "Daily";
 
 // The player's folder as a prefix: empty for the program's folder, else a folder ending in
 // "\". Set once at start; empty until then (zpz and the tests).
@@ -22,7 +24,8 @@ std::string ChoosePlayerFolder(bool programFolderWritable, const std::string& lo
 // A player's file or folder, named as in the program's folder ("Zendrak.ini", "Save\x.zpz"),
 // in the player's folder.
 std::string PlayerPath(const std::string& relative);
-// "My puzzles" and "Random", letter case ignored: the library groups the player writes.
+// "My puzzles", "Random" and "Daily", letter case ignored: the library groups the player
+// writes.
 bool IsPlayerGroup(const std::string& group);
 // The New game tree's groups: the library's groups of the program's folder and the player's
 // groups found in the player's folder, sorted as listed. With one folder for both, the

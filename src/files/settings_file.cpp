@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "files/ini.h"
+#include "model/daily.h"
 
 namespace {
 
@@ -173,6 +174,14 @@ std::string WriteSettingsText(const Settings& s, const Rect& windowRect) {
     text += kLineEnd;
     AppendSection(text, "RANDOM_PUZZLE");
     RandomPuzzleKeys(s, writer);
+    // Only a player who has won a daily puzzle has a streak to keep.
+    if (s.daily.lastWon) {
+        text += kLineEnd;
+        AppendSection(text, "DAILY");
+        AppendLine(text, "LAST_WON", DateText(*s.daily.lastWon));
+        writer.Number("STREAK", s.daily.current);
+        writer.Number("BEST", s.daily.best);
+    }
     return text;
 }
 
@@ -212,6 +221,10 @@ void ReadSettingsText(const std::string& text, Settings& s, Rect& windowRect) {
         if (time.folder.empty() || time.file.empty()) break;
         if (time.seconds >= 0) s.bestTimes.push_back(std::move(time));
     }
+
+    // A streak without a day won that reads as a date is no streak.
+    if (const auto lastWon = ParseDate(ini.GetString("DAILY", "LAST_WON", "", kNameBufferSize)))
+        s.daily = {lastWon, ini.GetInt("DAILY", "STREAK", 0), ini.GetInt("DAILY", "BEST", 0)};
 
     windowRect.left = ini.GetInt("WINDOW", "LEFT", -1);
     windowRect.right = ini.GetInt("WINDOW", "RIGHT", 0);

@@ -8,8 +8,8 @@
 // The settings file's name in the program's folder: appTitle + ".ini".
 std::string SettingsFileName(const std::string& appTitle);
 
-// The whole file text: sections OPTIONS, LAST, SOLVED_PUZZLES, SOUND, WINDOW and BEST_TIMES in
-// this order,
+// The whole file text: sections OPTIONS, LAST, SOLVED_PUZZLES, SOUND, WINDOW, BEST_TIMES and
+// RANDOM_PUZZLE in this order, then DAILY once a daily puzzle was won on its date;
 // "KEY = value" lines with CR LF, colours in decimal. windowRect is the main window's
 // rectangle at the time of writing.
 std::string WriteSettingsText(const Settings& settings, const Rect& windowRect);

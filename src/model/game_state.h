@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "model/daily.h"
 #include "model/difficulty.h"
 #include "model/game_clock.h"
 #include "model/hints.h"
@@ -114,6 +115,7 @@ struct Settings {
     bool statusBar = true;
     std::vector<BestTime> bestTimes; // at most kMaxBestTimes records, one per puzzle
     RandomPuzzleChoice randomPuzzle;
+    DailyStreak daily; // the daily puzzles won on their own dates
     bool operator==(const Settings&) const = default;
 };
 
@@ -260,5 +262,5 @@ int32_t LimitEditorSide(int32_t side);
 // opacity 50..100, square index 0..11, colours without the top byte.
 void LimitViewOptions(ViewOptions& options);
 // The view options and the rest of the settings: the shadow colour without its top byte,
-// editor size 3..24 each way.
+// editor size 3..24 each way, the daily streak as LimitDailyStreak leaves it.
 void LimitSettings(Settings& settings);

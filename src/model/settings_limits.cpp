@@ -31,4 +31,5 @@ void LimitSettings(Settings& s) {
     s.createHeight = LimitEditorSide(s.createHeight);
     s.randomPuzzle.width = std::clamp(s.randomPuzzle.width, kLeastRandomSide, kMaxFieldSide);
     s.randomPuzzle.height = std::clamp(s.randomPuzzle.height, kLeastRandomSide, kMaxFieldSide);
+    LimitDailyStreak(s.daily);
 }

@@ -121,6 +121,14 @@ expect 2 "" generate --difficulty trivial
 expect 2 "" generate --difficulty easy --budget 0
 expect 2 "" bench --generate --boxes 8x8,3x30
 
+# daily: the date's puzzle of its weekday's difficulty, written with its count.
+out=$("$zpz" daily 2026-12-11 --out "$tmp/d.zpz")
+[[ $out =~ ^2026-12-11\ Hard\ solutions=[0-9]+\ time_ms=[0-9]+$ ]] || fail "daily: $out"
+solutions=${out#*solutions=}
+[[ $("$zpz" count "$tmp/d.zpz") =~ distinct=${solutions%% *}$ ]] || fail "daily: the written puzzle"
+expect 2 "" daily 2026-02-30
+expect 2 "" daily --out "$tmp/d.zpz"
+
 # census: every field of a small box, up to turns and mirrors, by difficulty.
 expect 0 "fields=1 none=0 unique=0 expert=0 hard=0 medium=0 at_least_1000=1" census 6x10 --cap 1000
 expect 0 "fields=1 none=0 unique=0 expert=0 hard=0 medium=0 at_least_10=1" census 12x5
@@ -139,7 +147,7 @@ expect 2 "$holes" code holes.zpz missing.zpz
 expect 1 "" decode "${holes/Z/z}" --out "$tmp/bad.zpz"
 expect 2 "" decode "$holes"
 
-for cmd in check solve count library table generate census code decode; do
+for cmd in check solve count library table generate daily census code decode; do
     "$zpz" "$cmd" --help | grep -q "^usage: zpz $cmd" || fail "$cmd --help"
 done
 [[ $failures == 0 ]] && echo "zpz command line: all cases passed"

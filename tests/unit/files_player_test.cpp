@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "files/daily_puzzle.h"
 #include "files/game_dialogs.h"
 #include "files/puzzle_paths.h"
 #include "files/resume_file.h"
@@ -40,6 +41,7 @@ TEST(PlayerFolder, ChosenWhenTheProgramsFolderIsReadOnlyAndHoldsThePlayersFilesO
         {MakeUserPuzzlePath("b"), mine + "Puzzles\\My puzzles\\b.zpz"},
         {MakeLibraryPuzzlePath("random", "c"), mine + "Puzzles\\random\\c.zpz"},
         {LibraryPuzzlesPattern("Random"), mine + "Puzzles\\Random\\*.zpz"},
+        {DailyPuzzlePath({2026, 12, 7}), mine + "Puzzles\\Daily\\2026-12-07.zpz"},
         {MakeLibraryPuzzlePath("Rectangles", "d"), "Puzzles\\Rectangles\\d.zpz"},
         {LibraryFilePath("Tutorial", "e.zpz"), "Puzzles\\Tutorial\\e.zpz"},
         {PlayerPath(kResumeFileName), mine + "Resume.zpz"},

@@ -16,6 +16,7 @@ const char kUsage[] =
     "  bench [--cap S] [FILE...]   time the analysis search against the reference\n"
     "  bench --generate [--library DIR]  time making new puzzles of each difficulty\n"
     "  generate --difficulty D ... make a new puzzle of a difficulty\n"
+    "  daily DATE [--out FILE]     make the daily puzzle of a date (YYYY-MM-DD)\n"
     "  census WxH [--cap N]        which difficulties a box of 60..64 cells holds\n"
     "  hint FILE                   the hint the game gives for a saved game\n"
     "  bench --hints               time the hints\n"
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
     if (command == "table") return RunTable(args);
     if (command == "bench") return RunBench(args);
     if (command == "generate") return RunGenerate(args);
+    if (command == "daily") return RunDaily(args);
     if (command == "census") return RunCensus(args);
     if (command == "hint") return RunHint(args);
     if (command == "code") return RunCode(args);

@@ -24,6 +24,7 @@ int RunCensus(const Arguments& args);
 int RunHint(const Arguments& args);
 int RunCode(const Arguments& args);
 int RunDecode(const Arguments& args);
+int RunDaily(const Arguments& args);
 // zpz bench --hints: times the hints on the bench's positions and on dead ones made from them.
 int RunHintBench(const Arguments& args);
 struct GameState;
