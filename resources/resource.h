@@ -31,6 +31,7 @@
 #define IDD_ABOUT 141
 #define IDD_SOUND 151
 #define IDD_RANDOM_PUZZLE 152
+#define IDD_OPEN_CODE 153
 
 // Controls of the main window
 #define IDC_FIGURE_LIST 1000
@@ -70,6 +71,10 @@
 #define IDM_STATUS_BAR 32820
 #define IDM_RANDOM_PUZZLE 32821
 #define IDM_HINT 32822
+#define IDM_DAILY_PUZZLE 32823
+#define IDM_OPEN_CODE 32824
+#define IDM_COPY_DAILY_RESULT 32825
+#define IDM_COPY_CODE 32826
 
 // Controls of the dialogs
 #ifndef IDC_STATIC
@@ -136,3 +141,6 @@
 #define IDC_RANDOM_HEIGHT_ARROWS 1044
 #define IDC_RANDOM_SYMMETRIC 1045
 #define IDC_RANDOM_PROGRESS 1046
+
+// Open puzzle code
+#define IDC_PUZZLE_CODE 1050

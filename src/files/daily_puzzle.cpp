@@ -31,3 +31,21 @@ std::optional<Date> DailyDateOf(const std::string& group, const std::string& nam
     if (group != kDailyGroup) return std::nullopt;
     return ParseDate(name);
 }
+
+void RecordDailyWinOf(GameState& gs, const WinTime& win, const Date& today) {
+    const std::optional<Date> date = DailyDateOf(gs.settings.lastFolder, gs.settings.lastFile);
+    if (!date || !PlaysCurrentPuzzle(gs)) return;
+    DailyStreak& streak = gs.settings.daily;
+    if (!RecordDailyWin(streak, *date, today)) return;
+    streak.lastSeconds = win.seconds;
+    streak.lastHints = win.hints;
+}
+
+std::optional<std::string> DailyResult(const DailyStreak& streak, const Date& today) {
+    if (streak.lastWon != today) return std::nullopt;
+    return DailyResultText(today, streak.lastSeconds, streak.current, streak.lastHints);
+}
+
+Message DailyNotMadeMessage() {
+    return InformationMessage("Today's puzzle could not be made. Please try again.");
+}

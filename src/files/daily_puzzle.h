@@ -6,7 +6,9 @@
 #include <string>
 
 #include "files/saving.h"
+#include "model/best_times.h"
 #include "model/daily.h"
+#include "model/message.h"
 #include "solver/generator.h"
 
 // The date's puzzle: its weekday's difficulty in a box of 12 x 10, not symmetric, with the
@@ -23,3 +25,11 @@ FileToSave DailyPuzzleFile(const GeneratedPuzzle& puzzle, const Date& date);
 // The date of a daily puzzle named by its group and name ("Daily", "2026-12-07"); nothing for
 // any other puzzle.
 std::optional<Date> DailyDateOf(const std::string& group, const std::string& name);
+
+// The win of the game in play: when it is today's daily puzzle, won for the first time today,
+// the streak counts it and keeps its time and hints for the day's result.
+void RecordDailyWinOf(GameState& gs, const WinTime& win, const Date& today);
+// "Copy daily result": the line of today's win; nothing until today's puzzle is won.
+std::optional<std::string> DailyResult(const DailyStreak& streak, const Date& today);
+// When the generator found no puzzle for the day (it never should).
+Message DailyNotMadeMessage();

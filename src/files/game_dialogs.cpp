@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "files/daily_puzzle.h"
 #include "files/puzzle_paths.h"
 #include "files/save_name.h"
 #include "model/best_times.h"
@@ -90,7 +91,7 @@ std::string GroupItemText(const LibraryGroup& group) {
 
 std::vector<std::string> NewGamePreviewNotes(const GameState& gs, const LibraryChoice& choice,
                                              const std::optional<PuzzleImage>& file,
-                                             std::optional<uint64_t> counted) {
+                                             std::optional<uint64_t> counted, const Date& today) {
     if (choice.puzzle.empty() || !file) return {};
     std::vector<std::string> notes;
     if (file->solutions >= 0)
@@ -101,6 +102,8 @@ std::vector<std::string> NewGamePreviewNotes(const GameState& gs, const LibraryC
         notes.push_back("Counting solutions...");
     if (const std::optional<int32_t> best = BestTimeOf(gs.settings, choice.group, choice.puzzle))
         notes.push_back("Best time " + ClockText(*best));
+    if (DailyDateOf(choice.group, choice.puzzle))
+        notes.push_back(DailyStreakText(gs.settings.daily, today));
     return notes;
 }
 

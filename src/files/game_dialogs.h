@@ -94,11 +94,12 @@ std::optional<Message> StartNewGame(GameState& gs, const LibraryChoice& choice,
                                     const std::optional<PuzzleImage>& file);
 
 // The lines under the New game preview of a valid puzzle: its solutions and difficulty (from
-// its file, else `counted`, else "Counting solutions...") and, once solved with the clock, its
-// best time ("Best time 1:05"). None for anything else.
+// its file, else `counted`, else "Counting solutions..."), once solved with the clock its best
+// time ("Best time 1:05"), and for a daily puzzle the streak on `today`. None for anything
+// else.
 std::vector<std::string> NewGamePreviewNotes(const GameState& gs, const LibraryChoice& choice,
                                              const std::optional<PuzzleImage>& file,
-                                             std::optional<uint64_t> counted);
+                                             std::optional<uint64_t> counted, const Date& today);
 
 // ---- Load ----
 

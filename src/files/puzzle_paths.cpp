@@ -38,8 +38,9 @@ std::string PlayerPath(const std::string& relative) {
 
 bool IsPlayerGroup(const std::string& group) {
     const std::string lower = Lower(group);
-    return lower == Lower(kUserPuzzleGroup) || lower == Lower(kRandomGroup) ||
-           lower == Lower(kDailyGroup);
+    for (const char* mine : {kUserPuzzleGroup, kRandomGroup, kDailyGroup, kSharedGroup})
+        if (lower == Lower(mine)) return true;
+    return false;
 }
 
 std::vector<std::string> MergeLibraryGroups(const std::vector<std::string>& programGroups,

@@ -1,17 +1,18 @@
 // Paths of library puzzles, user puzzles and saved games. The shipped files are named
 // relative to the program's folder (the game makes it the current directory at start); the
-// player's own files (the settings, the resume file, saved games, "My puzzles" and "Random")
+// player's own files (the settings, the resume file, saved games and the player's groups)
 // lie in the player's folder, which is the program's folder too unless that cannot be written.
 #pragma once
 
 #include <string>
 #include <vector>
 
-// The library groups the player's own puzzles go to: the editor's, the generator's and the
-// daily puzzles'.
+// The library groups the player's own puzzles go to: the editor's, the generator's, the daily
+// puzzles and the puzzles opened from codes.
 inline constexpr const char* kUserPuzzleGroup = "My puzzles";
 inline constexpr const char* kRandomGroup = "Random";
 inline constexpr const char* kDailyGroup = "Daily";
+inline constexpr const char* kSharedGroup = "Shared";
 
 // The player's folder as a prefix: empty for the program's folder, else a folder ending in
 // "\". Set once at start; empty until then (zpz and the tests).
@@ -24,8 +25,8 @@ std::string ChoosePlayerFolder(bool programFolderWritable, const std::string& lo
 // A player's file or folder, named as in the program's folder ("Zendrak.ini", "Save\x.zpz"),
 // in the player's folder.
 std::string PlayerPath(const std::string& relative);
-// "My puzzles", "Random" and "Daily", letter case ignored: the library groups the player
-// writes.
+// "My puzzles", "Random", "Daily" and "Shared", letter case ignored: the library groups the
+// player writes.
 bool IsPlayerGroup(const std::string& group);
 // The New game tree's groups: the library's groups of the program's folder and the player's
 // groups found in the player's folder, sorted as listed. With one folder for both, the

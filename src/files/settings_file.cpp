@@ -181,6 +181,8 @@ std::string WriteSettingsText(const Settings& s, const Rect& windowRect) {
         AppendLine(text, "LAST_WON", DateText(*s.daily.lastWon));
         writer.Number("STREAK", s.daily.current);
         writer.Number("BEST", s.daily.best);
+        writer.Number("TIME", s.daily.lastSeconds);
+        writer.Number("HINTS", s.daily.lastHints);
     }
     return text;
 }
@@ -224,7 +226,8 @@ void ReadSettingsText(const std::string& text, Settings& s, Rect& windowRect) {
 
     // A streak without a day won that reads as a date is no streak.
     if (const auto lastWon = ParseDate(ini.GetString("DAILY", "LAST_WON", "", kNameBufferSize)))
-        s.daily = {lastWon, ini.GetInt("DAILY", "STREAK", 0), ini.GetInt("DAILY", "BEST", 0)};
+        s.daily = {lastWon, ini.GetInt("DAILY", "STREAK", 0), ini.GetInt("DAILY", "BEST", 0),
+                   ini.GetInt("DAILY", "TIME", 0), ini.GetInt("DAILY", "HINTS", 0)};
 
     windowRect.left = ini.GetInt("WINDOW", "LEFT", -1);
     windowRect.right = ini.GetInt("WINDOW", "RIGHT", 0);

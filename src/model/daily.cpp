@@ -117,6 +117,8 @@ int32_t ShownStreak(const DailyStreak& s, const Date& today) {
 void LimitDailyStreak(DailyStreak& s) {
     s.current = std::max(s.current, 0);
     s.best = std::max(s.best, s.current);
+    s.lastSeconds = std::max(s.lastSeconds, 0);
+    s.lastHints = std::max(s.lastHints, 0);
 }
 
 std::string DailyStatusText(const Date& date) {

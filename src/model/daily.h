@@ -44,6 +44,8 @@ struct DailyStreak {
     std::optional<Date> lastWon; // the last such day
     int32_t current = 0;         // the streak that ends on lastWon
     int32_t best = 0;            // the longest streak ever, never below current
+    int32_t lastSeconds = 0;     // the time and the hints of lastWon's win, for its result
+    int32_t lastHints = 0;
     bool operator==(const DailyStreak&) const = default;
 };
 

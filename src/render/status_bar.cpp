@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "files/daily_puzzle.h"
 #include "model/difficulty.h"
 
 StatusTexts StatusBarTexts(const GameState& gs, const StatusInput& in) {
@@ -13,9 +14,11 @@ StatusTexts StatusBarTexts(const GameState& gs, const StatusInput& in) {
     }
     const bool current = PlaysCurrentPuzzle(gs);
     const Settings& s = gs.settings;
-    texts[kStatusPuzzle] = current ? s.lastFolder + ": " + s.lastFile
-                                   : std::to_string(gs.position.fieldWidth) + " x " +
-                                         std::to_string(gs.position.fieldHeight) + " field";
+    const std::optional<Date> daily = DailyDateOf(s.lastFolder, s.lastFile);
+    texts[kStatusPuzzle] = !current ? std::to_string(gs.position.fieldWidth) + " x " +
+                                          std::to_string(gs.position.fieldHeight) + " field"
+                           : daily ? DailyStatusText(*daily)
+                                   : s.lastFolder + ": " + s.lastFile;
     texts[kStatusSolutions] =
         in.solutions ? SolutionsText(*in.solutions) : std::string("Counting solutions...");
     texts[kStatusClock] = in.win ? "Solved in " + ClockText(in.win->seconds)

@@ -4,6 +4,7 @@
 #include "model/geometry.h"
 #include "model/history.h"
 #include "resource.h"
+#include "ui/daily_puzzle.h"
 #include "ui/dialogs.h"
 #include "ui/figure_list.h"
 #include "ui/help.h"
@@ -48,6 +49,18 @@ bool Dispatch(App& app, int id, int notification) {
         return true;
     case IDM_RANDOM_PUZZLE:
         RandomPuzzleDialog(app);
+        return true;
+    case IDM_DAILY_PUZZLE:
+        OpenDailyPuzzle(app);
+        return true;
+    case IDM_COPY_DAILY_RESULT:
+        CopyDailyResult(app);
+        return true;
+    case IDM_OPEN_CODE:
+        OpenCodeDialog(app);
+        return true;
+    case IDM_COPY_CODE:
+        CopyPuzzleCode(app);
         return true;
     case IDM_LOAD:
         LoadDialog(app);

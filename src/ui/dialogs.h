@@ -35,6 +35,10 @@ int ShowMessage(HWND owner, const Message& message);
 INT_PTR NewGameDialog(App& app);
 // Save: save the game under a typed name.
 INT_PTR SaveDialog(App& app);
+// Open puzzle code: play the puzzle of a pasted code.
+INT_PTR OpenCodeDialog(App& app);
+// Copy puzzle code: the field in play as a code on the clipboard.
+void CopyPuzzleCode(App& app);
 // Load: resume a saved game, or delete one.
 INT_PTR LoadDialog(App& app);
 // Analyse by computer: search the position and lay none, one or all missing figures.

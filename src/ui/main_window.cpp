@@ -9,6 +9,7 @@
 #include "resource.h"
 #include "ui/app.h"
 #include "ui/commands.h"
+#include "ui/daily_puzzle.h"
 #include "ui/dialogs.h"
 #include "ui/figure_list.h"
 #include "ui/hints.h"
@@ -127,6 +128,9 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     case WM_SOLUTIONS_COUNTED:
         if (wParam == static_cast<WPARAM>(CountPurpose::SavedPuzzle)) AddSavedPuzzleCounts(app);
         UpdateStatusBar(app);
+        return 0;
+    case WM_DAILY_GENERATED:
+        OnDailyGenerated(app);
         return 0;
     case WM_HINT_WORKED_OUT:
         OnHintWorkedOut(app);

@@ -5,6 +5,7 @@
 
 #include "model/offered_commands.h"
 #include "resource.h"
+#include "ui/daily_puzzle.h"
 
 namespace {
 
@@ -16,6 +17,7 @@ constexpr std::pair<UINT, bool OfferedCommands::*> kMenuItems[] = {
     {IDM_HINT, &OfferedCommands::hint},
     {IDM_COPY_IMAGE, &OfferedCommands::copyImage},
     {IDM_COPY_SMALL_IMAGE, &OfferedCommands::copyImage},
+    {IDM_COPY_CODE, &OfferedCommands::copyImage}, // the field in play, like its pictures
     {IDM_PRINT_POSITION, &OfferedCommands::printPosition},
     {IDM_UNDO, &OfferedCommands::undo},
     {IDM_REDO, &OfferedCommands::redo},
@@ -28,6 +30,8 @@ void UpdateMenuStates(App& app) {
     HMENU menu = GetMenu(app.hwndMain);
     for (auto [id, offer] : kMenuItems)
         EnableMenuItem(menu, id, MF_BYCOMMAND | (offered.*offer ? MF_ENABLED : MF_GRAYED));
+    EnableMenuItem(menu, IDM_COPY_DAILY_RESULT,
+                   MF_BYCOMMAND | (DailyResultOffered(app) ? MF_ENABLED : MF_GRAYED));
     CheckMenuItem(menu, IDM_STATUS_BAR,
                   MF_BYCOMMAND | (app.gs.settings.statusBar ? MF_CHECKED : MF_UNCHECKED));
 }

@@ -6,6 +6,7 @@
 #include "files/game_dialogs.h"
 #include "resource.h"
 #include "ui/controls.h"
+#include "ui/daily_puzzle.h"
 #include "ui/dialogs.h"
 #include "ui/figure_list.h"
 #include "ui/folder_listing.h"
@@ -130,7 +131,7 @@ void OnDrawPreview(App& app, HWND dialog, const DRAWITEMSTRUCT& item,
     else
         StopWaitingForCount(dialog); // a count asked for an earlier selection is not needed
     DrawPuzzlePreview(app, item, !path.empty(), file, kPuzzlePreviewTexts,
-                      NewGamePreviewNotes(app.gs, choice, file, counted));
+                      NewGamePreviewNotes(app.gs, choice, file, counted, LocalDate()));
 }
 
 BOOL OnNotify(App& app, HWND dialog, const NMHDR& note, const NewGameOpening& opening) {

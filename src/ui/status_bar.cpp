@@ -3,8 +3,10 @@
 
 #include <commctrl.h>
 
+#include "files/daily_puzzle.h"
 #include "render/status_bar.h"
 #include "resource.h"
+#include "ui/daily_puzzle.h"
 #include "ui/menu_state.h"
 #include "ui/solution_counter.h"
 #include "ui/window_layout.h"
@@ -160,5 +162,6 @@ void RestartClock(App& app, int32_t seconds) {
 void ClockWin(App& app) {
     ClockNow(app, ClockEvent::Won);
     app.win = RecordWinTime(app.gs, ClockElapsedMs(app.gs.clock, NowMs()));
+    RecordDailyWinOf(app.gs, *app.win, LocalDate());
     UpdateStatusBar(app);
 }

@@ -12,6 +12,7 @@
 #include "render/layout.h"
 #include "resource.h"
 #include "ui/app.h"
+#include "ui/daily_puzzle.h"
 #include "ui/dpi.h"
 #include "ui/figure_list.h"
 #include "ui/menu_state.h"
@@ -73,6 +74,7 @@ void OnCreate(HWND hwnd) {
 void OnDestroy() {
     App& app = TheApp();
     StopCounting();
+    StopDailyPuzzle();
     KeepPlayersWork(app);
     FreeSurfaces(app.surfaces);
     if (app.statusFont != nullptr) {

@@ -9,6 +9,7 @@
 #include "files/puzzle_paths.h"
 #include "files/settings_file.h"
 #include "solver/field_shape.h"
+#include "test_support.h"
 
 namespace {
 
@@ -94,10 +95,10 @@ TEST(DailyStreak, KeptLastInTheSettingsOnceThereIsOne) {
     Settings s;
     Rect window;
     EXPECT_EQ(WriteSettingsText(s, window).find("[DAILY]"), std::string::npos);
-    s.daily = {D("2026-12-07"), 4, 9};
+    s.daily = {D("2026-12-07"), 4, 9, 192, 2};
     const std::string text = WriteSettingsText(s, window);
-    const std::string tail =
-        "SYMMETRIC = 0\r\n\r\n[DAILY]\r\nLAST_WON = 2026-12-07\r\nSTREAK = 4\r\nBEST = 9\r\n";
+    const std::string tail = "SYMMETRIC = 0\r\n\r\n[DAILY]\r\nLAST_WON = 2026-12-07\r\nSTREAK = "
+                             "4\r\nBEST = 9\r\nTIME = 192\r\nHINTS = 2\r\n";
     ASSERT_GE(text.size(), tail.size());
     EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
     Settings read;
@@ -107,7 +108,7 @@ TEST(DailyStreak, KeptLastInTheSettingsOnceThereIsOne) {
     const std::pair<const char*, DailyStreak> edited[] = {
         {"STREAK = 4\nBEST = 9", {}},
         {"LAST_WON = 2026-02-30\nSTREAK = 4\nBEST = 9", {}},
-        {"LAST_WON = 2026-12-07\nSTREAK = -3\nBEST = many", {D("2026-12-07"), 0, 0}},
+        {"LAST_WON = 2026-12-07\nSTREAK = -3\nBEST = many\nTIME = -1", {D("2026-12-07"), 0, 0}},
         {"LAST_WON = 2026-12-07\nSTREAK = 5\nBEST = 2", {D("2026-12-07"), 5, 5}},
     };
     for (const auto& [keys, streak] : edited) {
@@ -116,14 +117,27 @@ TEST(DailyStreak, KeptLastInTheSettingsOnceThereIsOne) {
     }
 }
 
-TEST(DailyTexts, StatusPreviewAndResult) {
+// The day's result is there once today's puzzle is won on the field of its file.
+TEST(DailyResult, TodaysWinWithItsTimeHintsAndStreak) {
     const Date thursday = D("2026-12-10");
-    EXPECT_EQ(DailyStatusText(thursday), "Daily 2026-12-10 (Hard)");
+    auto gs = std::make_unique<GameState>(ReadyState(10, 6));
+    gs->settings.lastFolder = "Daily";
+    gs->settings.lastFile = "2026-12-10";
+    gs->settings.daily = {D("2026-12-09"), 3, 9};
+    RecordDailyWinOf(*gs, {100, false, std::nullopt, 0}, thursday);
+    EXPECT_FALSE(DailyResult(gs->settings.daily, thursday)) << "not the field of its file";
+    SetCurrentPuzzleField(*gs, 10, 6, gs->position.board);
+    RecordDailyWinOf(*gs, {192, false, std::nullopt, 2}, D("2026-12-11"));
+    EXPECT_FALSE(DailyResult(gs->settings.daily, D("2026-12-11"))) << "won a day late";
+    RecordDailyWinOf(*gs, {192, false, std::nullopt, 2}, thursday);
+    RecordDailyWinOf(*gs, {60, false, std::nullopt, 0}, thursday); // once a day
     const std::string result =
         "Zendrak daily 2026-12-10 \xB7 Hard \xB7 solved in 3:12 \xB7 streak 4";
-    EXPECT_EQ(DailyResultText(thursday, 192, 4, 0), result);
-    EXPECT_EQ(DailyResultText(thursday, 192, 4, 1), result + " \xB7 1 hint");
-    EXPECT_EQ(DailyResultText(thursday, 192, 4, 2), result + " \xB7 2 hints");
+    EXPECT_EQ(DailyResult(gs->settings.daily, thursday), result + " \xB7 2 hints");
+    gs->settings.daily.lastHints = 1;
+    EXPECT_EQ(DailyResult(gs->settings.daily, thursday), result + " \xB7 1 hint");
+    gs->settings.daily.lastHints = 0;
+    EXPECT_EQ(DailyResult(gs->settings.daily, thursday), result);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include "files/puzzle_code.h"
 #include "files/puzzle_file.h"
+#include "files/shared_puzzle.h"
 #include "test_support.h"
 
 namespace {
@@ -97,4 +98,26 @@ TEST(PuzzleCode, SharedNameIsTheField) {
     EXPECT_EQ(SharedPuzzleName(10, 6, marked), SharedPuzzleName(10, 6, plain));
     EXPECT_EQ(PuzzleCode(10, 6, marked), PuzzleCode(10, 6, plain));
     EXPECT_EQ(SharedPuzzleName(10, 6, Grid{}), "10 x 6 83d0a44d");
+}
+
+// Opening a code: a bad one is refused with its message; a good one goes to the Shared group
+// under its field's name, and is written again only when its file holds another field.
+TEST(PuzzleCode, OpeningACodeWritesItsPuzzleOnce) {
+    EXPECT_EQ(OpenPuzzleCode("ZB").refusal, InformationMessage("This is not a puzzle code."));
+    auto gs = std::make_unique<GameState>(ReadyState(10, 6));
+    At(gs->position.board, 3, 2) = 5; // a figure's square is an open cell
+    const CodeToOpen open = OpenPuzzleCode(CodeOfFieldInPlay(*gs) + "\r\n");
+    ASSERT_FALSE(open.refusal);
+    EXPECT_EQ(open.choice.group, "Shared");
+    EXPECT_EQ(open.file.path, "Puzzles\\Shared\\" + open.choice.puzzle + ".zpz");
+    PuzzleImage written;
+    ASSERT_TRUE(ReadPuzzleText(open.file.text, false, Orientations().catalogue, written));
+    EXPECT_EQ(written, open.image);
+    EXPECT_EQ(written.cells, Grid{});
+    EXPECT_FALSE(SharedFileNeedsWriting(written, open.image));
+    written.solutions = 2339;
+    EXPECT_FALSE(SharedFileNeedsWriting(written, open.image)) << "its count stays";
+    At(written.cells, 0, 0) = kCellBlocked;
+    EXPECT_TRUE(SharedFileNeedsWriting(written, open.image));
+    EXPECT_TRUE(SharedFileNeedsWriting(std::nullopt, open.image));
 }

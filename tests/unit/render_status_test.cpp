@@ -7,6 +7,8 @@
 
 namespace {
 
+const Date kToday{2026, 12, 10};
+
 TEST(StatusBar, PartsForPlayWinsOtherFieldsAndTheEditor) {
     auto gs = std::make_unique<GameState>(ReadyState());
     SetCurrentPuzzleField(*gs, 10, 6, gs->position.board);
@@ -52,6 +54,12 @@ TEST(StatusBar, PartsForPlayWinsOtherFieldsAndTheEditor) {
     ForgetHint(gs->hints);
     EXPECT_EQ(StatusBarTexts(*gs, cases[0].in)[kStatusPuzzle], "Tutorial: move a figure");
 
+    gs->settings.lastFolder = "Daily";
+    gs->settings.lastFile = "2026-12-10";
+    EXPECT_EQ(StatusBarTexts(*gs, cases[0].in)[kStatusPuzzle], "Daily 2026-12-10 (Hard)");
+    gs->settings.lastFolder = "Tutorial";
+    gs->settings.lastFile = "move a figure";
+
     gs->settings.bestTimes.clear();
     EXPECT_EQ(StatusBarTexts(*gs, {1, 0, std::nullopt})[kStatusBest], "No best time yet");
     gs->position.fieldWidth = 12; // a saved game of another field
@@ -74,15 +82,18 @@ TEST(NewGameDialog, GroupProgressAndPreviewNotes) {
     counted.solutions = 1010;
     const PuzzleImage uncounted;
     using Notes = std::vector<std::string>;
-    EXPECT_EQ(NewGamePreviewNotes(*gs, {"Rectangles", "a"}, counted, 7),
+    EXPECT_EQ(NewGamePreviewNotes(*gs, {"Rectangles", "a"}, counted, 7, kToday),
               (Notes{"1,010 solutions \xB7 Easy", "Best time 1:02:05"}))
         << "the file's own count comes first";
-    EXPECT_EQ(NewGamePreviewNotes(*gs, {"Rectangles", "b"}, uncounted, 7),
+    EXPECT_EQ(NewGamePreviewNotes(*gs, {"Rectangles", "b"}, uncounted, 7, kToday),
               (Notes{"7 solutions \xB7 Expert"}));
-    EXPECT_EQ(NewGamePreviewNotes(*gs, {"Rectangles", "b"}, uncounted, std::nullopt),
+    EXPECT_EQ(NewGamePreviewNotes(*gs, {"Rectangles", "b"}, uncounted, std::nullopt, kToday),
               (Notes{"Counting solutions..."}));
-    EXPECT_EQ(NewGamePreviewNotes(*gs, {"Rectangles", ""}, counted, 7), Notes{});
-    EXPECT_EQ(NewGamePreviewNotes(*gs, {"Rectangles", "a"}, std::nullopt, 7), Notes{});
+    EXPECT_EQ(NewGamePreviewNotes(*gs, {"Rectangles", ""}, counted, 7, kToday), Notes{});
+    EXPECT_EQ(NewGamePreviewNotes(*gs, {"Rectangles", "a"}, std::nullopt, 7, kToday), Notes{});
+    gs->settings.daily = {Date{2026, 12, 9}, 4, 9};
+    EXPECT_EQ(NewGamePreviewNotes(*gs, {"Daily", "2026-12-07"}, counted, 7, kToday),
+              (Notes{"1,010 solutions \xB7 Easy", "Streak: 4 days (best 9)"}));
 }
 
 } // namespace

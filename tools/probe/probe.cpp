@@ -91,7 +91,8 @@ int Usage() {
                         "  minimize TARGET                   close TARGET\n"
                         "  client-origin TARGET              click-button TARGET ID\n"
                         "  status TARGET ID                  end-session TARGET\n"
-                        "  set-text TARGET ID TEXT           serve\n");
+                        "  set-text TARGET ID TEXT           clipboard\n"
+                        "  serve\n");
     return kExitUsage;
 }
 
@@ -256,10 +257,24 @@ int EndSession(HWND hwnd) {
     return ok ? kExitOk : kExitNotFound;
 }
 
+// The clipboard's text, as a program of the session pasting it would get it.
+int Clipboard() {
+    if (!OpenClipboard(nullptr)) return kExitNotFound;
+    HANDLE data = GetClipboardData(CF_TEXT);
+    const char* text = data != nullptr ? static_cast<const char*>(GlobalLock(data)) : nullptr;
+    if (text != nullptr) {
+        std::printf("%s\n", text);
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text != nullptr ? kExitOk : kExitNotFound;
+}
+
 int Dispatch(const std::vector<std::string>& args) {
     if (args.empty()) return Usage();
     const std::string& command = args[0];
     if (command == "list-windows" && args.size() == 1) return ListWindows();
+    if (command == "clipboard" && args.size() == 1) return Clipboard();
     if (args.size() < 2) return Usage();
     if (command == "wait-window" || command == "wait-gone") {
         if (args.size() > 3) return Usage();
