@@ -163,5 +163,6 @@ void ClockWin(App& app) {
     ClockNow(app, ClockEvent::Won);
     app.win = RecordWinTime(app.gs, ClockElapsedMs(app.gs.clock, NowMs()));
     RecordDailyWinOf(app.gs, *app.win, LocalDate());
+    UpdateMenuStates(app); // "Copy daily result" after today's puzzle
     UpdateStatusBar(app);
 }
