@@ -20,9 +20,9 @@ Date D(const char* text) {
 }
 
 TEST(DailyDate, ParsedStrictlyWithTheWeekdaysDifficulty) {
-    for (const char* bad : {"2026-02-30", "2100-02-29", "2026-1-07", "2026-01-7", "2026-13-01",
-                            "2026-12-00", "1999-12-31", "2026/12/07", " 2026-12-07", "2026-0:-07",
-                            "today", ""})
+    for (const char* bad :
+         {"2026-02-30", "2100-02-29", "2026-1-07", "2026-01-7", "2026-13-01", "2026-12-00",
+          "1999-12-31", "2026/12/07", " 2026-12-07", "2026-0:-07", "today", ""})
         EXPECT_FALSE(ParseDate(bad)) << bad;
     EXPECT_EQ(D("2026-12-07"), (Date{2026, 12, 7}));
     const std::pair<const char*, Difficulty> days[] = {
