@@ -1,7 +1,7 @@
 // Hints answered by the exact tiling oracle over the field's open cells: a dead position by
-// trying the sets of laid figures to take away, smallest first; a live one by asking, for each
-// piece of the missing figures, whether some completion lays it. A completion found for one
-// piece lays eleven others at once, which then need no question of their own.
+// trying the sets of laid figures to take away, smallest first; a live one by asking, cell by
+// cell, for a completion that covers the cell with a piece not yet seen there, until there is
+// none. A completion found for one cell lays pieces on every other cell at once.
 #include "solver/hint.h"
 
 #include <algorithm>
@@ -264,10 +264,10 @@ bool FindCulprits(HintField& field, const std::vector<Laid>& laid, uint32_t miss
     return false;
 }
 
-// Which pieces of the missing figures lie in some completion, found out piece by piece as the
-// hardest cell needs them: by a quick search first, and the exact oracle when that gives up. A
-// completion found lays many pieces at once, and leads cheaply to others: its images under the
-// field's symmetries, and two of its pieces traded for another pair.
+// Which pieces of the missing figures lie in some completion, found out cell by cell as the
+// hardest cell needs them. A completion found lays many pieces at once, and leads cheaply to
+// others: its images under the field's symmetries, and two of its pieces traded for another
+// pair.
 class Completions {
   public:
     Completions(HintField& field, const std::vector<Laid>& laid, uint64_t occupied,
@@ -286,15 +286,24 @@ class Completions {
     bool Viable(size_t i) const { return known_[i] == Known::Viable; }
     void Rule(size_t i) { known_[i] = Known::Dead; }
 
-    // Whether piece i lies in some completion.
-    bool Ask(size_t i) {
-        if (known_[i] != Known::Unknown) return known_[i] == Known::Viable;
-        const uint32_t rest = missing_ & ~Bit(pieces_[i].figure);
-        if (field_.oracle().Tileable(occupied_ | pieces_[i].cells, rest))
-            Witness(Found({i}, rest));
-        else
-            known_[i] = Known::Dead;
-        return known_[i] == Known::Viable;
+    // Settles the unknown pieces of `mine`, all on cell c, by asking for a completion that
+    // covers c with any of them: each one found settles at least one more, and when there is
+    // none the rest lie in no completion. One question for all the pieces that turn out dead
+    // shares the search they need. Stops as soon as `enough` says so.
+    template <class Enough> void Settle(int c, const std::vector<size_t>& mine, Enough enough) {
+        for (;;) {
+            std::vector<uint64_t> unknown;
+            for (size_t i : mine)
+                if (known_[i] == Known::Unknown) unknown.push_back(pieces_[i].cells);
+            if (unknown.empty()) return;
+            if (!field_.oracle().TileableCovering(occupied_, missing_, c, std::move(unknown))) {
+                for (size_t i : mine)
+                    if (known_[i] == Known::Unknown) known_[i] = Known::Dead;
+                return;
+            }
+            Witness(Found({}, missing_));
+            if (enough()) return;
+        }
     }
 
     // The completions found so far, each with the pieces around cell c laid every other way
@@ -447,9 +456,11 @@ void LiveHint(HintField& field, const std::vector<Laid>& laid, uint64_t occupied
             completions.Explore(c);
             given = beaten(c, viableAmong(mine));
         }
-        for (size_t k = 0; k < mine.size() && !given; ++k)
-            if (!completions.Viable(mine[k]) && completions.Ask(mine[k]))
+        if (!given)
+            completions.Settle(c, mine, [&] {
                 given = beaten(c, viableAmong(mine));
+                return given;
+            });
         const size_t ways = viableAmong(mine);
         if (!given && ways > 0 && !beaten(c, ways) && !(ways == fewest && c == hardest)) {
             hardest = c;

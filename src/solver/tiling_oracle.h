@@ -27,6 +27,11 @@ class TilingOracle {
     // Whether the free cells (those not in `occupied`) can be covered exactly, each once,
     // by one piece of each figure whose bit is set in `remaining`.
     bool Tileable(uint64_t occupied, uint32_t remaining);
+    // The same with the free cell `cell` covered by one of the pieces `allowed` (each a piece
+    // added, covering the cell). Asked again about the same cell with some of the pieces left
+    // out, it builds on what it learnt before.
+    bool TileableCovering(uint64_t occupied, uint32_t remaining, int cell,
+                          std::vector<uint64_t> allowed);
     // Every cell of the field.
     uint64_t Cells() const { return all_; }
     // After Tileable answered true: the piece of figure f in the tiling it found.
@@ -39,12 +44,27 @@ class TilingOracle {
         uint64_t occupied;
         uint32_t remaining; // kEmpty marks a free slot
     };
+    struct DeadTable {
+        std::vector<Dead> slots;
+        size_t count = 0;
+        void Clear();
+        bool Holds(uint64_t occupied, uint32_t remaining) const;
+        void Add(uint64_t occupied, uint32_t remaining);
+        size_t Slot(uint64_t occupied, uint32_t remaining) const;
+    };
+
+    bool Search(uint64_t occupied, uint32_t remaining);
+    bool LaysCell(int cell, uint64_t occupied, uint32_t remaining);
+    bool LaysFigure(int figure, uint64_t occupied, uint32_t remaining);
+    bool Lays(int figure, uint64_t piece, uint64_t occupied, uint32_t remaining);
+    int FewestChoicesCell(uint64_t occupied, uint32_t remaining, uint64_t among,
+                          uint32_t& choices) const;
+    int FewerPlacesFigure(uint64_t occupied, uint32_t remaining, uint32_t choices) const;
+    bool CutsOffCells(uint64_t free, uint64_t piece) const;
+    bool Allowed(uint64_t piece) const;
+    void OrderFigures(uint64_t occupied);
     bool IsDead(uint64_t occupied, uint32_t remaining) const;
     void MarkDead(uint64_t occupied, uint32_t remaining);
-    void Grow();
-    size_t Slot(uint64_t occupied, uint32_t remaining) const;
-
-    int FewestChoicesCell(uint64_t occupied, uint32_t remaining, uint64_t among) const;
 
     static constexpr uint32_t kEmpty = ~0u;
     static constexpr size_t kMaxDead = size_t{1} << 22;
@@ -57,7 +77,17 @@ class TilingOracle {
     std::vector<std::pair<int, uint64_t>> added_;
     std::vector<uint64_t> masks_;
     std::vector<std::array<uint32_t, kFigureCount + 2>> start_;
-    std::vector<Dead> dead_;
-    size_t deadCount_ = 0;
+    // Every piece of each figure, in the order they came.
+    std::array<std::vector<uint64_t>, kFigureCount + 1> byFigure_;
+    // The figures in the order a cell's pieces are tried: those with the fewest places first.
+    std::array<int, kFigureCount> order_{};
+    DeadTable dead_;
+    // Under TileableCovering: the cell (else -1) and its allowed pieces with their figures,
+    // sorted. The positions found dead with the cell free are dead only for questions about
+    // lastCovering_ that allow no more than the last one.
+    int covering_ = -1;
+    std::vector<std::pair<uint64_t, int>> allowed_;
+    int lastCovering_ = -1;
+    DeadTable coveringDead_;
     std::array<uint64_t, kFigureCount + 1> found_{};
 };

@@ -48,6 +48,58 @@ TEST(TilingOracle, RegionsOfFiveCellsAndTheSmallest) {
     EXPECT_FALSE(TilingOracle(std::vector<uint64_t>(70, 0)).RegionsDivisibleByFive(0));
 }
 
+// "Can the open 10 x 6 field be tiled with one of these pieces on this cell?", asked again
+// without each piece the tiling found laid there, answers as the pieces asked one by one do;
+// allowing more again is a question of its own.
+TEST(TilingOracle, TilingWithOneOfTheAllowedPiecesOnACell) {
+    constexpr int w = 10, h = 6, cell = 1;
+    std::vector<uint64_t> neighbours(w * h);
+    for (int i = 0; i < w * h; ++i)
+        for (const int j : {i % w > 0 ? i - 1 : -1, i % w < w - 1 ? i + 1 : -1, i - w, i + w})
+            if (j >= 0 && j < w * h) neighbours[i] |= uint64_t{1} << j;
+    TilingOracle oracle(neighbours);
+    std::vector<std::pair<int, uint64_t>> onCell; // the pieces covering the cell
+    for (const FigureMatrix& m : Orientations().catalogue)
+        for (int y = -4; y < h; ++y)
+            for (int x = -4; x < w; ++x) {
+                uint64_t cells = 0;
+                int squares = 0;
+                for (int i = 0; i < kMatrixCells; ++i) {
+                    const int cx = x + i % kMatrixSide, cy = y + i / kMatrixSide;
+                    if (m[i] == 0 || cx < 0 || cy < 0 || cx >= w || cy >= h) continue;
+                    cells |= uint64_t{1} << (cy * w + cx);
+                    ++squares;
+                }
+                if (squares != 5) continue;
+                oracle.AddPiece(FigureOf(m), cells);
+                if (cells >> cell & 1) onCell.push_back({FigureOf(m), cells});
+            }
+    oracle.Prepare();
+    const uint32_t all = ((1u << kFigureCount) - 1) << 1;
+    std::vector<uint64_t> allowed, viable;
+    for (const auto& [figure, cells] : onCell) {
+        allowed.push_back(cells);
+        if (oracle.Tileable(cells, all & ~(1u << figure))) viable.push_back(cells);
+    }
+    ASSERT_GT(viable.size(), 1u);
+    ASSERT_LT(viable.size(), allowed.size()) << "some pieces on the cell lie in no tiling";
+    std::vector<uint64_t> left = allowed;
+    for (size_t found = 0; found < viable.size(); ++found) {
+        ASSERT_TRUE(oracle.TileableCovering(0, all, cell, left)) << found;
+        uint64_t laid = 0, there = 0;
+        for (int f = 1; f <= kFigureCount; ++f) {
+            EXPECT_EQ(oracle.FoundPiece(f) & laid, 0u);
+            laid |= oracle.FoundPiece(f);
+            if (oracle.FoundPiece(f) >> cell & 1) there = oracle.FoundPiece(f);
+        }
+        EXPECT_EQ(laid, oracle.Cells());
+        ASSERT_EQ(std::count(left.begin(), left.end(), there), 1);
+        left.erase(std::find(left.begin(), left.end(), there));
+    }
+    EXPECT_FALSE(oracle.TileableCovering(0, all, cell, left));
+    EXPECT_TRUE(oracle.TileableCovering(0, all, cell, allowed));
+}
+
 // The reference search gives up at its time limit, with nothing found.
 TEST(Solver, ReferenceSearchStopsAtItsTimeLimit) {
     GameState gs = ReadyState();
