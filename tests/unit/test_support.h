@@ -1,4 +1,5 @@
-// Small helpers shared by the unit tests: ready game states, grids drawn as text, files.
+// Small helpers shared by the unit tests: ready game states, grids and fields drawn as text, the
+// figures of a tiling, settings read from text, files.
 #pragma once
 
 #include <filesystem>
