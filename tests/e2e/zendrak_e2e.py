@@ -188,6 +188,10 @@ class Game:
         self.frame = (st["x"] + scaled(128) + scaled(32), st["y"])
         self.spot = (self.frame[0] + 6 * self.s, self.frame[1] + (self.field[1] + 5) * self.s)
 
+    def status(self):
+        """The status bar's parts, one a line (["hidden"] while it is hidden)."""
+        return ask("status", self.hwnd, 1022).splitlines()
+
     def list_state(self, target=MAIN, cid=1000):
         return fields(ask("list-state", target, cid))
 

@@ -1,4 +1,5 @@
-// Trimming a new puzzle to its bounding box, and preparing and committing it.
+// Trimming a new puzzle to its bounding box, and committing it; its checks and the file saved are
+// tested through Save puzzle (editor_dialogs_test.cpp).
 #include <gtest/gtest.h>
 
 #include "editor/new_puzzle.h"
@@ -14,25 +15,6 @@ TEST(Trim, DrawingMovesToTheTopLeft) {
     At(corner, 1, 24) = At(corner, 24, 1) = kCellSquare;
     EXPECT_EQ((Point{TrimDrawing(corner).width, TrimDrawing(corner).height}), (Point{24, 24}));
     EXPECT_EQ(TrimDrawing(Grid{}).width, 1) << "an empty drawing stays inside the grid";
-}
-
-// Each creation method's check, then its drawing trimmed.
-TEST(Trim, PrepareChecksAndTrimsTheDrawingOfTheMethod) {
-    GameState gs = SquaresEditor();
-    for (int i = 0; i < 60; ++i)
-        At(gs.editor.field, 2 + i % 12, 3 + i / 12) = kCellSquare;
-    const PreparedPuzzle p = PrepareNewPuzzle(gs);
-    ASSERT_EQ(p.check, EditorCheck::Ok);
-    EXPECT_EQ((Point{p.puzzle.width, p.puzzle.height}), (Point{12, 5}));
-
-    gs.settings.creationMethod = CreationMethod::ByFigures;
-    EXPECT_EQ(PrepareNewPuzzle(gs).check, EditorCheck::AllFiguresNotPlaced);
-    gs.position.inList.fill(0);
-    gs.position.placed[0] = {3, 1, BaseShapes()[1]};
-    gs.position.placed[1] = {4, 4, BaseShapes()[11]};
-    const TrimmedPuzzle figures = PrepareNewPuzzle(gs).puzzle;
-    EXPECT_EQ(RowsOf(figures.drawing, 4, 8),
-              (Rows{"I...", "I...", "I...", "I...", "IX..", "XXX.", ".X..", "...."}));
 }
 
 TEST(Trim, CommitStartsPlayOnTheNewPuzzle) {

@@ -56,9 +56,7 @@ TEST(SettingsFileKeys, StatusBarAndBestTimesRoundTripAfterEverySectionOfOld) {
                         "PUZZLE_0 = move a figure\r\nSECONDS_0 = 83\r\nGROUP_1 = My puzzles\r\n"
                         "PUZZLE_1 = x = y\r\nSECONDS_1 = 0\r\n"),
               std::string::npos);
-    Settings read;
-    Rect readWindow;
-    ReadSettingsText(text, read, readWindow);
+    const Settings read = ReadSettings(text);
     EXPECT_FALSE(read.statusBar);
     EXPECT_EQ(read.bestTimes, s.bestTimes);
 
@@ -67,15 +65,13 @@ TEST(SettingsFileKeys, StatusBarAndBestTimesRoundTripAfterEverySectionOfOld) {
     std::string edited = "[BEST_TIMES]\nGROUP_0 = a\nPUZZLE_0 = b\nSECONDS_0 = -1\n"
                          "GROUP_1 = a\nPUZZLE_1 = c\nSECONDS_1 = 7\nGROUP_2 = a\nSECONDS_2 = 9\n"
                          "GROUP_3 = a\nPUZZLE_3 = d\nSECONDS_3 = 5\n";
-    ReadSettingsText(edited, read, readWindow);
-    EXPECT_EQ(read.bestTimes, (std::vector<BestTime>{{"a", "c", 7}}));
+    EXPECT_EQ(ReadSettings(edited).bestTimes, (std::vector<BestTime>{{"a", "c", 7}}));
     edited = "[BEST_TIMES]\n";
     for (int i = 0; i <= kMaxBestTimes; ++i) {
         const std::string n = std::to_string(i);
         edited += "GROUP_" + n + " = g\nPUZZLE_" + n + " = " + n + "\nSECONDS_" + n + " = 1\n";
     }
-    ReadSettingsText(edited, read, readWindow);
-    EXPECT_EQ(read.bestTimes.size(), static_cast<std::size_t>(kMaxBestTimes));
+    EXPECT_EQ(ReadSettings(edited).bestTimes.size(), static_cast<std::size_t>(kMaxBestTimes));
 }
 
 TEST(BestTimes, AWinKeepsTheBestTimeOfTheCurrentPuzzleOnly) {

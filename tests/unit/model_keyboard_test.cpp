@@ -60,7 +60,6 @@ TEST(Keyboard, KeysOfTheListAndOfTheField) {
     const std::tuple<InHand, Key, KeyOutcome> cases[] = {
         {InHand::Figure, Key::Escape, KeyOutcome::PutBack},
         {InHand::Figure, Key::Tab, KeyOutcome::FocusList},
-        {InHand::Figure, Key::Shift, KeyOutcome::NotMine},
         {InHand::Figure, Key::Other, KeyOutcome::NotMine}, // A S Q W turn as before
         {InHand::Nothing, Key::Escape, KeyOutcome::Nothing},
         {InHand::Squares, Key::Enter, KeyOutcome::Filled},

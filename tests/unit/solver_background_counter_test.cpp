@@ -99,21 +99,6 @@ TEST_F(CounterTest, ACountInProgressGivesWayAndComesBack) {
     EXPECT_EQ(gate.Told().size(), 2u) << "each waiter is told once";
 }
 
-// The other order: the preview first, then the clock's repeated requests.
-TEST_F(CounterTest, ThePreviewsCountArrivesWhileTheClockAsks) {
-    EXPECT_FALSE(counter.Ask(Field(8), kPreview));
-    ASSERT_TRUE(gate.Until(StartedTimes(8, 1)));
-    EXPECT_FALSE(counter.Ask(Field(10), kMain));
-    gate.Open(10);
-    ASSERT_TRUE(gate.Until(WasTold(kMain)));
-    EXPECT_FALSE(counter.Ask(Field(12), kMain)) << "a new game in play: a new field";
-    gate.Open(12);
-    ASSERT_TRUE(gate.Until(WasTold(kMain, 2)));
-    gate.Open(8);
-    ASSERT_TRUE(gate.Until(WasTold(kPreview)));
-    EXPECT_EQ(gate.Told().size(), 3u);
-}
-
 // A waiter that moves on to another field, or goes away, is not told of the first; a field
 // nobody waits for is given up; a known count is answered at once without a message.
 TEST_F(CounterTest, WaitersThatMoveOnOrGoAway) {

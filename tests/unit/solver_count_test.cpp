@@ -8,10 +8,6 @@
 #include "solver/tiling_count.h"
 #include "test_support.h"
 
-TilingField Drawn(const std::vector<std::string>& rows) {
-    return {int(rows[0].size()), int(rows.size()), GridFromRows(rows)};
-}
-
 TilingField Rectangle(int w, int h) {
     return Drawn(std::vector<std::string>(h, std::string(w, '.')));
 }

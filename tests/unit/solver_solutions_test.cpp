@@ -10,16 +10,11 @@
 
 namespace {
 
-TilingField Drawn(const Rows& rows) {
-    return {int(rows[0].size()), int(rows.size()), GridFromRows(rows)};
-}
-
-// Where the field has symmetries the two numbers differ: the rectangles by 4 (tilings 9356,
-// 4040, 8), the 8 x 8 with the centre hole by 8 (520); a field without symmetry not at all.
+// Where the field has symmetries the two numbers differ: a rectangle by 4 (tilings 9356), the
+// 8 x 8 with the centre hole by 8 (520); a field without symmetry not at all.
 TEST(Solutions, TilingsUpToTheFieldsOwnSymmetries) {
     const std::pair<Rows, uint64_t> known[] = {
         {Rows(6, std::string(10, '.')), 2339},
-        {Rows(3, std::string(20, '.')), 2},
         {{"........", "........", "........", "...##...", "...##...", "........", "........",
           "........"},
          65},
@@ -38,8 +33,8 @@ TEST(Solutions, TilingsUpToTheFieldsOwnSymmetries) {
 
     // A limited count stops at the limit, on fields with and without symmetries.
     EXPECT_EQ(CountSolutions(Drawn(Rows(6, std::string(10, '.'))), nullptr, 100), 100u);
-    EXPECT_EQ(CountSolutions(Drawn(known[3].first), nullptr, 3000), 3000u);
-    EXPECT_EQ(CountSolutions(Drawn(known[2].first), nullptr, 1000), 65u);
+    EXPECT_EQ(CountSolutions(Drawn(known[2].first), nullptr, 3000), 3000u);
+    EXPECT_EQ(CountSolutions(Drawn(known[1].first), nullptr, 1000), 65u);
 
     std::atomic<bool> stop{true};
     EXPECT_LT(CountSolutions(Drawn(Rows(6, std::string(10, '.'))), &stop), 2339u)
@@ -57,7 +52,6 @@ TEST(Solutions, DifficultyBandsAndWords) {
         {100, "100 solutions \xB7 Medium"},
         {999, "999 solutions \xB7 Medium"},
         {1000, "1,000 solutions \xB7 Easy"},
-        {2339, "2,339 solutions \xB7 Easy"},
         {1234567, "1,234,567 solutions \xB7 Easy"},
     };
     for (const auto& [n, text] : table)

@@ -1,4 +1,5 @@
-// Small helpers shared by the unit tests: ready game states, grids drawn as text, files.
+// Small helpers shared by the unit tests: ready game states, grids and fields drawn as text, the
+// figures of a tiling, settings read from text, files.
 #pragma once
 
 #include <filesystem>
@@ -7,11 +8,15 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
+#include "files/settings_file.h"
 #include "model/game_state.h"
 #include "model/placement.h"
 #include "model/shapes.h"
+#include "solver/search.h"
+#include "solver/tiling_count.h"
 
 inline GameState ReadyState(int width = 10, int height = 6) {
     GameState gs;
@@ -35,6 +40,9 @@ inline void Lay(GameState& gs, const FigureMatrix& m, int x, int y) {
     LayFigure(gs, Figure{x, y, m});
     gs.position.inList[FigureOf(m)] = 0;
 }
+inline void Lay(GameState& gs, const Figure& f) {
+    Lay(gs, f.matrix, f.x, f.y);
+}
 
 inline int FiguresInList(const GameState& gs) {
     return std::accumulate(gs.position.inList.begin(), gs.position.inList.end(), 0);
@@ -53,6 +61,11 @@ inline Grid GridFromRows(const Rows& rows) {
                 if (c == FigureLetter(f)) At(g, x, y) = uint8_t(f);
         }
     return g;
+}
+
+// The field the rows draw, as wide as the first row.
+inline TilingField Drawn(const Rows& rows) {
+    return {int(rows[0].size()), int(rows.size()), GridFromRows(rows)};
 }
 
 inline Rows RowsOf(const Grid& g, int width, int height) {
@@ -78,6 +91,21 @@ inline std::vector<std::string> ReadLines(const std::string& path) {
 
 inline std::string DataPath(const std::string& name) {
     return std::string(ZENDRAK_TEST_DATA) + "/" + name;
+}
+
+// Figure f where the tiling drawn in data file `tiling` (by default the open 10 x 6's) lays it.
+inline Figure TilingFigure(int f, const std::string& tiling = "solver/10x6.txt") {
+    Figure figure;
+    EXPECT_TRUE(ExtractPlacement(f, GridFromRows(ReadLines(DataPath(tiling))), figure)) << f;
+    return figure;
+}
+
+// The settings a settings file of this text gives.
+inline Settings ReadSettings(const std::string& text) {
+    Settings s;
+    Rect window;
+    ReadSettingsText(text, s, window);
+    return s;
 }
 
 // A file name of this process's own: other tests may run at the same time.

@@ -48,7 +48,6 @@ TEST_F(Dialogs, AnalyseShowsTheChoiceStartLaysTheRest) {
         d.WaitGone(dialog);
     });
     EXPECT_TRUE(oneChecked);
-    EXPECT_EQ(gs().settings.analyseMode, AnalyseChoice::AllFigures);
     EXPECT_EQ(gs().position.historyCount, 13) << "the last five laid, one by one";
     EXPECT_FALSE(MenuEnabled(IDM_REDO)) << "the menu follows the laid figures";
 }
