@@ -69,10 +69,16 @@ void DrawField(Surfaces& s, const GameState& gs, const PaintGeometry& g, HBRUSH 
 }
 
 void DrawHintMarks(Surfaces& s, const GameState& gs, const PaintGeometry& g) {
-    for (const MarkStroke& stroke : PlanHintMarks(gs, {g.frame.x + g.s, g.frame.y + g.s}, g.s)) {
-        OwnedBrush brush(CreateSolidBrush(stroke.colour));
+    const std::vector<MarkStroke> strokes =
+        PlanHintMarks(gs, {g.frame.x + g.s, g.frame.y + g.s}, g.s);
+    if (strokes.empty()) return;
+    // One brush a colour, not one a stroke: the field is painted again as the hand moves.
+    OwnedBrush warning(CreateSolidBrush(kWarningMarkColour));
+    OwnedBrush teaching(CreateSolidBrush(kTeachingMarkColour));
+    for (const MarkStroke& stroke : strokes) {
         const RECT r{stroke.rect.left, stroke.rect.top, stroke.rect.right, stroke.rect.bottom};
-        FillRect(s.backBuffer.dc, &r, brush.get());
+        FillRect(s.backBuffer.dc, &r,
+                 stroke.colour == kWarningMarkColour ? warning.get() : teaching.get());
     }
 }
 

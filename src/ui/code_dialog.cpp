@@ -41,10 +41,7 @@ void OnOk(App& app, HWND dialog) {
         ShowMessage(dialog, *refusal);
         return;
     }
-    RestartClock(app, 0);
-    SyncFigureList(app);
-    Relayout(app);
-    RepaintMain();
+    ShowNewGame(app, 0);
     EndDialog(dialog, IDOK);
 }
 

@@ -35,10 +35,7 @@ void Play(App& app, const Date& date, const std::optional<PuzzleImage>& file) {
         ShowMessage(app.hwndMain, *refusal);
         return;
     }
-    RestartClock(app, 0);
-    SyncFigureList(app);
-    Relayout(app);
-    RepaintMain();
+    ShowNewGame(app, 0);
     UpdateMenuStates(app);
 }
 

@@ -30,10 +30,7 @@ void OnOk(App& app, HWND dialog) {
     const LoadOutcome outcome = LoadChosenGame(app.gs, !path.empty(), file);
     if (outcome == LoadOutcome::NothingChosen) return;
     if (outcome == LoadOutcome::Loaded) {
-        RestartClock(app, file->seconds);
-        SyncFigureList(app);
-        Relayout(app);
-        RepaintMain();
+        ShowNewGame(app, file->seconds);
     }
     EndDialog(dialog, IDOK);
 }

@@ -161,10 +161,7 @@ void OnGenerated(App& app, HWND dialog, std::unique_ptr<Generation>& g) {
         return;
     }
     StartRandomPuzzle(app.gs, choice, puzzle, name);
-    RestartClock(app, 0);
-    SyncFigureList(app);
-    Relayout(app);
-    RepaintMain();
+    ShowNewGame(app, 0);
     EndDialog(dialog, IDOK);
 }
 

@@ -66,9 +66,6 @@ void SavePuzzle(App& app) {
     ShowMessage(app.hwndMain, outcome.message);
     if (!outcome.commit) return;
     CommitNewPuzzle(app.gs, save.puzzle, app.gs.settings.newPuzzleName);
-    RestartClock(app, 0);
-    SyncFigureList(app);
-    RepaintMain();
+    ShowNewGame(app, 0);
     UpdateMenuStates(app);
-    Relayout(app);
 }

@@ -6,8 +6,16 @@
 #include <algorithm>
 
 #include "render/layout.h"
+#include "ui/figure_list.h"
 #include "ui/main_window.h"
 #include "ui/status_bar.h"
+
+void ShowNewGame(App& app, int32_t seconds) {
+    RestartClock(app, seconds);
+    SyncFigureList(app);
+    Relayout(app);
+    RepaintMain();
+}
 
 void Relayout(App& app) {
     GameState& gs = app.gs;

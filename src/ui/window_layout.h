@@ -5,6 +5,9 @@
 
 // Chooses the square size (automatic sizing), centres the content and moves the figure list.
 void Relayout(App& app);
+// A game just started or loaded goes on screen: its clock from `seconds`, the figure list, the
+// layout for its field and the picture.
+void ShowNewGame(App& app, int32_t seconds);
 // Ctrl with the keypad's plus (+8) or minus (-8); beeps at the limits.
 void ChangeSquareSize(App& app, int delta);
 // WM_DPICHANGED: the window moved to a monitor of another scale. The skin and the list's
